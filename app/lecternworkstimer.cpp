@@ -1,0 +1,391 @@
+#include "lecternworkstimer.h"
+
+#include "checked16.h"
+#include "commandbutton.h"
+#include "framedpanel.h"
+#include "horizontaltimer.h"
+#include "maskedtimebox.h"
+#include "propertybag.h"
+#include "speechcategories.h"
+#include "storedlayout.h"
+#include "ticktimer.h"
+#include "timereventdata.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+const QString LayoutPath = QStringLiteral(":/layouts/lecternworkstimer.json");
+const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
+const QString ArrayItemName = QStringLiteral("%1(%2)");
+const QString Separator = QStringLiteral("-");
+
+constexpr qint16 StoredTrue = -1;
+constexpr int RunningHeightTwips = 4500;
+constexpr int StoppedHeightTwips = 7800;
+constexpr qint16 SecondsPerMinute = 60;
+
+QString itemKey(const QString &name, int index)
+{
+    return index < 0 ? name : ArrayItemName.arg(name).arg(index);
+}
+
+// A threshold field's number: the digits it holds, unfilled or stray places skipped, so a box
+// the operator has not filled in reads as 0 instead of failing.
+qint16 fieldValue(const QString &field)
+{
+    qint16 value = 0;
+    for (const QChar c : field) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            value = Checked16::holdingAdd(Checked16::holdingMul(value, 10), qint16(c.unicode() - '0'));
+    }
+    return value;
+}
+
+QString twoDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("LecternWorksTimer"));
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    panelElapsedTime = new FramedPanel(client);
+    panelElapsedTime->setObjectName(QStringLiteral("panelElapsedTime"));
+    ElapsedTime = new MaskedTimeBox(panelElapsedTime);
+    ElapsedTime->setObjectName(QStringLiteral("ElapsedTime"));
+    ElapsedTime->setAccessibleName(tr("Time elapsed"));
+
+    TickTock_TIMER = new TickTimer(this);
+    TickTock_TIMER->setObjectName(QStringLiteral("TickTock_TIMER"));
+    connect(TickTock_TIMER, &TickTimer::timeout, this, &LecternWorksTimer::TickTock_TIMER_Timer);
+
+    commandStopTimer = new CommandButton(client);
+    commandStopTimer->setObjectName(QStringLiteral("commandStopTimer"));
+    connect(commandStopTimer, &CommandButton::clicked, this,
+            &LecternWorksTimer::commandStopTimer_Click);
+    commandStartTimer = new CommandButton(client);
+    commandStartTimer->setObjectName(QStringLiteral("commandStartTimer"));
+    connect(commandStartTimer, &CommandButton::clicked, this,
+            &LecternWorksTimer::commandStartTimer_Click);
+    commandCycleColor = new CommandButton(client);
+    commandCycleColor->setObjectName(QStringLiteral("commandCycleColor"));
+    connect(commandCycleColor, &CommandButton::clicked, this,
+            &LecternWorksTimer::commandCycleColor_Click);
+
+    panelSelectionButtons = new FramedPanel(client);
+    panelSelectionButtons->setObjectName(QStringLiteral("panelSelectionButtons"));
+    for (qint16 index = SpeechCategories::FirstRow; index <= SpeechCategories::RowCount; ++index) {
+        auto *row = new TimerEventDATA(panelSelectionButtons);
+        row->setObjectName(ArrayItemName.arg(QStringLiteral("TimerEvent")).arg(index));
+        connect(row, &TimerEventDATA::EventWuzClicked, this,
+                [this, index] { TimerEvent_EventWuzClicked(index); });
+        QFile stored(RowDataPath.arg(index));
+        PropertyBag bag;
+        if (stored.open(QIODevice::ReadOnly))
+            bag = PropertyBag::fromBytes(stored.readAll());
+        row->UserControl_ReadProperties(bag);
+        m_timerEvent.insert(index, row);
+    }
+    auto *line = new QWidget(panelSelectionButtons);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setBackgroundRole(QPalette::WindowText);
+    line->setAutoFillBackground(true);
+
+    m_horizontalTimer = new HorizontalTimer(client);
+
+    const StoredLayout layout = StoredLayout::load(LayoutPath);
+    Q_ASSERT_X(layout.isValid(), "LecternWorksTimer", qPrintable(layout.errorString()));
+    buildMenus(layout.menus(), menuBar());
+    const QStringList missing = layout.applyTo(this);
+    Q_ASSERT_X(missing.isEmpty(), "LecternWorksTimer", qPrintable(missing.join(u',')));
+    setWindowTitle(layout.caption());
+    resize(layout.clientSize().width(),
+           layout.clientSize().height() + menuBar()->sizeHint().height());
+
+    Form_Load();
+}
+
+LecternWorksTimer::~LecternWorksTimer() = default;
+
+LecternWorksTimer::TimingState LecternWorksTimer::timingState() const
+{
+    TimingState s;
+    s.GreenMinutes = GreenMinutes;
+    s.GreenSeconds = GreenSeconds;
+    s.SecondsToGreen = SecondsToGreen;
+    s.YellowMinutes = YellowMinutes;
+    s.YellowSeconds = YellowSeconds;
+    s.SecondsToYellow = SecondsToYellow;
+    s.RedMinutes = RedMinutes;
+    s.RedSeconds = RedSeconds;
+    s.SecondsToRed = SecondsToRed;
+    s.FormIsLoading = FormIsLoading;
+    s.TimeChangeText = TimeChangeText;
+    s.SecondsUntilChange = SecondsUntilChange;
+    s.ElapsedSeconds = ElapsedSeconds;
+    s.PreviousChangeTime = PreviousChangeTime;
+    s.tickOn = TickTock_TIMER->isEnabled();
+    return s;
+}
+
+TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
+{
+    return m_timerEvent.value(index, nullptr);
+}
+
+QAction *LecternWorksTimer::menuItem(const QString &name, int index) const
+{
+    return m_menuItems.value(itemKey(name, index), nullptr);
+}
+
+// ---- Timing run -------------------------------------------------------------------------
+
+void LecternWorksTimer::Form_Load()
+{
+    FormIsLoading = StoredTrue;
+    TickTock_TIMER->setEnabled(false);
+    menuTimerTestSpeed_Click(SpeechCategories::Medium);
+    m_horizontalTimer->ResetYourColors();
+    for (qint32 row = SpeechCategories::FirstRow; row <= SpeechCategories::DefaultRowCount; ++row)
+        SetDefaultEventTimes(row);
+    FormIsLoading = 0;
+}
+
+void LecternWorksTimer::commandStartTimer_Click()
+{
+    setOuterHeight(RunningHeightTwips);
+    panelElapsedTime->setVisible(false);
+    commandStartTimer->setVisible(false);
+    m_horizontalTimer->setChangeYourColorTO(HorizontalTimer::Dark);
+    StartTiming();
+    commandStopTimer->setVisible(true);
+}
+
+void LecternWorksTimer::commandStopTimer_Click()
+{
+    setOuterHeight(StoppedHeightTwips);
+    commandStopTimer->setVisible(false);
+    commandStartTimer->setVisible(true);
+    StopTiming();
+    ShowElapsedTime();
+    panelElapsedTime->setVisible(true);
+}
+
+void LecternWorksTimer::commandCycleColor_Click()
+{
+    m_horizontalTimer->CycleTimerColor();
+}
+
+void LecternWorksTimer::TickTock_TIMER_Timer()
+{
+    // Past 9 hours the counters hold at their limits: the count stops and the light stays.
+    ElapsedSeconds = Checked16::holdingAdd(ElapsedSeconds, 1);
+    SecondsUntilChange = Checked16::holdingSub(SecondsUntilChange, 1);
+    if (SecondsUntilChange == 0) {
+        TimeToChangeColor();
+        ArmNextColorChange();
+    }
+}
+
+void LecternWorksTimer::StartTiming()
+{
+    ElapsedSeconds = 0;
+    ArmNextColorChange();
+}
+
+void LecternWorksTimer::StopTiming()
+{
+    TickTock_TIMER->setEnabled(false);
+}
+
+void LecternWorksTimer::ArmNextColorChange()
+{
+    // The first pending stage is armed and used up; one with no time to run is skipped.
+    for (qint16 *stage : {&SecondsToGreen, &SecondsToYellow, &SecondsToRed}) {
+        if (*stage >= 1) {
+            SecondsUntilChange = *stage;
+            *stage = 0;
+            TickTock_TIMER->setEnabled(true);
+            return;
+        }
+    }
+}
+
+void LecternWorksTimer::TimeToChangeColor()
+{
+    commandCycleColor_Click();
+}
+
+void LecternWorksTimer::ShowElapsedTime()
+{
+    const int minutes = ElapsedSeconds / SecondsPerMinute;
+    const int seconds = ElapsedSeconds % SecondsPerMinute;
+    ElapsedTime->setText(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
+}
+
+void LecternWorksTimer::setOuterHeight(int twips)
+{
+    // The height includes the frame and title bar that the window manager adds.
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), qMax(1, Twips::toPixels(twips) - frame));
+}
+
+// ---- Speech categories and thresholds ------------------------------------------------------
+
+void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
+{
+    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i) {
+        if (i == index)
+            LoadEventTimes(index);
+        else
+            TimerEvent(i)->UnclickYourEvent();
+    }
+}
+
+void LecternWorksTimer::LoadEventTimes(qint16 index)
+{
+    TimerEventDATA *row = TimerEvent(index);
+    if (!row)
+        return;
+    TimeChangeText = row->TimeChangeGreen();
+    ConvertTimeChange(HorizontalTimer::Green);
+    TimeChangeText = row->TimeChangeYellow();
+    ConvertTimeChange(HorizontalTimer::Yellow);
+    TimeChangeText = row->TimeChangeRed();
+    ConvertTimeChange(HorizontalTimer::Red);
+}
+
+void LecternWorksTimer::ConvertTimeChange(qint32 stageCode)
+{
+    if (FormIsLoading)
+        return;
+    qint16 *minutes = nullptr;
+    qint16 *seconds = nullptr;
+    qint16 *delay = nullptr;
+    switch (stageCode) {
+    case HorizontalTimer::Green:
+        minutes = &GreenMinutes, seconds = &GreenSeconds, delay = &SecondsToGreen;
+        break;
+    case HorizontalTimer::Yellow:
+        minutes = &YellowMinutes, seconds = &YellowSeconds, delay = &SecondsToYellow;
+        break;
+    case HorizontalTimer::Red:
+        minutes = &RedMinutes, seconds = &RedSeconds, delay = &SecondsToRed;
+        break;
+    default:
+        return;
+    }
+    *minutes = fieldValue(TimeChangeText.left(2));
+    *seconds = fieldValue(TimeChangeText.right(2));
+    const qint16 absolute =
+        Checked16::holdingAdd(Checked16::holdingMul(*minutes, SecondsPerMinute), *seconds);
+    if (stageCode == HorizontalTimer::Green) {
+        *delay = absolute;
+        PreviousChangeTime = absolute;
+    } else {
+        // Each later stage waits for the difference to the stage before it.
+        *delay = Checked16::holdingSub(absolute, PreviousChangeTime);
+        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, *delay);
+    }
+}
+
+void LecternWorksTimer::SetDefaultEventTimes(qint32 index)
+{
+    TimerEventDATA *row = TimerEvent(index);
+    if (!row || index < SpeechCategories::FirstRow || index > SpeechCategories::DefaultRowCount)
+        return;
+    const SpeechCategories::Thresholds &times = SpeechCategories::DefaultTimes[index - 1];
+    row->setTimeChangeGreen(QString::fromLatin1(times.green));
+    row->setTimeChangeYellow(QString::fromLatin1(times.yellow));
+    row->setTimeChangeRed(QString::fromLatin1(times.red));
+}
+
+void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
+{
+    for (qint16 speed : {SpeechCategories::Fast, SpeechCategories::Medium, SpeechCategories::Slow})
+        menuItem(QStringLiteral("menuTimerTestSpeed"), speed)->setChecked(false);
+    if (SpeechCategories::isTestSpeed(index))
+        menuItem(QStringLiteral("menuTimerTestSpeed"), index)->setChecked(true);
+    TimerEventDATA *testRow = TimerEvent(SpeechCategories::TestRow);
+    testRow->SelectThisEvent();
+    if (!SpeechCategories::isTestSpeed(index))
+        return;
+    const SpeechCategories::Thresholds times = SpeechCategories::TestSpeed(index);
+    testRow->setTimeChangeGreen(QString::fromLatin1(times.green));
+    testRow->setTimeChangeYellow(QString::fromLatin1(times.yellow));
+    testRow->setTimeChangeRed(QString::fromLatin1(times.red));
+}
+
+// ---- Menus -----------------------------------------------------------------------------
+
+void LecternWorksTimer::menuQuit_Click()
+{
+    close();
+}
+
+void LecternWorksTimer::menuLeaveColorsOn_Click()
+{
+    QAction *item = menuItem(QStringLiteral("menuLeaveColorsOn"));
+    const bool wasChecked = item->isChecked();
+    item->setChecked(!wasChecked);
+    m_horizontalTimer->setLeaveOldColorsOn(item->isChecked());
+}
+
+void LecternWorksTimer::buildMenus(const QJsonArray &entries, QWidget *parentMenu)
+{
+    auto *bar = qobject_cast<QMenuBar *>(parentMenu);
+    auto *menu = qobject_cast<QMenu *>(parentMenu);
+    for (const QJsonValue &value : entries) {
+        const QJsonObject entry = value.toObject();
+        const QString name = entry.value(QLatin1String("name")).toString();
+        const int index = entry.value(QLatin1String("index")).toInt(-1);
+        const QString caption = entry.value(QLatin1String("caption")).toString();
+        QAction *item = nullptr;
+        if (entry.contains(QLatin1String("items"))) {
+            QMenu *submenu = bar ? bar->addMenu(caption) : menu->addMenu(caption);
+            submenu->setObjectName(name);
+            buildMenus(entry.value(QLatin1String("items")).toArray(), submenu);
+            item = submenu->menuAction();
+        } else if (caption == Separator) {
+            item = menu->addSeparator();
+        } else {
+            item = menu->addAction(caption);
+            item->setShortcut(
+                QKeySequence(entry.value(QLatin1String("shortcut")).toString(), QKeySequence::PortableText));
+            item->setCheckable(entry.value(QLatin1String("checkable")).toBool());
+            connect(item, &QAction::triggered, this,
+                    [this, item, name, index] { onMenuItem(item, name, index); });
+        }
+        item->setObjectName(itemKey(name, index));
+        m_menuItems.insert(itemKey(name, index), item);
+    }
+}
+
+void LecternWorksTimer::onMenuItem(QAction *item, const QString &name, int index)
+{
+    // Qt flips a checkable item before reporting it; the handlers own the check marks, so
+    // they see the item as it was when chosen.
+    if (item->isCheckable()) {
+        const QSignalBlocker blocker(item);
+        item->setChecked(!item->isChecked());
+    }
+    if (name == QLatin1String("menuQuit"))
+        menuQuit_Click();
+    else if (name == QLatin1String("menuLeaveColorsOn"))
+        menuLeaveColorsOn_Click();
+    else if (name == QLatin1String("menuTimerTestSpeed"))
+        menuTimerTestSpeed_Click(qint16(index));
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+
+class CommandButton;
+class FramedPanel;
+class HorizontalTimer;
+class MaskedTimeBox;
+class QAction;
+class QJsonArray;
+class QMenu;
+class TickTimer;
+class TimerEventDATA;
+
+// The timer's window: the signal light, START and STOP, the elapsed time and the seven speech
+// category rows. It owns the timing run and turns a row's thresholds into stage delays.
+class LecternWorksTimer : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // What the timing run holds, for whoever needs to look without touching.
+    struct TimingState
+    {
+        qint16 GreenMinutes = 0, GreenSeconds = 0, SecondsToGreen = 0;
+        qint16 YellowMinutes = 0, YellowSeconds = 0, SecondsToYellow = 0;
+        qint16 RedMinutes = 0, RedSeconds = 0, SecondsToRed = 0;
+        qint16 FormIsLoading = 0;
+        QString TimeChangeText;
+        qint16 SecondsUntilChange = 0;
+        qint16 ElapsedSeconds = 0;
+        qint16 PreviousChangeTime = 0;
+        bool tickOn = false;
+    };
+
+    explicit LecternWorksTimer(QWidget *parent = nullptr);
+    ~LecternWorksTimer() override;
+
+    TimingState timingState() const;
+    TimerEventDATA *TimerEvent(int index) const;
+    HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
+    TickTimer *tickTimer() const { return TickTock_TIMER; }
+    QAction *menuItem(const QString &name, int index = -1) const;
+
+    // Event handlers; the window's controls and menus call them.
+    void Form_Load();
+    void commandStartTimer_Click();
+    void commandStopTimer_Click();
+    void commandCycleColor_Click();
+    void TickTock_TIMER_Timer();
+    void TimerEvent_EventWuzClicked(qint16 index);
+    void menuTimerTestSpeed_Click(qint16 index);
+    void menuQuit_Click();
+    void menuLeaveColorsOn_Click();
+
+private:
+    void StartTiming();
+    void StopTiming();
+    void ArmNextColorChange();
+    void TimeToChangeColor();
+    void ShowElapsedTime();
+    void LoadEventTimes(qint16 index);
+    void ConvertTimeChange(qint32 stageCode);
+    void SetDefaultEventTimes(qint32 index);
+
+    void setOuterHeight(int twips);
+    void buildMenus(const QJsonArray &entries, QWidget *parentMenu);
+    void onMenuItem(QAction *item, const QString &name, int index);
+
+    CommandButton *commandStartTimer = nullptr;
+    CommandButton *commandStopTimer = nullptr;
+    CommandButton *commandCycleColor = nullptr;
+    FramedPanel *panelElapsedTime = nullptr;
+    FramedPanel *panelSelectionButtons = nullptr;
+    MaskedTimeBox *ElapsedTime = nullptr;
+    HorizontalTimer *m_horizontalTimer = nullptr;
+    TickTimer *TickTock_TIMER = nullptr;
+    QMap<int, TimerEventDATA *> m_timerEvent;
+    QMap<QString, QAction *> m_menuItems; // "name" or "name(index)"
+
+    qint16 GreenMinutes = 0;
+    qint16 GreenSeconds = 0;
+    qint16 SecondsToGreen = 0;
+    qint16 YellowMinutes = 0;
+    qint16 YellowSeconds = 0;
+    qint16 SecondsToYellow = 0;
+    qint16 RedMinutes = 0;
+    qint16 RedSeconds = 0;
+    qint16 SecondsToRed = 0;
+    qint16 FormIsLoading = 0;
+    QString TimeChangeText;
+    qint16 SecondsUntilChange = 0;
+    qint16 ElapsedSeconds = 0;
+    qint16 PreviousChangeTime = 0; // only ConvertTimeChange touches it
+};

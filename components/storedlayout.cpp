@@ -1,0 +1,170 @@
+#include "storedlayout.h"
+
+#include "colorword.h"
+#include "fonts.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+struct Placed
+{
+    QWidget *widget = nullptr;
+    int tabIndex = -1;
+    QList<Placed> children;
+};
+
+QRect lineGeometry(const QJsonObject &entry)
+{
+    // A horizontal or vertical line: its two ends in twips, its width in pixels.
+    const int x1 = Twips::toPixels(entry.value(QLatin1String("x1")).toInt());
+    const int y1 = Twips::toPixels(entry.value(QLatin1String("y1")).toInt());
+    const int x2 = Twips::toPixels(entry.value(QLatin1String("x2")).toInt());
+    const int y2 = Twips::toPixels(entry.value(QLatin1String("y2")).toInt());
+    const int width = qMax(1, entry.value(QLatin1String("borderWidth")).toInt(1));
+    const int half = width / 2;
+    if (y1 == y2)
+        return {qMin(x1, x2), y1 - half, qAbs(x2 - x1) + 1, width};
+    return {x1 - half, qMin(y1, y2), width, qAbs(y2 - y1) + 1};
+}
+
+void applyColor(QWidget *widget, const char *property, QPalette::ColorRole role,
+                const QJsonValue &value)
+{
+    bool ok = false;
+    const quint32 word = ColorWord::parse(value.toString(), &ok);
+    if (!ok)
+        return;
+    // System colours come from the platform palette, not from what a parent may have changed.
+    const QColor color = ColorWord::toColor(word, QApplication::palette(widget));
+    if (widget->metaObject()->indexOfProperty(property) >= 0) {
+        widget->setProperty(property, color);
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+    if (role == widget->backgroundRole())
+        widget->setAutoFillBackground(true);
+}
+
+void applyEntry(QWidget *widget, const QJsonObject &entry)
+{
+    if (entry.contains(QLatin1String("x1"))) {
+        widget->setGeometry(lineGeometry(entry));
+    } else if (entry.contains(QLatin1String("width"))) {
+        widget->setGeometry(Twips::toPixels(entry.value(QLatin1String("left")).toInt(),
+                                            entry.value(QLatin1String("top")).toInt(),
+                                            entry.value(QLatin1String("width")).toInt(),
+                                            entry.value(QLatin1String("height")).toInt()));
+    }
+    if (entry.contains(QLatin1String("text"))) {
+        const char *property =
+            widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
+        widget->setProperty(property, entry.value(QLatin1String("text")).toString());
+    }
+    const QJsonObject font = entry.value(QLatin1String("font")).toObject();
+    if (!font.isEmpty()) {
+        widget->setFont(Fonts::designFont(font.value(QLatin1String("family")).toString(),
+                                          font.value(QLatin1String("size")).toDouble(),
+                                          font.value(QLatin1String("weight")).toInt(400)));
+    }
+    if (entry.contains(QLatin1String("backColor")))
+        applyColor(widget, "backColor", widget->backgroundRole(),
+                   entry.value(QLatin1String("backColor")));
+    if (entry.contains(QLatin1String("foreColor")))
+        applyColor(widget, "foreColor", widget->foregroundRole(),
+                   entry.value(QLatin1String("foreColor")));
+    if (entry.contains(QLatin1String("borderColor")))
+        applyColor(widget, "borderColor", QPalette::Mid, entry.value(QLatin1String("borderColor")));
+    const QJsonObject properties = entry.value(QLatin1String("properties")).toObject();
+    for (auto it = properties.begin(); it != properties.end(); ++it)
+        widget->setProperty(it.key().toUtf8().constData(), it.value().toVariant());
+    if (entry.contains(QLatin1String("visible")))
+        widget->setVisible(entry.value(QLatin1String("visible")).toBool());
+}
+
+QList<Placed> applyList(QWidget *root, const QJsonArray &entries, QStringList &missing)
+{
+    QList<Placed> placed;
+    for (const QJsonValue &value : entries) {
+        const QJsonObject entry = value.toObject();
+        const QString name = entry.value(QLatin1String("name")).toString();
+        QObject *object =
+            root->objectName() == name ? root : root->findChild<QObject *>(name);
+        if (!object) {
+            missing << name;
+            continue;
+        }
+        const QJsonObject properties = entry.value(QLatin1String("properties")).toObject();
+        QWidget *widget = qobject_cast<QWidget *>(object);
+        if (!widget) {
+            // Not drawn, such as a timer: only its properties apply.
+            for (auto it = properties.begin(); it != properties.end(); ++it)
+                object->setProperty(it.key().toUtf8().constData(), it.value().toVariant());
+            continue;
+        }
+        applyEntry(widget, entry);
+        Placed here{widget, entry.value(QLatin1String("tabIndex")).toInt(-1), {}};
+        here.children = applyList(root, entry.value(QLatin1String("children")).toArray(), missing);
+        placed << here;
+    }
+    // Listed front to back: raising from the back leaves the first one on top.
+    for (auto it = placed.crbegin(); it != placed.crend(); ++it)
+        it->widget->raise();
+    return placed;
+}
+
+void collectTabChain(QList<Placed> siblings, QList<QWidget *> &chain)
+{
+    std::stable_sort(siblings.begin(), siblings.end(),
+                     [](const Placed &a, const Placed &b) { return a.tabIndex < b.tabIndex; });
+    for (const Placed &p : siblings) {
+        if (p.tabIndex >= 0)
+            chain << p.widget;
+        collectTabChain(p.children, chain);
+    }
+}
+
+} // namespace
+
+StoredLayout StoredLayout::load(const QString &path)
+{
+    StoredLayout layout;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        layout.m_error = QStringLiteral("cannot open %1").arg(path);
+        return layout;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject()) {
+        layout.m_error = QStringLiteral("%1: %2").arg(path, parseError.errorString());
+        return layout;
+    }
+    const QJsonObject top = document.object();
+    layout.m_caption = top.value(QLatin1String("caption")).toString();
+    layout.m_clientSize = QSize(Twips::toPixels(top.value(QLatin1String("clientWidth")).toInt()),
+                                Twips::toPixels(top.value(QLatin1String("clientHeight")).toInt()));
+    layout.m_controls = top.value(QLatin1String("controls")).toArray();
+    layout.m_menus = top.value(QLatin1String("menus")).toArray();
+    return layout;
+}
+
+QStringList StoredLayout::applyTo(QWidget *root) const
+{
+    QStringList missing;
+    const QList<Placed> placed = applyList(root, m_controls, missing);
+    QList<QWidget *> chain;
+    collectTabChain(placed, chain);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    return missing;
+}

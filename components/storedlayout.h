@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// A window's or control's stored layout: each control's position and size in twips, its text,
+// font, colours, visibility, tab order and stacking, kept in one resource instead of in code.
+// The code creates the controls and names them; the layout fills in everything else.
+class StoredLayout
+{
+public:
+    static StoredLayout load(const QString &path);
+
+    bool isValid() const { return m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+    QString caption() const { return m_caption; }
+    // The design's client area in logical pixels.
+    QSize clientSize() const { return m_clientSize; }
+    // The menu bar as stored: nested entries with a name, an optional index, a caption
+    // ("-" for a separator), an optional shortcut and optional items.
+    QJsonArray menus() const { return m_menus; }
+
+    // Applies every entry to the control of that name below root; returns the names it found
+    // no control for, so a layout and its code cannot drift apart unnoticed.
+    QStringList applyTo(QWidget *root) const;
+
+private:
+    QString m_error;
+    QString m_caption;
+    QSize m_clientSize;
+    QJsonArray m_controls;
+    QJsonArray m_menus;
+};

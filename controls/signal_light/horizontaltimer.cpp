@@ -1,0 +1,140 @@
+#include "horizontaltimer.h"
+
+#include "framedpanel.h"
+#include "shapecircle.h"
+#include "storedlayout.h"
+#include "timergoodies.h"
+
+#include <QLabel>
+
+namespace {
+const QString LayoutPath = QStringLiteral(":/layouts/horizontaltimer.json");
+const QString PanelBitmap = QStringLiteral(":/timerpanel.bmp");
+constexpr qint16 StoredTrue = -1;
+} // namespace
+
+HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("HorizontalTimer"));
+    SSPanel1 = new FramedPanel(this);
+    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    pictureTimerPanel = new QLabel(SSPanel1);
+    pictureTimerPanel->setObjectName(QStringLiteral("pictureTimerPanel"));
+    pictureTimerPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureTimerPanel->setPixmap(QPixmap(PanelBitmap));
+    const QMap<int, QString> lampNames{{Green, tr("Green lamp")},
+                                       {Yellow, tr("Yellow lamp")},
+                                       {Red, tr("Red lamp")}};
+    for (auto it = lampNames.cbegin(); it != lampNames.cend(); ++it) {
+        auto *circle = new ShapeCircle(pictureTimerPanel);
+        circle->setObjectName(QStringLiteral("shapeTimerCircle(%1)").arg(it.key()));
+        circle->setAccessibleName(it.value());
+        connect(circle, &ShapeCircle::lookChanged, this, &HorizontalTimer::describe);
+        m_circles.insert(it.key(), circle);
+    }
+    const StoredLayout layout = StoredLayout::load(LayoutPath);
+    Q_ASSERT_X(layout.isValid(), "HorizontalTimer", qPrintable(layout.errorString()));
+    const QStringList missing = layout.applyTo(this);
+    Q_ASSERT_X(missing.isEmpty(), "HorizontalTimer", qPrintable(missing.join(u',')));
+    setFixedSize(layout.clientSize());
+    setAccessibleName(tr("Signal light"));
+    describe();
+}
+
+qint32 HorizontalTimer::ChangeYourColorTO() const
+{
+    return TimerGoodies::CurrentTimerColor;
+}
+
+void HorizontalTimer::setChangeYourColorTO(qint32 newTimerColor)
+{
+    TimerGoodies::CurrentTimerColor = newTimerColor;
+    ShowTimerColor();
+}
+
+void HorizontalTimer::CycleTimerColor()
+{
+    switch (TimerGoodies::CurrentTimerColor) {
+    case Dark:
+        setChangeYourColorTO(Green);
+        break;
+    case Green:
+        setChangeYourColorTO(Yellow);
+        break;
+    case Yellow:
+        setChangeYourColorTO(Red);
+        break;
+    case Red:
+        setChangeYourColorTO(Dark);
+        break;
+    default:
+        break;
+    }
+}
+
+bool HorizontalTimer::LeaveOldColorsOn() const
+{
+    return TimerGoodies::LeaveOldColorsFlag != 0;
+}
+
+void HorizontalTimer::setLeaveOldColorsOn(bool newTruth)
+{
+    TimerGoodies::LeaveOldColorsFlag = newTruth ? StoredTrue : 0;
+}
+
+void HorizontalTimer::ResetYourColors()
+{
+    darken(Green);
+    darken(Yellow);
+    darken(Red);
+}
+
+ShapeCircle *HorizontalTimer::shapeTimerCircle(int index) const
+{
+    return m_circles.value(index, nullptr);
+}
+
+QSize HorizontalTimer::sizeHint() const
+{
+    return size();
+}
+
+void HorizontalTimer::ShowTimerColor()
+{
+    const qint32 code = TimerGoodies::CurrentTimerColor;
+    if (code == Dark) {
+        ResetYourColors();
+        return;
+    }
+    if (!m_circles.contains(code))
+        return;
+    light(code);
+    if (TimerGoodies::LeaveOldColorsFlag != 0)
+        return;
+    for (int other : {Green, Yellow, Red}) {
+        if (other != code)
+            darken(other);
+    }
+}
+
+void HorizontalTimer::light(int index)
+{
+    shapeTimerCircle(index)->setBackStyle(ShapeCircle::Opaque);
+}
+
+void HorizontalTimer::darken(int index)
+{
+    shapeTimerCircle(index)->setBackStyle(ShapeCircle::Transparent);
+}
+
+void HorizontalTimer::describe()
+{
+    QStringList lit;
+    for (ShapeCircle *circle : std::as_const(m_circles)) {
+        if (circle->isLit())
+            lit << circle->accessibleName();
+        circle->setAccessibleDescription(circle->isLit() ? tr("lit") : tr("dark"));
+    }
+    setAccessibleDescription(lit.isEmpty() ? tr("All lamps dark")
+                                           : tr("Lit: %1").arg(lit.join(QStringLiteral(", "))));
+}

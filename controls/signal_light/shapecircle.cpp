@@ -1,0 +1,70 @@
+#include "shapecircle.h"
+
+#include <QPainter>
+
+namespace {
+constexpr qreal OutlineWidth = 1.5;
+}
+
+ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent)
+{
+}
+
+void ShapeCircle::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    invalidate();
+}
+
+void ShapeCircle::setBorderColor(const QColor &color)
+{
+    m_borderColor = color;
+    invalidate();
+}
+
+void ShapeCircle::setBackStyle(int style)
+{
+    // Written on every paint of the light, so only a real change costs a repaint.
+    if (m_backStyle == style)
+        return;
+    m_backStyle = style;
+    invalidate();
+    emit lookChanged();
+}
+
+QSize ShapeCircle::sizeHint() const
+{
+    return {64, 64};
+}
+
+void ShapeCircle::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_cache = QPixmap();
+}
+
+void ShapeCircle::invalidate()
+{
+    m_cache = QPixmap();
+    update();
+}
+
+void ShapeCircle::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_cache.isNull() || m_cache.devicePixelRatio() != ratio) {
+        m_cache = QPixmap(size() * ratio);
+        m_cache.setDevicePixelRatio(ratio);
+        m_cache.fill(Qt::transparent);
+        QPainter cachePainter(&m_cache);
+        cachePainter.setRenderHint(QPainter::Antialiasing);
+        const qreal diameter = qMin(width(), height()) - OutlineWidth;
+        const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
+                            diameter);
+        cachePainter.setPen(QPen(m_borderColor, OutlineWidth));
+        cachePainter.setBrush(m_backStyle == Opaque ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
+        cachePainter.drawEllipse(circle);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_cache);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// One lamp of the light: a circle centred in its box. Lit, it is filled with its lamp colour;
+// dark, it is transparent and shows only its outline over whatever lies behind it.
+class ShapeCircle : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+    Q_PROPERTY(int backStyle READ backStyle WRITE setBackStyle)
+
+public:
+    static constexpr int Transparent = 0;
+    static constexpr int Opaque = 1;
+
+    explicit ShapeCircle(QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor &color);
+    QColor borderColor() const { return m_borderColor; }
+    void setBorderColor(const QColor &color);
+    int backStyle() const { return m_backStyle; }
+    void setBackStyle(int style);
+    bool isLit() const { return m_backStyle == Opaque; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void lookChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void invalidate();
+
+    QColor m_backColor = Qt::white;
+    QColor m_borderColor = Qt::black;
+    int m_backStyle = Opaque;
+    QPixmap m_cache;
+};

@@ -1,0 +1,236 @@
+#include "horizontaltimer.h"
+#include "shapecircle.h"
+#include "timergoodies.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// The look of the three lamps as a string such as "G-R": lit lamps by initial, dark ones "-".
+QString look(const HorizontalTimer &light)
+{
+    QString s;
+    s += light.shapeTimerCircle(HorizontalTimer::Green)->isLit() ? u'G' : u'-';
+    s += light.shapeTimerCircle(HorizontalTimer::Yellow)->isLit() ? u'Y' : u'-';
+    s += light.shapeTimerCircle(HorizontalTimer::Red)->isLit() ? u'R' : u'-';
+    return s;
+}
+
+} // namespace
+
+class TestHorizontalTimer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void newLightShowsAllLampsUntilReset();
+    void cycleSequence_data();
+    void cycleSequence();
+    void unlistedCodeIsStoredAndPaintsNothing_data();
+    void unlistedCodeIsStoredAndPaintsNothing();
+    void resetKeepsTheCode();
+    void optionChangeWaitsForNextPaint();
+    void settingTheSameCodeRepaints();
+    void leaveOnJumpStraightToRed();
+    void twoLightsShareTheState();
+    void layoutPlacesLampsOnThePanel();
+    void panelBitmapIsTheStoredPicture();
+    void litLampIsDrawnInItsColour();
+    void accessibleDescriptionNamesLitLamps();
+};
+
+void TestHorizontalTimer::init()
+{
+    // The state is process-wide: every test starts from program start, pass or fail before.
+    TimerGoodies::CurrentTimerColor = 0;
+    TimerGoodies::LeaveOldColorsFlag = 0;
+}
+
+void TestHorizontalTimer::newLightShowsAllLampsUntilReset()
+{
+    HorizontalTimer light;
+    QCOMPARE(look(light), QStringLiteral("GYR"));
+    QCOMPARE(light.ChangeYourColorTO(), 0);
+    light.ResetYourColors();
+    QCOMPARE(look(light), QStringLiteral("---"));
+}
+
+void TestHorizontalTimer::cycleSequence_data()
+{
+    QTest::addColumn<bool>("leaveOn");
+    QTest::addColumn<QStringList>("looks");
+    QTest::addColumn<QList<int>>("codes");
+    const QList<int> codes{10, 20, 30, 0, 10};
+    QTest::newRow("colours replace each other")
+        << false << QStringList{"G--", "-Y-", "--R", "---", "G--"} << codes;
+    QTest::newRow("leave old colours on")
+        << true << QStringList{"G--", "GY-", "GYR", "---", "G--"} << codes;
+}
+
+void TestHorizontalTimer::cycleSequence()
+{
+    QFETCH(bool, leaveOn);
+    QFETCH(QStringList, looks);
+    QFETCH(QList<int>, codes);
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setLeaveOldColorsOn(leaveOn);
+    for (int step = 0; step < looks.size(); ++step) {
+        light.CycleTimerColor();
+        QCOMPARE(light.ChangeYourColorTO(), codes.at(step));
+        QCOMPARE(look(light), looks.at(step));
+    }
+}
+
+void TestHorizontalTimer::unlistedCodeIsStoredAndPaintsNothing_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::newRow("between green and yellow") << 15;
+    QTest::newRow("negative") << -10;
+    QTest::newRow("beyond red") << 40;
+}
+
+void TestHorizontalTimer::unlistedCodeIsStoredAndPaintsNothing()
+{
+    QFETCH(int, code);
+    HorizontalTimer light;
+    light.setChangeYourColorTO(HorizontalTimer::Yellow);
+    light.setChangeYourColorTO(code);
+    QCOMPARE(light.ChangeYourColorTO(), code);
+    QCOMPARE(look(light), QStringLiteral("-Y-"));
+    light.CycleTimerColor();
+    QCOMPARE(light.ChangeYourColorTO(), code);
+    QCOMPARE(look(light), QStringLiteral("-Y-"));
+}
+
+void TestHorizontalTimer::resetKeepsTheCode()
+{
+    HorizontalTimer light;
+    light.setChangeYourColorTO(HorizontalTimer::Yellow);
+    light.ResetYourColors();
+    QCOMPARE(look(light), QStringLiteral("---"));
+    QCOMPARE(light.ChangeYourColorTO(), 20);
+    light.CycleTimerColor();
+    QCOMPARE(look(light), QStringLiteral("--R"));
+}
+
+void TestHorizontalTimer::optionChangeWaitsForNextPaint()
+{
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setLeaveOldColorsOn(true);
+    QCOMPARE(TimerGoodies::LeaveOldColorsFlag, qint16(-1));
+    light.CycleTimerColor();
+    light.CycleTimerColor();
+    QCOMPARE(look(light), QStringLiteral("GY-"));
+    light.setLeaveOldColorsOn(false);
+    QCOMPARE(look(light), QStringLiteral("GY-"));
+    light.CycleTimerColor();
+    QCOMPARE(look(light), QStringLiteral("--R"));
+}
+
+void TestHorizontalTimer::settingTheSameCodeRepaints()
+{
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setLeaveOldColorsOn(true);
+    light.setChangeYourColorTO(HorizontalTimer::Green);
+    light.setChangeYourColorTO(HorizontalTimer::Yellow);
+    QCOMPARE(look(light), QStringLiteral("GY-"));
+    light.setLeaveOldColorsOn(false);
+    light.setChangeYourColorTO(HorizontalTimer::Yellow);
+    QCOMPARE(look(light), QStringLiteral("-Y-"));
+}
+
+void TestHorizontalTimer::leaveOnJumpStraightToRed()
+{
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setLeaveOldColorsOn(true);
+    light.setChangeYourColorTO(HorizontalTimer::Red);
+    QCOMPARE(look(light), QStringLiteral("--R"));
+}
+
+void TestHorizontalTimer::twoLightsShareTheState()
+{
+    HorizontalTimer first;
+    HorizontalTimer second;
+    first.ResetYourColors();
+    second.ResetYourColors();
+    first.CycleTimerColor();
+    QCOMPARE(second.ChangeYourColorTO(), 10);
+    QCOMPARE(look(second), QStringLiteral("---"));
+    second.CycleTimerColor();
+    QCOMPARE(look(second), QStringLiteral("-Y-"));
+    QCOMPARE(look(first), QStringLiteral("G--"));
+    first.setLeaveOldColorsOn(true);
+    QVERIFY(second.LeaveOldColorsOn());
+}
+
+void TestHorizontalTimer::layoutPlacesLampsOnThePanel()
+{
+    HorizontalTimer light;
+    QCOMPARE(light.size(), QSize(660, 242));
+    auto *picture = light.findChild<QLabel *>(QStringLiteral("pictureTimerPanel"));
+    QVERIFY(picture);
+    QCOMPARE(picture->geometry(), QRect(16, 16, 633, 209));
+    // Green left, yellow middle, red right, all on the same line inside the picture.
+    const QRect green = light.shapeTimerCircle(10)->geometry();
+    const QRect yellow = light.shapeTimerCircle(20)->geometry();
+    const QRect red = light.shapeTimerCircle(30)->geometry();
+    QCOMPARE(green, QRect(77, 29, 157, 153));
+    QVERIFY(green.right() < yellow.left() && yellow.right() < red.left());
+    QCOMPARE(yellow.top(), red.top());
+    QVERIFY(picture->rect().contains(red));
+    QCOMPARE(light.shapeTimerCircle(20)->backColor(), QColor(255, 255, 0));
+    QCOMPARE(light.shapeTimerCircle(15), nullptr);
+}
+
+void TestHorizontalTimer::panelBitmapIsTheStoredPicture()
+{
+    QFile file(QStringLiteral(":/timerpanel.bmp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), 402006);
+    QImage image(QStringLiteral(":/timerpanel.bmp"));
+    QCOMPARE(image.size(), QSize(632, 212));
+    QCOMPARE(QColor(image.pixel(316, 106)), QColor(106, 106, 106));
+    QCOMPARE(QColor(image.pixel(0, 0)), QColor(191, 191, 191));
+    QCOMPARE(QColor(image.pixel(5, 100)), QColor(255, 255, 255));
+    QCOMPARE(QColor(image.pixel(11, 100)), QColor(90, 90, 90));
+    QCOMPARE(QColor(image.pixel(12, 100)), QColor(106, 106, 106));
+}
+
+void TestHorizontalTimer::litLampIsDrawnInItsColour()
+{
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setChangeYourColorTO(HorizontalTimer::Red);
+    const QImage shot = light.grab().toImage();
+    auto centre = [&](int code) {
+        const QRect r = light.shapeTimerCircle(code)->geometry();
+        const QPoint inPicture = r.center() + QPoint(16, 16);
+        return QColor(shot.pixel(inPicture));
+    };
+    QCOMPARE(centre(30), QColor(255, 0, 0));
+    QCOMPARE(centre(10), QColor(106, 106, 106));
+    QCOMPARE(centre(20), QColor(106, 106, 106));
+}
+
+void TestHorizontalTimer::accessibleDescriptionNamesLitLamps()
+{
+    HorizontalTimer light;
+    light.ResetYourColors();
+    QVERIFY(light.accessibleDescription().contains(QStringLiteral("dark")));
+    light.setLeaveOldColorsOn(true);
+    light.CycleTimerColor();
+    light.CycleTimerColor();
+    QVERIFY(light.accessibleDescription().contains(QStringLiteral("Green")));
+    QVERIFY(light.accessibleDescription().contains(QStringLiteral("Yellow")));
+    QVERIFY(!light.accessibleDescription().contains(QStringLiteral("Red")));
+}
+
+QTEST_MAIN(TestHorizontalTimer)
+#include "tst_horizontaltimer.moc"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the timer needs on Debian 12; installs nothing
+# when all of it is there already.
+set -euo pipefail
+
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core fonts-liberation2
+)
+if [ "${1:-}" = "--tests" ]; then
+    # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
+    packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
