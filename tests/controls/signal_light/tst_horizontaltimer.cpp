@@ -1,4 +1,5 @@
 #include "horizontaltimer.h"
+#include "lamplook.h"
 #include "shapecircle.h"
 #include "timergoodies.h"
 
@@ -6,19 +7,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
-
-// The look of the three lamps as a string such as "G-R": lit lamps by initial, dark ones "-".
-QString look(const HorizontalTimer &light)
-{
-    QString s;
-    s += light.shapeTimerCircle(HorizontalTimer::Green)->isLit() ? u'G' : u'-';
-    s += light.shapeTimerCircle(HorizontalTimer::Yellow)->isLit() ? u'Y' : u'-';
-    s += light.shapeTimerCircle(HorizontalTimer::Red)->isLit() ? u'R' : u'-';
-    return s;
-}
-
-} // namespace
 
 class TestHorizontalTimer : public QObject
 {
@@ -52,10 +40,10 @@ void TestHorizontalTimer::init()
 void TestHorizontalTimer::newLightShowsAllLampsUntilReset()
 {
     HorizontalTimer light;
-    QCOMPARE(look(light), QStringLiteral("GYR"));
+    QCOMPARE(lampLook(light), QStringLiteral("GYR"));
     QCOMPARE(light.ChangeYourColorTO(), 0);
     light.ResetYourColors();
-    QCOMPARE(look(light), QStringLiteral("---"));
+    QCOMPARE(lampLook(light), QStringLiteral("---"));
 }
 
 void TestHorizontalTimer::cycleSequence_data()
@@ -81,7 +69,7 @@ void TestHorizontalTimer::cycleSequence()
     for (int step = 0; step < looks.size(); ++step) {
         light.CycleTimerColor();
         QCOMPARE(light.ChangeYourColorTO(), codes.at(step));
-        QCOMPARE(look(light), looks.at(step));
+        QCOMPARE(lampLook(light), looks.at(step));
     }
 }
 
@@ -100,10 +88,10 @@ void TestHorizontalTimer::unlistedCodeIsStoredAndPaintsNothing()
     light.setChangeYourColorTO(HorizontalTimer::Yellow);
     light.setChangeYourColorTO(code);
     QCOMPARE(light.ChangeYourColorTO(), code);
-    QCOMPARE(look(light), QStringLiteral("-Y-"));
+    QCOMPARE(lampLook(light), QStringLiteral("-Y-"));
     light.CycleTimerColor();
     QCOMPARE(light.ChangeYourColorTO(), code);
-    QCOMPARE(look(light), QStringLiteral("-Y-"));
+    QCOMPARE(lampLook(light), QStringLiteral("-Y-"));
 }
 
 void TestHorizontalTimer::resetKeepsTheCode()
@@ -111,10 +99,10 @@ void TestHorizontalTimer::resetKeepsTheCode()
     HorizontalTimer light;
     light.setChangeYourColorTO(HorizontalTimer::Yellow);
     light.ResetYourColors();
-    QCOMPARE(look(light), QStringLiteral("---"));
+    QCOMPARE(lampLook(light), QStringLiteral("---"));
     QCOMPARE(light.ChangeYourColorTO(), 20);
     light.CycleTimerColor();
-    QCOMPARE(look(light), QStringLiteral("--R"));
+    QCOMPARE(lampLook(light), QStringLiteral("--R"));
 }
 
 void TestHorizontalTimer::optionChangeWaitsForNextPaint()
@@ -125,11 +113,11 @@ void TestHorizontalTimer::optionChangeWaitsForNextPaint()
     QCOMPARE(TimerGoodies::LeaveOldColorsFlag, qint16(-1));
     light.CycleTimerColor();
     light.CycleTimerColor();
-    QCOMPARE(look(light), QStringLiteral("GY-"));
+    QCOMPARE(lampLook(light), QStringLiteral("GY-"));
     light.setLeaveOldColorsOn(false);
-    QCOMPARE(look(light), QStringLiteral("GY-"));
+    QCOMPARE(lampLook(light), QStringLiteral("GY-"));
     light.CycleTimerColor();
-    QCOMPARE(look(light), QStringLiteral("--R"));
+    QCOMPARE(lampLook(light), QStringLiteral("--R"));
 }
 
 void TestHorizontalTimer::settingTheSameCodeRepaints()
@@ -139,10 +127,10 @@ void TestHorizontalTimer::settingTheSameCodeRepaints()
     light.setLeaveOldColorsOn(true);
     light.setChangeYourColorTO(HorizontalTimer::Green);
     light.setChangeYourColorTO(HorizontalTimer::Yellow);
-    QCOMPARE(look(light), QStringLiteral("GY-"));
+    QCOMPARE(lampLook(light), QStringLiteral("GY-"));
     light.setLeaveOldColorsOn(false);
     light.setChangeYourColorTO(HorizontalTimer::Yellow);
-    QCOMPARE(look(light), QStringLiteral("-Y-"));
+    QCOMPARE(lampLook(light), QStringLiteral("-Y-"));
 }
 
 void TestHorizontalTimer::leaveOnJumpStraightToRed()
@@ -151,7 +139,7 @@ void TestHorizontalTimer::leaveOnJumpStraightToRed()
     light.ResetYourColors();
     light.setLeaveOldColorsOn(true);
     light.setChangeYourColorTO(HorizontalTimer::Red);
-    QCOMPARE(look(light), QStringLiteral("--R"));
+    QCOMPARE(lampLook(light), QStringLiteral("--R"));
 }
 
 void TestHorizontalTimer::twoLightsShareTheState()
@@ -162,10 +150,10 @@ void TestHorizontalTimer::twoLightsShareTheState()
     second.ResetYourColors();
     first.CycleTimerColor();
     QCOMPARE(second.ChangeYourColorTO(), 10);
-    QCOMPARE(look(second), QStringLiteral("---"));
+    QCOMPARE(lampLook(second), QStringLiteral("---"));
     second.CycleTimerColor();
-    QCOMPARE(look(second), QStringLiteral("-Y-"));
-    QCOMPARE(look(first), QStringLiteral("G--"));
+    QCOMPARE(lampLook(second), QStringLiteral("-Y-"));
+    QCOMPARE(lampLook(first), QStringLiteral("G--"));
     first.setLeaveOldColorsOn(true);
     QVERIFY(second.LeaveOldColorsOn());
 }

@@ -1,0 +1,232 @@
+#include "framedpanel.h"
+#include "horizontaltimer.h"
+#include "lecternworkstimer.h"
+#include "maskedtimebox.h"
+#include "timergoodies.h"
+#include "windowdriver.h"
+
+#include <QPushButton>
+#include <QTest>
+
+// The timing run: START, the tick, the stage delays, the colour steps and STOP.
+class TestTimingRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void startUpLeavesTheTimerIdleAndDark();
+    void startRightAfterStartUpArmsNothing();
+    void workedTimelineOfAnIceBreaker();
+    void stagesThatCannotRunAreSkipped_data();
+    void stagesThatCannotRunAreSkipped();
+    void stopDuringFirstCountdownThenStartArmsTheNextStage();
+    void rowClickWhileTimingArmsTheNewRowNext();
+    void elapsedTimeText_data();
+    void elapsedTimeText();
+    void countersHoldAtTheirLimitsPastNineHours();
+    void startAndStopSetTheOuterHeight();
+    void leaveColorsOnDuringARun();
+
+private:
+    QString elapsedText(LecternWorksTimer &window) const;
+    QWidget *widget(LecternWorksTimer &window, const char *name) const;
+};
+
+void TestTimingRun::init()
+{
+    TimerGoodies::CurrentTimerColor = 0;
+    TimerGoodies::LeaveOldColorsFlag = 0;
+}
+
+QString TestTimingRun::elapsedText(LecternWorksTimer &window) const
+{
+    return window.findChild<MaskedTimeBox *>(QStringLiteral("ElapsedTime"))->text();
+}
+
+QWidget *TestTimingRun::widget(LecternWorksTimer &window, const char *name) const
+{
+    return window.findChild<QWidget *>(QLatin1String(name));
+}
+
+void TestTimingRun::startUpLeavesTheTimerIdleAndDark()
+{
+    LecternWorksTimer window;
+    const auto s = window.timingState();
+    QVERIFY(!s.tickOn);
+    QCOMPARE(s.FormIsLoading, qint16(0));
+    QCOMPARE(s.SecondsToGreen + s.SecondsToYellow + s.SecondsToRed, 0);
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
+    QVERIFY(!widget(window, "commandStartTimer")->isHidden());
+    QVERIFY(widget(window, "commandStopTimer")->isHidden());
+    QVERIFY(widget(window, "panelElapsedTime")->isHidden());
+    QVERIFY(widget(window, "commandCycleColor")->isHidden());
+}
+
+void TestTimingRun::startRightAfterStartUpArmsNothing()
+{
+    LecternWorksTimer window;
+    window.commandStartTimer_Click();
+    QVERIFY(!window.timingState().tickOn);
+    QVERIFY(widget(window, "commandStartTimer")->isHidden());
+    QVERIFY(!widget(window, "commandStopTimer")->isHidden());
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("00:00"));
+    QVERIFY(!widget(window, "panelElapsedTime")->isHidden());
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
+}
+
+void TestTimingRun::workedTimelineOfAnIceBreaker()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(1)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(240));
+    QVERIFY(window.timingState().tickOn);
+
+    deliverTicks(window, 1);
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(239));
+    const LookChanges changes = lookChanges(window, 359);
+    QCOMPARE(changes, (LookChanges{{239, "G--"}, {299, "-Y-"}, {359, "--R"}}));
+    QVERIFY(window.timingState().tickOn);
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(0));
+    deliverTicks(window, 1);
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(-1));
+    deliverTicks(window, 39);
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(-40));
+
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("06:40"));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
+
+    // Every stage was used up: a second START resets the light and arms nothing.
+    window.commandStartTimer_Click();
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
+    QVERIFY(!window.timingState().tickOn);
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("00:00"));
+}
+
+void TestTimingRun::stagesThatCannotRunAreSkipped_data()
+{
+    QTest::addColumn<QStringList>("thresholds");
+    QTest::addColumn<LookChanges>("changes");
+    QTest::newRow("green at zero lags the light")
+        << QStringList{"00:00", "01:00", "02:00"} << LookChanges{{60, "G--"}, {120, "-Y-"}};
+    QTest::newRow("equal green and yellow")
+        << QStringList{"01:00", "01:00", "02:00"} << LookChanges{{60, "G--"}, {120, "-Y-"}};
+    QTest::newRow("yellow before green")
+        << QStringList{"05:00", "04:00", "06:00"} << LookChanges{{300, "G--"}, {420, "-Y-"}};
+    QTest::newRow("seconds above 59 count in full")
+        << QStringList{"00:75", "01:75", "02:75"}
+        << LookChanges{{75, "G--"}, {135, "-Y-"}, {195, "--R"}};
+}
+
+void TestTimingRun::stagesThatCannotRunAreSkipped()
+{
+    QFETCH(QStringList, thresholds);
+    QFETCH(LookChanges, changes);
+    LecternWorksTimer window;
+    setThresholds(window.TimerEvent(6), thresholds.at(0), thresholds.at(1), thresholds.at(2));
+    window.TimerEvent(6)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QCOMPARE(lookChanges(window, 1000), changes);
+}
+
+void TestTimingRun::stopDuringFirstCountdownThenStartArmsTheNextStage()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(4)->SelectThisEvent(); // 120, 30, 30
+    window.commandStartTimer_Click();
+    deliverTicks(window, 50);
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("00:50"));
+    window.commandStartTimer_Click();
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(30));
+    QCOMPARE(lookChanges(window, 200), (LookChanges{{30, "G--"}, {60, "-Y-"}}));
+}
+
+void TestTimingRun::rowClickWhileTimingArmsTheNewRowNext()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(5)->SelectThisEvent(); // 60, 30, 30
+    window.commandStartTimer_Click();
+    deliverTicks(window, 10);
+    window.TimerEvent(4)->SelectThisEvent(); // 120, 30, 30
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(50));
+    QCOMPARE(window.timingState().SecondsToGreen, qint16(120));
+    // The countdown in progress runs out, then the new row's stages follow one by one.
+    QCOMPARE(lookChanges(window, 400),
+             (LookChanges{{50, "G--"}, {170, "-Y-"}, {200, "--R"}, {230, "---"}}));
+}
+
+void TestTimingRun::elapsedTimeText_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no tick") << 0 << "00:00";
+    QTest::newRow("a minute and a half") << 90 << "01:30";
+    QTest::newRow("the worked timeline") << 400 << "06:40";
+    QTest::newRow("last time that fits the box") << 5999 << "99:59";
+    QTest::newRow("a hundred minutes shows whole") << 6000 << "100:00";
+}
+
+void TestTimingRun::elapsedTimeText()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, shown);
+    LecternWorksTimer window;
+    window.TimerEvent(7)->SelectThisEvent(); // 2, 2, 2: the tick runs on after red
+    window.commandStartTimer_Click();
+    QCOMPARE(deliverTicks(window, ticks), ticks);
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), shown);
+}
+
+void TestTimingRun::countersHoldAtTheirLimitsPastNineHours()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QCOMPARE(deliverTicks(window, 32767), 32767);
+    QCOMPARE(window.timingState().ElapsedSeconds, qint16(32767));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
+    // The 32768th tick and the many after it: nothing wraps, nothing changes colour.
+    QCOMPARE(deliverTicks(window, 40000), 40000);
+    QCOMPARE(window.timingState().ElapsedSeconds, qint16(32767));
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(-32768));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
+    QCOMPARE(window.horizontalTimer()->ChangeYourColorTO(), HorizontalTimer::Red);
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("546:07"));
+}
+
+void TestTimingRun::startAndStopSetTheOuterHeight()
+{
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int width = window.width();
+    window.commandStartTimer_Click();
+    QCOMPARE(window.frameGeometry().height(), 300); // 4500 twips
+    QCOMPARE(window.width(), width);
+    // The light and the button on it stay in view; the rows do not.
+    QWidget *start = widget(window, "commandStopTimer");
+    QVERIFY(start->mapTo(&window, QPoint(0, start->height())).y() <= window.height());
+    window.resize(width + 40, 600); // the operator may resize by hand
+    window.commandStopTimer_Click();
+    QCOMPARE(window.frameGeometry().height(), 520); // 7800 twips
+    QCOMPARE(window.width(), width + 40);
+}
+
+void TestTimingRun::leaveColorsOnDuringARun()
+{
+    LecternWorksTimer window;
+    window.menuLeaveColorsOn_Click();
+    window.TimerEvent(7)->SelectThisEvent(); // 2, 2, 2
+    window.commandStartTimer_Click();
+    QCOMPARE(lookChanges(window, 10), (LookChanges{{2, "G--"}, {4, "GY-"}, {6, "GYR"}}));
+}
+
+QTEST_MAIN(TestTimingRun)
+#include "tst_timingrun.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "lecternworkstimer.h"
+#include "lamplook.h"
+#include "ticktimer.h"
+#include "timereventdata.h"
+
+#include <QList>
+#include <QPair>
+
+// Drives the window the way its tick would: a tick is delivered only while the tick is on.
+inline int deliverTicks(LecternWorksTimer &window, int count)
+{
+    int delivered = 0;
+    for (; delivered < count && window.timingState().tickOn; ++delivered)
+        window.TickTock_TIMER_Timer();
+    return delivered;
+}
+
+// Runs the tick for up to `ticks` seconds and notes on which tick the light's look changed.
+inline QList<QPair<int, QString>> lookChanges(LecternWorksTimer &window, int ticks)
+{
+    QList<QPair<int, QString>> changes;
+    QString last = lampLook(*window.horizontalTimer());
+    for (int tick = 1; tick <= ticks && window.timingState().tickOn; ++tick) {
+        window.TickTock_TIMER_Timer();
+        const QString now = lampLook(*window.horizontalTimer());
+        if (now != last)
+            changes.append({tick, now});
+        last = now;
+    }
+    return changes;
+}
+
+inline void setThresholds(TimerEventDATA *row, const QString &green, const QString &yellow,
+                          const QString &red)
+{
+    row->setTimeChangeGreen(green);
+    row->setTimeChangeYellow(yellow);
+    row->setTimeChangeRed(red);
+}
+
+using LookChanges = QList<QPair<int, QString>>;
