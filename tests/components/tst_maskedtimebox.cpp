@@ -1,6 +1,5 @@
 #include "maskedtimebox.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -12,14 +11,37 @@
 
 namespace {
 
-// QTest has no ASCII mapping for Delete, so \x7f stands for it here.
+// "12:|34" has the caret after the colon; "[12]:34" has "12" selected.
+void place(MaskedTimeBox &box, QString text)
+{
+    const qsizetype caret = text.indexOf(u'|');
+    text.remove(u'|');
+    const qsizetype from = text.indexOf(u'[');
+    const qsizetype to = text.indexOf(u']') - 1;
+    text.remove(u'[').remove(u']');
+    box.setText(text);
+    if (from >= 0)
+        box.setSelection(from, to - from);
+    else
+        box.setCursorPosition(caret);
+}
+
+QString withCaret(const MaskedTimeBox &box)
+{
+    return box.text().insert(box.cursorPosition(), u'|');
+}
+
+// Types the characters; "<Ctrl+V>" presses a key sequence.
 void typeKeys(QWidget *widget, const QString &keys)
 {
-    for (const QChar c : keys) {
-        if (c == u'\x7f')
-            QTest::keyClick(widget, Qt::Key_Delete);
-        else
-            QTest::keyClick(widget, c.toLatin1());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (keys[i] == u'<') {
+            const qsizetype end = keys.indexOf(u'>', i);
+            QTest::keySequence(widget, QKeySequence(keys.mid(i + 1, end - i - 1)));
+            i = end;
+        } else {
+            QTest::keyClick(widget, keys[i].toLatin1());
+        }
     }
 }
 
@@ -30,50 +52,34 @@ class TstMaskedTimeBox : public QObject
     Q_OBJECT
 
 private slots:
-    void setTextReadsBackAndNotifies_data();
-    void setTextReadsBackAndNotifies();
-    void typing_data();
-    void typing();
-    void navigationKeysMoveTheCaret();
-    void clipboard_data();
-    void clipboard();
-    void undoCannotRestoreAnUnmaskedText();
-    void inputMethodCommits_data();
-    void inputMethodCommits();
+    void setText_data();
+    void setText();
+    void editing_data();
+    void editing();
+    void inputMethodCommitsOnlyDigits();
     void contextMenuOffersOnlyCopyAndSelectAll();
     void dropsAndReadOnlyLeaveTextAlone();
     void changesThroughTheBaseClassAreReported();
     void backColorFillsTheBox();
 };
 
-void TstMaskedTimeBox::setTextReadsBackAndNotifies_data()
+void TstMaskedTimeBox::setText_data()
 {
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("expected");
+    const auto row = [](const char *name, const QString &given, const QString &expected) {
+        QTest::newRow(name) << given << expected;
+    };
 
-    QTest::newRow("filled") << "06:40"
-                            << "06:40";
-    QTest::newRow("empty") << ""
-                           << "__:__";
-    QTest::newRow("blank") << "__:__"
-                           << "__:__";
-    QTest::newRow("partly filled") << "5_:__"
-                                   << "5_:__";
-    QTest::newRow("prompt inside") << "4_:00"
-                                   << "4_:00";
-    QTest::newRow("100 minutes") << "100:00"
-                                 << "100:00";
-    QTest::newRow("546 minutes") << "546:07"
-                                 << "546:07";
-    // Texts that do not fit the mask are kept as given.
-    QTest::newRow("letters") << "abc"
-                             << "abc";
-    QTest::newRow("short") << "1:2"
-                           << "1:2";
-    QTest::newRow("non-ascii digits") << QStringLiteral("٠٦:٤٠") << QStringLiteral("٠٦:٤٠");
+    row("filled", "06:40", "06:40");
+    row("empty", "", "__:__");
+    row("partly filled", "4_:00", "4_:00");
+    row("100 minutes", "100:00", "100:00");
+    row("letters", "abc", "abc");
+    row("non-ascii digits", QStringLiteral("٠٦:٤٠"), QStringLiteral("٠٦:٤٠"));
 }
 
-void TstMaskedTimeBox::setTextReadsBackAndNotifies()
+void TstMaskedTimeBox::setText()
 {
     QFETCH(QString, given);
     QFETCH(QString, expected);
@@ -81,240 +87,103 @@ void TstMaskedTimeBox::setTextReadsBackAndNotifies()
     QStringList seen;
     connect(&box, &MaskedTimeBox::changed, this, [&] { seen << box.text(); });
 
-    // WHEN the same text is set twice THEN each call reports the new text before returning.
+    // WHEN the same text is set twice THEN each call reports the new text before returning
     box.setText(given);
     QCOMPARE(seen, QStringList{expected});
     box.setText(given);
     QCOMPARE(seen, QStringList({expected, expected}));
-    QCOMPARE(box.text(), expected);
     QCOMPARE(box.displayText(), expected);
 }
 
-void TstMaskedTimeBox::typing_data()
+void TstMaskedTimeBox::editing_data()
 {
-    QTest::addColumn<QString>("initial");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("keys"); // \b is Backspace, \x7f is Delete
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("expectedCaret");
-    QTest::addColumn<int>("changes");
-
-    QTest::newRow("digits skip the colon") << "__:__" << 0 << 0 << "1234"
-                                           << "12:34" << 5 << 4;
-    QTest::newRow("other keys ignored") << "__:__" << 0 << 0 << "a1b: 2c"
-                                        << "12:__" << 3 << 2;
-    QTest::newRow("typing past the end") << "12:34" << 5 << 0 << "9"
-                                         << "12:34" << 5 << 0;
-    QTest::newRow("overwrite in the middle") << "12:34" << 1 << 0 << "98"
-                                             << "19:84" << 4 << 2;
-    QTest::newRow("caret before the colon") << "12:34" << 2 << 0 << "7"
-                                            << "12:74" << 4 << 1;
-    QTest::newRow("digit over a selection") << "12:34" << 0 << 4 << "9"
-                                            << "9_:_4" << 1 << 1;
-    QTest::newRow("backspace over the colon") << "12:34" << 5 << 0 << "\b\b\b"
-                                              << "1_:__" << 1 << 3;
-    QTest::newRow("backspace at the start") << "12:34" << 0 << 0 << "\b"
-                                            << "12:34" << 0 << 0;
-    QTest::newRow("delete moves on") << "12:34" << 1 << 0 << "\x7f\x7f"
-                                     << "1_:_4" << 4 << 2;
-    QTest::newRow("delete at the end") << "12:34" << 5 << 0 << "\x7f"
-                                       << "12:34" << 5 << 0;
-    QTest::newRow("backspace on a selection") << "12:34" << 1 << 3 << "\b"
-                                              << "1_:_4" << 1 << 1;
-    QTest::newRow("long text starts blank") << "100:00" << 6 << 0 << "5"
-                                            << "5_:__" << 1 << 1;
-    QTest::newRow("long text erased") << "546:07" << 6 << 0 << "\b"
-                                      << "__:__" << 0 << 1;
-    QTest::newRow("odd text starts blank") << "abc" << 3 << 0 << "42"
-                                           << "42:__" << 3 << 2;
-}
-
-void TstMaskedTimeBox::typing()
-{
-    QFETCH(QString, initial);
-    QFETCH(int, caret);
-    QFETCH(int, selected);
-    QFETCH(QString, keys);
-    QFETCH(QString, expected);
-    QFETCH(int, expectedCaret);
-    QFETCH(int, changes);
-    // GIVEN a box holding the initial text with the caret or selection placed
-    MaskedTimeBox box;
-    box.setText(initial);
-    if (selected > 0)
-        box.setSelection(caret, selected);
-    else
-        box.setCursorPosition(caret);
-    QSignalSpy spy(&box, &MaskedTimeBox::changed);
-
-    // WHEN the keys are typed
-    typeKeys(&box, keys);
-
-    // THEN the text follows the mask and every accepted keystroke was reported at once
-    QCOMPARE(box.text(), expected);
-    QCOMPARE(box.cursorPosition(), expectedCaret);
-    QCOMPARE(spy.count(), changes);
-}
-
-void TstMaskedTimeBox::navigationKeysMoveTheCaret()
-{
-    MaskedTimeBox box;
-    box.setText("12:34");
-    box.setCursorPosition(5);
-
-    QTest::keyClick(&box, Qt::Key_Home);
-    QTest::keyClick(&box, '9');
-    QCOMPARE(box.text(), QString("92:34"));
-    QTest::keyClick(&box, Qt::Key_End);
-    QTest::keyClick(&box, Qt::Key_Left);
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QCOMPARE(box.text(), QString("92:_4"));
-    QTest::keyClick(&box, Qt::Key_Home, Qt::ShiftModifier);
-    QCOMPARE(box.selectedText(), QString("92:"));
-    QTest::keySequence(&box, QKeySequence::SelectAll);
-    QTest::keyClick(&box, Qt::Key_Delete);
-    QCOMPARE(box.text(), QString("__:__"));
-}
-
-void TstMaskedTimeBox::clipboard_data()
-{
-    QTest::addColumn<QString>("initial");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("expectedClipboard");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("after");
     QTest::addColumn<int>("changes");
+    const auto row = [](const char *name, const QString &before, const QString &clipboard,
+                        const QString &keys, const QString &after, int changes) {
+        QTest::newRow(name) << before << clipboard << keys << after << changes;
+    };
 
-    const QKeySequence paste("Ctrl+V");
-    QTest::newRow("paste keeps only digits") << "__:__" << 0 << 0 << "12a:3 4" << paste << "12:34"
-                                             << "12a:3 4" << 1;
-    QTest::newRow("shift+insert from the caret")
-        << "12:34" << 3 << 0 << "9" << QKeySequence("Shift+Ins") << "12:94"
-        << "9" << 1;
-    QTest::newRow("surplus digits dropped") << "__:__" << 1 << 0 << "123456" << paste << "_1:23"
-                                            << "123456" << 1;
-    QTest::newRow("paste without digits") << "12:34" << 0 << 0 << "ab:" << paste << "12:34"
-                                          << "ab:" << 0;
-    QTest::newRow("non-ascii digits") << "__:__" << 0 << 0 << QStringLiteral("٠٦:٤٠") << paste
-                                      << "06:40" << QStringLiteral("٠٦:٤٠") << 1;
-    QTest::newRow("paste over a selection") << "12:34" << 0 << 5 << "9" << paste << "9_:__"
-                                            << "9" << 1;
-    QTest::newRow("paste into a long text") << "100:00" << 0 << 0 << "7" << paste << "7_:__"
-                                            << "7" << 1;
-    QTest::newRow("cut blanks the selection")
-        << "12:34" << 0 << 2 << "" << QKeySequence("Ctrl+X") << "__:34"
-        << "12" << 1;
-    QTest::newRow("copy leaves the text")
-        << "12:34" << 3 << 2 << "" << QKeySequence("Ctrl+C") << "12:34"
-        << "34" << 0;
+    row("digits skip the colon", "|__:__", "", "1234", "12:34|", 4);
+    row("other keys ignored", "|__:__", "", "a1b: 2c", "12:|__", 2);
+    row("typing past the end", "12:34|", "", "9", "12:34|", 0);
+    row("overwrite in the middle", "1|2:34", "", "98", "19:8|4", 2);
+    row("caret before the colon", "12|:34", "", "7", "12:7|4", 1);
+    row("digit over a selection", "[12:3]4", "", "9", "9|_:_4", 1);
+    row("backspace over the colon", "12:34|", "", "\b\b\b", "1|_:__", 3);
+    row("backspace at the start", "|12:34", "", "\b", "|12:34", 0);
+    row("delete moves on", "1|2:34", "", "<Del><Del>", "1_:_|4", 2);
+    row("erase a selection", "1[2:3]4", "", "\b", "1|_:_4", 1);
+    row("long text typed over", "100:00|", "", "5", "5|_:__", 1);
+    row("long text erased", "546:07|", "", "\b", "|__:__", 1);
+    row("home and end", "12:34|", "", "<Home>9<End><Left>\b", "92:|_4", 2);
+    row("shift+home selects", "12:3|4", "", "<Shift+Home><Del>", "|__:_4", 1);
+    row("paste keeps digits", "|__:__", "12a:3 4", "<Ctrl+V>", "12:34|", 1);
+    row("shift+insert pastes", "12:|34", "9", "<Shift+Ins>", "12:9|4", 1);
+    row("paste without digits", "|12:34", "ab:", "<Ctrl+V>", "|12:34", 0);
+    row("paste non-ascii digits", "|__:__", QStringLiteral("٠٦:٤٠"), "<Ctrl+V>", "06:40|", 1);
+    row("paste into a long text", "100:00|", "7", "<Ctrl+V>", "7|_:__", 1);
+    row("cut then paste", "1[2:3]4", "", "<Ctrl+X><Home><Ctrl+V>", "23:|_4", 2);
+    row("undo and redo", "100:00|", "", "5<Ctrl+Z><Ctrl+Y>", "5|_:__", 1);
 }
 
-void TstMaskedTimeBox::clipboard()
+void TstMaskedTimeBox::editing()
 {
-    QFETCH(QString, initial);
-    QFETCH(int, caret);
-    QFETCH(int, selected);
+    QFETCH(QString, before);
     QFETCH(QString, clipboard);
-    QFETCH(QKeySequence, keys);
-    QFETCH(QString, expected);
-    QFETCH(QString, expectedClipboard);
+    QFETCH(QString, keys);
+    QFETCH(QString, after);
     QFETCH(int, changes);
-    // GIVEN a box and the clipboard's text
+    // GIVEN a box with the caret or selection placed and a clipboard text
     MaskedTimeBox box;
-    box.setText(initial);
-    if (selected > 0)
-        box.setSelection(caret, selected);
-    else
-        box.setCursorPosition(caret);
+    place(box, before);
     QGuiApplication::clipboard()->setText(clipboard);
     QSignalSpy spy(&box, &MaskedTimeBox::changed);
 
-    // WHEN the clipboard shortcut is pressed
-    QTest::keySequence(&box, keys);
+    // WHEN the keys are pressed
+    typeKeys(&box, keys);
 
-    // THEN only digits reached digit places
-    QCOMPARE(box.text(), expected);
-    QCOMPARE(QGuiApplication::clipboard()->text(), expectedClipboard);
+    // THEN the text keeps the mask and each accepted keystroke was reported at once
+    QCOMPARE(withCaret(box), after);
     QCOMPARE(spy.count(), changes);
 }
 
-void TstMaskedTimeBox::undoCannotRestoreAnUnmaskedText()
+void TstMaskedTimeBox::inputMethodCommitsOnlyDigits()
 {
-    // GIVEN a long text typed over
-    MaskedTimeBox box;
-    box.setText("100:00");
-    QTest::keyClick(&box, '5');
-    QSignalSpy spy(&box, &MaskedTimeBox::changed);
-
-    // WHEN undo and redo are tried by key and through the base class
-    for (const auto key : {QKeySequence::Undo, QKeySequence::Redo})
-        QTest::keySequence(&box, key);
-    static_cast<QLineEdit &>(box).undo();
-
-    // THEN the masked text stays
-    QCOMPARE(box.text(), QString("5_:__"));
-    QCOMPARE(spy.count(), 0);
-}
-
-void TstMaskedTimeBox::inputMethodCommits_data()
-{
-    QTest::addColumn<QString>("commit");
-    QTest::addColumn<QString>("preedit");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("changes");
-
-    QTest::newRow("digits") << "12"
-                            << ""
-                            << "12:__" << 1;
-    QTest::newRow("non-ascii digits") << QStringLiteral("٣٤") << ""
-                                      << "34:__" << 1;
-    QTest::newRow("letters dropped") << "a5b"
-                                     << ""
-                                     << "5_:__" << 1;
-    QTest::newRow("letters only") << "xy"
-                                  << ""
-                                  << "__:__" << 0;
-    QTest::newRow("composition only") << ""
-                                      << "12"
-                                      << "__:__" << 0;
-}
-
-void TstMaskedTimeBox::inputMethodCommits()
-{
-    QFETCH(QString, commit);
-    QFETCH(QString, preedit);
-    QFETCH(QString, expected);
-    QFETCH(int, changes);
     MaskedTimeBox box;
     QSignalSpy spy(&box, &MaskedTimeBox::changed);
 
-    QInputMethodEvent event(preedit, {});
-    event.setCommitString(commit);
-    QCoreApplication::sendEvent(&box, &event);
+    QInputMethodEvent composing(QStringLiteral("12"), {});
+    QCoreApplication::sendEvent(&box, &composing);
+    QCOMPARE(box.text(), QString(MaskedTimeBox::BlankText));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("a٣4"));
+    QCoreApplication::sendEvent(&box, &commit);
 
-    QCOMPARE(box.text(), expected);
-    QCOMPARE(spy.count(), changes);
+    QCOMPARE(withCaret(box), QString("34:|__"));
+    QCOMPARE(spy.count(), 1);
 }
 
 void TstMaskedTimeBox::contextMenuOffersOnlyCopyAndSelectAll()
 {
     MaskedTimeBox box;
-    box.setText("12:34");
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    place(box, "[12]:34");
+    QGuiApplication::clipboard()->clear();
 
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box.mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(&box, &event);
+
     auto *menu = box.findChild<QMenu *>();
     QVERIFY(menu);
     const QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), 2);
-    actions.at(1)->trigger();
     actions.at(0)->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("12:34"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("12"));
+    actions.at(1)->trigger();
+    QCOMPARE(box.selectedText(), QString("12:34"));
     menu->close();
 }
 
@@ -326,16 +195,13 @@ void TstMaskedTimeBox::dropsAndReadOnlyLeaveTextAlone()
 
     QMimeData mime;
     mime.setText("ab99");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&box, &enter);
     QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&box, &drop);
-    QVERIFY(!box.acceptDrops());
-
     box.setReadOnly(true);
     QGuiApplication::clipboard()->setText("99");
-    typeKeys(&box, "5\b\x7f");
-    QTest::keySequence(&box, QKeySequence::Paste);
-    box.selectAll();
-    QTest::keySequence(&box, QKeySequence::Cut);
+    typeKeys(&box, "5\b<Del><Ctrl+V><Ctrl+A><Ctrl+X>");
 
     QCOMPARE(box.text(), QString("12:34"));
     QCOMPARE(spy.count(), 0);
@@ -350,8 +216,9 @@ void TstMaskedTimeBox::changesThroughTheBaseClassAreReported()
     base.setText("07:00");
     QCOMPARE(spy.count(), 1);
     base.clear();
-    QCOMPARE(spy.count(), 2);
+    base.undo();
     QCOMPARE(box.text(), QString(MaskedTimeBox::BlankText));
+    QCOMPARE(spy.count(), 2);
 }
 
 void TstMaskedTimeBox::backColorFillsTheBox()

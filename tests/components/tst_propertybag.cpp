@@ -101,11 +101,15 @@ QByteArray mutate(QByteArray data, QRandomGenerator &random)
             break;
         case 2:
             data.truncate(anyByte());
+            if (TotalSizeField + 4 <= data.size() && random.bounded(2))
+                data = with32(data, TotalSizeField, data.size());
             break;
         case 3: {
             const int extra = 1 + random.bounded(MaxExtension);
             for (int k = 0; k < extra; ++k)
                 data.append(random.bounded(2) ? '\0' : static_cast<char>(random.bounded(256)));
+            if (TotalSizeField + 4 <= data.size() && random.bounded(2))
+                data = with32(data, TotalSizeField, data.size());
             break;
         }
         case 4:

@@ -21,12 +21,12 @@ class TestStoredRows : public QObject
     Q_OBJECT
 
 private slots:
-    void storedRow_data();
-    void storedRow();
+    void matchesTable_data();
+    void matchesTable();
     void firstRowBytes();
 };
 
-void TestStoredRows::storedRow_data()
+void TestStoredRows::matchesTable_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("size");
@@ -41,7 +41,7 @@ void TestStoredRows::storedRow_data()
     QTest::newRow("timer test, padded") << 7 << 128 << "Timer TEST";
 }
 
-void TestStoredRows::storedRow()
+void TestStoredRows::matchesTable()
 {
     QFETCH(int, number);
     QFETCH(int, size);

@@ -1,0 +1,258 @@
+#include "lecternworkstimer.h"
+#include "maskedtimebox.h"
+#include "timergoodies.h"
+#include "windowdriver.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QTest>
+
+namespace {
+
+struct Delays
+{
+    int green, yellow, red;
+    bool operator==(const Delays &o) const
+    {
+        return green == o.green && yellow == o.yellow && red == o.red;
+    }
+};
+
+Delays delaysOf(const LecternWorksTimer &window)
+{
+    const auto s = window.timingState();
+    return {s.SecondsToGreen, s.SecondsToYellow, s.SecondsToRed};
+}
+
+QString thresholdsOf(const TimerEventDATA *row)
+{
+    return row->TimeChangeGreen() + u' ' + row->TimeChangeYellow() + u' ' + row->TimeChangeRed();
+}
+
+// Notes, in order, which rows' green boxes were recoloured.
+class RecolourLog : public QObject
+{
+public:
+    QList<int> rows;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            rows << watched->property("row").toInt();
+        return false;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Delays)
+
+namespace QTest {
+template <> char *toString(const Delays &d)
+{
+    return qstrdup(QByteArray::number(d.green) + ", " + QByteArray::number(d.yellow) + ", " +
+                   QByteArray::number(d.red));
+}
+} // namespace QTest
+
+// The speech categories: default thresholds, row reports and the test speeds.
+class TestSpeechCategories : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void startUpWritesDefaultsAndChoosesMedium();
+    void rowReportGivesStageDelays_data();
+    void rowReportGivesStageDelays();
+    void testSpeedsAfterAReportOfTheTestRow_data();
+    void testSpeedsAfterAReportOfTheTestRow();
+    void thresholdTexts_data();
+    void thresholdTexts();
+    void repeatedReportsGiveTheSameDelays();
+    void reportLeavesOnlyItsRowSelected();
+    void otherRowsAreUnclickedInAscendingOrder();
+    void newTestSpeedTakesEffectAtTheNextReport();
+    void emptyCustomRowArmsNothing();
+    void rowThresholdsLightTheColoursOnTheirTicks();
+};
+
+void TestSpeechCategories::init()
+{
+    TimerGoodies::CurrentTimerColor = 0;
+    TimerGoodies::LeaveOldColorsFlag = 0;
+}
+
+void TestSpeechCategories::startUpWritesDefaultsAndChoosesMedium()
+{
+    LecternWorksTimer window;
+    const QStringList expected{"04:00 05:00 06:00", "05:00 06:00 07:00", "08:00 09:00 10:00",
+                               "02:00 02:30 03:00", "01:00 01:30 02:00", "__:__ __:__ __:__",
+                               "00:02 00:04 00:06"};
+    for (int row = 1; row <= 7; ++row)
+        QCOMPARE(thresholdsOf(window.TimerEvent(row)), expected.at(row - 1));
+    QVERIFY(window.TimerEvent(7)->isSelected());
+    QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), 20)->isChecked());
+    QVERIFY(!window.menuItem(QStringLiteral("menuTimerTestSpeed"), 10)->isChecked());
+    // The report of row 7 during start-up read its texts but converted nothing.
+    const auto s = window.timingState();
+    QCOMPARE(delaysOf(window), (Delays{0, 0, 0}));
+    // Row 7 reported before its texts were written, so the red text read was its blank box.
+    QCOMPARE(s.TimeChangeText, QString(MaskedTimeBox::BlankText));
+    QCOMPARE(s.GreenMinutes + s.GreenSeconds + s.RedMinutes + s.RedSeconds, 0);
+    QCOMPARE(s.PreviousChangeTime, qint16(0));
+    QCOMPARE(window.TimerEvent(1)->EventName(),
+             QStringLiteral("Ice Breaker Speech   (4 to 6 Minutes)"));
+    QCOMPARE(window.TimerEvent(3)->EventName(),
+             QStringLiteral("Advanced Seech     (8 to 10 Minutes)"));
+}
+
+void TestSpeechCategories::rowReportGivesStageDelays_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Delays>("delays");
+    QTest::newRow("ice breaker") << 1 << Delays{240, 60, 60};
+    QTest::newRow("standard") << 2 << Delays{300, 60, 60};
+    QTest::newRow("advanced") << 3 << Delays{480, 60, 60};
+    QTest::newRow("evaluation") << 4 << Delays{120, 30, 30};
+    QTest::newRow("table topics") << 5 << Delays{60, 30, 30};
+    QTest::newRow("test row at medium") << 7 << Delays{2, 2, 2};
+}
+
+void TestSpeechCategories::rowReportGivesStageDelays()
+{
+    QFETCH(int, row);
+    QFETCH(Delays, delays);
+    LecternWorksTimer window;
+    // GIVEN the operator clicks the row's selection button
+    QTest::mouseClick(window.TimerEvent(row)->findChild<QWidget *>("optionEventSelected"),
+                      Qt::LeftButton);
+    // THEN its thresholds became the stage delays
+    QCOMPARE(delaysOf(window), delays);
+}
+
+void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QString>("texts");
+    QTest::addColumn<Delays>("delays");
+    QTest::newRow("fast") << 10 << "00:01 00:02 00:03" << Delays{1, 1, 1};
+    QTest::newRow("medium") << 20 << "00:02 00:04 00:06" << Delays{2, 2, 2};
+    QTest::newRow("slow") << 30 << "00:03 00:06 00:09" << Delays{3, 3, 3};
+}
+
+void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow()
+{
+    QFETCH(int, speed);
+    QFETCH(QString, texts);
+    QFETCH(Delays, delays);
+    LecternWorksTimer window;
+    window.menuItem(QStringLiteral("menuTimerTestSpeed"), speed)->trigger();
+    QCOMPARE(thresholdsOf(window.TimerEvent(7)), texts);
+    for (int other : {10, 20, 30})
+        QCOMPARE(window.menuItem(QStringLiteral("menuTimerTestSpeed"), other)->isChecked(),
+                 other == speed);
+    window.TimerEvent(7)->SelectThisEvent();
+    QCOMPARE(delaysOf(window), delays);
+}
+
+void TestSpeechCategories::thresholdTexts_data()
+{
+    QTest::addColumn<QString>("green");
+    QTest::addColumn<QString>("yellow");
+    QTest::addColumn<QString>("red");
+    QTest::addColumn<Delays>("delays");
+    QTest::newRow("seconds above 59") << "01:75" << "02:00" << "03:00" << Delays{135, -15, 60};
+    QTest::newRow("out of order") << "05:00" << "04:00" << "06:00" << Delays{300, -60, 120};
+    QTest::newRow("equal thresholds") << "01:00" << "01:00" << "02:00" << Delays{60, 0, 60};
+    QTest::newRow("largest times") << "99:99" << "00:00" << "99:99" << Delays{6039, -6039, 6039};
+    QTest::newRow("empty boxes") << "__:__" << "__:__" << "__:__" << Delays{0, 0, 0};
+    QTest::newRow("partly filled fields")
+        << "5_:__" << "_6:_1" << "1_:3_" << Delays{300, 61, 3 - 361 + 60};
+    QTest::newRow("stray characters") << "a1:b2" << "" << "12345" << Delays{62, -62, 765};
+}
+
+void TestSpeechCategories::thresholdTexts()
+{
+    QFETCH(QString, green);
+    QFETCH(QString, yellow);
+    QFETCH(QString, red);
+    QFETCH(Delays, delays);
+    LecternWorksTimer window;
+    TimerEventDATA *custom = window.TimerEvent(6);
+    setThresholds(custom, green, yellow, red);
+    custom->SelectThisEvent();
+    QCOMPARE(delaysOf(window), delays);
+}
+
+void TestSpeechCategories::repeatedReportsGiveTheSameDelays()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(2)->SelectThisEvent();
+    const Delays first = delaysOf(window);
+    window.TimerEvent(2)->SelectThisEvent();
+    QCOMPARE(delaysOf(window), first);
+    QCOMPARE(window.timingState().PreviousChangeTime, qint16(420));
+}
+
+void TestSpeechCategories::reportLeavesOnlyItsRowSelected()
+{
+    LecternWorksTimer window;
+    const QColor yellow(255, 255, 0);
+    for (int clicked : {3, 6, 1, 7}) {
+        window.TimerEvent(clicked)->SelectThisEvent();
+        for (int row = 1; row <= 7; ++row) {
+            QCOMPARE(window.TimerEvent(row)->isSelected(), row == clicked);
+            QCOMPARE(window.TimerEvent(row)->EventTime(2)->backColor() == yellow, row == clicked);
+        }
+    }
+}
+
+void TestSpeechCategories::otherRowsAreUnclickedInAscendingOrder()
+{
+    LecternWorksTimer window;
+    RecolourLog log;
+    for (int row = 1; row <= 7; ++row) {
+        // Every row starts yellow, so every unclick shows as a recolouring.
+        window.TimerEvent(row)->EventTime(1)->setBackColor(QColor(255, 255, 0));
+        window.TimerEvent(row)->EventTime(1)->setProperty("row", row);
+        window.TimerEvent(row)->EventTime(1)->installEventFilter(&log);
+    }
+    window.TimerEvent_EventWuzClicked(4);
+    QCOMPARE(log.rows, (QList<int>{1, 2, 3, 5, 6, 7}));
+}
+
+void TestSpeechCategories::newTestSpeedTakesEffectAtTheNextReport()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(1)->SelectThisEvent();
+    QCOMPARE(delaysOf(window), (Delays{240, 60, 60}));
+    // Choosing FAST selects row 7, whose report converts the medium texts it still holds.
+    window.menuTimerTestSpeed_Click(10);
+    QCOMPARE(delaysOf(window), (Delays{2, 2, 2}));
+    QCOMPARE(thresholdsOf(window.TimerEvent(7)), QStringLiteral("00:01 00:02 00:03"));
+    QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), 10)->isChecked());
+    QVERIFY(!window.TimerEvent(1)->isSelected());
+    window.TimerEvent(7)->SelectThisEvent();
+    QCOMPARE(delaysOf(window), (Delays{1, 1, 1}));
+}
+
+void TestSpeechCategories::emptyCustomRowArmsNothing()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(6)->SelectThisEvent();
+    QCOMPARE(delaysOf(window), (Delays{0, 0, 0}));
+    window.commandStartTimer_Click();
+    QVERIFY(!window.timingState().tickOn);
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
+}
+
+void TestSpeechCategories::rowThresholdsLightTheColoursOnTheirTicks()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(5)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QCOMPARE(lookChanges(window, 200), (LookChanges{{60, "G--"}, {90, "-Y-"}, {120, "--R"}}));
+}
+
+QTEST_MAIN(TestSpeechCategories)
+#include "tst_speechcategories.moc"
