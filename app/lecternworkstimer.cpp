@@ -112,8 +112,10 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
     const QStringList missing = layout.applyTo(this);
     Q_ASSERT_X(missing.isEmpty(), "LecternWorksTimer", qPrintable(missing.join(u',')));
     setWindowTitle(layout.caption());
+    // The design gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());
+    client->resize(layout.clientSize());
 
     Form_Load();
 }

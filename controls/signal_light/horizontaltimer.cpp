@@ -36,7 +36,8 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
     Q_ASSERT_X(layout.isValid(), "HorizontalTimer", qPrintable(layout.errorString()));
     const QStringList missing = layout.applyTo(this);
     Q_ASSERT_X(missing.isEmpty(), "HorizontalTimer", qPrintable(missing.join(u',')));
-    setFixedSize(layout.clientSize());
+    m_designSize = layout.clientSize();
+    resize(m_designSize);
     setAccessibleName(tr("Signal light"));
     describe();
 }
@@ -96,7 +97,7 @@ ShapeCircle *HorizontalTimer::shapeTimerCircle(int index) const
 
 QSize HorizontalTimer::sizeHint() const
 {
-    return size();
+    return m_designSize;
 }
 
 void HorizontalTimer::ShowTimerColor()

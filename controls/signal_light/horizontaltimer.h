@@ -42,4 +42,5 @@ private:
     FramedPanel *SSPanel1 = nullptr;
     QLabel *pictureTimerPanel = nullptr;
     QMap<int, ShapeCircle *> m_circles;
+    QSize m_designSize;
 };

@@ -1,0 +1,295 @@
+#include "framedpanel.h"
+#include "horizontaltimer.h"
+#include "lecternworkstimer.h"
+#include "maskedtimebox.h"
+#include "timergoodies.h"
+#include "windowdriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+// The window as the operator meets it: sizes, places, stacking, menus and keys.
+class TestWindowLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void windowHasItsDesignedSize();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
+    void buttonsAndElapsedTimeAreDrawnOverTheLight();
+    void fontsAndColoursFollowTheLayout();
+    void tabOrderRunsThroughTheRows();
+    void menuBarStructure();
+    void separatorsCannotBeChosen();
+    void leaveColorsOnTogglesAndShowsAtTheNextChange();
+    void resetAndAboutChangeNothing();
+    void accessKeysPressOnlyVisibleButtonsAtOnce();
+    void shortcutsChooseTheirItems();
+    void quitDuringARunClosesTheWindow();
+    void everyControlHasAnAccessibleName();
+
+private:
+    static QWidget *child(QWidget &window, const QString &name)
+    {
+        return window.findChild<QWidget *>(name);
+    }
+};
+
+void TestWindowLayout::init()
+{
+    TimerGoodies::CurrentTimerColor = 0;
+    TimerGoodies::LeaveOldColorsFlag = 0;
+}
+
+void TestWindowLayout::windowHasItsDesignedSize()
+{
+    LecternWorksTimer window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Brindlewick's Lecternworks Timer - Version 1.1"));
+    QCOMPARE(window.centralWidget()->size(), QSize(661, 462)); // 9915 x 6930 twips
+    QCOMPARE(window.height(), 462 + window.menuBar()->sizeHint().height());
+}
+
+void TestWindowLayout::controlsSitWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("light across the top") << "HorizontalTimer" << QRect(0, 0, 660, 241); // 3615 twips
+    QTest::newRow("START on the lower left") << "commandStartTimer" << QRect(37, 176, 73, 41);
+    QTest::newRow("STOP on the lower right") << "commandStopTimer" << QRect(564, 176, 73, 41);
+    QTest::newRow("elapsed time over yellow") << "panelElapsedTime" << QRect(289, 107, 97, 43);
+    QTest::newRow("elapsed box in its panel") << "ElapsedTime" << QRect(8, 8, 80, 27);
+    QTest::newRow("rows below the light") << "panelSelectionButtons" << QRect(0, 244, 660, 217);
+    QTest::newRow("first row") << "TimerEvent(1)" << QRect(16, 13, 627, 25);
+    QTest::newRow("test row set apart") << "TimerEvent(7)" << QRect(16, 180, 627, 25);
+    QTest::newRow("line above the test row") << "Line1" << QRect(13, 174, 628, 4);
+}
+
+void TestWindowLayout::controlsSitWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    LecternWorksTimer window;
+    QWidget *control = child(window, name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void TestWindowLayout::buttonsAndElapsedTimeAreDrawnOverTheLight()
+{
+    LecternWorksTimer window;
+    QWidget *client = window.centralWidget();
+    auto topmostAt = [client](QWidget *w) {
+        QWidget *hit = client->childAt(w->geometry().center());
+        return hit && (hit == w || w->isAncestorOf(hit));
+    };
+    QVERIFY(topmostAt(child(window, "commandStartTimer")));
+    window.commandStartTimer_Click();
+    QVERIFY(topmostAt(child(window, "commandStopTimer")));
+    window.commandStopTimer_Click();
+    QVERIFY(topmostAt(child(window, "panelElapsedTime")));
+    // The hidden colour button never covers anything.
+    QVERIFY(!topmostAt(child(window, "commandCycleColor")));
+}
+
+void TestWindowLayout::fontsAndColoursFollowTheLayout()
+{
+    LecternWorksTimer window;
+    const QFont start = child(window, "commandStartTimer")->font();
+    QCOMPARE(start.families().value(0), QStringLiteral("Verdana"));
+    QVERIFY(start.families().contains(QStringLiteral("DejaVu Sans")));
+    QCOMPARE(start.pointSizeF(), 14.25);
+    QCOMPARE(child(window, "commandCycleColor")->font().pointSizeF(), 18.0);
+    auto *elapsedPanel = window.findChild<FramedPanel *>(QStringLiteral("panelElapsedTime"));
+    QCOMPARE(elapsedPanel->caption(), QStringLiteral("Time Elapsed"));
+    QCOMPARE(elapsedPanel->font().families().value(0), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(elapsedPanel->faceColor(), QColor(240, 240, 240));
+    auto *selection = window.findChild<FramedPanel *>(QStringLiteral("panelSelectionButtons"));
+    QCOMPARE(selection->caption(), QStringLiteral("Selection Panel"));
+    QCOMPARE(selection->textColor(), QApplication::palette(selection).color(QPalette::ButtonText));
+    QCOMPARE(static_cast<QPushButton *>(child(window, "commandStopTimer"))->text(),
+             QStringLiteral("STO&P"));
+}
+
+void TestWindowLayout::tabOrderRunsThroughTheRows()
+{
+    LecternWorksTimer window;
+    // From the first row's red box, the next stop is in the second row.
+    QWidget *from = window.TimerEvent(1)->EventTime(3);
+    QWidget *next = from->nextInFocusChain();
+    while (next && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    QVERIFY(next);
+    QVERIFY2(window.TimerEvent(1)->isAncestorOf(next) || window.TimerEvent(2)->isAncestorOf(next),
+             qPrintable(next->objectName()));
+}
+
+void TestWindowLayout::menuBarStructure()
+{
+    LecternWorksTimer window;
+    QStringList seen;
+    std::function<void(const QList<QAction *> &, int)> walk = [&](const QList<QAction *> &items,
+                                                                   int level) {
+        for (QAction *item : items) {
+            QString line = QString(level * 2, u' ') +
+                           (item->isSeparator() ? QStringLiteral("-") : item->text());
+            if (!item->shortcut().isEmpty())
+                line += u'\t' + item->shortcut().toString(QKeySequence::PortableText);
+            seen << line;
+            if (item->menu())
+                walk(item->menu()->actions(), level + 1);
+        }
+    };
+    walk(window.menuBar()->actions(), 0);
+    const QStringList expected{
+        "&File",
+        "  &Quit\tCtrl+Q",
+        "&Options",
+        "  &Timer Test Speed",
+        "    &FAST: 1 - 2 - 3",
+        "    -",
+        "    &MED: 2 - 4 - 6",
+        "    -",
+        "    &SLOW: 3 - 6 - 9",
+        "  -",
+        "  &Leave Colors On\tCtrl+L",
+        "  -",
+        "  &Reset Elapsed Time\tCtrl+R",
+        "&Help",
+        "  &About Brindlewick Lecternworks Timer\tCtrl+A",
+    };
+    QCOMPARE(seen, expected);
+    for (int index : {15, 25})
+        QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), index)->isSeparator());
+    // After start-up only MED carries a check mark.
+    int checked = 0;
+    for (QAction *item : window.findChildren<QAction *>())
+        checked += item->isChecked();
+    QCOMPARE(checked, 1);
+}
+
+void TestWindowLayout::separatorsCannotBeChosen()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(2)->SelectThisEvent();
+    window.menuItem(QStringLiteral("menuTimerTestSpeed"), 15)->trigger();
+    window.menuItem(QStringLiteral("menuTimerTestSpeed"), 25)->trigger();
+    QVERIFY(window.TimerEvent(2)->isSelected());
+    QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), 20)->isChecked());
+}
+
+void TestWindowLayout::leaveColorsOnTogglesAndShowsAtTheNextChange()
+{
+    LecternWorksTimer window;
+    QAction *item = window.menuItem(QStringLiteral("menuLeaveColorsOn"));
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 4);
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("-Y-"));
+    // GIVEN yellow lit, WHEN the option is chosen THEN nothing changes until the next step
+    item->trigger();
+    QVERIFY(item->isChecked());
+    QVERIFY(window.horizontalTimer()->LeaveOldColorsOn());
+    QCOMPARE(TimerGoodies::LeaveOldColorsFlag, qint16(-1));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("-Y-"));
+    deliverTicks(window, 2);
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("-YR"));
+    item->trigger();
+    QVERIFY(!item->isChecked());
+    QVERIFY(!window.horizontalTimer()->LeaveOldColorsOn());
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("-YR"));
+}
+
+void TestWindowLayout::resetAndAboutChangeNothing()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 3);
+    const auto before = window.timingState();
+    const QString look = lampLook(*window.horizontalTimer());
+    for (const char *name : {"menuResetElapsedTime", "menuAbout"})
+        window.menuItem(QLatin1String(name))->trigger();
+    const auto after = window.timingState();
+    QCOMPARE(after.ElapsedSeconds, before.ElapsedSeconds);
+    QCOMPARE(after.SecondsUntilChange, before.SecondsUntilChange);
+    QCOMPARE(after.tickOn, before.tickOn);
+    QCOMPARE(lampLook(*window.horizontalTimer()), look);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1 + window.findChildren<QMenu *>().size());
+}
+
+void TestWindowLayout::accessKeysPressOnlyVisibleButtonsAtOnce()
+{
+    LecternWorksTimer window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Alt+P while STOP is hidden does nothing.
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!child(window, "commandStartTimer")->isHidden());
+    // Alt+S presses START at the key press, not after an animation.
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(child(window, "commandStartTimer")->isHidden());
+    QVERIFY(!child(window, "commandStopTimer")->isHidden());
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(child(window, "commandStartTimer")->isHidden());
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!child(window, "commandStartTimer")->isHidden());
+    QVERIFY(!child(window, "panelElapsedTime")->isHidden());
+    // The hidden colour button's access key reaches nothing.
+    const qint32 code = window.horizontalTimer()->ChangeYourColorTO();
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(window.horizontalTimer()->ChangeYourColorTO(), code);
+}
+
+void TestWindowLayout::shortcutsChooseTheirItems()
+{
+    LecternWorksTimer window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(window.horizontalTimer()->LeaveOldColorsOn());
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(!window.horizontalTimer()->LeaveOldColorsOn());
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(window.isVisible());
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!window.isVisible());
+}
+
+void TestWindowLayout::quitDuringARunClosesTheWindow()
+{
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QVERIFY(window.timingState().tickOn);
+    window.menuItem(QStringLiteral("menuQuit"))->trigger();
+    QVERIFY(!window.isVisible());
+}
+
+void TestWindowLayout::everyControlHasAnAccessibleName()
+{
+    LecternWorksTimer window;
+    QCOMPARE(window.TimerEvent(5)->accessibleName(), QStringLiteral("Table Topics (1 to 2 Minutes)"));
+    QVERIFY(window.TimerEvent(5)->EventTime(2)->accessibleName().contains(QStringLiteral("yellow")));
+    QVERIFY(!window.horizontalTimer()->accessibleName().isEmpty());
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            const bool named = !w->accessibleName().isEmpty() ||
+                               !w->property("text").toString().isEmpty();
+            QVERIFY2(named, qPrintable(w->objectName()));
+        }
+    }
+}
+
+QTEST_MAIN(TestWindowLayout)
+#include "tst_windowlayout.moc"
