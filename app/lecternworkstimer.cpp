@@ -7,6 +7,7 @@
 #include "maskedtimebox.h"
 #include "propertybag.h"
 #include "speechcategories.h"
+#include "storedbool.h"
 #include "storedlayout.h"
 #include "ticktimer.h"
 #include "timereventdata.h"
@@ -26,7 +27,6 @@ const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
 const QString ArrayItemName = QStringLiteral("%1(%2)");
 const QString Separator = QStringLiteral("-");
 
-constexpr qint16 StoredTrue = -1;
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
 constexpr qint16 SecondsPerMinute = 60;
@@ -106,11 +106,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
 
     m_horizontalTimer = new HorizontalTimer(client);
 
-    const StoredLayout layout = StoredLayout::load(LayoutPath);
-    Q_ASSERT_X(layout.isValid(), "LecternWorksTimer", qPrintable(layout.errorString()));
+    const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
     buildMenus(layout.menus(), menuBar());
-    const QStringList missing = layout.applyTo(this);
-    Q_ASSERT_X(missing.isEmpty(), "LecternWorksTimer", qPrintable(missing.join(u',')));
     setWindowTitle(layout.caption());
     // The design gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
@@ -157,13 +154,13 @@ QAction *LecternWorksTimer::menuItem(const QString &name, int index) const
 
 void LecternWorksTimer::Form_Load()
 {
-    FormIsLoading = StoredTrue;
+    FormIsLoading = StoredBool::True;
     TickTock_TIMER->setEnabled(false);
     menuTimerTestSpeed_Click(SpeechCategories::Medium);
     m_horizontalTimer->ResetYourColors();
     for (qint32 row = SpeechCategories::FirstRow; row <= SpeechCategories::DefaultRowCount; ++row)
         SetDefaultEventTimes(row);
-    FormIsLoading = 0;
+    FormIsLoading = StoredBool::False;
 }
 
 void LecternWorksTimer::commandStartTimer_Click()
@@ -274,33 +271,35 @@ void LecternWorksTimer::ConvertTimeChange(qint32 stageCode)
 {
     if (FormIsLoading)
         return;
-    qint16 *minutes = nullptr;
-    qint16 *seconds = nullptr;
-    qint16 *delay = nullptr;
+    struct Stage
+    {
+        qint16 &minutes;
+        qint16 &seconds;
+        qint16 &delay;
+    };
+    auto convert = [this](Stage stage) {
+        stage.minutes = fieldValue(TimeChangeText.left(2));
+        stage.seconds = fieldValue(TimeChangeText.right(2));
+        return Checked16::holdingAdd(Checked16::holdingMul(stage.minutes, SecondsPerMinute),
+                                     stage.seconds);
+    };
     switch (stageCode) {
     case HorizontalTimer::Green:
-        minutes = &GreenMinutes, seconds = &GreenSeconds, delay = &SecondsToGreen;
+        SecondsToGreen = convert({GreenMinutes, GreenSeconds, SecondsToGreen});
+        PreviousChangeTime = SecondsToGreen;
         break;
     case HorizontalTimer::Yellow:
-        minutes = &YellowMinutes, seconds = &YellowSeconds, delay = &SecondsToYellow;
+    case HorizontalTimer::Red: {
+        // A later stage waits for the difference to the stage before it.
+        const bool yellow = stageCode == HorizontalTimer::Yellow;
+        const Stage stage = yellow ? Stage{YellowMinutes, YellowSeconds, SecondsToYellow}
+                                   : Stage{RedMinutes, RedSeconds, SecondsToRed};
+        stage.delay = Checked16::holdingSub(convert(stage), PreviousChangeTime);
+        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, stage.delay);
         break;
-    case HorizontalTimer::Red:
-        minutes = &RedMinutes, seconds = &RedSeconds, delay = &SecondsToRed;
-        break;
-    default:
-        return;
     }
-    *minutes = fieldValue(TimeChangeText.left(2));
-    *seconds = fieldValue(TimeChangeText.right(2));
-    const qint16 absolute =
-        Checked16::holdingAdd(Checked16::holdingMul(*minutes, SecondsPerMinute), *seconds);
-    if (stageCode == HorizontalTimer::Green) {
-        *delay = absolute;
-        PreviousChangeTime = absolute;
-    } else {
-        // Each later stage waits for the difference to the stage before it.
-        *delay = Checked16::holdingSub(absolute, PreviousChangeTime);
-        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, *delay);
+    default:
+        break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QWidget>
 
 #include <algorithm>
@@ -167,4 +168,20 @@ QStringList StoredLayout::applyTo(QWidget *root) const
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
     return missing;
+}
+
+StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)
+{
+    const StoredLayout layout = load(path);
+    if (!layout.isValid()) {
+        qCritical("%s", qPrintable(layout.errorString()));
+        Q_ASSERT_X(false, "StoredLayout", qPrintable(layout.errorString()));
+        return layout;
+    }
+    const QStringList missing = layout.applyTo(root);
+    if (!missing.isEmpty()) {
+        qCritical("%s: no control for %s", qPrintable(path), qPrintable(missing.join(u',')));
+        Q_ASSERT_X(false, "StoredLayout", qPrintable(missing.join(u',')));
+    }
+    return layout;
 }

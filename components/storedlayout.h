@@ -14,6 +14,9 @@ class StoredLayout
 {
 public:
     static StoredLayout load(const QString &path);
+    // Loads the layout and applies it to root. A layout that is broken or names a control the
+    // code does not create is a build fault: it stops a debug build and is logged otherwise.
+    static StoredLayout loadAndApply(const QString &path, QWidget *root);
 
     bool isValid() const { return m_error.isEmpty(); }
     QString errorString() const { return m_error; }

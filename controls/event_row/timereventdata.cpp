@@ -3,6 +3,7 @@
 #include "colorword.h"
 #include "maskedtimebox.h"
 #include "propertybag.h"
+#include "storedbool.h"
 #include "storedlayout.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@ const QString UnknownEventName = QStringLiteral("???");
 const QString TimeChangeKey = QStringLiteral("TimeChange%1");
 constexpr quint32 SelectedColour = 0x0000FFFF;
 constexpr quint32 UnselectedColour = ColorWord::WindowBackground;
-constexpr qint16 StoredTrue = -1;
 } // namespace
 
 TimerEventDATA::TimerEventDATA(QWidget *parent) : QWidget(parent)
@@ -45,21 +45,18 @@ TimerEventDATA::TimerEventDATA(QWidget *parent) : QWidget(parent)
         m_eventTime[index - 1] = box;
     }
 
-    const StoredLayout layout = StoredLayout::load(LayoutPath);
-    Q_ASSERT_X(layout.isValid(), "TimerEventDATA", qPrintable(layout.errorString()));
-    const QStringList missing = layout.applyTo(this);
-    Q_ASSERT_X(missing.isEmpty(), "TimerEventDATA", qPrintable(missing.join(u',')));
+    const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
     resize(layout.clientSize());
 }
 
 void TimerEventDATA::AllowEditing()
 {
-    EditingIsAllowed = StoredTrue;
+    EditingIsAllowed = StoredBool::True;
 }
 
 void TimerEventDATA::DisAllowEditing()
 {
-    EditingIsAllowed = 0;
+    EditingIsAllowed = StoredBool::False;
 }
 
 QString TimerEventDATA::EventName() const

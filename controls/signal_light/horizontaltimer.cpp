@@ -2,6 +2,7 @@
 
 #include "framedpanel.h"
 #include "shapecircle.h"
+#include "storedbool.h"
 #include "storedlayout.h"
 #include "timergoodies.h"
 
@@ -10,7 +11,6 @@
 namespace {
 const QString LayoutPath = QStringLiteral(":/layouts/horizontaltimer.json");
 const QString PanelBitmap = QStringLiteral(":/timerpanel.bmp");
-constexpr qint16 StoredTrue = -1;
 } // namespace
 
 HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
@@ -32,10 +32,7 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
         connect(circle, &ShapeCircle::lookChanged, this, &HorizontalTimer::describe);
         m_circles.insert(it.key(), circle);
     }
-    const StoredLayout layout = StoredLayout::load(LayoutPath);
-    Q_ASSERT_X(layout.isValid(), "HorizontalTimer", qPrintable(layout.errorString()));
-    const QStringList missing = layout.applyTo(this);
-    Q_ASSERT_X(missing.isEmpty(), "HorizontalTimer", qPrintable(missing.join(u',')));
+    const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
     m_designSize = layout.clientSize();
     resize(m_designSize);
     setAccessibleName(tr("Signal light"));
@@ -80,7 +77,7 @@ bool HorizontalTimer::LeaveOldColorsOn() const
 
 void HorizontalTimer::setLeaveOldColorsOn(bool newTruth)
 {
-    TimerGoodies::LeaveOldColorsFlag = newTruth ? StoredTrue : 0;
+    TimerGoodies::LeaveOldColorsFlag = StoredBool::from(newTruth);
 }
 
 void HorizontalTimer::ResetYourColors()
