@@ -171,6 +171,9 @@ void LecternWorksTimer::commandStartTimer_Click()
     m_horizontalTimer->setChangeYourColorTO(HorizontalTimer::Dark);
     StartTiming();
     commandStopTimer->setVisible(true);
+    // The hidden START would hand the focus on to a threshold box out of sight, where a stray
+    // digit would change a category's time unseen; the button now shown takes it instead.
+    commandStopTimer->setFocus(Qt::OtherFocusReason);
 }
 
 void LecternWorksTimer::commandStopTimer_Click()
@@ -181,6 +184,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     StopTiming();
     ShowElapsedTime();
     panelElapsedTime->setVisible(true);
+    commandStartTimer->setFocus(Qt::OtherFocusReason);
 }
 
 void LecternWorksTimer::commandCycleColor_Click()

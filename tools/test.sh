@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once in a plain debug build, once under
+# Sets up, builds and runs every test: a plain debug build (unit, widget and real-display tests),
+# the Debian package (built, installed, started and removed again: this changes the system, so
+# it asks for sudo when not run as root), and the unit and widget tests once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +11,8 @@ jobs="$(nproc)"
 cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/debug -j"$jobs"
 (cd build/debug && ctest --output-on-failure -j"$jobs")
+
+LW_PACKAGE_BUILD_DIR=build/package bash tests/packaging/check_package.sh
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLW_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"

@@ -32,6 +32,7 @@ private slots:
     void resetAndAboutChangeNothing();
     void accessKeysPressOnlyVisibleButtonsAtOnce();
     void shortcutsChooseTheirItems();
+    void theShownButtonTakesTheFocus();
     void quitDuringARunClosesTheWindow();
     void everyControlHasAnAccessibleName();
 
@@ -262,6 +263,24 @@ void TestWindowLayout::shortcutsChooseTheirItems()
     QVERIFY(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!window.isVisible());
+}
+
+void TestWindowLayout::theShownButtonTakesTheFocus()
+{
+    LecternWorksTimer window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // GIVEN a run started by mouse
+    QTest::mouseClick(child(window, "commandStartTimer"), Qt::LeftButton);
+    // WHEN the operator types digits during the speech
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("59"));
+    // THEN no threshold changed and the keyboard is on STOP
+    QCOMPARE(QApplication::focusWidget(), child(window, "commandStopTimer"));
+    QCOMPARE(window.TimerEvent(1)->TimeChangeGreen(), QStringLiteral("04:00"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!child(window, "commandStartTimer")->isHidden());
+    QCOMPARE(QApplication::focusWidget(), child(window, "commandStartTimer"));
 }
 
 void TestWindowLayout::quitDuringARunClosesTheWindow()

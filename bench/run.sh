@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# Benchmarks the timer against a minimal Qt Widgets program built in the same run: start-up
+# time and peak memory as ratios to that baseline, CPU used while timing, and how close to their
+# second the light's colour changes show on screen. Prints a Markdown table and writes it to
+# bench/results.md.
+#
+#   bash bench/run.sh
+#
+# Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
+# (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
+# LW_BENCH_QUICK_RUNS (start-up and memory runs of each program, default 11).
+set -euo pipefail
+
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(realpath -m "${LW_BENCH_DIR:-$repo/build/bench}")"
+display="${LW_BENCH_DISPLAY:-:73}"
+runs="${LW_BENCH_RUNS:-5}"
+quick_runs="${LW_BENCH_QUICK_RUNS:-11}"
+results="$repo/bench/results.md"
+
+# ---- What the measuring needs ----------------------------------------------------------
+"$repo/tools/setup.sh" --tests
+# GNU time for peak RSS; Xlib and XTEST headers for the probe that clicks and reads pixels.
+extra=(time gcc libx11-dev libxtst-dev)
+missing=()
+for p in "${extra[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# ---- Builds: the timer and the baseline, both Release, in this run ----------------------
+mkdir -p "$out"
+cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
+cmake --build "$out/app" --target lecternworks-timer -j"$(nproc)" >"$out/build-app.log"
+cmake -S "$repo/bench/baseline" -B "$out/baseline" -DCMAKE_BUILD_TYPE=Release >"$out/configure-baseline.log"
+cmake --build "$out/baseline" -j"$(nproc)" >"$out/build-baseline.log"
+cc -O2 -Wall -Wextra -o "$out/probe" "$repo/bench/probe.c" -lX11 -lXtst
+app="$out/app/app/lecternworks-timer"
+baseline="$out/baseline/lw-baseline"
+probe="$out/probe"
+app_title="Lecternworks Timer - Version"
+baseline_title="LecternWorks Baseline Window"
+
+# ---- A private X server ----------------------------------------------------------------
+lock="/tmp/.X${display#:}-lock"
+if [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; then
+    echo "display $display is in use; set LW_BENCH_DISPLAY" >&2
+    exit 1
+fi
+# -noreset: otherwise the server resets whenever its last client leaves, refusing connections
+# for a moment.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
+xvfb_pid=$!
+probe_pid=""
+cleanup() {
+    # The probe is the measured program's parent: ending the program ends the probe.
+    if [ -n "$probe_pid" ] && [ -s "$out/launch.txt" ]; then
+        kill "$(cut -d' ' -f1 "$out/launch.txt")" 2>/dev/null || true
+    fi
+    [ -z "$probe_pid" ] || kill "$probe_pid" 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+deadline=$((SECONDS + 20))
+until xdpyinfo >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || { echo "Xvfb did not come up" >&2; exit 1; }
+    sleep 0.1
+done
+
+# ---- Helpers ---------------------------------------------------------------------------
+# start TITLE CMD...: starts CMD under the probe and waits for its window; sets launched_pid
+# (the program, or /usr/bin/time wrapping it), launched_window and launched_ms.
+start() {
+    local title="$1"
+    shift
+    rm -f "$out/launch.txt"
+    "$probe" launch "$out/launch.txt" "$title" "$@" >>"$out/programs.log" 2>&1 &
+    probe_pid=$!
+    local until=$((SECONDS + 40))
+    while [ ! -s "$out/launch.txt" ]; do
+        kill -0 "$probe_pid" 2>/dev/null || { echo "the probe ended: see $out/programs.log" >&2; exit 1; }
+        [ $SECONDS -lt $until ] || { echo "no window for $title" >&2; exit 1; }
+        sleep 0.05
+    done
+    read -r launched_pid launched_window launched_ms <"$out/launch.txt"
+}
+# finish PID: ends the program started last (PID may be a child of it) and waits for it.
+finish() {
+    kill "$1" 2>/dev/null || true
+    wait "$probe_pid" 2>/dev/null || true
+    probe_pid=""
+}
+median() { sort -g | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+min() { sort -g | head -1; }
+max() { sort -g | tail -1; }
+
+# peak_rss_kib PROGRAM TITLE: peak RSS of the program after its window showed and it settled.
+peak_rss_kib() {
+    local mem="$out/time.txt" child=""
+    rm -f "$mem"
+    start "$2" /usr/bin/time -v -o "$mem" "$1"
+    # Let it paint and go idle, as a person would see it.
+    sleep 1
+    child="$(ps -o pid= --ppid "$launched_pid" | tr -d ' ' | head -1)"
+    finish "$child"
+    awk -F': ' '/Maximum resident set size/ {print $2}' "$mem"
+}
+
+# ---- Start-up time and peak memory, interleaved so that both see the same machine state ----
+echo "warming up the file cache"
+start "$app_title" "$app"
+finish "$launched_pid"
+start "$baseline_title" "$baseline"
+finish "$launched_pid"
+: >"$out/startup-app.txt"
+: >"$out/startup-baseline.txt"
+: >"$out/rss-app.txt"
+: >"$out/rss-baseline.txt"
+for i in $(seq "$quick_runs"); do
+    start "$app_title" "$app"
+    echo "$launched_ms" >>"$out/startup-app.txt"
+    finish "$launched_pid"
+    start "$baseline_title" "$baseline"
+    echo "$launched_ms" >>"$out/startup-baseline.txt"
+    finish "$launched_pid"
+    peak_rss_kib "$app" "$app_title" >>"$out/rss-app.txt"
+    peak_rss_kib "$baseline" "$baseline_title" >>"$out/rss-baseline.txt"
+    echo "start-up/memory run $i of $quick_runs done"
+done
+
+# ---- 60 s of timing: CPU and the colour changes seen from outside ----------------------
+# Window-relative positions read off a screenshot of the window (no window manager, so no
+# frame; the menu bar is part of the window): CUSTOM Events row's three time boxes and its
+# selection button, START, and the centres of the green and yellow lamps.
+custom_boxes_x=(406 487 568)
+custom_boxes_y=425
+custom_button=(23 421)
+start_button=(73 215)
+green_lamp=(171 140)
+yellow_lamp=(334 140)
+# Green at 00:10, yellow at 01:00, red at 01:05 (typed as digits; the colon is fixed).
+custom_digits=(0010 0100 0105)
+green_s=10
+yellow_s=60
+
+: >"$out/timing.txt"
+for i in $(seq "$runs"); do
+    start "$app_title" "$app"
+    geometry="$(xwininfo -id "$launched_window")"
+    wx="$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")"
+    wy="$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")"
+    for b in 0 1 2; do
+        xdotool mousemove $((wx + custom_boxes_x[b])) $((wy + custom_boxes_y)) click 1 \
+            key Home type --delay 20 "${custom_digits[b]}"
+    done
+    # Selecting the row converts its thresholds into the run's stage delays.
+    xdotool mousemove $((wx + custom_button[0])) $((wy + custom_button[1])) click 1
+    xdotool mousemove 1200 1000 # out of the way of the lamps
+    if ! "$probe" run "$launched_pid" \
+        $((wx + start_button[0])) $((wy + start_button[1])) \
+        $((wx + green_lamp[0])) $((wy + green_lamp[1])) \
+        $((wx + yellow_lamp[0])) $((wy + yellow_lamp[1])) \
+        "$green_s" "$yellow_s" >"$out/run-$i.txt"; then
+        finish "$launched_pid"
+        echo "timing run $i failed" >&2
+        exit 1
+    fi
+    finish "$launched_pid"
+    awk -F= '{v[$1] = $2} END {print v["green_ms"], v["green_resolution_ms"], v["yellow_ms"],
+        v["yellow_resolution_ms"], v["cpu_ticks"], v["clk_tck"]}' "$out/run-$i.txt" >>"$out/timing.txt"
+    echo "timing run $i of $runs: $(tr '\n' ' ' <"$out/run-$i.txt")"
+done
+
+# ---- The table -------------------------------------------------------------------------
+col() { awk -v c="$1" '{print $c}' "$2"; }
+su_app="$(median <"$out/startup-app.txt")"
+su_base="$(median <"$out/startup-baseline.txt")"
+rss_app="$(median <"$out/rss-app.txt")"
+rss_base="$(median <"$out/rss-baseline.txt")"
+clk_tck="$(col 6 "$out/timing.txt" | head -1)"
+cpu_pct="$(col 5 "$out/timing.txt" | awk -v t="$clk_tck" '{print 100 * $1 / t / 60}' | median)"
+cpu_pct_max="$(col 5 "$out/timing.txt" | awk -v t="$clk_tck" '{print 100 * $1 / t / 60}' | max)"
+cpu_res="$(awk -v t="$clk_tck" 'BEGIN {printf "%.3f", 100 / t / 60}')"
+err10="$(awk -v d="$green_s" '{print $1 - 1000 * d}' "$out/timing.txt")"
+err60="$(awk -v d="$yellow_s" '{print $3 - 1000 * d}' "$out/timing.txt")"
+drift="$(awk -v g="$green_s" -v y="$yellow_s" '{print ($3 - 1000 * y) - ($1 - 1000 * g)}' "$out/timing.txt")"
+abs() { awk '{print ($1 < 0) ? -$1 : $1}'; }
+res10="$(col 2 "$out/timing.txt" | max)"
+res60="$(col 4 "$out/timing.txt" | max)"
+
+yes_no() { awk "BEGIN {print ($1) ? \"yes\" : \"**no**\"}"; }
+su_ratio="$(awk -v a="$su_app" -v b="$su_base" 'BEGIN {printf "%.2f", a / b}')"
+rss_ratio="$(awk -v a="$rss_app" -v b="$rss_base" 'BEGIN {printf "%.2f", a / b}')"
+worst10="$(abs <<<"$err10" | max)"
+worst60="$(abs <<<"$err60" | max)"
+worst_drift="$(abs <<<"$drift" | max)"
+fmt() { awk '{printf "%+.1f\n", $1}'; }
+range() { echo "$(min <<<"$1" | fmt) … $(max <<<"$1" | fmt)"; }
+
+table="$(
+    cat <<EOF
+Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Qt $(dpkg-query -W -f='${Version}' libqt6core6 | sed 's/[+-].*//'), Xvfb $display without a window manager. Start-up and memory: medians of $quick_runs runs of each program, interleaved; timing: medians of $runs runs of 60 s.
+
+| measure | LecternWorks Timer | baseline | ratio | target | met |
+|---|---|---|---|---|---|
+| process start to window mapped | $(printf '%.1f' "$su_app") ms | $(printf '%.1f' "$su_base") ms | $su_ratio | ≤ 1.25 × baseline | $(yes_no "$su_ratio <= 1.25") |
+| peak RSS (\`/usr/bin/time -v\`) | $(awk -v k="$rss_app" 'BEGIN {printf "%.1f", k / 1024}') MiB | $(awk -v k="$rss_base" 'BEGIN {printf "%.1f", k / 1024}') MiB | $rss_ratio | ≤ 1.25 × baseline | $(yes_no "$rss_ratio <= 1.25") |
+| CPU during 60 s of timing | $(printf '%.3f' "$cpu_pct") % of one core (max $(printf '%.3f' "$cpu_pct_max") %, step $cpu_res %) | – | – | < 0.2 % | $(yes_no "$cpu_pct_max < 0.2") |
+| green lamp lit, due at ${green_s} s | $(printf '%+.1f' "$(median <<<"$err10")") ms (range $(range "$err10") ms) | – | – | within 20 ms | $(yes_no "$worst10 <= 20") |
+| yellow lamp lit, due at ${yellow_s} s | $(printf '%+.1f' "$(median <<<"$err60")") ms (range $(range "$err60") ms) | – | – | within 20 ms | $(yes_no "$worst60 <= 20") |
+| change at ${yellow_s} s less change at ${green_s} s | $(printf '%+.1f' "$(median <<<"$drift")") ms (range $(range "$drift") ms) | – | – | same (within 5 ms) | $(yes_no "$worst_drift <= 5") |
+
+Colour changes are timed from START's button release to the first screen sample with the lamp lit; polling resolution (largest gap between the last dark and the first lit sample): $(printf '%.3f' "$res10") ms at ${green_s} s, $(printf '%.3f' "$res60") ms at ${yellow_s} s.
+EOF
+)"
+# shellcheck disable=SC2016 # the backquotes are Markdown
+printf '# Benchmark results\n\nWritten by `bash bench/run.sh`.\n\n%s\n' "$table" >"$results"
+echo
+echo "$table"

@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a Release tree of its own, checks what it holds, installs it
+# through apt-get, checks the installed files and that the program starts, then removes it and
+# checks that nothing is left. Needs root (or sudo): it installs into the system.
+set -euo pipefail
+
+repo="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(realpath -m "${LW_PACKAGE_BUILD_DIR:-$repo/build/package}")"
+pkg=lecternworks-timer
+bin=/usr/bin/lecternworks-timer
+desktop=/usr/share/applications/lecternworks-timer.desktop
+metainfo=/usr/share/metainfo/org.lecternworks.timer.metainfo.xml
+icon=/usr/share/icons/hicolor/scalable/apps/lecternworks-timer.svg
+installed_files=("$bin" "$desktop" "$metainfo" "$icon")
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok: $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $*" >&2; }
+check() { # check DESCRIPTION COMMAND... : runs the command, counts the result
+    local what="$1"
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+app_pid=""
+we_installed=0
+cleanup() {
+    [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+    # A run that stopped half-way must not leave its package in the system.
+    if [ "$we_installed" -eq 1 ] && dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q installed; then
+        $sudo apt-get remove -y "$pkg" >/dev/null 2>&1 || true
+    fi
+}
+trap cleanup EXIT
+
+# Tools for building the package (dpkg-shlibdeps), validating its files and rendering the icon.
+"$repo/tools/setup.sh"
+tools=(dpkg-dev desktop-file-utils appstream librsvg2-bin imagemagick)
+missing=()
+for p in "${tools[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    $sudo apt-get update
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Skipping the install-all dependency keeps the tests out of a packaging build.
+cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+cmake --build "$build" --target lecternworks-timer -j"$(nproc)"
+rm -f "$build/${pkg}"_*.deb
+(cd "$build" && cpack -G DEB)
+
+debs=("$build/${pkg}"_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "expected one package in $build" >&2
+    exit 1
+fi
+deb="${debs[0]}"
+echo "package: $deb"
+
+# ---- The package's contents and control fields ------------------------------------------
+contents="$(dpkg-deb -c "$deb" | awk '{print $NF}')"
+for f in "${installed_files[@]}"; do
+    check "package holds $f" grep -qxF ".$f" <<<"$contents"
+done
+check "binary is executable in the package" \
+    grep -qE '^-rwxr-xr-x .* \./usr/bin/lecternworks-timer$' <<<"$(dpkg-deb -c "$deb")"
+
+info="$(dpkg-deb -I "$deb")"
+echo "$info"
+check "package name" grep -qx " Package: $pkg" <<<"$info"
+check "package version 1.00" grep -qx " Version: 1.00" <<<"$info"
+depends="$(dpkg-deb -f "$deb" Depends)"
+check "depends on libqt6widgets6" grep -qE '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
+check "depends on the platform plugins" grep -qE '(^|, )qt6-qpa-plugins( |,|$)' <<<"$depends"
+check "has a maintainer" test -n "$(dpkg-deb -f "$deb" Maintainer)"
+check "has a description" test -n "$(dpkg-deb -f "$deb" Description)"
+
+# ---- Install --------------------------------------------------------------------------
+if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    # A left-over from an earlier run would hide whether this install puts the files there.
+    $sudo apt-get remove -y "$pkg"
+fi
+for f in "${installed_files[@]}"; do
+    check "$f absent before install" test ! -e "$f"
+done
+we_installed=1
+$sudo apt-get install -y "$deb"
+check "package installed" \
+    test "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = "install ok installed"
+for f in "${installed_files[@]}"; do
+    check "$f installed" test -s "$f"
+done
+check "desktop entry valid" desktop-file-validate "$desktop"
+check "metainfo valid" appstreamcli validate --no-net "$metainfo"
+check "desktop entry names the program" grep -qx 'Name=LecternWorks Timer' "$desktop"
+check "desktop entry's command is on PATH" \
+    test "$(command -v "$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")")" = "$bin"
+
+# The icon must render to the three lamps on a dark panel: green, yellow and red from left.
+png="$(mktemp --suffix=.png)"
+rsvg-convert -w 128 -h 128 "$icon" -o "$png"
+pixel() { convert "$png" -format "%[fx:int(255*p{$1}.r)] %[fx:int(255*p{$1}.g)] %[fx:int(255*p{$1}.b)]" info:; }
+is_green() { read -r r g b <<<"$(pixel "$1")"; [ "$g" -gt 150 ] && [ "$r" -lt 100 ] && [ "$b" -lt 100 ]; }
+is_yellow() { read -r r g b <<<"$(pixel "$1")"; [ "$r" -gt 200 ] && [ "$g" -gt 150 ] && [ "$b" -lt 100 ]; }
+is_red() { read -r r g b <<<"$(pixel "$1")"; [ "$r" -gt 150 ] && [ "$g" -lt 100 ] && [ "$b" -lt 100 ]; }
+is_dark() { read -r r g b <<<"$(pixel "$1")"; [ "$r" -lt 110 ] && [ "$r" -eq "$g" ] && [ "$g" -eq "$b" ]; }
+check "icon: green lamp at left" is_green 28,64
+check "icon: yellow lamp in the middle" is_yellow 64,64
+check "icon: red lamp at right" is_red 100,64
+check "icon: dark grey panel around the lamps" is_dark 10,64
+rm -f "$png"
+
+# ---- The installed program starts --------------------------------------------------------
+log="$(mktemp)"
+QT_QPA_PLATFORM=offscreen "$bin" >"$log" 2>&1 &
+app_pid=$!
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null; }
+# Up means: the platform plugin is loaded and the process sits idle in its event loop (its CPU
+# time stops growing); a crash or an early exit ends the wait.
+up=0
+last=-1
+deadline=$((SECONDS + 30))
+while [ $SECONDS -lt $deadline ] && kill -0 "$app_pid" 2>/dev/null; do
+    if grep -q libqoffscreen "/proc/$app_pid/maps" 2>/dev/null; then
+        now="$(cpu_ticks "$app_pid")"
+        if [ -n "$now" ] && [ "$now" = "$last" ]; then
+            up=1
+            break
+        fi
+        last="$now"
+    fi
+    sleep 0.2
+done
+check "installed program starts and idles in its event loop" test "$up" -eq 1
+check "installed program still running" kill -0 "$app_pid"
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+check "program printed no error" bash -c "! grep -Eiq 'could not|cannot|error|fatal' '$log'"
+cat "$log"
+rm -f "$log"
+
+# ---- Remove ----------------------------------------------------------------------------
+$sudo apt-get remove -y "$pkg"
+we_installed=0
+check "package removed" bash -c "! dpkg-query -W -f='\${Status}' $pkg 2>/dev/null | grep -q 'ok installed'"
+for f in "${installed_files[@]}"; do
+    check "$f gone after remove" test ! -e "$f"
+done
+
+echo "check_package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
