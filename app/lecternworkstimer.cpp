@@ -43,7 +43,8 @@ qint16 fieldValue(const QString &field)
     qint16 value = 0;
     for (const QChar c : field) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            value = Checked16::holdingAdd(Checked16::holdingMul(value, 10), qint16(c.unicode() - '0'));
+            value =
+                Checked16::holdingAdd(Checked16::holdingMul(value, 10), qint16(c.unicode() - '0'));
     }
     return value;
 }
@@ -368,8 +369,8 @@ void LecternWorksTimer::buildMenus(const QJsonArray &entries, QWidget *parentMen
             item = menu->addSeparator();
         } else {
             item = menu->addAction(caption);
-            item->setShortcut(
-                QKeySequence(entry.value(QLatin1String("shortcut")).toString(), QKeySequence::PortableText));
+            item->setShortcut(QKeySequence(entry.value(QLatin1String("shortcut")).toString(),
+                                           QKeySequence::PortableText));
             item->setCheckable(entry.value(QLatin1String("checkable")).toBool());
             connect(item, &QAction::triggered, this,
                     [this, item, name, index] { onMenuItem(item, name, index); });

@@ -8,6 +8,9 @@ namespace StoredBool {
 inline constexpr qint16 True = -1;
 inline constexpr qint16 False = 0;
 
-inline constexpr qint16 from(bool value) { return value ? True : False; }
+inline constexpr qint16 from(bool value)
+{
+    return value ? True : False;
+}
 
 } // namespace StoredBool

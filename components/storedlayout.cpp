@@ -98,8 +98,7 @@ QList<Placed> applyList(QWidget *root, const QJsonArray &entries, QStringList &m
     for (const QJsonValue &value : entries) {
         const QJsonObject entry = value.toObject();
         const QString name = entry.value(QLatin1String("name")).toString();
-        QObject *object =
-            root->objectName() == name ? root : root->findChild<QObject *>(name);
+        QObject *object = root->objectName() == name ? root : root->findChild<QObject *>(name);
         if (!object) {
             missing << name;
             continue;

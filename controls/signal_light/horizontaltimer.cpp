@@ -22,9 +22,8 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
     pictureTimerPanel->setObjectName(QStringLiteral("pictureTimerPanel"));
     pictureTimerPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureTimerPanel->setPixmap(QPixmap(PanelBitmap));
-    const QMap<int, QString> lampNames{{Green, tr("Green lamp")},
-                                       {Yellow, tr("Yellow lamp")},
-                                       {Red, tr("Red lamp")}};
+    const QMap<int, QString> lampNames{
+        {Green, tr("Green lamp")}, {Yellow, tr("Yellow lamp")}, {Red, tr("Red lamp")}};
     for (auto it = lampNames.cbegin(); it != lampNames.cend(); ++it) {
         auto *circle = new ShapeCircle(pictureTimerPanel);
         circle->setObjectName(QStringLiteral("shapeTimerCircle(%1)").arg(it.key()));

@@ -6,9 +6,7 @@ namespace {
 constexpr qreal OutlineWidth = 1.5;
 }
 
-ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent)
-{
-}
+ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent) {}
 
 void ShapeCircle::setBackColor(const QColor &color)
 {

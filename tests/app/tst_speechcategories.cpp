@@ -161,14 +161,27 @@ void TestSpeechCategories::thresholdTexts_data()
     QTest::addColumn<QString>("yellow");
     QTest::addColumn<QString>("red");
     QTest::addColumn<Delays>("delays");
-    QTest::newRow("seconds above 59") << "01:75" << "02:00" << "03:00" << Delays{135, -15, 60};
-    QTest::newRow("out of order") << "05:00" << "04:00" << "06:00" << Delays{300, -60, 120};
-    QTest::newRow("equal thresholds") << "01:00" << "01:00" << "02:00" << Delays{60, 0, 60};
-    QTest::newRow("largest times") << "99:99" << "00:00" << "99:99" << Delays{6039, -6039, 6039};
-    QTest::newRow("empty boxes") << "__:__" << "__:__" << "__:__" << Delays{0, 0, 0};
-    QTest::newRow("partly filled fields")
-        << "5_:__" << "_6:_1" << "1_:3_" << Delays{300, 61, 3 - 361 + 60};
-    QTest::newRow("stray characters") << "a1:b2" << "" << "12345" << Delays{62, -62, 765};
+    QTest::newRow("seconds above 59") << "01:75"
+                                      << "02:00"
+                                      << "03:00" << Delays{135, -15, 60};
+    QTest::newRow("out of order") << "05:00"
+                                  << "04:00"
+                                  << "06:00" << Delays{300, -60, 120};
+    QTest::newRow("equal thresholds") << "01:00"
+                                      << "01:00"
+                                      << "02:00" << Delays{60, 0, 60};
+    QTest::newRow("largest times") << "99:99"
+                                   << "00:00"
+                                   << "99:99" << Delays{6039, -6039, 6039};
+    QTest::newRow("empty boxes") << "__:__"
+                                 << "__:__"
+                                 << "__:__" << Delays{0, 0, 0};
+    QTest::newRow("partly filled fields") << "5_:__"
+                                          << "_6:_1"
+                                          << "1_:3_" << Delays{300, 61, 3 - 361 + 60};
+    QTest::newRow("stray characters") << "a1:b2"
+                                      << ""
+                                      << "12345" << Delays{62, -62, 765};
 }
 
 void TestSpeechCategories::thresholdTexts()

@@ -52,7 +52,8 @@ void TestWindowLayout::init()
 void TestWindowLayout::windowHasItsDesignedSize()
 {
     LecternWorksTimer window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Brindlewick's Lecternworks Timer - Version 1.1"));
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("Brindlewick's Lecternworks Timer - Version 1.1"));
     QCOMPARE(window.centralWidget()->size(), QSize(661, 462)); // 9915 x 6930 twips
     QCOMPARE(window.height(), 462 + window.menuBar()->sizeHint().height());
 }
@@ -61,7 +62,8 @@ void TestWindowLayout::controlsSitWhereTheLayoutPutsThem_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("light across the top") << "HorizontalTimer" << QRect(0, 0, 660, 241); // 3615 twips
+    QTest::newRow("light across the top")
+        << "HorizontalTimer" << QRect(0, 0, 660, 241); // 3615 twips
     QTest::newRow("START on the lower left") << "commandStartTimer" << QRect(37, 176, 73, 41);
     QTest::newRow("STOP on the lower right") << "commandStopTimer" << QRect(564, 176, 73, 41);
     QTest::newRow("elapsed time over yellow") << "panelElapsedTime" << QRect(289, 107, 97, 43);
@@ -136,7 +138,7 @@ void TestWindowLayout::menuBarStructure()
     LecternWorksTimer window;
     QStringList seen;
     std::function<void(const QList<QAction *> &, int)> walk = [&](const QList<QAction *> &items,
-                                                                   int level) {
+                                                                  int level) {
         for (QAction *item : items) {
             QString line = QString(level * 2, u' ') +
                            (item->isSeparator() ? QStringLiteral("-") : item->text());
@@ -298,13 +300,15 @@ void TestWindowLayout::quitDuringARunClosesTheWindow()
 void TestWindowLayout::everyControlHasAnAccessibleName()
 {
     LecternWorksTimer window;
-    QCOMPARE(window.TimerEvent(5)->accessibleName(), QStringLiteral("Table Topics (1 to 2 Minutes)"));
-    QVERIFY(window.TimerEvent(5)->EventTime(2)->accessibleName().contains(QStringLiteral("yellow")));
+    QCOMPARE(window.TimerEvent(5)->accessibleName(),
+             QStringLiteral("Table Topics (1 to 2 Minutes)"));
+    QVERIFY(
+        window.TimerEvent(5)->EventTime(2)->accessibleName().contains(QStringLiteral("yellow")));
     QVERIFY(!window.horizontalTimer()->accessibleName().isEmpty());
     for (QWidget *w : window.findChildren<QWidget *>()) {
         if (w->focusPolicy() & Qt::TabFocus) {
-            const bool named = !w->accessibleName().isEmpty() ||
-                               !w->property("text").toString().isEmpty();
+            const bool named =
+                !w->accessibleName().isEmpty() || !w->property("text").toString().isEmpty();
             QVERIFY2(named, qPrintable(w->objectName()));
         }
     }

@@ -1,4 +1,5 @@
 #include "propertybag.h"
+#include "storedrow.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,12 +26,6 @@ constexpr int HashOffset = 4;
 constexpr int DistanceOffset = 8;
 constexpr int NameOffset = 12;
 constexpr int TotalSizeField = 4;
-
-QByteArray storedRow(int number)
-{
-    QFile file(QStringLiteral(":/rows/timerevent%1.bin").arg(number));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray with16(QByteArray data, qsizetype offset, quint16 value)
 {

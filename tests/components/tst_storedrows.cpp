@@ -1,4 +1,5 @@
 #include "propertybag.h"
+#include "storedrow.h"
 
 #include <QFile>
 #include <QTest>
@@ -7,12 +8,6 @@ namespace {
 
 constexpr int ExtentX = 16589;
 constexpr int ExtentY = 661;
-
-QByteArray storedRow(int number)
-{
-    QFile file(QStringLiteral(":/rows/timerevent%1.bin").arg(number));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lecternworkstimer.h"
 #include "lamplook.h"
+#include "lecternworkstimer.h"
 #include "ticktimer.h"
 #include "timereventdata.h"
 

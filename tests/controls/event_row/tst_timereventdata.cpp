@@ -1,5 +1,6 @@
 #include "maskedtimebox.h"
 #include "propertybag.h"
+#include "storedrow.h"
 #include "timereventdata.h"
 
 #include <QApplication>
@@ -308,9 +309,8 @@ void TestTimerEventData::storedRowRoundTrips_data()
 void TestTimerEventData::storedRowRoundTrips()
 {
     QFETCH(int, number);
-    QFile file(QStringLiteral(":/rows/timerevent%1.bin").arg(number));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray stored = file.readAll();
+    const QByteArray stored = storedRow(number);
+    QVERIFY(!stored.isEmpty());
     PropertyBag::Error error = PropertyBag::Error::TooShort;
     PropertyBag bag = PropertyBag::fromBytes(stored, &error);
     QCOMPARE(error, PropertyBag::Error::None);

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QTest>
 
-
 class TestHorizontalTimer : public QObject
 {
     Q_OBJECT
