@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: a plain debug build (unit, widget and real-display tests),
 # the Debian package (built, installed, started and removed again: this changes the system, so
-# it asks for sudo when not run as root), and the unit and widget tests once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# it asks for sudo when not run as root), and the whole suite once more under AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh --tests
@@ -17,4 +17,4 @@ LW_PACKAGE_BUILD_DIR=build/package bash tests/packaging/check_package.sh
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLW_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"
 (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --output-on-failure -j"$jobs" -LE display)
+    LSAN_OPTIONS="suppressions=$PWD/../../tests/lsan.supp" ctest --output-on-failure -j"$jobs")
