@@ -24,6 +24,7 @@ private slots:
     void rowClickWhileTimingArmsTheNewRowNext();
     void elapsedTimeText_data();
     void elapsedTimeText();
+    void countersHoldAtTheirLimitsPastNineHours();
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
 
@@ -180,6 +181,24 @@ void TestTimingRun::elapsedTimeText()
     QCOMPARE(deliverTicks(window, ticks), ticks);
     window.commandStopTimer_Click();
     QCOMPARE(elapsedText(window), shown);
+}
+
+void TestTimingRun::countersHoldAtTheirLimitsPastNineHours()
+{
+    LecternWorksTimer window;
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    QCOMPARE(deliverTicks(window, 32767), 32767);
+    QCOMPARE(window.timingState().ElapsedSeconds, qint16(32767));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
+    // The 32768th tick and the many after it: nothing wraps, nothing changes colour.
+    QCOMPARE(deliverTicks(window, 40000), 40000);
+    QCOMPARE(window.timingState().ElapsedSeconds, qint16(32767));
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(-32768));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
+    QCOMPARE(window.horizontalTimer()->ChangeYourColorTO(), HorizontalTimer::Red);
+    window.commandStopTimer_Click();
+    QCOMPARE(elapsedText(window), QStringLiteral("546:07"));
 }
 
 void TestTimingRun::startAndStopSetTheOuterHeight()
