@@ -110,7 +110,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
     const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
     buildMenus(layout.menus(), menuBar());
     setWindowTitle(layout.caption());
-    // The design gives the client area; the menu bar sits above it.
+    // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());
     client->resize(layout.clientSize());

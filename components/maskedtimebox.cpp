@@ -83,11 +83,20 @@ bool fitsMask(const QString &text)
     return true;
 }
 
-// Any Unicode decimal digit counts; the box only ever stores ASCII ones.
+// Any Unicode decimal digit counts; the box only ever stores ASCII ones. A box never takes more
+// digits than it has places, so a huge clipboard is not read to its end.
 QString asciiDigitsOf(const QString &input)
 {
+    const qsizetype places =
+        std::count(MaskedTimeBox::Mask.begin(), MaskedTimeBox::Mask.end(), QLatin1Char(DigitPlace));
     QString digits;
-    for (const char32_t c : input.toUcs4()) {
+    for (qsizetype i = 0; i < input.size() && digits.size() < places; ++i) {
+        const QChar here = input.at(i);
+        char32_t c = here.unicode();
+        if (here.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate()) {
+            ++i;
+            c = QChar::surrogateToUcs4(here, input.at(i));
+        }
         if (QChar::isDigit(c))
             digits += QChar(u'0' + QChar::digitValue(c));
     }

@@ -22,7 +22,7 @@ public:
     QString errorString() const { return m_error; }
 
     QString caption() const { return m_caption; }
-    // The design's client area in logical pixels.
+    // The client area the layout was drawn for, in logical pixels.
     QSize clientSize() const { return m_clientSize; }
     // The menu bar as stored: nested entries with a name, an optional index, a caption
     // ("-" for a separator), an optional shortcut and optional items.

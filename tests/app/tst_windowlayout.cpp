@@ -123,14 +123,25 @@ void TestWindowLayout::fontsAndColoursFollowTheLayout()
 void TestWindowLayout::tabOrderRunsThroughTheRows()
 {
     LecternWorksTimer window;
-    // From the first row's red box, the next stop is in the second row.
-    QWidget *from = window.TimerEvent(1)->EventTime(3);
-    QWidget *next = from->nextInFocusChain();
-    while (next && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    QVERIFY(next);
-    QVERIFY2(window.TimerEvent(1)->isAncestorOf(next) || window.TimerEvent(2)->isAncestorOf(next),
-             qPrintable(next->objectName()));
+    // Tab from the first row's green box: each row's five stops, then the next row's.
+    QStringList stops;
+    QWidget *w = window.TimerEvent(1)->EventTime(1);
+    while (stops.size() < 35) {
+        int row = 0;
+        for (int i = 1; i <= 7; ++i)
+            row = window.TimerEvent(i)->isAncestorOf(w) ? i : row;
+        stops << QStringLiteral("%1:%2").arg(row).arg(w->objectName());
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
+    }
+    QStringList expected;
+    for (int row = 1; row <= 7; ++row) {
+        for (const char *name : {"EventTime(1)", "EventTime(2)", "EventTime(3)",
+                                 "textEventDescription", "optionEventSelected"})
+            expected << QStringLiteral("%1:%2").arg(row).arg(QLatin1String(name));
+    }
+    QCOMPARE(stops, expected);
 }
 
 void TestWindowLayout::menuBarStructure()

@@ -126,6 +126,10 @@ void TstMaskedTimeBox::editing_data()
     row("paste without digits", "|12:34", "ab:", "<Ctrl+V>", "|12:34", 0);
     row("paste non-ascii digits", "|__:__", QStringLiteral("٠٦:٤٠"), "<Ctrl+V>", "06:40|", 1);
     row("paste into a long text", "100:00|", "7", "<Ctrl+V>", "7|_:__", 1);
+    row("paste of a huge text takes its first digits", "|__:__",
+        QStringLiteral("x1234") + QString(1 << 20, u'9'), "<Ctrl+V>", "12:34|", 1);
+    row("paste of digits beyond the first plane", "|__:__",
+        QString::fromUcs4(U"\U0001D7CF\U0001D7D0:\U0001D7D1\U0001D7D2"), "<Ctrl+V>", "12:34|", 1);
     row("cut then paste", "1[2:3]4", "", "<Ctrl+X><Home><Ctrl+V>", "23:|_4", 2);
     row("undo and redo", "100:00|", "", "5<Ctrl+Z><Ctrl+Y>", "5|_:__", 1);
 }
