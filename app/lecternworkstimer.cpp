@@ -49,6 +49,14 @@ qint16 fieldValue(const QString &field)
     return value;
 }
 
+// A threshold's absolute time in seconds; its minutes and seconds are stored on the way.
+qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds)
+{
+    minutes = fieldValue(text.left(2));
+    seconds = fieldValue(text.right(2));
+    return Checked16::holdingAdd(Checked16::holdingMul(minutes, SecondsPerMinute), seconds);
+}
+
 QString twoDigits(int number)
 {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
@@ -276,33 +284,22 @@ void LecternWorksTimer::ConvertTimeChange(qint32 stageCode)
 {
     if (FormIsLoading)
         return;
-    struct Stage
-    {
-        qint16 &minutes;
-        qint16 &seconds;
-        qint16 &delay;
-    };
-    auto convert = [this](Stage stage) {
-        stage.minutes = fieldValue(TimeChangeText.left(2));
-        stage.seconds = fieldValue(TimeChangeText.right(2));
-        return Checked16::holdingAdd(Checked16::holdingMul(stage.minutes, SecondsPerMinute),
-                                     stage.seconds);
-    };
     switch (stageCode) {
     case HorizontalTimer::Green:
-        SecondsToGreen = convert({GreenMinutes, GreenSeconds, SecondsToGreen});
+        SecondsToGreen = thresholdSeconds(TimeChangeText, GreenMinutes, GreenSeconds);
         PreviousChangeTime = SecondsToGreen;
         break;
+    // A later stage waits for the difference to the stage before it.
     case HorizontalTimer::Yellow:
-    case HorizontalTimer::Red: {
-        // A later stage waits for the difference to the stage before it.
-        const bool yellow = stageCode == HorizontalTimer::Yellow;
-        const Stage stage = yellow ? Stage{YellowMinutes, YellowSeconds, SecondsToYellow}
-                                   : Stage{RedMinutes, RedSeconds, SecondsToRed};
-        stage.delay = Checked16::holdingSub(convert(stage), PreviousChangeTime);
-        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, stage.delay);
+        SecondsToYellow = Checked16::holdingSub(
+            thresholdSeconds(TimeChangeText, YellowMinutes, YellowSeconds), PreviousChangeTime);
+        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, SecondsToYellow);
         break;
-    }
+    case HorizontalTimer::Red:
+        SecondsToRed = Checked16::holdingSub(
+            thresholdSeconds(TimeChangeText, RedMinutes, RedSeconds), PreviousChangeTime);
+        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, SecondsToRed);
+        break;
     default:
         break;
     }

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QWidget>
 
 #include <algorithm>
@@ -172,15 +171,15 @@ QStringList StoredLayout::applyTo(QWidget *root) const
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)
 {
     const StoredLayout layout = load(path);
-    if (!layout.isValid()) {
-        qCritical("%s", qPrintable(layout.errorString()));
-        Q_ASSERT_X(false, "StoredLayout", qPrintable(layout.errorString()));
-        return layout;
+    QString fault = layout.errorString();
+    if (layout.isValid()) {
+        const QStringList missing = layout.applyTo(root);
+        if (!missing.isEmpty())
+            fault = QStringLiteral("%1: no control for %2").arg(path, missing.join(u','));
     }
-    const QStringList missing = layout.applyTo(root);
-    if (!missing.isEmpty()) {
-        qCritical("%s: no control for %s", qPrintable(path), qPrintable(missing.join(u',')));
-        Q_ASSERT_X(false, "StoredLayout", qPrintable(missing.join(u',')));
+    if (!fault.isEmpty()) {
+        qCritical("%s", qPrintable(fault));
+        Q_ASSERT_X(false, "StoredLayout", qPrintable(fault));
     }
     return layout;
 }
