@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lecternworkstimer.h"
 
 #include "checked16.h"

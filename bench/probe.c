@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Measures the timer from outside, the way an audience sees it: through the X server.
  *
  *   probe launch RESULT TITLE CMD [ARG...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Benchmarks the timer against a minimal Qt Widgets program built in the same run: start-up
 # time and peak memory as ratios to that baseline, CPU used while timing, and how close to their
 # second the light's colour changes show on screen. Prints a Markdown table and writes it to

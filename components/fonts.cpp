@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fonts.h"
 
 namespace Fonts {

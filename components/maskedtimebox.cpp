@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "maskedtimebox.h"
 
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storedlayout.h"
 
 #include "colorword.h"

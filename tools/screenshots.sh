@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the timer (Release), runs it on a private Xvfb and saves the README's screenshots:
 # docs/screenshots/startup.png (the window as it opens) and docs/screenshots/running.png (a
 # timing run of the "Timer TEST" row at FAST speed with the light at red).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building, running and testing the timer needs on Debian 12; installs nothing
 # when all of it is there already.
 set -euo pipefail

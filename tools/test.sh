@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up, builds and runs every test: a plain debug build (unit, widget and real-display tests),
 # the Debian package (built, installed, started and removed again: this changes the system, so
 # it asks for sudo when not run as root), and the whole suite once more under AddressSanitizer,

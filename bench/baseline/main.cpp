@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A main window with a menu bar and nothing else, the same size as the timer's window.
 #include <QApplication>
 #include <QMainWindow>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timereventdata.h"
 
 #include "colorword.h"

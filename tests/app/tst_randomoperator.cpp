@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"

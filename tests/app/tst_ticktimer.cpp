@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "checked16.h"
 #include "ticktimer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "framedpanel.h"
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colorword.h"
 #include "framedpanel.h"
 #include "storedlayout.h"

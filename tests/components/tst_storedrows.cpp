@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "propertybag.h"
 #include "storedrow.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Thresholds typed into the empty CUSTOM row: digits only, over the fixed colon; chosen, they
 # time the run.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A FAST test run: each lamp alone, on its second; the window's heights; the elapsed time.
 source "$(dirname "$0")/lib.sh"
 lw_start "$1"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Leave Colors On keeps the earlier lamps lit; switched off again, each lamp lights alone. The
 # second run is started and stopped from the keyboard.
 source "$(dirname "$0")/lib.sh"

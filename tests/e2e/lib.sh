@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared helpers for the end-to-end tests: a private X server, the real timer window, a mouse
 # and keyboard (xdotool), eyes on the screen (ImageMagick) and the clipboard (xclip).
 # Source it, then call lw_start "$binary". Coordinates are logical pixels of the window's client

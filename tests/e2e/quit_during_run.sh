@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Ctrl+Q in the middle of a run ends the program at once and cleanly.
 source "$(dirname "$0")/lib.sh"
 lw_start "$1"

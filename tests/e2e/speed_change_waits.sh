@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Choosing FAST shows its thresholds at once, but the run keeps the thresholds taken when
 # row 7 was chosen (MED) until its button is clicked again.
 source "$(dirname "$0")/lib.sh"

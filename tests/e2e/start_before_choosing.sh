@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # START right after launch: no row's thresholds have been taken yet, so nothing lights.
 source "$(dirname "$0")/lib.sh"
 lw_start "$1"

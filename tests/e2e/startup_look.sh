@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # At start-up: the light dark, START alone, the test row selected, every row's thresholds.
 source "$(dirname "$0")/lib.sh"
 lw_start "$1"

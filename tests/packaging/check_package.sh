@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package in a Release tree of its own, checks what it holds, installs it
 # through apt-get, checks the installed files and that the program starts, then removes it and
 # checks that nothing is left. Needs root (or sudo): it installs into the system.
