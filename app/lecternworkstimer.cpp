@@ -13,6 +13,7 @@
 #include "ticktimer.h"
 #include "timereventdata.h"
 #include "twips.h"
+#include "version.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 namespace {
 
@@ -31,6 +33,7 @@ const QString Separator = QStringLiteral("-");
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
 constexpr qint16 SecondsPerMinute = 60;
+const QString ProgramName = QStringLiteral("Brindlewick Lecternworks Timer");
 
 QString itemKey(const QString &name, int index)
 {
@@ -77,6 +80,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
     ElapsedTime = new MaskedTimeBox(panelElapsedTime);
     ElapsedTime->setObjectName(QStringLiteral("ElapsedTime"));
     ElapsedTime->setAccessibleName(tr("Time elapsed"));
+    // A result, not an input: it can be selected and copied, never typed over.
+    ElapsedTime->setReadOnly(true);
 
     TickTock_TIMER = new TickTimer(this);
     TickTock_TIMER->setObjectName(QStringLiteral("TickTock_TIMER"));
@@ -125,6 +130,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
     client->resize(layout.clientSize());
 
     Form_Load();
+    commandStartTimer->setFocus(Qt::OtherFocusReason);
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -177,8 +183,15 @@ void LecternWorksTimer::commandStartTimer_Click()
 {
     setOuterHeight(RunningHeightTwips);
     panelElapsedTime->setVisible(false);
+    // Out of sight is not enough: rows left behind the frame would still take the keyboard.
+    panelSelectionButtons->setVisible(false);
     commandStartTimer->setVisible(false);
     m_horizontalTimer->setChangeYourColorTO(HorizontalTimer::Dark);
+    // Every speech is timed by the thresholds the operator sees now, not those of the last
+    // row click: a second speaker, thresholds typed since and a new test speed all count.
+    const qint16 selected = selectedRow();
+    if (selected != 0)
+        LoadEventTimes(selected);
     StartTiming();
     commandStopTimer->setVisible(true);
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
@@ -188,6 +201,7 @@ void LecternWorksTimer::commandStartTimer_Click()
 
 void LecternWorksTimer::commandStopTimer_Click()
 {
+    panelSelectionButtons->setVisible(true);
     setOuterHeight(StoppedHeightTwips);
     commandStopTimer->setVisible(false);
     commandStartTimer->setVisible(true);
@@ -216,7 +230,11 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
 void LecternWorksTimer::StartTiming()
 {
     ElapsedSeconds = 0;
+    // With nothing pending the countdown stays at 0, so no colour step from an earlier run
+    // can fire; the tick runs all the same, because the time spoken always counts.
+    SecondsUntilChange = 0;
     ArmNextColorChange();
+    TickTock_TIMER->setEnabled(true);
 }
 
 void LecternWorksTimer::StopTiming()
@@ -231,7 +249,6 @@ void LecternWorksTimer::ArmNextColorChange()
         if (*stage >= 1) {
             SecondsUntilChange = *stage;
             *stage = 0;
-            TickTock_TIMER->setEnabled(true);
             return;
         }
     }
@@ -266,6 +283,15 @@ void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
         else
             TimerEvent(i)->UnclickYourEvent();
     }
+}
+
+qint16 LecternWorksTimer::selectedRow() const
+{
+    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i) {
+        if (TimerEvent(i)->isSelected())
+            return i;
+    }
+    return 0;
 }
 
 void LecternWorksTimer::LoadEventTimes(qint16 index)
@@ -348,6 +374,33 @@ void LecternWorksTimer::menuLeaveColorsOn_Click()
     m_horizontalTimer->setLeaveOldColorsOn(item->isChecked());
 }
 
+void LecternWorksTimer::menuResetElapsedTime_Click()
+{
+    // The speech in progress keeps its count; only a finished one's result is cleared.
+    if (TickTock_TIMER->isEnabled())
+        return;
+    ElapsedSeconds = 0;
+    ShowElapsedTime();
+}
+
+void LecternWorksTimer::menuAbout_Click()
+{
+    // Opened, not executed: the tick goes on while the box is up.
+    auto *about = new QMessageBox(QMessageBox::Information, tr("About %1").arg(ProgramName),
+                                  tr("<p><b>%1</b><br>Version 1.1 (file version %2)</p>"
+                                     "<p>A speech timer for public-speaking clubs: its light "
+                                     "turns green, yellow and red as the speaker passes each "
+                                     "threshold.</p>"
+                                     "<p>Copyright the LecternWorks Timer developers.<br>"
+                                     "Released under the MIT licence.</p>")
+                                      .arg(ProgramName, Version::FileVersion),
+                                  QMessageBox::Ok, this);
+    about->setObjectName(QStringLiteral("aboutBox"));
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->open();
+}
+
 void LecternWorksTimer::buildMenus(const QJsonArray &entries, QWidget *parentMenu)
 {
     auto *bar = qobject_cast<QMenuBar *>(parentMenu);
@@ -392,4 +445,8 @@ void LecternWorksTimer::onMenuItem(QAction *item, const QString &name, int index
         menuLeaveColorsOn_Click();
     else if (name == QLatin1String("menuTimerTestSpeed"))
         menuTimerTestSpeed_Click(qint16(index));
+    else if (name == QLatin1String("menuResetElapsedTime"))
+        menuResetElapsedTime_Click();
+    else if (name == QLatin1String("menuAbout"))
+        menuAbout_Click();
 }

@@ -54,6 +54,8 @@ public:
     void menuTimerTestSpeed_Click(qint16 index);
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
+    void menuResetElapsedTime_Click();
+    void menuAbout_Click();
 
 private:
     void StartTiming();
@@ -61,6 +63,7 @@ private:
     void ArmNextColorChange();
     void TimeToChangeColor();
     void ShowElapsedTime();
+    qint16 selectedRow() const;
     void LoadEventTimes(qint16 index);
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);

@@ -122,13 +122,34 @@ QList<Placed> applyList(QWidget *root, const QJsonArray &entries, QStringList &m
     return placed;
 }
 
+bool takesTabFocus(const QWidget *widget)
+{
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+// A control that takes no focus itself, such as a row, stands in the chain for the controls
+// inside it, in the order it gave them; Qt ignores tab-order calls on the control itself.
+void appendFocusStops(QWidget *widget, QList<QWidget *> &chain)
+{
+    if (takesTabFocus(widget)) {
+        chain << widget;
+        return;
+    }
+    for (QWidget *next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain()) {
+        if (widget->isAncestorOf(next) && takesTabFocus(next))
+            chain << next;
+    }
+}
+
 void collectTabChain(QList<Placed> siblings, QList<QWidget *> &chain)
 {
     std::stable_sort(siblings.begin(), siblings.end(),
                      [](const Placed &a, const Placed &b) { return a.tabIndex < b.tabIndex; });
     for (const Placed &p : siblings) {
-        if (p.tabIndex >= 0)
-            chain << p.widget;
+        // A stored child list means the children are placed, and ordered, here.
+        if (p.tabIndex >= 0 && p.children.isEmpty())
+            appendFocusStops(p.widget, chain);
         collectTabChain(p.children, chain);
     }
 }

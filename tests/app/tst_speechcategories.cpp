@@ -248,16 +248,30 @@ void TestSpeechCategories::newTestSpeedTakesEffectAtTheNextReport()
     QVERIFY(!window.TimerEvent(1)->isSelected());
     window.TimerEvent(7)->SelectThisEvent();
     QCOMPARE(delaysOf(window), (Delays{1, 1, 1}));
+    // SLOW chosen while row 7 stays selected: the next START times SLOW, with no new click.
+    window.menuTimerTestSpeed_Click(30);
+    window.commandStartTimer_Click();
+    QCOMPARE(lookChanges(window, 10), (LookChanges{{3, "G--"}, {6, "-Y-"}, {9, "--R"}}));
 }
 
 void TestSpeechCategories::emptyCustomRowArmsNothing()
 {
     LecternWorksTimer window;
+    // GIVEN a run of row 1 stopped in mid-countdown
+    window.TimerEvent(1)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 50);
+    window.commandStopTimer_Click();
+    // WHEN the empty CUSTOM row is timed for two minutes
     window.TimerEvent(6)->SelectThisEvent();
     QCOMPARE(delaysOf(window), (Delays{0, 0, 0}));
     window.commandStartTimer_Click();
-    QVERIFY(!window.timingState().tickOn);
-    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(0));
+    // THEN no colour comes, not even the old countdown's, and the time spoken counts
+    QCOMPARE(lookChanges(window, 300), LookChanges{});
+    window.commandStopTimer_Click();
+    QCOMPARE(window.findChild<MaskedTimeBox *>(QStringLiteral("ElapsedTime"))->text(),
+             QStringLiteral("05:00"));
 }
 
 void TestSpeechCategories::rowThresholdsLightTheColoursOnTheirTicks()

@@ -17,11 +17,11 @@ class TestTimingRun : public QObject
 private slots:
     void init();
     void startUpLeavesTheTimerIdleAndDark();
-    void startRightAfterStartUpArmsNothing();
+    void startRightAfterStartUpTimesTheTestRow();
     void workedTimelineOfAnIceBreaker();
     void stagesThatCannotRunAreSkipped_data();
     void stagesThatCannotRunAreSkipped();
-    void stopDuringFirstCountdownThenStartArmsTheNextStage();
+    void stopInMidCountdownThenStartRunsEveryStage();
     void rowClickWhileTimingArmsTheNewRowNext();
     void elapsedTimeText_data();
     void elapsedTimeText();
@@ -64,17 +64,17 @@ void TestTimingRun::startUpLeavesTheTimerIdleAndDark()
     QVERIFY(widget(window, "commandCycleColor")->isHidden());
 }
 
-void TestTimingRun::startRightAfterStartUpArmsNothing()
+void TestTimingRun::startRightAfterStartUpTimesTheTestRow()
 {
     LecternWorksTimer window;
     window.commandStartTimer_Click();
-    QVERIFY(!window.timingState().tickOn);
     QVERIFY(widget(window, "commandStartTimer")->isHidden());
     QVERIFY(!widget(window, "commandStopTimer")->isHidden());
+    // Row 7 is shown selected at MED: green 2 s, yellow 4 s, red 6 s.
+    QCOMPARE(lookChanges(window, 10), (LookChanges{{2, "G--"}, {4, "-Y-"}, {6, "--R"}}));
     window.commandStopTimer_Click();
-    QCOMPARE(elapsedText(window), QStringLiteral("00:00"));
+    QCOMPARE(elapsedText(window), QStringLiteral("00:10"));
     QVERIFY(!widget(window, "panelElapsedTime")->isHidden());
-    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
 }
 
 void TestTimingRun::workedTimelineOfAnIceBreaker()
@@ -100,12 +100,10 @@ void TestTimingRun::workedTimelineOfAnIceBreaker()
     QCOMPARE(elapsedText(window), QStringLiteral("06:40"));
     QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("--R"));
 
-    // Every stage was used up: a second START resets the light and arms nothing.
+    // The next speaker in the same category: a second START times the whole light again.
     window.commandStartTimer_Click();
     QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
-    QVERIFY(!window.timingState().tickOn);
-    window.commandStopTimer_Click();
-    QCOMPARE(elapsedText(window), QStringLiteral("00:00"));
+    QCOMPARE(lookChanges(window, 400), (LookChanges{{240, "G--"}, {300, "-Y-"}, {360, "--R"}}));
 }
 
 void TestTimingRun::stagesThatCannotRunAreSkipped_data()
@@ -118,6 +116,8 @@ void TestTimingRun::stagesThatCannotRunAreSkipped_data()
         << QStringList{"01:00", "01:00", "02:00"} << LookChanges{{60, "G--"}, {120, "-Y-"}};
     QTest::newRow("yellow before green")
         << QStringList{"05:00", "04:00", "06:00"} << LookChanges{{300, "G--"}, {420, "-Y-"}};
+    QTest::newRow("out of order within seconds")
+        << QStringList{"00:02", "00:01", "00:04"} << LookChanges{{2, "G--"}, {5, "-Y-"}};
     QTest::newRow("seconds above 59 count in full")
         << QStringList{"00:75", "01:75", "02:75"}
         << LookChanges{{75, "G--"}, {135, "-Y-"}, {195, "--R"}};
@@ -128,13 +128,14 @@ void TestTimingRun::stagesThatCannotRunAreSkipped()
     QFETCH(QStringList, thresholds);
     QFETCH(LookChanges, changes);
     LecternWorksTimer window;
-    setThresholds(window.TimerEvent(6), thresholds.at(0), thresholds.at(1), thresholds.at(2));
+    // Typed after the row was chosen: START takes the thresholds as they are now.
     window.TimerEvent(6)->SelectThisEvent();
+    setThresholds(window.TimerEvent(6), thresholds.at(0), thresholds.at(1), thresholds.at(2));
     window.commandStartTimer_Click();
     QCOMPARE(lookChanges(window, 1000), changes);
 }
 
-void TestTimingRun::stopDuringFirstCountdownThenStartArmsTheNextStage()
+void TestTimingRun::stopInMidCountdownThenStartRunsEveryStage()
 {
     LecternWorksTimer window;
     window.TimerEvent(4)->SelectThisEvent(); // 120, 30, 30
@@ -143,8 +144,8 @@ void TestTimingRun::stopDuringFirstCountdownThenStartArmsTheNextStage()
     window.commandStopTimer_Click();
     QCOMPARE(elapsedText(window), QStringLiteral("00:50"));
     window.commandStartTimer_Click();
-    QCOMPARE(window.timingState().SecondsUntilChange, qint16(30));
-    QCOMPARE(lookChanges(window, 200), (LookChanges{{30, "G--"}, {60, "-Y-"}}));
+    QCOMPARE(window.timingState().SecondsUntilChange, qint16(120));
+    QCOMPARE(lookChanges(window, 200), (LookChanges{{120, "G--"}, {150, "-Y-"}, {180, "--R"}}));
 }
 
 void TestTimingRun::rowClickWhileTimingArmsTheNewRowNext()
@@ -211,11 +212,13 @@ void TestTimingRun::startAndStopSetTheOuterHeight()
     window.commandStartTimer_Click();
     QCOMPARE(window.frameGeometry().height(), 300); // 4500 twips
     QCOMPARE(window.width(), width);
-    // The light and the button on it stay in view; the rows do not.
+    // The light and the button on it stay in view; the rows neither show nor take keys.
     QWidget *start = widget(window, "commandStopTimer");
     QVERIFY(start->mapTo(&window, QPoint(0, start->height())).y() <= window.height());
+    QVERIFY(widget(window, "panelSelectionButtons")->isHidden());
     window.resize(width + 40, 600); // the operator may resize by hand
     window.commandStopTimer_Click();
+    QVERIFY(!widget(window, "panelSelectionButtons")->isHidden());
     QCOMPARE(window.frameGeometry().height(), 520); // 7800 twips
     QCOMPARE(window.width(), width + 40);
 }

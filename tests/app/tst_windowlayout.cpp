@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,24 +125,29 @@ void TestWindowLayout::fontsAndColoursFollowTheLayout()
 void TestWindowLayout::tabOrderRunsThroughTheRows()
 {
     LecternWorksTimer window;
-    // Tab from the first row's green box: each row's five stops, then the next row's.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.commandStartTimer_Click();
+    window.commandStopTimer_Click();
+    // Tab from START, with the elapsed time shown: the whole chain once round.
     QStringList stops;
-    QWidget *w = window.TimerEvent(1)->EventTime(1);
-    while (stops.size() < 35) {
+    QWidget *w = child(window, "commandStartTimer");
+    while (stops.size() < 38) {
         int row = 0;
         for (int i = 1; i <= 7; ++i)
             row = window.TimerEvent(i)->isAncestorOf(w) ? i : row;
         stops << QStringLiteral("%1:%2").arg(row).arg(w->objectName());
         do
             w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisible());
     }
-    QStringList expected;
+    QStringList expected{"0:commandStartTimer", "0:ElapsedTime"};
     for (int row = 1; row <= 7; ++row) {
         for (const char *name : {"EventTime(1)", "EventTime(2)", "EventTime(3)",
                                  "textEventDescription", "optionEventSelected"})
             expected << QStringLiteral("%1:%2").arg(row).arg(QLatin1String(name));
     }
+    expected << "0:commandStartTimer";
     QCOMPARE(stops, expected);
 }
 
@@ -224,19 +230,37 @@ void TestWindowLayout::leaveColorsOnTogglesAndShowsAtTheNextChange()
 void TestWindowLayout::resetAndAboutChangeNothing()
 {
     LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.TimerEvent(7)->SelectThisEvent();
     window.commandStartTimer_Click();
-    deliverTicks(window, 3);
+    deliverTicks(window, 7); // past red
     const auto before = window.timingState();
     const QString look = lampLook(*window.horizontalTimer());
-    for (const char *name : {"menuResetElapsedTime", "menuAbout"})
-        window.menuItem(QLatin1String(name))->trigger();
+    // GIVEN a run: Reset keeps the speech's count, About opens over the running light
+    window.menuItem(QStringLiteral("menuResetElapsedTime"))->trigger();
+    window.menuItem(QStringLiteral("menuAbout"))->trigger();
+    auto *about = window.findChild<QMessageBox *>();
+    QVERIFY(about);
+    QTRY_VERIFY(about->isVisible());
+    QVERIFY(about->isModal());
+    QVERIFY(about->text().contains(QStringLiteral("Version 1.1")));
+    QVERIFY(about->text().contains(QStringLiteral("1.00")));
+    QVERIFY(about->text().contains(QStringLiteral("MIT")));
+    QVERIFY(window.timingState().tickOn);
+    deliverTicks(window, 1);
     const auto after = window.timingState();
-    QCOMPARE(after.ElapsedSeconds, before.ElapsedSeconds);
-    QCOMPARE(after.SecondsUntilChange, before.SecondsUntilChange);
-    QCOMPARE(after.tickOn, before.tickOn);
+    QCOMPARE(after.ElapsedSeconds, before.ElapsedSeconds + 1);
+    QCOMPARE(after.SecondsUntilChange, before.SecondsUntilChange - 1);
     QCOMPARE(lampLook(*window.horizontalTimer()), look);
-    QCOMPARE(QApplication::topLevelWidgets().size(), 1 + window.findChildren<QMenu *>().size());
+    QTest::keyClick(about, Qt::Key_Escape);
+    QTRY_VERIFY(!window.findChild<QMessageBox *>());
+    // WHEN the run is stopped, THEN Reset clears its result
+    window.commandStopTimer_Click();
+    auto *elapsed = window.findChild<MaskedTimeBox *>(QStringLiteral("ElapsedTime"));
+    QCOMPARE(elapsed->text(), QStringLiteral("00:08"));
+    window.menuItem(QStringLiteral("menuResetElapsedTime"))->trigger();
+    QCOMPARE(elapsed->text(), QStringLiteral("00:00"));
 }
 
 void TestWindowLayout::accessKeysPressOnlyVisibleButtonsAtOnce()
@@ -292,9 +316,21 @@ void TestWindowLayout::theShownButtonTakesTheFocus()
     // THEN no threshold changed and the keyboard is on STOP
     QCOMPARE(QApplication::focusWidget(), child(window, "commandStopTimer"));
     QCOMPARE(window.TimerEvent(1)->TimeChangeGreen(), QStringLiteral("04:00"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    // Space clicks the focused STOP at the press, Enter the focused START
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(!child(window, "commandStartTimer")->isHidden());
     QCOMPARE(QApplication::focusWidget(), child(window, "commandStartTimer"));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!child(window, "commandStartTimer")->isHidden());
+    // The result takes no typing: a stray digit cannot turn 00:00 into 90:00.
+    auto *elapsed = window.findChild<MaskedTimeBox *>(QStringLiteral("ElapsedTime"));
+    elapsed->setFocus();
+    QTest::keyClicks(elapsed, QStringLiteral("9"));
+    QTest::keyClick(elapsed, Qt::Key_Delete);
+    QCOMPARE(elapsed->text(), QStringLiteral("00:00"));
+    child(window, "commandStartTimer")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(child(window, "commandStartTimer")->isHidden());
 }
 
 void TestWindowLayout::quitDuringARunClosesTheWindow()
