@@ -19,6 +19,23 @@ static_assert(MaskedTimeBox::Mask.size() == MaskedTimeBox::BlankText.size());
 namespace {
 
 constexpr char DigitPlace = '#';
+// The oldest edits are forgotten beyond this, so that a box left open all day stays small.
+constexpr qsizetype HistoryLimit = 100;
+// Fullwidth forms (U+FF01 to U+FF5E) sit at this distance from their ASCII characters.
+constexpr char32_t FullwidthOffset = 0xFEE0;
+
+// Undo and redo answer to these on every platform, besides the platform's own bindings.
+constexpr QKeyCombination UndoKey{Qt::ControlModifier, Qt::Key_Z};
+constexpr QKeyCombination RedoKeys[] = {
+    QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
+    QKeyCombination(Qt::ControlModifier, Qt::Key_Y),
+};
+
+bool isRedoKey(int pressed)
+{
+    return std::any_of(std::begin(RedoKeys), std::end(RedoKeys),
+                       [pressed](QKeyCombination k) { return k.toCombined() == pressed; });
+}
 
 // Keys that only move the caret, select or copy, so QLineEdit may handle them.
 constexpr QKeySequence::StandardKey PassedKeys[] = {
@@ -70,6 +87,43 @@ qsizetype previousDigitPlace(qsizetype pos)
     return pos;
 }
 
+// The mask's literal, which parts the minutes from the seconds.
+qsizetype separatorPlace()
+{
+    qsizetype pos = 0;
+    while (isDigitPlace(pos))
+        ++pos;
+    return pos;
+}
+
+qsizetype digitPlaceCount()
+{
+    return std::count(MaskedTimeBox::Mask.begin(), MaskedTimeBox::Mask.end(),
+                      QLatin1Char(DigitPlace));
+}
+
+// The fullwidth colon is what East Asian input methods type for ':'.
+bool isSeparator(char32_t c)
+{
+    const char32_t literal = MaskedTimeBox::Mask[separatorPlace()].unicode();
+    return c == literal || c == literal + FullwidthOffset;
+}
+
+// Reads the character at i, joining a surrogate pair, and moves i past it.
+char32_t nextCodePoint(QStringView text, qsizetype &i)
+{
+    const QChar here = text[i++];
+    if (here.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
+        return QChar::surrogateToUcs4(here, text[i++]);
+    return here.unicode();
+}
+
+// Any Unicode decimal digit counts; the box only ever stores ASCII ones.
+QChar asciiDigit(char32_t c)
+{
+    return QChar(u'0' + QChar::digitValue(c));
+}
+
 bool fitsMask(const QString &text)
 {
     if (text.size() != MaskedTimeBox::Mask.size())
@@ -84,24 +138,47 @@ bool fitsMask(const QString &text)
     return true;
 }
 
-// Any Unicode decimal digit counts; the box only ever stores ASCII ones. A box never takes more
-// digits than it has places, so a huge clipboard is not read to its end.
-QString asciiDigitsOf(const QString &input)
+// Stops after as many digits as there are places to fill, so a huge clipboard is not read to
+// its end.
+QString asciiDigitsOf(QStringView input, qsizetype places)
 {
-    const qsizetype places =
-        std::count(MaskedTimeBox::Mask.begin(), MaskedTimeBox::Mask.end(), QLatin1Char(DigitPlace));
     QString digits;
-    for (qsizetype i = 0; i < input.size() && digits.size() < places; ++i) {
-        const QChar here = input.at(i);
-        char32_t c = here.unicode();
-        if (here.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate()) {
-            ++i;
-            c = QChar::surrogateToUcs4(here, input.at(i));
-        }
+    for (qsizetype i = 0; i < input.size() && digits.size() < places;) {
+        const char32_t c = nextCodePoint(input, i);
         if (QChar::isDigit(c))
-            digits += QChar(u'0' + QChar::digitValue(c));
+            digits += asciiDigit(c);
     }
     return digits;
+}
+
+// Reads a text with a colon as minutes before it and seconds after it, each right-aligned;
+// digits beyond a field's places are dropped. Returns "" when the text holds no digit.
+QString timeOf(QStringView input, qsizetype colon)
+{
+    const qsizetype separator = separatorPlace();
+    const qsizetype secondPlaces = MaskedTimeBox::Mask.size() - separator - 1;
+    const QString minutes = asciiDigitsOf(input.first(colon), separator);
+    const QString seconds = asciiDigitsOf(input.sliced(colon + 1), secondPlaces);
+    if (minutes.isEmpty() && seconds.isEmpty())
+        return {};
+    return minutes.rightJustified(separator, u'0') + QChar(MaskedTimeBox::Mask[separator]) +
+           seconds.rightJustified(secondPlaces, u'0');
+}
+
+// A colon typed in the minutes ends them: the digits before the caret are right-aligned and
+// the caret moves on to the seconds. Returns the new caret.
+qsizetype completeMinutes(QString &text, qsizetype caret)
+{
+    const qsizetype separator = separatorPlace();
+    if (caret > separator)
+        return caret;
+    QString digits;
+    for (qsizetype i = 0; i < caret; ++i) {
+        if (text[i] != MaskedTimeBox::Prompt)
+            digits += text[i];
+    }
+    text.replace(0, separator, digits.rightJustified(separator, u'0'));
+    return nextDigitPlace(separator + 1);
 }
 
 bool blankDigitPlaces(QString &text, qsizetype from, qsizetype to)
@@ -118,7 +195,9 @@ bool blankDigitPlaces(QString &text, qsizetype from, qsizetype to)
 
 bool printable(const QKeyEvent *event)
 {
-    return !event->text().isEmpty() && event->text().front().isPrint();
+    const QString text = event->text();
+    qsizetype i = 0;
+    return !text.isEmpty() && QChar::isPrint(nextCodePoint(text, i));
 }
 
 } // namespace
@@ -134,7 +213,9 @@ MaskedTimeBox::MaskedTimeBox(QWidget *parent) : QLineEdit(parent)
 
 void MaskedTimeBox::setText(const QString &text)
 {
-    applyText(text.isEmpty() ? QString(BlankText) : text, 0);
+    m_history.clear();
+    m_done = 0;
+    showText(text.isEmpty() ? QString(BlankText) : text, 0);
 }
 
 void MaskedTimeBox::setBackColor(const QColor &color)
@@ -175,29 +256,48 @@ void MaskedTimeBox::cut()
     QString text;
     qsizetype caret = 0;
     if (startEdit(text, caret))
-        applyText(text, caret);
+        commitEdit(text, caret);
 }
 
 void MaskedTimeBox::paste()
 {
-    typeDigits(QGuiApplication::clipboard()->text());
+    pasteText(QGuiApplication::clipboard()->text());
+}
+
+void MaskedTimeBox::undo()
+{
+    if (isReadOnly() || m_done == 0)
+        return;
+    const Edit edit = m_history.at(--m_done);
+    showText(edit.before, edit.caretBefore);
+}
+
+void MaskedTimeBox::redo()
+{
+    if (isReadOnly() || m_done == m_history.size())
+        return;
+    const Edit edit = m_history.at(m_done++);
+    showText(edit.after, edit.caretAfter);
 }
 
 void MaskedTimeBox::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int pressed = mods.toInt() | key;
     if (event->matches(QKeySequence::Paste) ||
         (key == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
         paste();
     } else if (event->matches(QKeySequence::Cut)) {
         cut();
+    } else if (event->matches(QKeySequence::Undo) || pressed == UndoKey.toCombined()) {
+        undo();
+    } else if (event->matches(QKeySequence::Redo) || isRedoKey(pressed)) {
+        redo();
     } else if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-        // Word and line deletions are swallowed along with undo/redo below.
+        // Word and line deletions are swallowed.
         if (mods == Qt::NoModifier || mods == Qt::ShiftModifier)
             erase(key == Qt::Key_Backspace);
-    } else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        // Every edit goes through QLineEdit::setText, which leaves no history to step through.
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter ||
                std::any_of(std::begin(PassedKeys), std::end(PassedKeys),
                            [event](auto k) { return event->matches(k); })) {
@@ -205,7 +305,7 @@ void MaskedTimeBox::keyPressEvent(QKeyEvent *event)
         return;
     } else if (printable(event) &&
                !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        typeDigits(event->text());
+        typeText(event->text());
     } else {
         event->ignore();
         return;
@@ -216,22 +316,40 @@ void MaskedTimeBox::keyPressEvent(QKeyEvent *event)
 void MaskedTimeBox::inputMethodEvent(QInputMethodEvent *event)
 {
     // Compositions are not shown; only committed digits count.
-    typeDigits(event->commitString());
+    typeText(event->commitString());
     event->accept();
 }
 
 void MaskedTimeBox::contextMenuEvent(QContextMenuEvent *event)
 {
+    // Each action goes through the same function as its key, so the mask holds.
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *copy = menu->addAction(tr("&Copy"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(hasSelectedText() && echoMode() == QLineEdit::Normal);
-    connect(copy, &QAction::triggered, this, &QLineEdit::copy);
-    QAction *selectAll = menu->addAction(tr("Select &All"));
-    selectAll->setShortcut(QKeySequence::SelectAll);
-    selectAll->setEnabled(selectedText() != text());
-    connect(selectAll, &QAction::triggered, this, &QLineEdit::selectAll);
+    const auto add = [menu](const QString &label, QKeySequence::StandardKey keys, bool enabled) {
+        QAction *action = menu->addAction(label);
+        action->setShortcut(keys);
+        action->setEnabled(enabled);
+        return action;
+    };
+    const bool editable = !isReadOnly();
+    const bool copyable = hasSelectedText() && echoMode() == QLineEdit::Normal;
+    connect(add(tr("&Undo"), QKeySequence::Undo, editable && m_done > 0), &QAction::triggered, this,
+            &MaskedTimeBox::undo);
+    connect(add(tr("&Redo"), QKeySequence::Redo, editable && m_done < m_history.size()),
+            &QAction::triggered, this, &MaskedTimeBox::redo);
+    menu->addSeparator();
+    connect(add(tr("Cu&t"), QKeySequence::Cut, editable && copyable), &QAction::triggered, this,
+            &MaskedTimeBox::cut);
+    connect(add(tr("&Copy"), QKeySequence::Copy, copyable), &QAction::triggered, this,
+            &QLineEdit::copy);
+    connect(add(tr("&Paste"), QKeySequence::Paste,
+                editable && !QGuiApplication::clipboard()->text().isEmpty()),
+            &QAction::triggered, this, &MaskedTimeBox::paste);
+    connect(add(tr("Delete"), QKeySequence::Delete, editable && hasSelectedText()),
+            &QAction::triggered, this, [this] { erase(false); });
+    menu->addSeparator();
+    connect(add(tr("Select &All"), QKeySequence::SelectAll, selectedText() != text()),
+            &QAction::triggered, this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
     event->accept();
 }
@@ -241,11 +359,17 @@ void MaskedTimeBox::mouseReleaseEvent(QMouseEvent *event)
     // QLineEdit would insert the selection clipboard here unmasked.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        typeDigits(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        pasteText(QGuiApplication::clipboard()->text(QClipboard::Selection));
         event->accept();
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+    // Past the last digit place a typed digit would have nowhere to go, so a click there
+    // lands before it instead.
+    const qsizetype lastPlace = previousDigitPlace(Mask.size());
+    if (event->button() == Qt::LeftButton && !hasSelectedText() && fitsMask(text()) &&
+        cursorPosition() > lastPlace)
+        setCursorPosition(static_cast<int>(lastPlace));
 }
 
 void MaskedTimeBox::dropEvent(QDropEvent *event)
@@ -253,24 +377,49 @@ void MaskedTimeBox::dropEvent(QDropEvent *event)
     event->ignore();
 }
 
-void MaskedTimeBox::typeDigits(const QString &input)
+void MaskedTimeBox::typeText(const QString &input)
 {
-    const QString digits = asciiDigitsOf(input);
-    if (isReadOnly() || digits.isEmpty())
+    if (isReadOnly())
         return;
     QString text;
     qsizetype caret = 0;
-    bool touched = startEdit(text, caret);
-    for (const QChar digit : digits) {
+    bool started = false;
+    for (qsizetype i = 0; i < input.size() && caret < Mask.size();) {
+        const char32_t c = nextCodePoint(input, i);
+        const bool digit = QChar::isDigit(c);
+        if (!digit && !isSeparator(c))
+            continue;
+        if (!started) {
+            startEdit(text, caret);
+            started = true;
+        }
+        if (!digit) {
+            caret = completeMinutes(text, caret);
+            continue;
+        }
         const qsizetype place = nextDigitPlace(caret);
-        if (place >= text.size())
-            break;
-        text[place] = digit;
-        caret = nextDigitPlace(place + 1);
-        touched = true;
+        if (place < text.size()) {
+            text[place] = asciiDigit(c);
+            caret = nextDigitPlace(place + 1);
+        }
     }
-    if (touched)
-        applyText(text, caret);
+    if (started)
+        commitEdit(text, caret);
+}
+
+void MaskedTimeBox::pasteText(const QString &input)
+{
+    if (isReadOnly())
+        return;
+    const auto colon = std::find_if(input.cbegin(), input.cend(),
+                                    [](QChar c) { return isSeparator(c.unicode()); });
+    if (colon == input.cend()) {
+        typeText(asciiDigitsOf(input, digitPlaceCount()));
+        return;
+    }
+    const QString time = timeOf(input, colon - input.cbegin());
+    if (!time.isEmpty())
+        commitEdit(time, Mask.size());
 }
 
 void MaskedTimeBox::erase(bool backward)
@@ -279,18 +428,19 @@ void MaskedTimeBox::erase(bool backward)
         return;
     QString text;
     qsizetype caret = 0;
-    bool touched = startEdit(text, caret);
-    if (!touched && !hasSelectedText()) {
+    if (!startEdit(text, caret)) {
+        // A selection with no digit place in it leaves nothing to erase.
+        if (hasSelectedText())
+            return;
         const qsizetype place = backward ? previousDigitPlace(caret) : nextDigitPlace(caret);
         if (!isDigitPlace(place))
             return;
         text[place] = Prompt;
-        // Delete moves on, as typing does, so that repeating it blanks the following places.
-        caret = backward ? place : nextDigitPlace(place + 1);
-        touched = true;
+        // Delete leaves the caret where it is, so that the next digit fills the place it blanked.
+        if (backward)
+            caret = place;
     }
-    if (touched)
-        applyText(text, caret);
+    commitEdit(text, caret);
 }
 
 // Copies the text for an edit and blanks the selected digit places. A text that does not fit
@@ -312,19 +462,45 @@ bool MaskedTimeBox::startEdit(QString &text, qsizetype &caret) const
     return blankDigitPlaces(text, caret, selectionEnd());
 }
 
-void MaskedTimeBox::applyText(const QString &text, qsizetype caret)
+// An edit by the user, which undo can take back.
+void MaskedTimeBox::commitEdit(const QString &text, qsizetype caret)
 {
-    {
-        const QScopedValueRollback guard(m_applying, true);
-        QLineEdit::setText(text);
-        setCursorPosition(static_cast<int>(caret));
+    if (text != this->text()) {
+        m_history.resize(m_done);
+        m_history.append({this->text(), cursorPosition(), text, caret});
+        if (m_history.size() > HistoryLimit)
+            m_history.removeFirst();
+        m_done = m_history.size();
     }
-    emit changed();
+    showText(text, caret);
 }
 
-// A change made through QLineEdit's own, unhidden functions is treated like setText.
+void MaskedTimeBox::showText(const QString &text, qsizetype caret)
+{
+    const bool different = text != this->text();
+    {
+        const QScopedValueRollback guard(m_applying, true);
+        if (different)
+            QLineEdit::setText(text);
+        setCursorPosition(static_cast<int>(caret));
+    }
+    if (different)
+        emit changed();
+}
+
+// A change made through QLineEdit's own, unhidden functions is treated like setText. QLineEdit
+// has already shown the text, so the change is reported here.
 void MaskedTimeBox::adoptForeignText()
 {
-    if (!m_applying)
-        setText(text());
+    if (m_applying)
+        return;
+    m_history.clear();
+    m_done = 0;
+    {
+        const QScopedValueRollback guard(m_applying, true);
+        if (text().isEmpty())
+            QLineEdit::setText(BlankText);
+        setCursorPosition(0);
+    }
+    emit changed();
 }

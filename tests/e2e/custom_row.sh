@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Thresholds typed into the empty CUSTOM row: digits only, over the fixed colon; chosen, they
-# time the run.
+# Thresholds typed into the empty CUSTOM row: only digits go in, a colon typed early ends the
+# minutes ("0:01" reads 00:01); chosen, they time the run.
 source "$(dirname "$0")/lib.sh"
 lw_start "$1"
 
-typed=("" "0x0:01" "0002" "0 0 0 3")
+typed=("" "0:01" "0002" "0 0 0 3")
 for box in 1 2 3; do
     lw_click_box 6 "$box"
     lw_key Home
