@@ -12,6 +12,8 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
     # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
+    # Judges of the Debian package and of its desktop entry and metainfo.
+    packages+=(lintian appstream appstream-util desktop-file-utils)
 fi
 
 missing=()

@@ -35,6 +35,9 @@ TimerEventDATA::TimerEventDATA(QWidget *parent) : QWidget(parent)
 
     textEventDescription = new QLineEdit(this);
     textEventDescription->setObjectName(QStringLiteral("textEventDescription"));
+    // The box reaches below the row's bottom edge; centred text would lose its descenders there,
+    // so the text sits at the top, as a single-line text box draws it.
+    textEventDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QStringList thresholds{tr("green threshold"), tr("yellow threshold"),
                                  tr("red threshold")};

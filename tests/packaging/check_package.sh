@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package in a Release tree of its own, checks what it holds, installs it
-# through apt-get, checks the installed files and that the program starts, then removes it and
-# checks that nothing is left. Needs root (or sudo): it installs into the system.
+# Builds the Debian package in a Release tree of its own, checks what it holds and has lintian
+# judge it, installs it through apt-get, validates and checks the installed files and that the
+# program starts, then removes it and checks that nothing is left. Needs root (or sudo): it
+# installs into the system.
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -12,7 +13,10 @@ bin=/usr/bin/lecternworks-timer
 desktop=/usr/share/applications/lecternworks-timer.desktop
 metainfo=/usr/share/metainfo/org.lecternworks.timer.metainfo.xml
 icon=/usr/share/icons/hicolor/scalable/apps/lecternworks-timer.svg
-installed_files=("$bin" "$desktop" "$metainfo" "$icon")
+manpage=/usr/share/man/man1/lecternworks-timer.1.gz
+docdir=/usr/share/doc/lecternworks-timer
+installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
+    "$docdir/changelog.gz")
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -39,9 +43,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Tools for building the package (dpkg-shlibdeps), validating its files and rendering the icon.
-"$repo/tools/setup.sh"
-tools=(dpkg-dev desktop-file-utils appstream librsvg2-bin imagemagick)
+# The test tools (the validators among them), then what builds the package (dpkg-shlibdeps) and
+# renders the icon.
+"$repo/tools/setup.sh" --tests
+tools=(dpkg-dev librsvg2-bin)
 missing=()
 for p in "${tools[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -82,6 +87,14 @@ check "depends on libqt6widgets6" grep -qE '(^|, )libqt6widgets6( |,|$)' <<<"$de
 check "depends on the platform plugins" grep -qE '(^|, )qt6-qpa-plugins( |,|$)' <<<"$depends"
 check "has a maintainer" test -n "$(dpkg-deb -f "$deb" Maintainer)"
 check "has a description" test -n "$(dpkg-deb -f "$deb" Description)"
+check "recommends qt6-wayland" \
+    grep -qE '(^|, )qt6-wayland( |,|$)' <<<"$(dpkg-deb -f "$deb" Recommends)"
+
+# Errors, warnings and pedantic remarks fail; lintian's informational notes are shown but pass
+# (such as the .comment section of the C runtime's start files, which only Debian's own build
+# helpers strip).
+check "lintian --pedantic finds nothing to fix" \
+    lintian --pedantic --display-info --fail-on error,warning,pedantic "$deb"
 
 # ---- Install --------------------------------------------------------------------------
 if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
@@ -92,14 +105,17 @@ for f in "${installed_files[@]}"; do
     check "$f absent before install" test ! -e "$f"
 done
 we_installed=1
-$sudo apt-get install -y "$deb"
+# Only the package itself: what it recommends would stay behind after the remove.
+$sudo apt-get install -y --no-install-recommends "$deb"
 check "package installed" \
     test "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = "install ok installed"
 for f in "${installed_files[@]}"; do
     check "$f installed" test -s "$f"
 done
-check "desktop entry valid" desktop-file-validate "$desktop"
-check "metainfo valid" appstreamcli validate --no-net "$metainfo"
+check "desktop entry valid, without warnings" test -z "$(desktop-file-validate "$desktop" 2>&1)"
+# --strict fails on its informational issues too, not only on errors and warnings.
+check "metainfo valid for appstreamcli" appstreamcli validate --no-net --strict "$metainfo"
+check "metainfo valid for appstream-util" appstream-util validate --nonet "$metainfo"
 check "desktop entry names the program" grep -qx 'Name=LecternWorks Timer' "$desktop"
 check "desktop entry's command is on PATH" \
     test "$(command -v "$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")")" = "$bin"

@@ -97,6 +97,12 @@ void TestTimerEventData::rowLook()
     QCOMPARE(text->text(), QStringLiteral("--------"));
     QCOMPARE(text->font().families(), QStringList({"Verdana", "DejaVu Sans"}));
     QCOMPARE(text->font().pointSizeF(), 14.25);
+    // The box reaches below the row: its text, descenders included, must end inside the row.
+    row.grab();
+    const int textTop = text->y() + text->inputMethodQuery(Qt::ImCursorRectangle).toRect().top();
+    const QFontMetrics metrics = text->fontMetrics();
+    QVERIFY(textTop >= text->y());
+    QCOMPARE_LE(textTop + metrics.ascent() + metrics.descent(), row.height());
     QVERIFY(row.EventName().isEmpty());
     QVERIFY(!row.isSelected());
     QCOMPARE(boxColours(row), allOf(windowBackground()));
