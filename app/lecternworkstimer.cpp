@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +34,8 @@ const QString Separator = QStringLiteral("-");
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
 constexpr qint16 SecondsPerMinute = 60;
+constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
+constexpr int ShellGraceMs = 250;
 const QString ProgramName = QStringLiteral("Brindlewick Lecternworks Timer");
 
 QString itemKey(const QString &name, int index)
@@ -268,9 +271,36 @@ void LecternWorksTimer::ShowElapsedTime()
 
 void LecternWorksTimer::setOuterHeight(int twips)
 {
+    m_outerHeight = Twips::toPixels(twips);
+    if (!(windowState() & HeldByTheShell)) {
+        applyOuterHeight();
+        return;
+    }
+    // The shell holds a maximised or full-screen window at its size, and Wayland ends a
+    // program that resizes it there. The window is let go first and sized when the shell
+    // has restored its normal geometry and frame, or after a grace period where no shell
+    // answers (an X server with no window manager).
+    m_awaitingNormalState = true;
+    setWindowState(windowState() & ~HeldByTheShell);
+    QTimer::singleShot(ShellGraceMs, this, [this] {
+        if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
+            applyOuterHeight();
+    });
+}
+
+void LecternWorksTimer::applyOuterHeight()
+{
+    m_awaitingNormalState = false;
     // The height includes the frame and title bar that the window manager adds.
     const int frame = frameGeometry().height() - geometry().height();
-    resize(width(), qMax(1, Twips::toPixels(twips) - frame));
+    resize(width(), qMax(1, m_outerHeight - frame));
+}
+
+void LecternWorksTimer::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
+        applyOuterHeight();
 }
 
 // ---- Speech categories and thresholds ------------------------------------------------------

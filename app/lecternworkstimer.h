@@ -57,6 +57,9 @@ public:
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void StartTiming();
     void StopTiming();
@@ -69,6 +72,7 @@ private:
     void SetDefaultEventTimes(qint32 index);
 
     void setOuterHeight(int twips);
+    void applyOuterHeight();
     void buildMenus(const QJsonArray &entries, QWidget *parentMenu);
     void onMenuItem(QAction *item, const QString &name, int index);
 
@@ -82,6 +86,8 @@ private:
     TickTimer *TickTock_TIMER = nullptr;
     QMap<int, TimerEventDATA *> m_timerEvent;
     QMap<QString, QAction *> m_menuItems; // "name" or "name(index)"
+    int m_outerHeight = 0;                // pixels, frame included
+    bool m_awaitingNormalState = false;
 
     qint16 GreenMinutes = 0;
     qint16 GreenSeconds = 0;

@@ -14,6 +14,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
     # Judges of the Debian package and of its desktop entry and metainfo.
     packages+=(lintian appstream appstream-util desktop-file-utils)
+    # A window manager and a Wayland compositor, for the window's heights where a shell holds it.
+    packages+=(openbox weston qt6-wayland)
 fi
 
 missing=()

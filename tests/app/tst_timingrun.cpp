@@ -26,6 +26,7 @@ private slots:
     void elapsedTimeText_data();
     void elapsedTimeText();
     void countersHoldAtTheirLimitsPastNineHours();
+    void startAndStopSetTheOuterHeight_data();
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
 
@@ -203,14 +204,28 @@ void TestTimingRun::countersHoldAtTheirLimitsPastNineHours()
     QCOMPARE(elapsedText(window), QStringLiteral("546:07"));
 }
 
+void TestTimingRun::startAndStopSetTheOuterHeight_data()
+{
+    QTest::addColumn<Qt::WindowState>("state");
+    QTest::newRow("normal") << Qt::WindowNoState;
+    QTest::newRow("maximised") << Qt::WindowMaximized;
+    QTest::newRow("full screen") << Qt::WindowFullScreen;
+}
+
 void TestTimingRun::startAndStopSetTheOuterHeight()
 {
+    QFETCH(Qt::WindowState, state);
     LecternWorksTimer window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int width = window.width();
+    // GIVEN the window as the operator left it; WHEN START; THEN the run height in its normal state
+    window.setWindowState(state);
+    if (state != Qt::WindowNoState) // held by the shell once it fills the screen
+        QTRY_VERIFY(window.frameGeometry().height() > 520);
     window.commandStartTimer_Click();
-    QCOMPARE(window.frameGeometry().height(), 300); // 4500 twips
+    QTRY_COMPARE(window.frameGeometry().height(), 300); // 4500 twips
+    QCOMPARE(window.windowState(), Qt::WindowNoState);
     QCOMPARE(window.width(), width);
     // The light and the button on it stay in view; the rows neither show nor take keys.
     QWidget *start = widget(window, "commandStopTimer");
