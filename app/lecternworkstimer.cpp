@@ -16,6 +16,7 @@
 #include "version.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -24,16 +25,16 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
-const QString LayoutPath = QStringLiteral(":/layouts/lecternworkstimer.json");
 const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
 const QString ArrayItemName = QStringLiteral("%1(%2)");
 const QString Separator = QStringLiteral("-");
 
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
-constexpr qint16 SecondsPerMinute = 60;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 constexpr int ShellGraceMs = 250;
 const QString ProgramName = QStringLiteral("Brindlewick Lecternworks Timer");
@@ -43,27 +44,6 @@ QString itemKey(const QString &name, int index)
     return index < 0 ? name : ArrayItemName.arg(name).arg(index);
 }
 
-// A threshold field's number: the digits it holds, unfilled or stray places skipped, so a box
-// the operator has not filled in reads as 0 instead of failing.
-qint16 fieldValue(const QString &field)
-{
-    qint16 value = 0;
-    for (const QChar c : field) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            value =
-                Checked16::holdingAdd(Checked16::holdingMul(value, 10), qint16(c.unicode() - '0'));
-    }
-    return value;
-}
-
-// A threshold's absolute time in seconds; its minutes and seconds are stored on the way.
-qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds)
-{
-    minutes = fieldValue(text.left(2));
-    seconds = fieldValue(text.right(2));
-    return Checked16::holdingAdd(Checked16::holdingMul(minutes, SecondsPerMinute), seconds);
-}
-
 QString twoDigits(int number)
 {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
@@ -71,7 +51,8 @@ QString twoDigits(int number)
 
 } // namespace
 
-LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
+LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("LecternWorksTimer"));
     auto *client = new QWidget(this);
@@ -124,8 +105,13 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
 
     m_horizontalTimer = new HorizontalTimer(client);
 
-    const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
-    buildMenus(layout.menus(), menuBar());
+    QList<QAction *> unplaced = createMenuItems();
+    const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
+    placeMenuItems(layout.menus(), menuBar(), unplaced);
+    for (const QAction *item : unplaced)
+        m_layoutFaults << QStringLiteral("the layout places no %1").arg(item->objectName());
+    if (!m_layoutFaults.isEmpty())
+        qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
     // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
@@ -138,48 +124,31 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent) : QMainWindow(parent)
 
 LecternWorksTimer::~LecternWorksTimer() = default;
 
-LecternWorksTimer::TimingState LecternWorksTimer::timingState() const
-{
-    TimingState s;
-    s.GreenMinutes = GreenMinutes;
-    s.GreenSeconds = GreenSeconds;
-    s.SecondsToGreen = SecondsToGreen;
-    s.YellowMinutes = YellowMinutes;
-    s.YellowSeconds = YellowSeconds;
-    s.SecondsToYellow = SecondsToYellow;
-    s.RedMinutes = RedMinutes;
-    s.RedSeconds = RedSeconds;
-    s.SecondsToRed = SecondsToRed;
-    s.FormIsLoading = FormIsLoading;
-    s.TimeChangeText = TimeChangeText;
-    s.SecondsUntilChange = SecondsUntilChange;
-    s.ElapsedSeconds = ElapsedSeconds;
-    s.PreviousChangeTime = PreviousChangeTime;
-    s.tickOn = TickTock_TIMER->isEnabled();
-    return s;
-}
-
 TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
 {
     return m_timerEvent.value(index, nullptr);
 }
 
-QAction *LecternWorksTimer::menuItem(const QString &name, int index) const
+QAction *LecternWorksTimer::MenuItems::testSpeed(qint16 index) const
 {
-    return m_menuItems.value(itemKey(name, index), nullptr);
+    for (QAction *item : menuTimerTestSpeed->actions()) {
+        if (item->data().toInt() == index)
+            return item;
+    }
+    return nullptr;
 }
 
 // ---- Timing run -------------------------------------------------------------------------
 
 void LecternWorksTimer::Form_Load()
 {
-    FormIsLoading = StoredBool::True;
+    m_timing.FormIsLoading = StoredBool::True;
     TickTock_TIMER->setEnabled(false);
-    menuTimerTestSpeed_Click(SpeechCategories::Medium);
+    menuTimerTestSpeed_Click(SpeechCategories::StartUpSpeed);
     m_horizontalTimer->ResetYourColors();
-    for (qint32 row = SpeechCategories::FirstRow; row <= SpeechCategories::DefaultRowCount; ++row)
+    for (qint32 row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row)
         SetDefaultEventTimes(row);
-    FormIsLoading = StoredBool::False;
+    m_timing.FormIsLoading = StoredBool::False;
 }
 
 void LecternWorksTimer::commandStartTimer_Click()
@@ -222,9 +191,9 @@ void LecternWorksTimer::commandCycleColor_Click()
 void LecternWorksTimer::TickTock_TIMER_Timer()
 {
     // Past 9 hours the counters hold at their limits: the count stops and the light stays.
-    ElapsedSeconds = Checked16::holdingAdd(ElapsedSeconds, 1);
-    SecondsUntilChange = Checked16::holdingSub(SecondsUntilChange, 1);
-    if (SecondsUntilChange == 0) {
+    m_timing.ElapsedSeconds = Checked16::holdingAdd(m_timing.ElapsedSeconds, 1);
+    m_timing.SecondsUntilChange = Checked16::holdingSub(m_timing.SecondsUntilChange, 1);
+    if (m_timing.SecondsUntilChange == 0) {
         TimeToChangeColor();
         ArmNextColorChange();
     }
@@ -232,10 +201,10 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
 
 void LecternWorksTimer::StartTiming()
 {
-    ElapsedSeconds = 0;
+    m_timing.ElapsedSeconds = 0;
     // With nothing pending the countdown stays at 0, so no colour step from an earlier run
     // can fire; the tick runs all the same, because the time spoken always counts.
-    SecondsUntilChange = 0;
+    m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
     TickTock_TIMER->setEnabled(true);
 }
@@ -248,9 +217,10 @@ void LecternWorksTimer::StopTiming()
 void LecternWorksTimer::ArmNextColorChange()
 {
     // The first pending stage is armed and used up; one with no time to run is skipped.
-    for (qint16 *stage : {&SecondsToGreen, &SecondsToYellow, &SecondsToRed}) {
+    for (qint16 *stage :
+         {&m_timing.SecondsToGreen, &m_timing.SecondsToYellow, &m_timing.SecondsToRed}) {
         if (*stage >= 1) {
-            SecondsUntilChange = *stage;
+            m_timing.SecondsUntilChange = *stage;
             *stage = 0;
             return;
         }
@@ -264,8 +234,8 @@ void LecternWorksTimer::TimeToChangeColor()
 
 void LecternWorksTimer::ShowElapsedTime()
 {
-    const int minutes = ElapsedSeconds / SecondsPerMinute;
-    const int seconds = ElapsedSeconds % SecondsPerMinute;
+    const int minutes = m_timing.ElapsedSeconds / SpeechCategories::SecondsPerMinute;
+    const int seconds = m_timing.ElapsedSeconds % SpeechCategories::SecondsPerMinute;
     ElapsedTime->setText(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
 }
 
@@ -329,64 +299,70 @@ void LecternWorksTimer::LoadEventTimes(qint16 index)
     TimerEventDATA *row = TimerEvent(index);
     if (!row)
         return;
-    TimeChangeText = row->TimeChangeGreen();
+    m_timing.TimeChangeText = row->TimeChangeGreen();
     ConvertTimeChange(HorizontalTimer::Green);
-    TimeChangeText = row->TimeChangeYellow();
+    m_timing.TimeChangeText = row->TimeChangeYellow();
     ConvertTimeChange(HorizontalTimer::Yellow);
-    TimeChangeText = row->TimeChangeRed();
+    m_timing.TimeChangeText = row->TimeChangeRed();
     ConvertTimeChange(HorizontalTimer::Red);
 }
 
 void LecternWorksTimer::ConvertTimeChange(qint32 stageCode)
 {
-    if (FormIsLoading)
+    if (m_timing.FormIsLoading)
         return;
+    TimingState &t = m_timing;
+    // A later stage waits for the difference to the stage before it.
+    const auto laterStage = [&t](qint16 &delay, qint16 &minutes, qint16 &seconds) {
+        delay = Checked16::holdingSub(
+            SpeechCategories::thresholdSeconds(t.TimeChangeText, minutes, seconds),
+            t.PreviousChangeTime);
+        t.PreviousChangeTime = Checked16::holdingAdd(t.PreviousChangeTime, delay);
+    };
     switch (stageCode) {
     case HorizontalTimer::Green:
-        SecondsToGreen = thresholdSeconds(TimeChangeText, GreenMinutes, GreenSeconds);
-        PreviousChangeTime = SecondsToGreen;
+        t.SecondsToGreen =
+            SpeechCategories::thresholdSeconds(t.TimeChangeText, t.GreenMinutes, t.GreenSeconds);
+        t.PreviousChangeTime = t.SecondsToGreen;
         break;
-    // A later stage waits for the difference to the stage before it.
     case HorizontalTimer::Yellow:
-        SecondsToYellow = Checked16::holdingSub(
-            thresholdSeconds(TimeChangeText, YellowMinutes, YellowSeconds), PreviousChangeTime);
-        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, SecondsToYellow);
+        laterStage(t.SecondsToYellow, t.YellowMinutes, t.YellowSeconds);
         break;
     case HorizontalTimer::Red:
-        SecondsToRed = Checked16::holdingSub(
-            thresholdSeconds(TimeChangeText, RedMinutes, RedSeconds), PreviousChangeTime);
-        PreviousChangeTime = Checked16::holdingAdd(PreviousChangeTime, SecondsToRed);
+        laterStage(t.SecondsToRed, t.RedMinutes, t.RedSeconds);
         break;
     default:
         break;
     }
 }
 
-void LecternWorksTimer::SetDefaultEventTimes(qint32 index)
+namespace {
+
+void writeThresholds(TimerEventDATA *row, const SpeechCategories::Thresholds &times)
 {
-    TimerEventDATA *row = TimerEvent(index);
-    if (!row || index < SpeechCategories::FirstRow || index > SpeechCategories::DefaultRowCount)
-        return;
-    const SpeechCategories::Thresholds &times = SpeechCategories::DefaultTimes[index - 1];
     row->setTimeChangeGreen(QString::fromLatin1(times.green));
     row->setTimeChangeYellow(QString::fromLatin1(times.yellow));
     row->setTimeChangeRed(QString::fromLatin1(times.red));
 }
 
+} // namespace
+
+void LecternWorksTimer::SetDefaultEventTimes(qint32 index)
+{
+    TimerEventDATA *row = TimerEvent(index);
+    if (!row || !SpeechCategories::row(index).defaults.green)
+        return;
+    writeThresholds(row, SpeechCategories::row(index).defaults);
+}
+
 void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 {
-    for (qint16 speed : {SpeechCategories::Fast, SpeechCategories::Medium, SpeechCategories::Slow})
-        menuItem(QStringLiteral("menuTimerTestSpeed"), speed)->setChecked(false);
-    if (SpeechCategories::isTestSpeed(index))
-        menuItem(QStringLiteral("menuTimerTestSpeed"), index)->setChecked(true);
+    for (QAction *speed : m_menus.menuTimerTestSpeed->actions())
+        speed->setChecked(speed->data().toInt() == index);
     TimerEventDATA *testRow = TimerEvent(SpeechCategories::TestRow);
     testRow->SelectThisEvent();
-    if (!SpeechCategories::isTestSpeed(index))
-        return;
-    const SpeechCategories::Thresholds times = SpeechCategories::TestSpeed(index);
-    testRow->setTimeChangeGreen(QString::fromLatin1(times.green));
-    testRow->setTimeChangeYellow(QString::fromLatin1(times.yellow));
-    testRow->setTimeChangeRed(QString::fromLatin1(times.red));
+    if (const SpeechCategories::TestSpeed *speed = SpeechCategories::findTestSpeed(index))
+        writeThresholds(testRow, speed->times);
 }
 
 // ---- Menus -----------------------------------------------------------------------------
@@ -398,7 +374,7 @@ void LecternWorksTimer::menuQuit_Click()
 
 void LecternWorksTimer::menuLeaveColorsOn_Click()
 {
-    QAction *item = menuItem(QStringLiteral("menuLeaveColorsOn"));
+    QAction *item = m_menus.menuLeaveColorsOn;
     const bool wasChecked = item->isChecked();
     item->setChecked(!wasChecked);
     m_horizontalTimer->setLeaveOldColorsOn(item->isChecked());
@@ -409,7 +385,7 @@ void LecternWorksTimer::menuResetElapsedTime_Click()
     // The speech in progress keeps its count; only a finished one's result is cleared.
     if (TickTock_TIMER->isEnabled())
         return;
-    ElapsedSeconds = 0;
+    m_timing.ElapsedSeconds = 0;
     ShowElapsedTime();
 }
 
@@ -431,52 +407,82 @@ void LecternWorksTimer::menuAbout_Click()
     about->open();
 }
 
-void LecternWorksTimer::buildMenus(const QJsonArray &entries, QWidget *parentMenu)
+QList<QAction *> LecternWorksTimer::createMenuItems()
+{
+    const auto item = [this](const char *name, void (LecternWorksTimer::*handler)()) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            // Qt flips a checkable item before reporting it; the handlers own the check
+            // marks, so they see the item as it was when chosen.
+            if (action->isCheckable()) {
+                const QSignalBlocker blocker(action);
+                action->setChecked(!action->isChecked());
+            }
+            (this->*handler)();
+        });
+        return action;
+    };
+    m_menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
+    m_menus.menuLeaveColorsOn =
+        item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
+    m_menus.menuLeaveColorsOn->setCheckable(true);
+    m_menus.menuResetElapsedTime =
+        item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
+    m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
+
+    m_menus.menuTimerTestSpeed = new QActionGroup(this);
+    for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
+        auto *action = new QAction(QString::fromLatin1(speed.caption), m_menus.menuTimerTestSpeed);
+        action->setObjectName(itemKey(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
+        action->setCheckable(true);
+        action->setData(speed.menuIndex);
+    }
+    connect(m_menus.menuTimerTestSpeed, &QActionGroup::triggered, this,
+            [this](QAction *speed) { menuTimerTestSpeed_Click(qint16(speed->data().toInt())); });
+    return QList<QAction *>{m_menus.menuQuit, m_menus.menuLeaveColorsOn,
+                            m_menus.menuResetElapsedTime, m_menus.menuAbout} +
+           m_menus.menuTimerTestSpeed->actions();
+}
+
+// The stored layout orders the menus, gives the captions and shortcuts, and places the items
+// the window created; a name on either side without its match is a fault of the layout.
+void LecternWorksTimer::placeMenuItems(const QJsonArray &entries, QWidget *parentMenu,
+                                       QList<QAction *> &unplaced)
 {
     auto *bar = qobject_cast<QMenuBar *>(parentMenu);
     auto *menu = qobject_cast<QMenu *>(parentMenu);
     for (const QJsonValue &value : entries) {
         const QJsonObject entry = value.toObject();
-        const QString name = entry.value(QLatin1String("name")).toString();
-        const int index = entry.value(QLatin1String("index")).toInt(-1);
+        const QString key = itemKey(entry.value(QLatin1String("name")).toString(),
+                                    entry.value(QLatin1String("index")).toInt(-1));
         const QString caption = entry.value(QLatin1String("caption")).toString();
-        QAction *item = nullptr;
         if (entry.contains(QLatin1String("items"))) {
             QMenu *submenu = bar ? bar->addMenu(caption) : menu->addMenu(caption);
-            submenu->setObjectName(name);
-            buildMenus(entry.value(QLatin1String("items")).toArray(), submenu);
-            item = submenu->menuAction();
-        } else if (caption == Separator) {
-            item = menu->addSeparator();
-        } else {
-            item = menu->addAction(caption);
-            item->setShortcut(QKeySequence(entry.value(QLatin1String("shortcut")).toString(),
-                                           QKeySequence::PortableText));
-            item->setCheckable(entry.value(QLatin1String("checkable")).toBool());
-            connect(item, &QAction::triggered, this,
-                    [this, item, name, index] { onMenuItem(item, name, index); });
+            submenu->setObjectName(key);
+            placeMenuItems(entry.value(QLatin1String("items")).toArray(), submenu, unplaced);
+            continue;
         }
-        item->setObjectName(itemKey(name, index));
-        m_menuItems.insert(itemKey(name, index), item);
+        if (!menu) {
+            m_layoutFaults << QStringLiteral("menu item %1 outside a menu").arg(key);
+            continue;
+        }
+        if (caption == Separator) {
+            menu->addSeparator()->setObjectName(key);
+            continue;
+        }
+        const auto found = std::find_if(unplaced.begin(), unplaced.end(),
+                                        [&key](QAction *a) { return a->objectName() == key; });
+        if (found == unplaced.end()) {
+            m_layoutFaults << QStringLiteral("no menu item for %1").arg(key);
+            continue;
+        }
+        QAction *item = *found;
+        unplaced.erase(found);
+        if (!caption.isEmpty())
+            item->setText(caption);
+        item->setShortcut(QKeySequence(entry.value(QLatin1String("shortcut")).toString(),
+                                       QKeySequence::PortableText));
+        menu->addAction(item);
     }
-}
-
-void LecternWorksTimer::onMenuItem(QAction *item, const QString &name, int index)
-{
-    // Qt flips a checkable item before reporting it; the handlers own the check marks, so
-    // they see the item as it was when chosen.
-    if (item->isCheckable()) {
-        const QSignalBlocker blocker(item);
-        item->setChecked(!item->isChecked());
-    }
-    if (name == QLatin1String("menuQuit"))
-        menuQuit_Click();
-    else if (name == QLatin1String("menuLeaveColorsOn"))
-        menuLeaveColorsOn_Click();
-    else if (name == QLatin1String("menuTimerTestSpeed"))
-        menuTimerTestSpeed_Click(qint16(index));
-    else if (name == QLatin1String("menuResetElapsedTime"))
-        menuResetElapsedTime_Click();
-    else if (name == QLatin1String("menuAbout"))
-        menuAbout_Click();
 }

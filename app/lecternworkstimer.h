@@ -9,6 +9,7 @@ class FramedPanel;
 class HorizontalTimer;
 class MaskedTimeBox;
 class QAction;
+class QActionGroup;
 class QJsonArray;
 class QMenu;
 class TickTimer;
@@ -21,7 +22,7 @@ class LecternWorksTimer : public QMainWindow
     Q_OBJECT
 
 public:
-    // What the timing run holds, for whoever needs to look without touching.
+    // What the timing run holds; the window keeps it in this one struct.
     struct TimingState
     {
         qint16 GreenMinutes = 0, GreenSeconds = 0, SecondsToGreen = 0;
@@ -31,18 +32,34 @@ public:
         QString TimeChangeText;
         qint16 SecondsUntilChange = 0;
         qint16 ElapsedSeconds = 0;
-        qint16 PreviousChangeTime = 0;
-        bool tickOn = false;
+        qint16 PreviousChangeTime = 0; // only ConvertTimeChange touches it
     };
 
-    explicit LecternWorksTimer(QWidget *parent = nullptr);
+    // The menu items that do something, each tied to its handler when the window is built.
+    struct MenuItems
+    {
+        QAction *menuQuit = nullptr;
+        QAction *menuLeaveColorsOn = nullptr;
+        QAction *menuResetElapsedTime = nullptr;
+        QAction *menuAbout = nullptr;
+        // The test speeds, each carrying its menu index as data.
+        QActionGroup *menuTimerTestSpeed = nullptr;
+        QAction *testSpeed(qint16 index) const;
+    };
+
+    // The stored layout is the program's own unless a test gives another.
+    explicit LecternWorksTimer(
+        QWidget *parent = nullptr,
+        const QString &layoutPath = QStringLiteral(":/layouts/lecternworkstimer.json"));
     ~LecternWorksTimer() override;
 
-    TimingState timingState() const;
+    const TimingState &timingState() const { return m_timing; }
+    const MenuItems &menuItems() const { return m_menus; }
     TimerEventDATA *TimerEvent(int index) const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
-    QAction *menuItem(const QString &name, int index = -1) const;
+    // What the stored layout named that the window lacks, or lacks that the window needs.
+    QStringList layoutFaults() const { return m_layoutFaults; }
 
     // Event handlers; the window's controls and menus call them.
     void Form_Load();
@@ -73,8 +90,8 @@ private:
 
     void setOuterHeight(int twips);
     void applyOuterHeight();
-    void buildMenus(const QJsonArray &entries, QWidget *parentMenu);
-    void onMenuItem(QAction *item, const QString &name, int index);
+    QList<QAction *> createMenuItems();
+    void placeMenuItems(const QJsonArray &entries, QWidget *parentMenu, QList<QAction *> &unplaced);
 
     CommandButton *commandStartTimer = nullptr;
     CommandButton *commandStopTimer = nullptr;
@@ -85,22 +102,10 @@ private:
     HorizontalTimer *m_horizontalTimer = nullptr;
     TickTimer *TickTock_TIMER = nullptr;
     QMap<int, TimerEventDATA *> m_timerEvent;
-    QMap<QString, QAction *> m_menuItems; // "name" or "name(index)"
-    int m_outerHeight = 0;                // pixels, frame included
+    MenuItems m_menus;
+    QStringList m_layoutFaults;
+    int m_outerHeight = 0; // pixels, frame included
     bool m_awaitingNormalState = false;
 
-    qint16 GreenMinutes = 0;
-    qint16 GreenSeconds = 0;
-    qint16 SecondsToGreen = 0;
-    qint16 YellowMinutes = 0;
-    qint16 YellowSeconds = 0;
-    qint16 SecondsToYellow = 0;
-    qint16 RedMinutes = 0;
-    qint16 RedSeconds = 0;
-    qint16 SecondsToRed = 0;
-    qint16 FormIsLoading = 0;
-    QString TimeChangeText;
-    qint16 SecondsUntilChange = 0;
-    qint16 ElapsedSeconds = 0;
-    qint16 PreviousChangeTime = 0; // only ConvertTimeChange touches it
+    TimingState m_timing;
 };

@@ -1,47 +1,85 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
-// Thresholds the program writes into rows: the defaults of the five standard categories and
-// the three test speeds of the "Timer TEST" row.
+#include <iterator>
+
+// The speech categories and the test speeds, one row each: every other place that needs a
+// category's name or thresholds, or a test speed's menu entry, derives it from these tables.
 namespace SpeechCategories {
 
 struct Thresholds
 {
-    const char *green;
-    const char *yellow;
-    const char *red;
+    const char *green = nullptr;
+    const char *yellow = nullptr;
+    const char *red = nullptr;
+};
+
+struct Category
+{
+    // As stored in the row's record; the runs of blanks belong to it.
+    const char *EventName;
+    // Written into the row at start-up; none for rows the operator or the test speed fills.
+    Thresholds defaults;
+};
+
+// Rows 1 to 7, in order.
+inline constexpr Category Rows[] = {
+    {"Ice Breaker Speech   (4 to 6 Minutes)", {"04:00", "05:00", "06:00"}},
+    {"Standard Speech      (5 to 7 Minutes)", {"05:00", "06:00", "07:00"}},
+    {"Advanced Seech     (8 to 10 Minutes)", {"08:00", "09:00", "10:00"}},
+    {"Speech Evaluation    (2 to 3 Minutes)", {"02:00", "02:30", "03:00"}},
+    {"Table Topics            (1 to 2 Minutes)", {"01:00", "01:30", "02:00"}},
+    {"CUSTOM Events", {}},
+    {"Timer TEST", {}},
 };
 
 inline constexpr int FirstRow = 1;
-inline constexpr int RowCount = 7;
-inline constexpr int DefaultRowCount = 5;
+inline constexpr int RowCount = int(std::size(Rows));
+// The row whose thresholds the test speeds write.
 inline constexpr int TestRow = 7;
 
-// Indexed by row - 1, rows 1 to 5.
-inline constexpr Thresholds DefaultTimes[DefaultRowCount] = {
-    {"04:00", "05:00", "06:00"}, // Ice Breaker
-    {"05:00", "06:00", "07:00"}, // Standard
-    {"08:00", "09:00", "10:00"}, // Advanced
-    {"02:00", "02:30", "03:00"}, // Evaluation
-    {"01:00", "01:30", "02:00"}, // Table Topics
+inline constexpr const Category &row(int index)
+{
+    return Rows[index - FirstRow];
+}
+
+struct TestSpeed
+{
+    qint16 menuIndex; // the item's index in the menu array
+    const char *caption;
+    Thresholds times;
 };
 
-inline constexpr qint16 Fast = 10;
-inline constexpr qint16 Medium = 20;
-inline constexpr qint16 Slow = 30;
+inline constexpr TestSpeed TestSpeeds[] = {
+    {10, "&FAST: 1 - 2 - 3", {"00:01", "00:02", "00:03"}},
+    {20, "&MED: 2 - 4 - 6", {"00:02", "00:04", "00:06"}},
+    {30, "&SLOW: 3 - 6 - 9", {"00:03", "00:06", "00:09"}},
+};
 
-inline constexpr Thresholds TestSpeed(qint16 menuIndex)
+// The speed chosen at start-up.
+inline constexpr qint16 StartUpSpeed = 20;
+
+// The test speed with this menu index; nullptr for any other index.
+inline constexpr const TestSpeed *findTestSpeed(qint16 menuIndex)
 {
-    return menuIndex == Fast     ? Thresholds{"00:01", "00:02", "00:03"}
-           : menuIndex == Medium ? Thresholds{"00:02", "00:04", "00:06"}
-                                 : Thresholds{"00:03", "00:06", "00:09"};
+    for (const TestSpeed &speed : TestSpeeds) {
+        if (speed.menuIndex == menuIndex)
+            return &speed;
+    }
+    return nullptr;
 }
 
-inline constexpr bool isTestSpeed(qint16 menuIndex)
-{
-    return menuIndex == Fast || menuIndex == Medium || menuIndex == Slow;
-}
+inline constexpr qint16 SecondsPerMinute = 60;
+
+// A threshold field's number: the digits it holds, unfilled or stray places skipped, so a box
+// the operator has not filled in reads as 0 instead of failing.
+qint16 fieldValue(QStringView field);
+
+// A threshold's absolute time in seconds, from its first and last two characters; its minutes
+// and seconds are stored on the way.
+qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds);
 
 } // namespace SpeechCategories

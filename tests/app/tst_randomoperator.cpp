@@ -375,7 +375,7 @@ void TestRandomOperator::tickBurst()
     const quint32 kind = m_rng.bounded(10);
     const int count = int(kind < 5 ? 1 : kind < 8 ? m_rng.bounded(1, 21) : m_rng.bounded(1, 401));
     m_action = QStringLiteral("%1 tick(s)").arg(count);
-    for (int i = 0; i < count && m_window->timingState().tickOn; ++i) {
+    for (int i = 0; i < count && m_window->tickTimer()->isEnabled(); ++i) {
         m_window->TickTock_TIMER_Timer();
         m_model.tick();
     }
@@ -388,7 +388,7 @@ void TestRandomOperator::act()
     m_started = false;
     const quint32 roll = m_rng.bounded(100);
     if (roll < 30) {
-        if (m_window->timingState().tickOn)
+        if (m_window->tickTimer()->isEnabled())
             tickBurst();
         else
             m_action = QStringLiteral("no tick: the tick is off");
@@ -416,18 +416,18 @@ void TestRandomOperator::act()
             m_model.selectedRow = TestRow;
             m_model.speed = speed;
             m_rowReported = true;
-            m_window->menuItem(QStringLiteral("menuTimerTestSpeed"), speed)->trigger();
+            m_window->menuItems().testSpeed(speed)->trigger();
         } else if (item == 3) {
             m_action = QStringLiteral("menu Leave Colors On");
             m_model.leaveOn = !m_model.leaveOn;
-            m_window->menuItem(QStringLiteral("menuLeaveColorsOn"))->trigger();
+            m_window->menuItems().menuLeaveColorsOn->trigger();
         } else if (item == 4) {
             m_action = QStringLiteral("menu Reset Elapsed Time");
-            m_window->menuItem(QStringLiteral("menuResetElapsedTime"))->trigger();
+            m_window->menuItems().menuResetElapsedTime->trigger();
             m_model.resetElapsed();
         } else {
             m_action = QStringLiteral("menu About");
-            m_window->menuItem(QStringLiteral("menuAbout"))->trigger();
+            m_window->menuItems().menuAbout->trigger();
             closeAboutBox();
         }
     }
@@ -454,15 +454,16 @@ QString TestRandomOperator::check(bool afterRowReport, bool afterStop) const
             .arg(light->ChangeYourColorTO())
             .arg(m.code);
 
-    const LecternWorksTimer::TimingState s = m_window->timingState();
+    const LecternWorksTimer::TimingState &s = m_window->timingState();
+    const bool tickOn = m_window->tickTimer()->isEnabled();
     if (s.ElapsedSeconds < 0)
         return QStringLiteral("elapsed seconds wrapped to %1").arg(s.ElapsedSeconds);
     if (s.ElapsedSeconds != m.elapsed || s.SecondsUntilChange != m.untilChange ||
-        s.tickOn != m.tickOn)
+        tickOn != m.tickOn)
         return QStringLiteral("elapsed %1 until change %2 tick %3, expected %4 %5 %6")
             .arg(s.ElapsedSeconds)
             .arg(s.SecondsUntilChange)
-            .arg(s.tickOn)
+            .arg(tickOn)
             .arg(m.elapsed)
             .arg(m.untilChange)
             .arg(m.tickOn);
@@ -523,13 +524,12 @@ QString TestRandomOperator::check(bool afterRowReport, bool afterStop) const
         return QStringLiteral("%1 rows have yellow boxes").arg(yellowRows);
 
     for (qint16 speed : Speeds) {
-        if (m_window->menuItem(QStringLiteral("menuTimerTestSpeed"), speed)->isChecked() !=
-            (speed == m.speed))
+        if (m_window->menuItems().testSpeed(speed)->isChecked() != (speed == m.speed))
             return QStringLiteral("test speed %1 check mark wrong, chosen %2")
                 .arg(speed)
                 .arg(m.speed);
     }
-    if (m_window->menuItem(QStringLiteral("menuLeaveColorsOn"))->isChecked() != m.leaveOn)
+    if (m_window->menuItems().menuLeaveColorsOn->isChecked() != m.leaveOn)
         return QStringLiteral("Leave Colors On check mark is not %1").arg(m.leaveOn);
     return {};
 }
@@ -598,15 +598,14 @@ void TestRandomOperator::quitDuringRunClosesTheWindow()
     build();
     const std::unique_ptr<LecternWorksTimer> owner(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->menuItem(QStringLiteral("menuTimerTestSpeed"), Speeds[0])->trigger();
+    m_window->menuItems().testSpeed(Speeds[0])->trigger();
     QTest::mouseClick(radio(TestRow), Qt::LeftButton, {}, radio(TestRow)->rect().center());
     QTest::mouseClick(button("commandStartTimer"), Qt::LeftButton);
     m_window->TickTock_TIMER_Timer();
     QVERIFY(m_window->horizontalTimer()->shapeTimerCircle(HorizontalTimer::Green)->isLit());
 
     // Quit chosen while the program runs its event loop ends that loop with status 0.
-    QTimer::singleShot(0, m_window,
-                       [this] { m_window->menuItem(QStringLiteral("menuQuit"))->trigger(); });
+    QTimer::singleShot(0, m_window, [this] { m_window->menuItems().menuQuit->trigger(); });
     QTimer safety;
     safety.setSingleShot(true);
     connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });

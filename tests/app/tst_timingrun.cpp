@@ -54,8 +54,8 @@ QWidget *TestTimingRun::widget(LecternWorksTimer &window, const char *name) cons
 void TestTimingRun::startUpLeavesTheTimerIdleAndDark()
 {
     LecternWorksTimer window;
-    const auto s = window.timingState();
-    QVERIFY(!s.tickOn);
+    const auto &s = window.timingState();
+    QVERIFY(!window.tickTimer()->isEnabled());
     QCOMPARE(s.FormIsLoading, qint16(0));
     QCOMPARE(s.SecondsToGreen + s.SecondsToYellow + s.SecondsToRed, 0);
     QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("---"));
@@ -84,13 +84,13 @@ void TestTimingRun::workedTimelineOfAnIceBreaker()
     window.TimerEvent(1)->SelectThisEvent();
     window.commandStartTimer_Click();
     QCOMPARE(window.timingState().SecondsUntilChange, qint16(240));
-    QVERIFY(window.timingState().tickOn);
+    QVERIFY(window.tickTimer()->isEnabled());
 
     deliverTicks(window, 1);
     QCOMPARE(window.timingState().SecondsUntilChange, qint16(239));
     const LookChanges changes = lookChanges(window, 359);
     QCOMPARE(changes, (LookChanges{{239, "G--"}, {299, "-Y-"}, {359, "--R"}}));
-    QVERIFY(window.timingState().tickOn);
+    QVERIFY(window.tickTimer()->isEnabled());
     QCOMPARE(window.timingState().SecondsUntilChange, qint16(0));
     deliverTicks(window, 1);
     QCOMPARE(window.timingState().SecondsUntilChange, qint16(-1));

@@ -8,11 +8,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 
 // The window as the operator meets it: sizes, places, stacking, menus and keys.
@@ -30,6 +33,8 @@ private slots:
     void tabOrderRunsThroughTheRows();
     void menuBarStructure();
     void separatorsCannotBeChosen();
+    void brokenMenuEntriesAreReported_data();
+    void brokenMenuEntriesAreReported();
     void leaveColorsOnTogglesAndShowsAtTheNextChange();
     void resetAndAboutChangeNothing();
     void accessKeysPressOnlyVisibleButtonsAtOnce();
@@ -186,8 +191,7 @@ void TestWindowLayout::menuBarStructure()
         "  &About Brindlewick Lecternworks Timer\tCtrl+A",
     };
     QCOMPARE(seen, expected);
-    for (int index : {15, 25})
-        QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), index)->isSeparator());
+    QVERIFY(window.layoutFaults().isEmpty());
     // After start-up only MED carries a check mark.
     int checked = 0;
     for (QAction *item : window.findChildren<QAction *>())
@@ -199,16 +203,56 @@ void TestWindowLayout::separatorsCannotBeChosen()
 {
     LecternWorksTimer window;
     window.TimerEvent(2)->SelectThisEvent();
-    window.menuItem(QStringLiteral("menuTimerTestSpeed"), 15)->trigger();
-    window.menuItem(QStringLiteral("menuTimerTestSpeed"), 25)->trigger();
+    for (QAction *item :
+         window.findChild<QMenu *>(QStringLiteral("mnuTimerTestSpeed"))->actions()) {
+        if (item->isSeparator())
+            item->trigger();
+    }
     QVERIFY(window.TimerEvent(2)->isSelected());
-    QVERIFY(window.menuItem(QStringLiteral("menuTimerTestSpeed"), 20)->isChecked());
+    QVERIFY(window.menuItems().testSpeed(20)->isChecked());
+}
+
+void TestWindowLayout::brokenMenuEntriesAreReported_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QStringList>("faults");
+    QTest::newRow("test speed index off by one")
+        << QByteArray("\"index\": 20") << QByteArray("\"index\": 21")
+        << QStringList{"no menu item for menuTimerTestSpeed(21)",
+                       "the layout places no menuTimerTestSpeed(20)"};
+    QTest::newRow("misspelt item")
+        << QByteArray("\"menuQuit\"") << QByteArray("\"menuQuitt\"")
+        << QStringList{"no menu item for menuQuitt", "the layout places no menuQuit"};
+}
+
+void TestWindowLayout::brokenMenuEntriesAreReported()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QStringList, faults);
+    // GIVEN the stored layout with one menu entry broken
+    QFile original(QStringLiteral(":/layouts/lecternworkstimer.json"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QByteArray json = original.readAll();
+    QVERIFY(json.contains(from));
+    json.replace(from, to);
+    QTemporaryFile broken;
+    QVERIFY(broken.open());
+    broken.write(json);
+    broken.close();
+    // WHEN the window is built from it THEN the fault is reported and the window works
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("no menu item for")));
+    LecternWorksTimer window(nullptr, broken.fileName());
+    QCOMPARE(window.layoutFaults(), faults);
+    window.commandStartTimer_Click();
+    QCOMPARE(lookChanges(window, 3), (LookChanges{{2, "G--"}}));
 }
 
 void TestWindowLayout::leaveColorsOnTogglesAndShowsAtTheNextChange()
 {
     LecternWorksTimer window;
-    QAction *item = window.menuItem(QStringLiteral("menuLeaveColorsOn"));
+    QAction *item = window.menuItems().menuLeaveColorsOn;
     window.TimerEvent(7)->SelectThisEvent();
     window.commandStartTimer_Click();
     deliverTicks(window, 4);
@@ -238,8 +282,8 @@ void TestWindowLayout::resetAndAboutChangeNothing()
     const auto before = window.timingState();
     const QString look = lampLook(*window.horizontalTimer());
     // GIVEN a run: Reset keeps the speech's count, About opens over the running light
-    window.menuItem(QStringLiteral("menuResetElapsedTime"))->trigger();
-    window.menuItem(QStringLiteral("menuAbout"))->trigger();
+    window.menuItems().menuResetElapsedTime->trigger();
+    window.menuItems().menuAbout->trigger();
     auto *about = window.findChild<QMessageBox *>();
     QVERIFY(about);
     QTRY_VERIFY(about->isVisible());
@@ -247,7 +291,7 @@ void TestWindowLayout::resetAndAboutChangeNothing()
     QVERIFY(about->text().contains(QStringLiteral("Version 1.1")));
     QVERIFY(about->text().contains(QStringLiteral("1.00")));
     QVERIFY(about->text().contains(QStringLiteral("MIT")));
-    QVERIFY(window.timingState().tickOn);
+    QVERIFY(window.tickTimer()->isEnabled());
     deliverTicks(window, 1);
     const auto after = window.timingState();
     QCOMPARE(after.ElapsedSeconds, before.ElapsedSeconds + 1);
@@ -259,7 +303,7 @@ void TestWindowLayout::resetAndAboutChangeNothing()
     window.commandStopTimer_Click();
     auto *elapsed = window.findChild<MaskedTimeBox *>(QStringLiteral("ElapsedTime"));
     QCOMPARE(elapsed->text(), QStringLiteral("00:08"));
-    window.menuItem(QStringLiteral("menuResetElapsedTime"))->trigger();
+    window.menuItems().menuResetElapsedTime->trigger();
     QCOMPARE(elapsed->text(), QStringLiteral("00:00"));
 }
 
@@ -340,8 +384,8 @@ void TestWindowLayout::quitDuringARunClosesTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.TimerEvent(7)->SelectThisEvent();
     window.commandStartTimer_Click();
-    QVERIFY(window.timingState().tickOn);
-    window.menuItem(QStringLiteral("menuQuit"))->trigger();
+    QVERIFY(window.tickTimer()->isEnabled());
+    window.menuItems().menuQuit->trigger();
     QVERIFY(!window.isVisible());
 }
 

@@ -13,7 +13,7 @@
 inline int deliverTicks(LecternWorksTimer &window, int count)
 {
     int delivered = 0;
-    for (; delivered < count && window.timingState().tickOn; ++delivered)
+    for (; delivered < count && window.tickTimer()->isEnabled(); ++delivered)
         window.TickTock_TIMER_Timer();
     return delivered;
 }
@@ -23,7 +23,7 @@ inline QList<QPair<int, QString>> lookChanges(LecternWorksTimer &window, int tic
 {
     QList<QPair<int, QString>> changes;
     QString last = lampLook(*window.horizontalTimer());
-    for (int tick = 1; tick <= ticks && window.timingState().tickOn; ++tick) {
+    for (int tick = 1; tick <= ticks && window.tickTimer()->isEnabled(); ++tick) {
         window.TickTock_TIMER_Timer();
         const QString now = lampLook(*window.horizontalTimer());
         if (now != last)

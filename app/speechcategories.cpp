@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "speechcategories.h"
+
+#include "checked16.h"
+
+namespace SpeechCategories {
+
+qint16 fieldValue(QStringView field)
+{
+    qint16 value = 0;
+    for (const QChar c : field) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            value =
+                Checked16::holdingAdd(Checked16::holdingMul(value, 10), qint16(c.unicode() - '0'));
+    }
+    return value;
+}
+
+qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds)
+{
+    minutes = fieldValue(QStringView(text).left(2));
+    seconds = fieldValue(QStringView(text).right(2));
+    return Checked16::holdingAdd(Checked16::holdingMul(minutes, SecondsPerMinute), seconds);
+}
+
+} // namespace SpeechCategories
