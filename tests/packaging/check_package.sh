@@ -6,6 +6,7 @@
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$repo/tools/lib.sh"
 build="$(realpath -m "${LW_PACKAGE_BUILD_DIR:-$repo/build/package}")"
 pkg=lecternworks-timer
 bin=/usr/bin/lecternworks-timer
@@ -14,8 +15,6 @@ metainfo=/usr/share/metainfo/org.lecternworks.timer.metainfo.xml
 icon=/usr/share/icons/hicolor/scalable/apps/lecternworks-timer.svg
 installed_files=("$bin" "$desktop" "$metainfo" "$icon")
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
 passed=0
@@ -34,7 +33,7 @@ cleanup() {
     [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
     # A run that stopped half-way must not leave its package in the system.
     if [ "$we_installed" -eq 1 ] && dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q installed; then
-        $sudo apt-get remove -y "$pkg" >/dev/null 2>&1 || true
+        lw_as_root apt-get remove -y "$pkg" >/dev/null 2>&1 || true
     fi
 }
 trap cleanup EXIT
@@ -42,14 +41,7 @@ trap cleanup EXIT
 # Tools for building the package (dpkg-shlibdeps), validating its files and rendering the icon.
 "$repo/tools/setup.sh"
 tools=(dpkg-dev desktop-file-utils appstream librsvg2-bin imagemagick)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+lw_install_missing "${tools[@]}"
 
 # Skipping the install-all dependency keeps the tests out of a packaging build.
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
@@ -84,15 +76,15 @@ check "has a maintainer" test -n "$(dpkg-deb -f "$deb" Maintainer)"
 check "has a description" test -n "$(dpkg-deb -f "$deb" Description)"
 
 # ---- Install --------------------------------------------------------------------------
-if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+if lw_installed "$pkg"; then
     # A left-over from an earlier run would hide whether this install puts the files there.
-    $sudo apt-get remove -y "$pkg"
+    lw_as_root apt-get remove -y "$pkg"
 fi
 for f in "${installed_files[@]}"; do
     check "$f absent before install" test ! -e "$f"
 done
 we_installed=1
-$sudo apt-get install -y "$deb"
+lw_as_root apt-get install -y "$deb"
 check "package installed" \
     test "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = "install ok installed"
 for f in "${installed_files[@]}"; do
@@ -149,7 +141,7 @@ cat "$log"
 rm -f "$log"
 
 # ---- Remove ----------------------------------------------------------------------------
-$sudo apt-get remove -y "$pkg"
+lw_as_root apt-get remove -y "$pkg"
 we_installed=0
 check "package removed" bash -c "! dpkg-query -W -f='\${Status}' $pkg 2>/dev/null | grep -q 'ok installed'"
 for f in "${installed_files[@]}"; do
