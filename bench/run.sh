@@ -18,21 +18,12 @@ display="${LW_BENCH_DISPLAY:-:73}"
 runs="${LW_BENCH_RUNS:-5}"
 quick_runs="${LW_BENCH_QUICK_RUNS:-11}"
 results="$repo/bench/results.md"
+source "$repo/tools/lib.sh"
 
 # ---- What the measuring needs ----------------------------------------------------------
 "$repo/tools/setup.sh" --tests
 # GNU time for peak RSS; Xlib and XTEST headers for the probe that clicks and reads pixels.
-extra=(time gcc libx11-dev libxtst-dev)
-missing=()
-for p in "${extra[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+lw_install_missing time gcc libx11-dev libxtst-dev
 
 # ---- Builds: the timer and the baseline, both Release, in this run ----------------------
 mkdir -p "$out"
@@ -44,19 +35,11 @@ cc -O2 -Wall -Wextra -o "$out/probe" "$repo/bench/probe.c" -lX11 -lXtst
 app="$out/app/app/lecternworks-timer"
 baseline="$out/baseline/lw-baseline"
 probe="$out/probe"
-app_title="Lecternworks Timer - Version"
+app_title=$LW_TITLE
 baseline_title="LecternWorks Baseline Window"
 
 # ---- A private X server ----------------------------------------------------------------
-lock="/tmp/.X${display#:}-lock"
-if [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; then
-    echo "display $display is in use; set LW_BENCH_DISPLAY" >&2
-    exit 1
-fi
-# -noreset: otherwise the server resets whenever its last client leaves, refusing connections
-# for a moment.
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
+lw_begin
 probe_pid=""
 cleanup() {
     # The probe is the measured program's parent: ending the program ends the probe.
@@ -64,16 +47,10 @@ cleanup() {
         kill "$(cut -d' ' -f1 "$out/launch.txt")" 2>/dev/null || true
     fi
     [ -z "$probe_pid" ] || kill "$probe_pid" 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
+    lw_cleanup
 }
 trap cleanup EXIT
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-deadline=$((SECONDS + 20))
-until xdpyinfo >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || { echo "Xvfb did not come up" >&2; exit 1; }
-    sleep 0.1
-done
+lw_start_display "$display" || { echo "set LW_BENCH_DISPLAY to a free display" >&2; exit 1; }
 
 # ---- Helpers ---------------------------------------------------------------------------
 # start TITLE CMD...: starts CMD under the probe and waits for its window; sets launched_pid
@@ -137,15 +114,8 @@ for i in $(seq "$quick_runs"); do
 done
 
 # ---- 60 s of timing: CPU and the colour changes seen from outside ----------------------
-# Window-relative positions read off a screenshot of the window (no window manager, so no
-# frame; the menu bar is part of the window): CUSTOM Events row's three time boxes and its
-# selection button, START, and the centres of the green and yellow lamps.
-custom_boxes_x=(406 487 568)
-custom_boxes_y=425
-custom_button=(23 421)
-start_button=(73 215)
-green_lamp=(171 140)
-yellow_lamp=(334 140)
+# The CUSTOM Events row, typed into as the window opens; positions come from tools/lib.sh.
+custom_row=6
 # Green at 00:10, yellow at 01:00, red at 01:05 (typed as digits; the colon is fixed).
 custom_digits=(0010 0100 0105)
 green_s=10
@@ -154,20 +124,20 @@ yellow_s=60
 : >"$out/timing.txt"
 for i in $(seq "$runs"); do
     start "$app_title" "$app"
-    geometry="$(xwininfo -id "$launched_window")"
-    wx="$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")"
-    wy="$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")"
-    for b in 0 1 2; do
-        xdotool mousemove $((wx + custom_boxes_x[b])) $((wy + custom_boxes_y)) click 1 \
-            key Home type --delay 20 "${custom_digits[b]}"
+    LW_WIN=$launched_window
+    lw_locate_client
+    for b in 1 2 3; do
+        lw_click_box "$custom_row" "$b"
+        lw_key Home
+        lw_type "${custom_digits[b - 1]}"
     done
     # Selecting the row converts its thresholds into the run's stage delays.
-    xdotool mousemove $((wx + custom_button[0])) $((wy + custom_button[1])) click 1
-    xdotool mousemove 1200 1000 # out of the way of the lamps
+    lw_click_radio "$custom_row"
+    lw_pointer_away
     if ! "$probe" run "$launched_pid" \
-        $((wx + start_button[0])) $((wy + start_button[1])) \
-        $((wx + green_lamp[0])) $((wy + green_lamp[1])) \
-        $((wx + yellow_lamp[0])) $((wy + yellow_lamp[1])) \
+        $((LW_ORIGIN_X + LW_START_XY[0])) $((LW_ORIGIN_Y + LW_START_XY[1])) \
+        $((LW_ORIGIN_X + LW_LAMP_X[0])) $((LW_ORIGIN_Y + LW_LAMP_Y)) \
+        $((LW_ORIGIN_X + LW_LAMP_X[1])) $((LW_ORIGIN_Y + LW_LAMP_Y)) \
         "$green_s" "$yellow_s" >"$out/run-$i.txt"; then
         finish "$launched_pid"
         echo "timing run $i failed" >&2

@@ -3,6 +3,7 @@
 # Installs what building, running and testing the timer needs on Debian 12; installs nothing
 # when all of it is there already.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 packages=(
     cmake g++ make
@@ -18,14 +19,4 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(openbox weston qt6-wayland)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update
-$sudo apt-get install -y --no-install-recommends "${missing[@]}"
+lw_install_missing "${packages[@]}"

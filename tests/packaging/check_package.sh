@@ -7,6 +7,7 @@
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$repo/tools/lib.sh"
 build="$(realpath -m "${LW_PACKAGE_BUILD_DIR:-$repo/build/package}")"
 pkg=lecternworks-timer
 bin=/usr/bin/lecternworks-timer
@@ -18,8 +19,6 @@ docdir=/usr/share/doc/lecternworks-timer
 installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
     "$docdir/changelog.gz")
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
 passed=0
@@ -38,7 +37,7 @@ cleanup() {
     [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
     # A run that stopped half-way must not leave its package in the system.
     if [ "$we_installed" -eq 1 ] && dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q installed; then
-        $sudo apt-get remove -y "$pkg" >/dev/null 2>&1 || true
+        lw_as_root apt-get remove -y "$pkg" >/dev/null 2>&1 || true
     fi
 }
 trap cleanup EXIT
@@ -46,15 +45,7 @@ trap cleanup EXIT
 # The test tools (the validators among them), then what builds the package (dpkg-shlibdeps) and
 # renders the icon.
 "$repo/tools/setup.sh" --tests
-tools=(dpkg-dev librsvg2-bin)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+lw_install_missing dpkg-dev librsvg2-bin
 
 # Skipping the install-all dependency keeps the tests out of a packaging build.
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
@@ -97,16 +88,16 @@ check "lintian --pedantic finds nothing to fix" \
     lintian --pedantic --display-info --fail-on error,warning,pedantic "$deb"
 
 # ---- Install --------------------------------------------------------------------------
-if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+if lw_installed "$pkg"; then
     # A left-over from an earlier run would hide whether this install puts the files there.
-    $sudo apt-get remove -y "$pkg"
+    lw_as_root apt-get remove -y "$pkg"
 fi
 for f in "${installed_files[@]}"; do
     check "$f absent before install" test ! -e "$f"
 done
 we_installed=1
 # Only the package itself: what it recommends would stay behind after the remove.
-$sudo apt-get install -y --no-install-recommends "$deb"
+lw_as_root apt-get install -y --no-install-recommends "$deb"
 check "package installed" \
     test "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = "install ok installed"
 for f in "${installed_files[@]}"; do
@@ -165,7 +156,7 @@ cat "$log"
 rm -f "$log"
 
 # ---- Remove ----------------------------------------------------------------------------
-$sudo apt-get remove -y "$pkg"
+lw_as_root apt-get remove -y "$pkg"
 we_installed=0
 check "package removed" bash -c "! dpkg-query -W -f='\${Status}' $pkg 2>/dev/null | grep -q 'ok installed'"
 for f in "${installed_files[@]}"; do

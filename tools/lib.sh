@@ -1,0 +1,332 @@
+# SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034 # names for the scripts that source this
+# Shared by the scripts: installing what is missing, a private X server, the real timer window,
+# a mouse and keyboard (xdotool) and eyes on the screen (ImageMagick). Source it; lw_start
+# "$binary" starts a display and the timer. Coordinates are logical pixels of the window's client
+# area (below the menu bar), as the stored layout places the controls.
+
+set -euo pipefail
+
+# ---- the window's layout -------------------------------------------------------------------
+
+LW_TITLE="Brindlewick's Lecternworks Timer - Version 1.1"
+LW_CLIENT_W=661
+LW_CLIENT_H=462
+
+# A point inside each lamp, below the elapsed time shown over the yellow one, and the lamps'
+# lit colours; a dark lamp shows the light's grey panel.
+LW_LAMP_X=(171 334 494)
+LW_LAMP_Y=165
+LW_LAMP_RGB=("0,255,0" "255,255,0" "255,0,0")
+LW_PANEL_RGB="106,106,106"
+LW_START_XY=(74 197)
+LW_STOP_XY=(601 197)
+LW_ELAPSED_XY=(337 128)
+# Rows 1 to 7: the radio button's x, each row's centre y, the three time boxes' x.
+LW_RADIO_X=23
+LW_ROW_Y=(0 270 296 322 349 377 403 436)
+LW_BOX_X=(0 472 552 632)
+LW_YELLOW_RGB="255,255,0"
+LW_WHITE_RGB="255,255,255"
+# A spot on the light's panel that reacts to nothing, for focusing the window by a click.
+LW_NEUTRAL_XY=(610 60)
+
+# The private X server's screen: room for the window at its tallest, with a corner beside it.
+LW_SCREEN_W=1024
+LW_SCREEN_H=768
+
+LW_TMP=""
+LW_XVFB_PID=""
+LW_APP_PID=""
+LW_WIN=""
+LW_ORIGIN_X=0
+LW_ORIGIN_Y=0
+LW_FAILURES=0
+
+lw_log() { printf '%s\n' "$*" >&2; }
+
+lw_fail()
+{
+    lw_log "FAIL: $*"
+    LW_FAILURES=$((LW_FAILURES + 1))
+}
+
+lw_check()
+{
+    local what=$1 expected=$2 actual=$3
+    if [ "$expected" = "$actual" ]; then
+        lw_log "ok: $what = $actual"
+    else
+        lw_fail "$what: expected '$expected', got '$actual'"
+    fi
+}
+
+lw_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Runs "$@" until it succeeds or the deadline (ms) passes; returns 1 on timeout.
+lw_wait_until()
+{
+    local deadline_ms=$1
+    shift
+    local end=$(($(lw_now_ms) + deadline_ms))
+    until "$@"; do
+        if [ "$(lw_now_ms)" -ge "$end" ]; then
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+# ---- Debian packages -----------------------------------------------------------------------
+
+lw_as_root()
+{
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+lw_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+# Installs those of the given packages that are missing; nothing when all are there.
+lw_install_missing()
+{
+    local p missing=()
+    for p in "$@"; do
+        lw_installed "$p" || missing+=("$p")
+    done
+    [ ${#missing[@]} -gt 0 ] || return 0
+    lw_as_root env DEBIAN_FRONTEND=noninteractive apt-get update
+    lw_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+}
+
+# ---- a private X server --------------------------------------------------------------------
+
+# A folder for the server's and the timer's files; it, the timer and the server end on exit.
+lw_begin()
+{
+    LW_TMP=$(mktemp -d)
+    trap lw_cleanup EXIT
+    trap 'exit 130' INT TERM
+}
+
+lw_cleanup()
+{
+    local pid
+    for pid in "$LW_APP_PID" "$LW_XVFB_PID"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    if [ -n "$LW_TMP" ]; then
+        rm -rf "$LW_TMP"
+    fi
+}
+
+lw_require_tools()
+{
+    local tool missing=()
+    for tool in Xvfb xdotool import convert xclip xwininfo; do
+        command -v "$tool" >/dev/null || missing+=("$tool")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        lw_log "missing tools: ${missing[*]} (bash tools/setup.sh --tests installs them)"
+        exit 1
+    fi
+}
+
+# Whether a live server holds the display; a lock left by a dead one the new server clears.
+lw_display_taken()
+{
+    local lock="/tmp/.X${1#:}-lock"
+    [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock" 2>/dev/null)" 2>/dev/null
+}
+
+# Starts Xvfb on the first free display of those given (":N"), by default of :80 to :89, and
+# sends the X clients started from here to it; returns 1 when none could be had. Another program
+# may take a display at the same moment, so a server that dies at once is taken as a lost race
+# and the next display is tried. Call lw_begin first.
+lw_start_display()
+{
+    local displays=("$@") d ready
+    [ $# -gt 0 ] || displays=(:80 :81 :82 :83 :84 :85 :86 :87 :88 :89)
+    for d in "${displays[@]}"; do
+        lw_display_taken "$d" && continue
+        ready="$LW_TMP/xvfb-ready-${d#:}"
+        : >"$ready"
+        # -noreset: otherwise the server resets whenever its last client leaves, refusing
+        # connections for a moment.
+        Xvfb "$d" -screen 0 "${LW_SCREEN_W}x${LW_SCREEN_H}x24" -nolisten tcp -noreset \
+            -displayfd 3 3>"$ready" >"$LW_TMP/xvfb-${d#:}.log" 2>&1 &
+        LW_XVFB_PID=$!
+        if lw_wait_until 10000 lw_display_settled "$ready" && [ -s "$ready" ] &&
+            kill -0 "$LW_XVFB_PID" 2>/dev/null; then
+            export DISPLAY=$d QT_QPA_PLATFORM=xcb
+            unset WAYLAND_DISPLAY
+            lw_log "X server on $DISPLAY"
+            return 0
+        fi
+        kill "$LW_XVFB_PID" 2>/dev/null || true
+        wait "$LW_XVFB_PID" 2>/dev/null || true
+        LW_XVFB_PID=""
+    done
+    lw_log "no free X display among ${displays[*]}"
+    return 1
+}
+
+# Ready (it has written its display number) or dead.
+lw_display_settled()
+{
+    [ -s "$1" ] || ! kill -0 "$LW_XVFB_PID" 2>/dev/null
+}
+
+# ---- the window ----------------------------------------------------------------------------
+
+lw_window_mapped()
+{
+    LW_WIN=$(xdotool search --onlyvisible --name "^${LW_TITLE}\$" 2>/dev/null | head -n 1)
+    [ -n "$LW_WIN" ]
+}
+
+lw_window_geometry()
+{
+    xwininfo -id "$LW_WIN" | awk '
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^  Width:/ { w = $2 }
+        /^  Height:/ { h = $2 }
+        END { print x, y, w, h }'
+}
+
+lw_window_height() { lw_window_geometry | awk '{ print $4 }'; }
+
+lw_height_is() { [ "$(lw_window_height)" = "$1" ]; }
+
+# Finds the client area of window LW_WIN as it opens. The window is the menu bar over the client
+# area; the menu bar's height follows the font.
+lw_locate_client()
+{
+    local x y w h
+    read -r x y w h < <(lw_window_geometry)
+    LW_ORIGIN_X=$x
+    LW_ORIGIN_Y=$((y + h - LW_CLIENT_H))
+    lw_log "window $LW_WIN at $x,$y size ${w}x$h, client area from y=$LW_ORIGIN_Y"
+}
+
+# Starts a display (the first free one of those given after the binary, see lw_start_display)
+# and the timer, and waits for its window; everything is ended on exit.
+lw_start()
+{
+    local binary=$1
+    shift
+    lw_require_tools
+    if [ ! -x "$binary" ]; then
+        lw_log "no timer binary at '$binary'"
+        exit 1
+    fi
+    lw_begin
+    lw_start_display "$@" || exit 1
+    "$binary" >"$LW_TMP/app.log" 2>&1 &
+    LW_APP_PID=$!
+    if ! lw_wait_until 15000 lw_window_mapped; then
+        lw_log "the timer's window never appeared"
+        cat "$LW_TMP/app.log" >&2
+        exit 1
+    fi
+    lw_locate_client
+    lw_check "window width" "$LW_CLIENT_W" "$(lw_window_geometry | awk '{ print $3 }')"
+    # Wait for the first paint before anyone looks or clicks.
+    lw_wait_until 10000 lw_lamps_are "---" || lw_fail "lamps never painted dark at start-up"
+    lw_click "${LW_NEUTRAL_XY[@]}"
+}
+
+# ---- hands ---------------------------------------------------------------------------------
+
+lw_click()
+{
+    xdotool mousemove --sync $((LW_ORIGIN_X + $1)) $((LW_ORIGIN_Y + $2)) click 1
+}
+
+lw_key() { xdotool key --delay 30 "$@"; }
+
+lw_type() { xdotool type --delay 40 "$1"; }
+
+lw_click_radio() { lw_click "$LW_RADIO_X" "${LW_ROW_Y[$1]}"; }
+
+lw_click_box() { lw_click "${LW_BOX_X[$2]}" "${LW_ROW_Y[$1]}"; }
+
+# Out of the light's way and off every control: the screen's far corner, beside the window.
+lw_pointer_away() { xdotool mousemove --sync $((LW_SCREEN_W - 1)) $((LW_SCREEN_H - 1)); }
+
+# ---- eyes ----------------------------------------------------------------------------------
+
+# Prints "r,g,b" for each client-area point given as x y pairs, one screenshot for all.
+lw_pixels()
+{
+    local expr="" x y c
+    while [ $# -ge 2 ]; do
+        x=$((LW_ORIGIN_X + $1))
+        y=$((LW_ORIGIN_Y + $2))
+        for c in r g b; do
+            expr+="%[fx:round(255*p{$x,$y}.$c)]"
+            [ "$c" = b ] || expr+=","
+        done
+        expr+=" "
+        shift 2
+    done
+    import -window root png:- 2>/dev/null | convert png:- -format "${expr% }" info:-
+}
+
+lw_pixel() { lw_pixels "$1" "$2"; }
+
+# The light as a person sees it: "GYR" with "-" for a dark lamp and "?" for anything else.
+lw_lamps()
+{
+    local look="" i
+    local -a rgb
+    read -r -a rgb < <(lw_pixels "${LW_LAMP_X[0]}" "$LW_LAMP_Y" "${LW_LAMP_X[1]}" "$LW_LAMP_Y" \
+        "${LW_LAMP_X[2]}" "$LW_LAMP_Y")
+    local letters=(G Y R)
+    for i in 0 1 2; do
+        if [ "${rgb[$i]:-}" = "${LW_LAMP_RGB[$i]}" ]; then
+            look+=${letters[$i]}
+        elif [ "${rgb[$i]:-}" = "$LW_PANEL_RGB" ]; then
+            look+="-"
+        else
+            look+="?"
+        fi
+    done
+    echo "$look"
+}
+
+lw_lamps_are() { [ "$(lw_lamps)" = "$1" ]; }
+
+# ---- menus ---------------------------------------------------------------------------------
+
+lw_visible_windows() { xdotool search --onlyvisible --pid "$LW_APP_PID" 2>/dev/null | wc -l; }
+
+lw_menu_shown() { [ "$(lw_visible_windows)" -gt "$1" ]; }
+
+# Opens a menu by its access keys, each step once its popup has come up, then picks the item.
+# Example: lw_menu alt+o t f
+lw_menu()
+{
+    local base
+    base=$(lw_visible_windows)
+    local steps=("$@")
+    local last=$((${#steps[@]} - 1)) i
+    for i in "${!steps[@]}"; do
+        lw_key "${steps[$i]}"
+        if [ "$i" -lt "$last" ]; then
+            lw_wait_until 5000 lw_menu_shown $((base + i)) ||
+                lw_fail "menu step ${steps[$i]} opened nothing"
+        fi
+    done
+    lw_wait_until 5000 lw_menus_closed "$base" || lw_fail "menu stayed open after ${steps[*]}"
+}
+
+lw_menus_closed() { [ "$(lw_visible_windows)" -le "$1" ]; }
