@@ -38,6 +38,7 @@ LW_SCREEN_H=768
 LW_TMP=""
 LW_XVFB_PID=""
 LW_APP_PID=""
+LW_WM_PID=""
 LW_WIN=""
 LW_ORIGIN_X=0
 LW_ORIGIN_Y=0
@@ -116,7 +117,7 @@ lw_begin()
 lw_cleanup()
 {
     local pid
-    for pid in "$LW_APP_PID" "$LW_XVFB_PID"; do
+    for pid in "$LW_APP_PID" "$LW_WM_PID" "$LW_XVFB_PID"; do
         if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
             kill "$pid" 2>/dev/null || true
             wait "$pid" 2>/dev/null || true
@@ -184,6 +185,18 @@ lw_display_settled()
     [ -s "$1" ] || ! kill -0 "$LW_XVFB_PID" 2>/dev/null
 }
 
+# Starts the window manager named in LW_WM (openbox) on the display, if any, and waits until it
+# manages windows.
+lw_start_wm()
+{
+    [ -n "${LW_WM:-}" ] || return 0
+    "$LW_WM" >"$LW_TMP/wm.log" 2>&1 &
+    LW_WM_PID=$!
+    lw_wait_until 10000 lw_wm_running || { lw_log "$LW_WM did not start"; exit 1; }
+}
+
+lw_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
 # ---- the window ----------------------------------------------------------------------------
 
 lw_window_mapped()
@@ -205,6 +218,19 @@ lw_window_geometry()
 lw_window_height() { lw_window_geometry | awk '{ print $4 }'; }
 
 lw_height_is() { [ "$(lw_window_height)" = "$1" ]; }
+
+# The window's height with the frame the window manager adds (none without one).
+lw_outer_height()
+{
+    local extents
+    extents=$(xprop -id "$LW_WIN" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p')
+    IFS=', ' read -r _ _ top bottom <<<"${extents:-0, 0, 0, 0}"
+    echo $(($(lw_window_height) + top + bottom))
+}
+
+lw_outer_height_is() { [ "$(lw_outer_height)" = "$1" ]; }
+
+lw_maximised() { xprop -id "$LW_WIN" _NET_WM_STATE 2>/dev/null | grep -q MAXIMIZED; }
 
 # Finds the client area of window LW_WIN as it opens. The window is the menu bar over the client
 # area; the menu bar's height follows the font.
@@ -230,6 +256,7 @@ lw_start()
     fi
     lw_begin
     lw_start_display "$@" || exit 1
+    lw_start_wm
     "$binary" >"$LW_TMP/app.log" 2>&1 &
     LW_APP_PID=$!
     if ! lw_wait_until 15000 lw_window_mapped; then
