@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "checked16.h"
 #include "ticktimer.h"
 
 #include <QElapsedTimer>
@@ -21,8 +20,6 @@ private slots:
     void switchingOffInsideATickEndsTheRound();
     void restartingInsideATickStartsAFreshPhase();
     void realEventLoopDeliversTicks();
-    void checkedArithmetic_data();
-    void checkedArithmetic();
 
 private:
     qint64 m_now = 0;
@@ -154,34 +151,6 @@ void TestTickTimer::realEventLoopDeliversTicks()
     timer.setEnabled(true);
     QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= 3, 5000);
     QVERIFY(clock.elapsed() >= 60);
-}
-
-void TestTickTimer::checkedArithmetic_data()
-{
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<bool>("addFits");
-    QTest::addColumn<int>("heldSum");
-    QTest::addColumn<int>("heldDifference");
-    QTest::newRow("ordinary") << 240 << 60 << true << 300 << 180;
-    QTest::newRow("sum at the top") << 32766 << 1 << true << 32767 << 32765;
-    QTest::newRow("sum past the top") << 32767 << 1 << false << 32767 << 32766;
-    QTest::newRow("difference past the bottom") << -32768 << 1 << true << -32767 << -32768;
-    QTest::newRow("both past") << -32768 << -32768 << false << -32768 << 0;
-}
-
-void TestTickTimer::checkedArithmetic()
-{
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(bool, addFits);
-    QFETCH(int, heldSum);
-    QFETCH(int, heldDifference);
-    QCOMPARE(Checked16::add(qint16(a), qint16(b)).has_value(), addFits);
-    QCOMPARE(int(Checked16::holdingAdd(qint16(a), qint16(b))), heldSum);
-    QCOMPARE(int(Checked16::holdingSub(qint16(a), qint16(b))), heldDifference);
-    QVERIFY(!Checked16::mul(qint16(200), qint16(200)).has_value());
-    QCOMPARE(int(Checked16::holdingMul(qint16(-200), qint16(200))), -32768);
 }
 
 QTEST_GUILESS_MAIN(TestTickTimer)
