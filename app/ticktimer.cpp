@@ -22,12 +22,8 @@ TickTimer::TickTimer(QObject *parent) : QObject(parent)
 void TickTimer::setInterval(int milliseconds)
 {
     m_interval = qMax(1, milliseconds);
-    if (m_enabled) {
-        ++m_run;
-        m_start = m_clock();
-        m_delivered = 0;
-        scheduleNext();
-    }
+    if (m_enabled)
+        startRound();
 }
 
 void TickTimer::setEnabled(bool enabled)
@@ -39,6 +35,11 @@ void TickTimer::setEnabled(bool enabled)
         m_wake.stop();
         return;
     }
+    startRound();
+}
+
+void TickTimer::startRound()
+{
     ++m_run;
     m_start = m_clock();
     m_delivered = 0;

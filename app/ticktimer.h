@@ -38,6 +38,8 @@ signals:
 
 private:
     qint64 dueTime(qint64 tick) const { return m_start + tick * m_interval; }
+    // Drops the old round with its backlog; ticks count afresh from now.
+    void startRound();
     void scheduleNext();
 
     Clock m_clock;

@@ -25,11 +25,6 @@ QColor toColor(quint32 word, const QPalette &palette)
     return QColor(int(word & 0xFFu), int((word >> 8) & 0xFFu), int((word >> 16) & 0xFFu));
 }
 
-quint32 fromRgb(int red, int green, int blue)
-{
-    return quint32(red & 0xFF) | (quint32(green & 0xFF) << 8) | (quint32(blue & 0xFF) << 16);
-}
-
 quint32 parse(const QString &text, bool *ok)
 {
     return text.trimmed().toUInt(ok, 0);

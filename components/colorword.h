@@ -15,7 +15,6 @@ inline constexpr quint32 ButtonText = SystemFlag | 18u;
 
 QColor toColor(quint32 word, const QPalette &palette);
 QPalette::ColorRole systemRole(quint32 index);
-quint32 fromRgb(int red, int green, int blue);
 quint32 parse(const QString &text, bool *ok = nullptr);
 
 } // namespace ColorWord

@@ -185,6 +185,11 @@ QStringList StoredLayout::applyTo(QWidget *root) const
     const QList<Placed> placed = applyList(root, m_controls, missing);
     QList<QWidget *> chain;
     collectTabChain(placed, chain);
+    // Qt takes a call from the window's last stop to its first as already in order, which would
+    // leave the chain starting wherever the first control made happens to be. With a stop held
+    // at the end while the chain is built, no call wraps round.
+    QWidget lastStop(root);
+    lastStop.setFocusPolicy(Qt::TabFocus);
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
     return missing;

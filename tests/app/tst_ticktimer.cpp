@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "checked16.h"
 #include "ticktimer.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTestEventLoop>
+#include <QThread>
+
+#include <algorithm>
 
 // The tick is judged against an injected clock, so a slow or busy machine cannot fool it.
 class TestTickTimer : public QObject
@@ -20,9 +23,7 @@ private slots:
     void switchingOnWhileOnKeepsThePhase();
     void switchingOffInsideATickEndsTheRound();
     void restartingInsideATickStartsAFreshPhase();
-    void realEventLoopDeliversTicks();
-    void checkedArithmetic_data();
-    void checkedArithmetic();
+    void realEventLoopWakesWhenEachTickFallsDue();
 
 private:
     qint64 m_now = 0;
@@ -143,45 +144,38 @@ void TestTickTimer::restartingInsideATickStartsAFreshPhase()
     QCOMPARE(timer.millisecondsToNextTick(), 1000);
 }
 
-void TestTickTimer::realEventLoopDeliversTicks()
+void TestTickTimer::realEventLoopWakesWhenEachTickFallsDue()
 {
-    // Only that the real clock and timer are wired: the pacing is proven above.
+    // GIVEN the real clock and timer, and a handler that keeps the loop busy for part of each
+    // interval; not a divisor of it, so a wake-up timed from the handler's end drifts visibly
+    constexpr int Interval = 100;
+    constexpr int Busy = 30;
+    constexpr int Ticks = 12;
     TickTimer timer;
-    timer.setInterval(20);
-    QSignalSpy spy(&timer, &TickTimer::timeout);
+    timer.setInterval(Interval);
     QElapsedTimer clock;
+    QList<qint64> lateness;
+    QTestEventLoop loop;
+    connect(&timer, &TickTimer::timeout, this, [&] {
+        lateness << clock.elapsed() - timer.ticksDelivered() * Interval;
+        if (lateness.size() == Ticks) {
+            timer.setEnabled(false);
+            loop.exitLoop();
+        }
+        QThread::msleep(Busy);
+    });
+    // WHEN it runs for a dozen ticks
     clock.start();
     timer.setEnabled(true);
-    QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= 3, 5000);
-    QVERIFY(clock.elapsed() >= 60);
-}
-
-void TestTickTimer::checkedArithmetic_data()
-{
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<bool>("addFits");
-    QTest::addColumn<int>("heldSum");
-    QTest::addColumn<int>("heldDifference");
-    QTest::newRow("ordinary") << 240 << 60 << true << 300 << 180;
-    QTest::newRow("sum at the top") << 32766 << 1 << true << 32767 << 32765;
-    QTest::newRow("sum past the top") << 32767 << 1 << false << 32767 << 32766;
-    QTest::newRow("difference past the bottom") << -32768 << 1 << true << -32767 << -32768;
-    QTest::newRow("both past") << -32768 << -32768 << false << -32768 << 0;
-}
-
-void TestTickTimer::checkedArithmetic()
-{
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(bool, addFits);
-    QFETCH(int, heldSum);
-    QFETCH(int, heldDifference);
-    QCOMPARE(Checked16::add(qint16(a), qint16(b)).has_value(), addFits);
-    QCOMPARE(int(Checked16::holdingAdd(qint16(a), qint16(b))), heldSum);
-    QCOMPARE(int(Checked16::holdingSub(qint16(a), qint16(b))), heldDifference);
-    QVERIFY(!Checked16::mul(qint16(200), qint16(200)).has_value());
-    QCOMPARE(int(Checked16::holdingMul(qint16(-200), qint16(200))), -32768);
+    loop.enterLoopMSecs(20 * Ticks * Interval);
+    QVERIFY(!loop.timeout());
+    // THEN the N-th tick comes close to N intervals after the start; a busy machine may hold
+    // up a few, so most, not all, must be on time
+    const auto onTime = std::count_if(lateness.cbegin(), lateness.cend(),
+                                      [](qint64 late) { return late < Interval / 5; });
+    QString shown;
+    QDebug(&shown) << "ms late:" << lateness;
+    QVERIFY2(onTime >= Ticks * 3 / 4, qPrintable(shown));
 }
 
 QTEST_GUILESS_MAIN(TestTickTimer)

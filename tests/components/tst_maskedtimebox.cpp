@@ -149,6 +149,7 @@ void TstMaskedTimeBox::editing_data()
     row("digit over a selection", "[12:3]4", "", "9", "9|_:_4", 1);
     row("backspace over the colon", "12:34|", "", "\b\b\b", "1|_:__", 3);
     row("backspace at the start", "|12:34", "", "\b", "|12:34", 0);
+    row("shift+backspace erases back", "12:3|4", "", "<Shift+Backspace>", "12:|_4", 1);
     row("delete stays put", "1|2:34", "", "<Del>9", "19:|34", 2);
     row("erase a selection", "1[2:3]4", "", "\b", "1|_:_4", 1);
     row("long text typed over", "100:00|", "", "5", "5|_:__", 1);
