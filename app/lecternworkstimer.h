@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "storedlayout.h"
+
 #include <QMainWindow>
 #include <QMap>
 
@@ -56,6 +58,8 @@ public:
     void menuLeaveColorsOn_Click();
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
+    void keySpeakerView_Triggered();
+    void keyLeaveView_Triggered();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -71,10 +75,17 @@ private:
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
 
+    int runStateHeight() const;
     void setOuterHeight(int twips);
     void applyOuterHeight();
     void buildMenus(const QJsonArray &entries, QWidget *parentMenu);
     void onMenuItem(QAction *item, const QString &name, int index);
+
+    void setupSpeakerView();
+    void enterSpeakerView();
+    void leaveSpeakerView();
+    void fitLightToScreen();
+    void placeAtScale(double scale, const QPoint &origin = QPoint());
 
     CommandButton *commandStartTimer = nullptr;
     CommandButton *commandStopTimer = nullptr;
@@ -88,6 +99,13 @@ private:
     QMap<QString, QAction *> m_menuItems; // "name" or "name(index)"
     int m_outerHeight = 0;                // pixels, frame included
     bool m_awaitingNormalState = false;
+
+    // The speaker's view: the light area scaled to fill the screen.
+    QAction *keySpeakerView = nullptr;
+    QAction *keyLeaveView = nullptr;
+    StoredLayout m_designLayout;
+    bool m_speakerView = false;
+    QRect m_returnPlace; // the normal geometry to come back to
 
     qint16 GreenMinutes = 0;
     qint16 GreenSeconds = 0;

@@ -413,3 +413,78 @@ lw_check_lamp_time()
     [ "$earliest" -le $((due + LW_LATE_MS)) ] ||
         lw_fail "lamp $letter still dark $earliest ms after START, due at $due"
 }
+
+# ---- under a window manager, on a screen of a chosen size ----------------------------------
+
+LW_WM_PID=""
+
+lw_wm_cleanup()
+{
+    if [ -n "$LW_WM_PID" ] && kill -0 "$LW_WM_PID" 2>/dev/null; then
+        kill "$LW_WM_PID" 2>/dev/null || true
+        wait "$LW_WM_PID" 2>/dev/null || true
+    fi
+    lw_cleanup
+}
+
+lw_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+lw_window_framed() { xprop -id "$LW_WIN" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+
+# Starts Xvfb with one screen of the given size (such as 1920x1080) on the first free display
+# from 90 to 99, openbox on it, and the timer; waits until openbox has framed the window.
+lw_start_under_wm()
+{
+    local binary=$1 size=$2 n ready
+    lw_require_tools
+    command -v openbox >/dev/null && command -v xprop >/dev/null || {
+        lw_log "missing openbox or xprop (bash tools/setup.sh --tests installs them)"
+        exit 1
+    }
+    LW_TMP=$(mktemp -d)
+    trap lw_wm_cleanup EXIT
+    trap 'exit 130' INT TERM
+    for n in 90 91 92 93 94 95 96 97 98 99; do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        ready="$LW_TMP/xvfb-ready-$n"
+        : >"$ready"
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -displayfd 3 3>"$ready" \
+            >"$LW_TMP/xvfb-$n.log" 2>&1 &
+        LW_XVFB_PID=$!
+        if lw_wait_until 10000 lw_display_settled "$ready" && [ -s "$ready" ] &&
+            kill -0 "$LW_XVFB_PID" 2>/dev/null; then
+            export DISPLAY=":$n"
+            break
+        fi
+        kill "$LW_XVFB_PID" 2>/dev/null || true
+        wait "$LW_XVFB_PID" 2>/dev/null || true
+        LW_XVFB_PID=""
+    done
+    [ -n "$LW_XVFB_PID" ] || { lw_log "no free X display among :90 to :99"; exit 1; }
+    openbox >"$LW_TMP/openbox.log" 2>&1 &
+    LW_WM_PID=$!
+    lw_wait_until 10000 lw_wm_running || { lw_log "openbox did not start"; exit 1; }
+    lw_log "X server on $DISPLAY ($size) with openbox"
+    export QT_QPA_PLATFORM=xcb
+    "$binary" >"$LW_TMP/app.log" 2>&1 &
+    LW_APP_PID=$!
+    lw_wait_until 15000 lw_window_mapped && lw_wait_until 5000 lw_window_framed || {
+        lw_log "the timer's window never appeared framed"
+        cat "$LW_TMP/app.log" >&2
+        exit 1
+    }
+    xdotool windowactivate --sync "$LW_WIN"
+}
+
+# The window's outer height, its frame and title bar included, as the window manager adds them.
+lw_outer_height()
+{
+    local left right top bottom
+    IFS=', ' read -r left right top bottom < <(xprop -id "$LW_WIN" _NET_FRAME_EXTENTS |
+        sed 's/.*= //')
+    echo $(($(lw_window_height) + top + bottom))
+}
+
+lw_outer_height_is() { [ "$(lw_outer_height)" = "$1" ]; }
+
+lw_geometry_is() { [ "$(lw_window_geometry)" = "$1" ]; }
