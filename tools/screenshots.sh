@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the timer (Release), runs it on a private Xvfb and saves the README's screenshots:
-# docs/screenshots/startup.png (the window as it opens) and docs/screenshots/running.png (a
-# timing run of the "Timer TEST" row at FAST speed with the light at red).
+# docs/screenshots/startup.png (the window as it opens), docs/screenshots/running.png (a
+# timing run of the "Timer TEST" row at FAST speed with the light at red) and
+# docs/screenshots/speaker.png (that run in the speaker's view on a 1920 x 1080 screen, under a
+# window manager, scaled to half size).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -24,11 +26,13 @@ if [ -e "$lock" ] && kill -0 "$(tr -d ' ' <"$lock")" 2>/dev/null; then
 fi
 # -noreset: otherwise the server resets whenever its last client leaves, refusing connections
 # for a moment.
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=""
+wm_pid=""
 cleanup() {
     [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+    [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
     kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -91,4 +95,24 @@ xdotool mousemove $((wx + 640)) $((wy + 10)) # keep the pointer off the light
 wait_for "the red lamp" 20 is_red "${red_lamp[@]}"
 import -window "$win" "$shots/running.png"
 
-echo "saved $shots/startup.png and $shots/running.png"
+# The speaker's view needs a window manager to fill the screen.
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+framed() { xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+wait_for "openbox to frame the window" 20 framed
+xdotool windowactivate "$win"
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]; }
+wait_for "the window to be active" 20 active
+xdotool key F11
+full_screen() {
+    [ "$(xwininfo -id "$win" | awk '/Absolute upper-left|Width:|Height:/ {printf "%s ", $NF}')" = "0 0 1920 1080 " ]
+}
+wait_for "the speaker's view" 20 full_screen
+wx=0
+wy=0
+xdotool mousemove 0 0
+# The red lamp's centre at the view's scale: the light fills the width, 1920 / 660.
+wait_for "the red lamp in the speaker's view" 20 is_red 1437 542
+import -window root -resize 50% -depth 8 "$shots/speaker.png"
+
+echo "saved $shots/startup.png, $shots/running.png and $shots/speaker.png"
