@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -120,6 +121,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 
     Form_Load();
     commandStartTimer->setFocus(Qt::OtherFocusReason);
+
+    setupSpeakerView(layout);
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -153,7 +156,6 @@ void LecternWorksTimer::Form_Load()
 
 void LecternWorksTimer::commandStartTimer_Click()
 {
-    setOuterHeight(RunningHeightTwips);
     panelElapsedTime->setVisible(false);
     // Out of sight is not enough: rows left behind the frame would still take the keyboard.
     panelSelectionButtons->setVisible(false);
@@ -165,6 +167,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     if (selected != 0)
         LoadEventTimes(selected);
     StartTiming();
+    setOuterHeight(runStateHeight());
     commandStopTimer->setVisible(true);
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
@@ -173,11 +176,12 @@ void LecternWorksTimer::commandStartTimer_Click()
 
 void LecternWorksTimer::commandStopTimer_Click()
 {
-    panelSelectionButtons->setVisible(true);
-    setOuterHeight(StoppedHeightTwips);
+    StopTiming();
+    // The rows come back before the window grows; the speaker's screen shows the light alone.
+    panelSelectionButtons->setVisible(!m_speakerView);
+    setOuterHeight(runStateHeight());
     commandStopTimer->setVisible(false);
     commandStartTimer->setVisible(true);
-    StopTiming();
     ShowElapsedTime();
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
@@ -239,8 +243,18 @@ void LecternWorksTimer::ShowElapsedTime()
     ElapsedTime->setText(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
 }
 
+// The one answer to how tall the window stands: the light alone while a speech is timed,
+// the rows too otherwise.
+int LecternWorksTimer::runStateHeight() const
+{
+    return TickTock_TIMER->isEnabled() ? RunningHeightTwips : StoppedHeightTwips;
+}
+
 void LecternWorksTimer::setOuterHeight(int twips)
 {
+    // The speaker's view keeps the screen; leaving it sets the height the run state asks.
+    if (m_speakerView)
+        return;
     m_outerHeight = Twips::toPixels(twips);
     if (!(windowState() & HeldByTheShell)) {
         applyOuterHeight();
@@ -263,13 +277,22 @@ void LecternWorksTimer::applyOuterHeight()
     m_awaitingNormalState = false;
     // The height includes the frame and title bar that the window manager adds.
     const int frame = frameGeometry().height() - geometry().height();
-    resize(width(), qMax(1, m_outerHeight - frame));
+    const int height = qMax(1, m_outerHeight - frame);
+    if (m_returnPlace.isNull()) {
+        resize(width(), height);
+        return;
+    }
+    // Back from the speaker's view: where the window stood, as wide as it was.
+    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(), height);
+    m_returnPlace = QRect();
 }
 
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
+    if (m_speakerView)
+        fitLightToScreen();
+    else if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
         applyOuterHeight();
 }
 
@@ -485,4 +508,98 @@ void LecternWorksTimer::placeMenuItems(const QJsonArray &entries, QWidget *paren
                                        QKeySequence::PortableText));
         menu->addAction(item);
     }
+}
+
+// ---- The speaker's view ----------------------------------------------------------------
+
+void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
+{
+    m_designLayout = designLayout;
+    keySpeakerView = new QAction(tr("Speaker's view"), this);
+    keySpeakerView->setObjectName(QStringLiteral("keySpeakerView"));
+    // The desktop's own full-screen keys, and F11 wherever the desktop names none.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    if (!keys.contains(QKeySequence(Qt::Key_F11)))
+        keys.prepend(QKeySequence(Qt::Key_F11));
+    keySpeakerView->setShortcuts(keys);
+    connect(keySpeakerView, &QAction::triggered, this,
+            &LecternWorksTimer::keySpeakerView_Triggered);
+    addAction(keySpeakerView);
+    keyLeaveView = new QAction(tr("Leave the speaker's view"), this);
+    keyLeaveView->setObjectName(QStringLiteral("keyLeaveView"));
+    keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
+    // Esc means nothing to the window outside the view.
+    keyLeaveView->setEnabled(false);
+    connect(keyLeaveView, &QAction::triggered, this, &LecternWorksTimer::keyLeaveView_Triggered);
+    addAction(keyLeaveView);
+}
+
+void LecternWorksTimer::keySpeakerView_Triggered()
+{
+    if (m_speakerView)
+        leaveSpeakerView();
+    else
+        enterSpeakerView();
+}
+
+void LecternWorksTimer::keyLeaveView_Triggered()
+{
+    if (m_speakerView)
+        leaveSpeakerView();
+}
+
+void LecternWorksTimer::enterSpeakerView()
+{
+    // The window's place and width to come back to; a maximised one comes back let go.
+    m_returnPlace = normalGeometry();
+    m_speakerView = true;
+    m_awaitingNormalState = false;
+    keyLeaveView->setEnabled(true);
+    panelSelectionButtons->setVisible(false);
+    // Out of sight but not hidden: a hidden menu bar takes its items' shortcuts and its
+    // access keys with it, and the keys work here as everywhere.
+    menuBar()->setFixedHeight(0);
+    QWidget *client = centralWidget();
+    QPalette dark = client->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    client->setPalette(dark);
+    client->setAutoFillBackground(true);
+    showFullScreen();
+    layout()->activate();
+    fitLightToScreen();
+    // A threshold box that had the focus is hidden now; the button on the light takes it.
+    (commandStartTimer->isHidden() ? commandStopTimer : commandStartTimer)
+        ->setFocus(Qt::OtherFocusReason);
+}
+
+void LecternWorksTimer::leaveSpeakerView()
+{
+    m_speakerView = false;
+    keyLeaveView->setEnabled(false);
+    QWidget *client = centralWidget();
+    client->setAutoFillBackground(false);
+    client->setPalette(QPalette());
+    menuBar()->setMaximumHeight(QWIDGETSIZE_MAX);
+    placeAtScale(1.0);
+    panelSelectionButtons->setVisible(!TickTock_TIMER->isEnabled());
+    setOuterHeight(runStateHeight());
+}
+
+// The light with the button on it as large as the screen allows, centred, the rest dark.
+void LecternWorksTimer::fitLightToScreen()
+{
+    const QRect light = m_designLayout.placement(m_horizontalTimer->objectName());
+    const QSize screen = centralWidget()->size();
+    const double scale = Twips::scaleToFit(light.size(), screen);
+    const QRect shown =
+        Twips::toPixels(light.left(), light.top(), light.width(), light.height(), scale);
+    const QPoint centred((screen.width() - shown.width()) / 2,
+                         (screen.height() - shown.height()) / 2);
+    placeAtScale(scale, centred - shown.topLeft());
+}
+
+void LecternWorksTimer::placeAtScale(double scale, const QPoint &origin)
+{
+    m_designLayout.placeAt(this, scale, origin);
+    m_horizontalTimer->setScale(scale);
 }

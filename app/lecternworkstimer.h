@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "storedlayout.h"
+
 #include <QMainWindow>
 #include <QMap>
 
@@ -73,6 +75,8 @@ public:
     void menuLeaveColorsOn_Click();
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
+    void keySpeakerView_Triggered();
+    void keyLeaveView_Triggered();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -88,10 +92,17 @@ private:
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
 
+    int runStateHeight() const;
     void setOuterHeight(int twips);
     void applyOuterHeight();
     QList<QAction *> createMenuItems();
     void placeMenuItems(const QJsonArray &entries, QWidget *parentMenu, QList<QAction *> &unplaced);
+
+    void setupSpeakerView(const StoredLayout &designLayout);
+    void enterSpeakerView();
+    void leaveSpeakerView();
+    void fitLightToScreen();
+    void placeAtScale(double scale, const QPoint &origin = QPoint());
 
     CommandButton *commandStartTimer = nullptr;
     CommandButton *commandStopTimer = nullptr;
@@ -106,6 +117,13 @@ private:
     QStringList m_layoutFaults;
     int m_outerHeight = 0; // pixels, frame included
     bool m_awaitingNormalState = false;
+
+    // The speaker's view: the light area scaled to fill the screen.
+    QAction *keySpeakerView = nullptr;
+    QAction *keyLeaveView = nullptr;
+    StoredLayout m_designLayout;
+    bool m_speakerView = false;
+    QRect m_returnPlace; // the normal geometry to come back to
 
     TimingState m_timing;
 };

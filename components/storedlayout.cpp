@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,14 +23,15 @@ struct Placed
     QList<Placed> children;
 };
 
-QRect lineGeometry(const QJsonObject &entry)
+QRect lineGeometry(const QJsonObject &entry, double scale)
 {
     // A horizontal or vertical line: its two ends in twips, its width in pixels.
-    const int x1 = Twips::toPixels(entry.value(QLatin1String("x1")).toInt());
-    const int y1 = Twips::toPixels(entry.value(QLatin1String("y1")).toInt());
-    const int x2 = Twips::toPixels(entry.value(QLatin1String("x2")).toInt());
-    const int y2 = Twips::toPixels(entry.value(QLatin1String("y2")).toInt());
-    const int width = qMax(1, entry.value(QLatin1String("borderWidth")).toInt(1));
+    const int x1 = Twips::toPixels(entry.value(QLatin1String("x1")).toInt(), scale);
+    const int y1 = Twips::toPixels(entry.value(QLatin1String("y1")).toInt(), scale);
+    const int x2 = Twips::toPixels(entry.value(QLatin1String("x2")).toInt(), scale);
+    const int y2 = Twips::toPixels(entry.value(QLatin1String("y2")).toInt(), scale);
+    const int width =
+        qMax(1, int(std::lround(entry.value(QLatin1String("borderWidth")).toInt(1) * scale)));
     const int half = width / 2;
     if (y1 == y2)
         return {qMin(x1, x2), y1 - half, qAbs(x2 - x1) + 1, width};
@@ -56,26 +58,36 @@ void applyColor(QWidget *widget, const char *property, QPalette::ColorRole role,
         widget->setAutoFillBackground(true);
 }
 
-void applyEntry(QWidget *widget, const QJsonObject &entry)
+// What a scale changes: position, size, line and outline widths and the font.
+void placeEntry(QWidget *widget, const QJsonObject &entry, double scale, const QPoint &origin)
 {
     if (entry.contains(QLatin1String("x1"))) {
-        widget->setGeometry(lineGeometry(entry));
+        widget->setGeometry(lineGeometry(entry, scale).translated(origin));
     } else if (entry.contains(QLatin1String("width"))) {
         widget->setGeometry(Twips::toPixels(entry.value(QLatin1String("left")).toInt(),
                                             entry.value(QLatin1String("top")).toInt(),
                                             entry.value(QLatin1String("width")).toInt(),
-                                            entry.value(QLatin1String("height")).toInt()));
-    }
-    if (entry.contains(QLatin1String("text"))) {
-        const char *property =
-            widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
-        widget->setProperty(property, entry.value(QLatin1String("text")).toString());
+                                            entry.value(QLatin1String("height")).toInt(), scale)
+                                .translated(origin));
+        if (entry.contains(QLatin1String("borderWidth")))
+            widget->setProperty("borderWidth",
+                                entry.value(QLatin1String("borderWidth")).toDouble() * scale);
     }
     const QJsonObject font = entry.value(QLatin1String("font")).toObject();
     if (!font.isEmpty()) {
         widget->setFont(Fonts::designFont(font.value(QLatin1String("family")).toString(),
-                                          font.value(QLatin1String("size")).toDouble(),
+                                          font.value(QLatin1String("size")).toDouble() * scale,
                                           font.value(QLatin1String("weight")).toInt(400)));
+    }
+}
+
+void applyEntry(QWidget *widget, const QJsonObject &entry)
+{
+    placeEntry(widget, entry, 1.0, QPoint());
+    if (entry.contains(QLatin1String("text"))) {
+        const char *property =
+            widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
+        widget->setProperty(property, entry.value(QLatin1String("text")).toString());
     }
     if (entry.contains(QLatin1String("backColor")))
         applyColor(widget, "backColor", widget->backgroundRole(),
@@ -120,6 +132,32 @@ QList<Placed> applyList(QWidget *root, const QJsonArray &entries, QStringList &m
     for (auto it = placed.crbegin(); it != placed.crend(); ++it)
         it->widget->raise();
     return placed;
+}
+
+void placeList(QWidget *root, const QJsonArray &entries, double scale, const QPoint &origin)
+{
+    for (const QJsonValue &value : entries) {
+        const QJsonObject entry = value.toObject();
+        const QString name = entry.value(QLatin1String("name")).toString();
+        QWidget *widget = root->objectName() == name ? root : root->findChild<QWidget *>(name);
+        if (widget)
+            placeEntry(widget, entry, scale, origin);
+        placeList(root, entry.value(QLatin1String("children")).toArray(), scale, QPoint());
+    }
+}
+
+QJsonObject findEntry(const QJsonArray &entries, const QString &name)
+{
+    for (const QJsonValue &value : entries) {
+        const QJsonObject entry = value.toObject();
+        if (entry.value(QLatin1String("name")).toString() == name)
+            return entry;
+        const QJsonObject inside =
+            findEntry(entry.value(QLatin1String("children")).toArray(), name);
+        if (!inside.isEmpty())
+            return inside;
+    }
+    return {};
 }
 
 bool takesTabFocus(const QWidget *widget)
@@ -193,6 +231,19 @@ QStringList StoredLayout::applyTo(QWidget *root) const
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
     return missing;
+}
+
+void StoredLayout::placeAt(QWidget *root, double scale, const QPoint &origin) const
+{
+    placeList(root, m_controls, scale, origin);
+}
+
+QRect StoredLayout::placement(const QString &name) const
+{
+    const QJsonObject entry = findEntry(m_controls, name);
+    return {entry.value(QLatin1String("left")).toInt(), entry.value(QLatin1String("top")).toInt(),
+            entry.value(QLatin1String("width")).toInt(),
+            entry.value(QLatin1String("height")).toInt()};
 }
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)

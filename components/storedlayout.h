@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QJsonArray>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,12 @@ public:
     // Applies every entry to the control of that name below root; returns the names it found
     // no control for, so a layout and its code cannot drift apart unnoticed.
     QStringList applyTo(QWidget *root) const;
+    // Places the controls below root again with every measure multiplied by scale: positions,
+    // sizes, line widths and fonts, nothing else. The controls placed directly in root move by
+    // origin. At scale 1 and no origin they stand as applyTo left them.
+    void placeAt(QWidget *root, double scale, const QPoint &origin = QPoint()) const;
+    // The stored position and size of the named control, in twips; empty if none is stored.
+    QRect placement(const QString &name) const;
 
 private:
     QString m_error;

@@ -2,22 +2,34 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <cmath>
 
 // The stored layouts measure in twips: 1440 per inch, so 15 per logical pixel at 96 dpi.
-// Qt's high-dpi scaling turns logical pixels into device pixels.
+// Qt's high-dpi scaling turns logical pixels into device pixels. A scale enlarges the designed
+// layout as a whole, such as the light filling a screen; the designed window is scale 1.
 namespace Twips {
 
 inline constexpr double PerPixel = 15.0;
 
-inline int toPixels(int twips)
+inline int toPixels(int twips, double scale = 1.0)
 {
-    return static_cast<int>(std::lround(twips / PerPixel));
+    return static_cast<int>(std::lround(twips * scale / PerPixel));
 }
 
-inline QRect toPixels(int left, int top, int width, int height)
+inline QRect toPixels(int left, int top, int width, int height, double scale = 1.0)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    return {toPixels(left, scale), toPixels(top, scale), toPixels(width, scale),
+            toPixels(height, scale)};
+}
+
+// The largest scale at which a designed area fits the given pixels; 1 for an empty area.
+inline double scaleToFit(const QSize &twips, const QSize &pixels)
+{
+    if (twips.isEmpty())
+        return 1.0;
+    return qMin(pixels.width() * PerPixel / twips.width(),
+                pixels.height() * PerPixel / twips.height());
 }
 
 } // namespace Twips

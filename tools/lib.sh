@@ -197,6 +197,8 @@ lw_start_wm()
 
 lw_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+lw_window_framed() { xprop -id "$LW_WIN" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+
 # ---- the window ----------------------------------------------------------------------------
 
 lw_window_mapped()
@@ -229,6 +231,8 @@ lw_outer_height()
 }
 
 lw_outer_height_is() { [ "$(lw_outer_height)" = "$1" ]; }
+
+lw_geometry_is() { [ "$(lw_window_geometry)" = "$1" ]; }
 
 lw_maximised() { xprop -id "$LW_WIN" _NET_WM_STATE 2>/dev/null | grep -q MAXIMIZED; }
 
@@ -263,6 +267,10 @@ lw_start()
         lw_log "the timer's window never appeared"
         cat "$LW_TMP/app.log" >&2
         exit 1
+    fi
+    if [ -n "${LW_WM:-}" ]; then
+        lw_wait_until 5000 lw_window_framed || lw_fail "$LW_WM never framed the window"
+        xdotool windowactivate --sync "$LW_WIN"
     fi
     lw_locate_client
     lw_check "window width" "$LW_CLIENT_W" "$(lw_window_geometry | awk '{ print $3 }')"
@@ -309,6 +317,8 @@ lw_pixels()
 }
 
 lw_pixel() { lw_pixels "$1" "$2"; }
+
+lw_pixel_is() { [ "$(lw_pixel "$1" "$2")" = "$3" ]; }
 
 # The light as a person sees it: "GYR" with "-" for a dark lamp and "?" for anything else.
 lw_lamps()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the timer (Release), runs it on a private Xvfb and saves the README's screenshots:
-# docs/screenshots/startup.png (the window as it opens) and docs/screenshots/running.png (a
-# timing run of the "Timer TEST" row at FAST speed with the light at red).
+# docs/screenshots/startup.png (the window as it opens), docs/screenshots/running.png (a
+# timing run of the "Timer TEST" row at FAST speed with the light at red) and
+# docs/screenshots/speaker.png (that run in the speaker's view on a 1920 x 1080 screen, under a
+# window manager, scaled to half size).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -18,7 +20,9 @@ cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target lecternworks-timer -j"$(nproc)" >/dev/null
 mkdir -p "$shots"
 
-# The window as it opens, once painted.
+# The window as it opens, once painted, on a screen as large as the speaker's view wants.
+LW_SCREEN_W=1920
+LW_SCREEN_H=1080
 lw_start "$build/app/lecternworks-timer" "$display"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window "$LW_WIN" "$shots/startup.png"
@@ -32,4 +36,19 @@ lw_wait_until 20000 lw_lamps_are "--R" || lw_fail "the red lamp never lit alone"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window "$LW_WIN" "$shots/running.png"
 
-echo "saved $shots/startup.png and $shots/running.png"
+# The speaker's view needs a window manager to fill the screen.
+LW_WM=openbox
+lw_start_wm
+lw_wait_until 20000 lw_window_framed || lw_fail "openbox never framed the window"
+xdotool windowactivate --sync "$LW_WIN"
+lw_key F11
+lw_wait_until 20000 lw_geometry_is "0 0 $LW_SCREEN_W $LW_SCREEN_H" || lw_fail "F11 did not fill the screen"
+# The red lamp's centre at the view's scale: the light fills the width, 1920 / 660.
+LW_ORIGIN_X=0
+LW_ORIGIN_Y=0
+xdotool mousemove 0 0
+lw_wait_until 20000 lw_pixel_is 1437 542 "255,0,0" || lw_fail "the red lamp is not lit in the view"
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window root -resize 50% -depth 8 "$shots/speaker.png"
+
+echo "saved $shots/startup.png, $shots/running.png and $shots/speaker.png"

@@ -22,7 +22,7 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
     pictureTimerPanel = new QLabel(SSPanel1);
     pictureTimerPanel->setObjectName(QStringLiteral("pictureTimerPanel"));
     pictureTimerPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pictureTimerPanel->setPixmap(QPixmap(PanelBitmap));
+    showPanelPicture(1.0);
     const QMap<int, QString> lampNames{
         {Green, tr("Green lamp")}, {Yellow, tr("Yellow lamp")}, {Red, tr("Red lamp")}};
     for (auto it = lampNames.cbegin(); it != lampNames.cend(); ++it) {
@@ -32,9 +32,8 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
         connect(circle, &ShapeCircle::lookChanged, this, &HorizontalTimer::describe);
         m_circles.insert(it.key(), circle);
     }
-    const StoredLayout layout = StoredLayout::loadAndApply(LayoutPath, this);
-    m_designSize = layout.clientSize();
-    resize(m_designSize);
+    m_layout = StoredLayout::loadAndApply(LayoutPath, this);
+    resize(m_layout.clientSize());
     setAccessibleName(tr("Signal light"));
     describe();
 }
@@ -94,7 +93,24 @@ ShapeCircle *HorizontalTimer::shapeTimerCircle(int index) const
 
 QSize HorizontalTimer::sizeHint() const
 {
-    return m_designSize;
+    return m_layout.clientSize();
+}
+
+void HorizontalTimer::setScale(double scale)
+{
+    m_layout.placeAt(this, scale);
+    showPanelPicture(scale);
+}
+
+void HorizontalTimer::showPanelPicture(double scale)
+{
+    // Enlarged once, at the screen's resolution, rather than stretched at every paint.
+    const QPixmap bitmap(PanelBitmap);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture = bitmap.scaled(bitmap.size() * (scale * ratio), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    pictureTimerPanel->setPixmap(picture);
 }
 
 void HorizontalTimer::ShowTimerColor()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "storedlayout.h"
+
 #include <QMap>
 #include <QWidget>
 
@@ -33,9 +35,12 @@ public:
     ShapeCircle *shapeTimerCircle(int index) const;
 
     QSize sizeHint() const override;
+    // Lamps, panel and picture at scale times their designed size; the host sizes the light.
+    void setScale(double scale);
 
 private:
     void ShowTimerColor();
+    void showPanelPicture(double scale);
     void light(int index);
     void darken(int index);
     void describe();
@@ -43,5 +48,5 @@ private:
     FramedPanel *SSPanel1 = nullptr;
     QLabel *pictureTimerPanel = nullptr;
     QMap<int, ShapeCircle *> m_circles;
-    QSize m_designSize;
+    StoredLayout m_layout;
 };

@@ -3,10 +3,6 @@
 
 #include <QPainter>
 
-namespace {
-constexpr qreal OutlineWidth = 1.5;
-}
-
 ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent) {}
 
 void ShapeCircle::setBackColor(const QColor &color)
@@ -18,6 +14,14 @@ void ShapeCircle::setBackColor(const QColor &color)
 void ShapeCircle::setBorderColor(const QColor &color)
 {
     m_borderColor = color;
+    invalidate();
+}
+
+void ShapeCircle::setBorderWidth(qreal width)
+{
+    if (qFuzzyCompare(m_borderWidth, width))
+        return;
+    m_borderWidth = width;
     invalidate();
 }
 
@@ -57,10 +61,10 @@ void ShapeCircle::paintEvent(QPaintEvent *)
         m_cache.fill(Qt::transparent);
         QPainter cachePainter(&m_cache);
         cachePainter.setRenderHint(QPainter::Antialiasing);
-        const qreal diameter = qMin(width(), height()) - OutlineWidth;
+        const qreal diameter = qMin(width(), height()) - m_borderWidth;
         const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
                             diameter);
-        cachePainter.setPen(QPen(m_borderColor, OutlineWidth));
+        cachePainter.setPen(QPen(m_borderColor, m_borderWidth));
         cachePainter.setBrush(m_backStyle == Opaque ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
         cachePainter.drawEllipse(circle);
     }

@@ -12,6 +12,7 @@ class ShapeCircle : public QWidget
     Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
     Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
     Q_PROPERTY(int backStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(qreal borderWidth READ borderWidth WRITE setBorderWidth)
 
 public:
     static constexpr int Transparent = 0;
@@ -25,6 +26,9 @@ public:
     void setBorderColor(const QColor &color);
     int backStyle() const { return m_backStyle; }
     void setBackStyle(int style);
+    // The outline's width in logical pixels; it grows with the light when the light is scaled.
+    qreal borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(qreal width);
     bool isLit() const { return m_backStyle == Opaque; }
 
     QSize sizeHint() const override;
@@ -42,5 +46,6 @@ private:
     QColor m_backColor = Qt::white;
     QColor m_borderColor = Qt::black;
     int m_backStyle = Opaque;
+    qreal m_borderWidth = 1.0;
     QPixmap m_cache;
 };

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
@@ -42,6 +43,8 @@ private slots:
     void theShownButtonTakesTheFocus();
     void quitDuringARunClosesTheWindow();
     void everyControlHasAnAccessibleName();
+    void speakerViewFillsTheScreenEscRestores_data();
+    void speakerViewFillsTheScreenEscRestores();
 
 private:
     static QWidget *child(QWidget &window, const QString &name)
@@ -404,6 +407,84 @@ void TestWindowLayout::everyControlHasAnAccessibleName()
             QVERIFY2(named, qPrintable(w->objectName()));
         }
     }
+}
+
+void TestWindowLayout::speakerViewFillsTheScreenEscRestores_data()
+{
+    QTest::addColumn<QString>("screenName");
+    QTest::addColumn<bool>("startFirst");
+    QTest::addColumn<QKeySequence>("keyInView");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QRect>("light");
+    QTest::addColumn<int>("lamp");
+    QTest::addColumn<int>("outerHeight");
+    // The light area is 9900 x 3615 twips, 15 twips a pixel; its lamps 2295 twips high.
+    QTest::newRow("full HD, START in the view")
+        << "full-hd" << false << QKeySequence("Alt+S") << 1920 * 15 / 9900.0
+        << QRect(0, 189, 1920, 701) << 445 << 300;
+    QTest::newRow("second screen, STOP in the view")
+        << "square" << true << QKeySequence("Alt+P") << 1280 * 15 / 9900.0
+        << QRect(0, 278, 1280, 467) << 297 << 520;
+    QTest::newRow("wide and low, during a run")
+        << "wide-and-low" << true << QKeySequence() << 600 * 15 / 3615.0 << QRect(458, 0, 1643, 600)
+        << 381 << 300;
+}
+
+void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
+{
+    QFETCH(QString, screenName);
+    QFETCH(bool, startFirst);
+    QFETCH(QKeySequence, keyInView);
+    QFETCH(double, scale);
+    QFETCH(QRect, light);
+    QFETCH(int, lamp);
+    QFETCH(int, outerHeight);
+    QScreen *screen = nullptr;
+    for (QScreen *s : QGuiApplication::screens())
+        screen = s->name() == screenName ? s : screen;
+    if (!screen)
+        QSKIP("needs the screens of tests/app/screens.json, which ctest configures");
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.move(screen->geometry().topLeft() + QPoint(40, 30));
+    QTRY_COMPARE(window.screen(), screen);
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QRect designed = window.geometry();
+    if (startFirst)
+        window.commandStartTimer_Click();
+    // GIVEN the window on a screen, WHEN F11 (and START or STOP by key in the view)
+    QTest::keyClick(&window, Qt::Key_F11);
+    if (!keyInView.isEmpty())
+        QTest::keySequence(&window, keyInView);
+    // THEN the light area fills that screen, scaled as one, and the keys still work
+    QTRY_COMPARE(window.geometry(), screen->geometry());
+    QCOMPARE(window.centralWidget()->geometry(), QRect(QPoint(), screen->size()));
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("panelSelectionButtons"))->isHidden());
+    QCOMPARE(window.horizontalTimer()->geometry(), light);
+    QCOMPARE(window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red)->height(), lamp);
+    const bool running = window.tickTimer()->isEnabled();
+    QWidget *button = child(window, running ? "commandStopTimer" : "commandStartTimer");
+    QVERIFY(!button->isHidden());
+    QVERIFY(light.contains(button->geometry()));
+    QCOMPARE(button->font().pointSizeF(), 14.25 * scale);
+    QWidget *elapsed = child(window, "panelElapsedTime");
+    QCOMPARE(!elapsed->isHidden(), !running);
+    QVERIFY(light.contains(elapsed->geometry()));
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(window.horizontalTimer()->LeaveOldColorsOn());
+    // WHEN Esc THEN the designed window at the height the run state asks, where it stood
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTRY_COMPARE(window.frameGeometry().height(), outerHeight);
+    QVERIFY(!window.isFullScreen());
+    QCOMPARE(window.geometry().topLeft(), designed.topLeft());
+    QCOMPARE(window.width(), designed.width());
+    QCOMPARE(window.horizontalTimer()->geometry(), QRect(0, 0, 660, 241));
+    QCOMPARE(window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red)->height(), 153);
+    QCOMPARE(button->font().pointSizeF(), 14.25);
+    QVERIFY(window.menuBar()->height() > 0);
+    QCOMPARE(child(window, "panelSelectionButtons")->isHidden(), running);
 }
 
 QTEST_MAIN(TestWindowLayout)

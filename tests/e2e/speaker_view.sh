@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The speaker's view under a real window manager on a 1920 x 1080 screen: F11 fills the screen
+# with the light, the lamps light on their seconds there at about 2.9 times their size, START
+# and STOP leave it full screen, and Esc brings back the window the run state asks for.
+source "$(dirname "$0")/lib.sh"
+SCREEN_W=1920
+SCREEN_H=1080
+# The light area as designed: 9900 x 3615 twips, 15 to the pixel. It fits the screen's width.
+LIGHT_W=660
+LIGHT_H=241
+# The red lamp's centre on the light, and its designed height.
+RED_XY=(494 121)
+LAMP_PX=153
+
+LW_SCREEN_W=$SCREEN_W
+LW_SCREEN_H=$SCREEN_H
+LW_WM=openbox lw_start "$1"
+read -r x0 y0 w0 h0 < <(lw_window_geometry)
+menu_bar=$((h0 - LW_CLIENT_H))
+lw_log "window client area at $x0,$y0 size ${w0}x$h0, outer height $(lw_outer_height)"
+
+# A point of the light at the view's scale, as "x y" on the screen.
+light_top=$(((SCREEN_H - LIGHT_H * SCREEN_W / LIGHT_W) / 2))
+big() { echo $(($1 * SCREEN_W / LIGHT_W)) $((light_top + $2 * SCREEN_W / LIGHT_W)); }
+
+# The length of the red run through the given screen point, across ("x") or down ("y").
+red_chord()
+{
+    local axis=$1 x=$2 y=$3 crop
+    if [ "$axis" = x ]; then crop="${SCREEN_W}x1+0+$y"; else crop="1x${SCREEN_H}+$x+0"; fi
+    import -window root png:- 2>/dev/null | convert png:- -crop "$crop" txt:- |
+        grep -c '#FF0000'
+}
+
+lw_key F11
+lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" ||
+    lw_fail "F11 did not fill the screen: $(lw_window_geometry)"
+LW_ORIGIN_X=0
+LW_ORIGIN_Y=$light_top
+for i in 0 1 2; do
+    LW_LAMP_X[i]=$((LW_LAMP_X[i] * SCREEN_W / LIGHT_W))
+done
+LW_LAMP_Y=$((LW_LAMP_Y * SCREEN_W / LIGHT_W))
+lw_check "lamps in the view before START" "---" "$(lw_lamps)"
+lw_check "above the light, where the menu bar was" "0,0,0" "$(lw_pixel 20 $((5 - light_top)))"
+
+# START right after start-up times the TEST row at MED: green 2 s, yellow 4 s, red 6 s.
+lw_start_and_watch GYR 9000 alt+s || lw_fail "lamps seen in the view: ${LW_LOOKS[*]}"
+lw_check_lamp_time G 2
+lw_check_lamp_time Y 4
+lw_check_lamp_time R 6
+lw_check "window after START in the view" "0 0 $SCREEN_W $SCREEN_H" "$(lw_window_geometry)"
+read -r rx ry < <(big "${RED_XY[@]}")
+big_across=$(red_chord x "$rx" "$ry")
+big_down=$(red_chord y "$rx" "$ry")
+
+lw_key Escape
+lw_wait_until 5000 lw_outer_height_is 300 || lw_fail "Esc during a run: outer height $(lw_outer_height)"
+read -r x y w h < <(lw_window_geometry)
+lw_check "place and width after Esc" "$x0 $y0 $w0" "$x $y $w"
+small_across=$(red_chord x 0 $((y0 + menu_bar + RED_XY[1])))
+small_down=$(red_chord y $((x0 + RED_XY[0])) 0)
+lw_log "red lamp across x down: $small_across x $small_down px designed, $big_across x $big_down px in the view"
+for pair in "$small_across $big_across" "$small_down $big_down"; do
+    read -r small large <<<"$pair"
+    # 1920 / 660 = 2.91; anti-aliased edges may take a pixel or two off either count.
+    if [ $((large * 100)) -lt $((small * 285)) ] || [ $((large * 100)) -gt $((small * 297)) ]; then
+        lw_fail "lamp $large px in the view against $small px designed"
+    fi
+done
+[ "$small_across" -ge $((LAMP_PX - 4)) ] || lw_fail "designed lamp only $small_across px across"
+
+# STOP in the view: the screen stays the speaker's and the elapsed time shows on the light.
+lw_key F11
+lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" || lw_fail "F11 again: $(lw_window_geometry)"
+lw_key alt+p
+lw_wait_until 3000 lw_shows_button "$((LW_START_XY[0] * SCREEN_W / LIGHT_W))" \
+    "$((LW_START_XY[1] * SCREEN_W / LIGHT_W))" || lw_fail "START did not come back in the view"
+lw_check "elapsed time's box on the light" "255,255,255" \
+    "$(lw_pixel $((LW_ELAPSED_XY[0] * SCREEN_W / LIGHT_W)) $((LW_ELAPSED_XY[1] * SCREEN_W / LIGHT_W)))"
+lw_check "window after STOP in the view" "0 0 $SCREEN_W $SCREEN_H" "$(lw_window_geometry)"
+lw_key Escape
+lw_wait_until 5000 lw_outer_height_is 520 || lw_fail "Esc after a run: outer height $(lw_outer_height)"
+read -r x y w h < <(lw_window_geometry)
+lw_check "place and width after the second Esc" "$x0 $y0 $w0" "$x $y $w"
+lw_finish
