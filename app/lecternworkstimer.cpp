@@ -37,8 +37,8 @@ const QString Separator = QStringLiteral("-");
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
-constexpr int ShellGraceMs = 250;
-const QString ProgramName = QStringLiteral("Brindlewick Lecternworks Timer");
+// Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
+constexpr int ShellGraceMs = 1000;
 
 QString itemKey(const QString &name, int index)
 {
@@ -130,15 +130,6 @@ LecternWorksTimer::~LecternWorksTimer() = default;
 TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
 {
     return m_timerEvent.value(index, nullptr);
-}
-
-QAction *LecternWorksTimer::MenuItems::testSpeed(qint16 index) const
-{
-    for (QAction *item : menuTimerTestSpeed->actions()) {
-        if (item->data().toInt() == index)
-            return item;
-    }
-    return nullptr;
 }
 
 // ---- Timing run -------------------------------------------------------------------------
@@ -414,16 +405,17 @@ void LecternWorksTimer::menuResetElapsedTime_Click()
 
 void LecternWorksTimer::menuAbout_Click()
 {
-    // Opened, not executed: the tick goes on while the box is up.
-    auto *about = new QMessageBox(QMessageBox::Information, tr("About %1").arg(ProgramName),
-                                  tr("<p><b>%1</b><br>Version 1.1 (file version %2)</p>"
-                                     "<p>A speech timer for public-speaking clubs: its light "
-                                     "turns green, yellow and red as the speaker passes each "
-                                     "threshold.</p>"
-                                     "<p>Copyright the LecternWorks Timer developers.<br>"
-                                     "Released under the MIT licence.</p>")
-                                      .arg(ProgramName, Version::FileVersion),
-                                  QMessageBox::Ok, this);
+    // Opened, not executed: the tick goes on while the box is up. The caption names the
+    // program and its version; the version record gives the file version.
+    auto *about = new QMessageBox(
+        QMessageBox::Information, m_menus.menuAbout->text().remove(u'&'),
+        tr("<p><b>%1</b><br>File version %2</p>"
+           "<p>A speech timer for public-speaking clubs: its light turns green, yellow and red "
+           "as the speaker passes each threshold.</p>"
+           "<p>Copyright the LecternWorks Timer developers.<br>"
+           "Released under the MIT licence.</p>")
+            .arg(windowTitle().toHtmlEscaped(), Version::FileVersion),
+        QMessageBox::Ok, this);
     about->setObjectName(QStringLiteral("aboutBox"));
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
@@ -551,7 +543,9 @@ void LecternWorksTimer::keyLeaveView_Triggered()
 void LecternWorksTimer::enterSpeakerView()
 {
     // The window's place and width to come back to; a maximised one comes back let go.
-    m_returnPlace = normalGeometry();
+    // A maximised window's normal geometry may already be the maximised one (some window
+    // managers resize before they report the state): the shell restores such a window itself.
+    m_returnPlace = windowState() == Qt::WindowNoState ? geometry() : QRect();
     m_speakerView = true;
     m_awaitingNormalState = false;
     keyLeaveView->setEnabled(true);

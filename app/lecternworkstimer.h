@@ -46,7 +46,6 @@ public:
         QAction *menuAbout = nullptr;
         // The test speeds, each carrying its menu index as data.
         QActionGroup *menuTimerTestSpeed = nullptr;
-        QAction *testSpeed(qint16 index) const;
     };
 
     // The stored layout is the program's own unless a test gives another.

@@ -59,8 +59,8 @@ inline constexpr TestSpeed TestSpeeds[] = {
     {30, "&SLOW: 3 - 6 - 9", {"00:03", "00:06", "00:09"}},
 };
 
-// The speed chosen at start-up.
-inline constexpr qint16 StartUpSpeed = 20;
+// The speed chosen at start-up: MED.
+inline constexpr qint16 StartUpSpeed = TestSpeeds[1].menuIndex;
 
 // The test speed with this menu index; nullptr for any other index.
 inline constexpr const TestSpeed *findTestSpeed(qint16 menuIndex)

@@ -6,6 +6,7 @@
 #include "ticktimer.h"
 #include "timereventdata.h"
 #include "timergoodies.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -416,7 +417,7 @@ void TestRandomOperator::act()
             m_model.selectedRow = TestRow;
             m_model.speed = speed;
             m_rowReported = true;
-            m_window->menuItems().testSpeed(speed)->trigger();
+            testSpeedItem(*m_window, speed)->trigger();
         } else if (item == 3) {
             m_action = QStringLiteral("menu Leave Colors On");
             m_model.leaveOn = !m_model.leaveOn;
@@ -524,7 +525,7 @@ QString TestRandomOperator::check(bool afterRowReport, bool afterStop) const
         return QStringLiteral("%1 rows have yellow boxes").arg(yellowRows);
 
     for (qint16 speed : Speeds) {
-        if (m_window->menuItems().testSpeed(speed)->isChecked() != (speed == m.speed))
+        if (testSpeedItem(*m_window, speed)->isChecked() != (speed == m.speed))
             return QStringLiteral("test speed %1 check mark wrong, chosen %2")
                 .arg(speed)
                 .arg(m.speed);
@@ -598,7 +599,7 @@ void TestRandomOperator::quitDuringRunClosesTheWindow()
     build();
     const std::unique_ptr<LecternWorksTimer> owner(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->menuItems().testSpeed(Speeds[0])->trigger();
+    testSpeedItem(*m_window, Speeds[0])->trigger();
     QTest::mouseClick(radio(TestRow), Qt::LeftButton, {}, radio(TestRow)->rect().center());
     QTest::mouseClick(button("commandStartTimer"), Qt::LeftButton);
     m_window->TickTock_TIMER_Timer();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
+#include "propertybag.h"
 #include "speechcategories.h"
+#include "storedrow.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -86,6 +88,10 @@ void TestSpeechCategories::init()
 
 void TestSpeechCategories::startUpWritesDefaultsAndChoosesMedium()
 {
+    // The label each row shows is the category whose thresholds the program writes into it.
+    for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row)
+        QCOMPARE(PropertyBag::fromBytes(storedRow(row)).readProperty("EventName", {}),
+                 QVariant(QString::fromLatin1(SpeechCategories::row(row).EventName)));
     LecternWorksTimer window;
     const QStringList expected{"04:00 05:00 06:00", "05:00 06:00 07:00", "08:00 09:00 10:00",
                                "02:00 02:30 03:00", "01:00 01:30 02:00", "__:__ __:__ __:__",
@@ -93,8 +99,8 @@ void TestSpeechCategories::startUpWritesDefaultsAndChoosesMedium()
     for (int row = 1; row <= 7; ++row)
         QCOMPARE(thresholdsOf(window.TimerEvent(row)), expected.at(row - 1));
     QVERIFY(window.TimerEvent(7)->isSelected());
-    QVERIFY(window.menuItems().testSpeed(20)->isChecked());
-    QVERIFY(!window.menuItems().testSpeed(10)->isChecked());
+    QVERIFY(testSpeedItem(window, 20)->isChecked());
+    QVERIFY(!testSpeedItem(window, 10)->isChecked());
     // The report of row 7 during start-up read its texts but converted nothing.
     const auto s = window.timingState();
     QCOMPARE(delaysOf(window), (Delays{0, 0, 0}));
@@ -148,10 +154,10 @@ void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow()
     QFETCH(QString, texts);
     QFETCH(Delays, delays);
     LecternWorksTimer window;
-    window.menuItems().testSpeed(speed)->trigger();
+    testSpeedItem(window, speed)->trigger();
     QCOMPARE(thresholdsOf(window.TimerEvent(7)), texts);
     for (int other : {10, 20, 30})
-        QCOMPARE(window.menuItems().testSpeed(other)->isChecked(), other == speed);
+        QCOMPARE(testSpeedItem(window, other)->isChecked(), other == speed);
     window.TimerEvent(7)->SelectThisEvent();
     QCOMPARE(delaysOf(window), delays);
 }
@@ -234,7 +240,7 @@ void TestSpeechCategories::newTestSpeedTakesEffectAtTheNextReport()
     window.menuTimerTestSpeed_Click(10);
     QCOMPARE(delaysOf(window), (Delays{2, 2, 2}));
     QCOMPARE(thresholdsOf(window.TimerEvent(7)), QStringLiteral("00:01 00:02 00:03"));
-    QVERIFY(window.menuItems().testSpeed(10)->isChecked());
+    QVERIFY(testSpeedItem(window, 10)->isChecked());
     QVERIFY(!window.TimerEvent(1)->isSelected());
     window.TimerEvent(7)->SelectThisEvent();
     QCOMPARE(delaysOf(window), (Delays{1, 1, 1}));

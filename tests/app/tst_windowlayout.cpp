@@ -37,7 +37,7 @@ private slots:
     void brokenMenuEntriesAreReported_data();
     void brokenMenuEntriesAreReported();
     void leaveColorsOnTogglesAndShowsAtTheNextChange();
-    void resetAndAboutChangeNothing();
+    void resetClearsOnlyAFinishedRunAboutLetsTheRunGoOn();
     void accessKeysPressOnlyVisibleButtonsAtOnce();
     void shortcutsChooseTheirItems();
     void theShownButtonTakesTheFocus();
@@ -212,7 +212,7 @@ void TestWindowLayout::separatorsCannotBeChosen()
             item->trigger();
     }
     QVERIFY(window.TimerEvent(2)->isSelected());
-    QVERIFY(window.menuItems().testSpeed(20)->isChecked());
+    QVERIFY(testSpeedItem(window, 20)->isChecked());
 }
 
 void TestWindowLayout::brokenMenuEntriesAreReported_data()
@@ -274,7 +274,7 @@ void TestWindowLayout::leaveColorsOnTogglesAndShowsAtTheNextChange()
     QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("-YR"));
 }
 
-void TestWindowLayout::resetAndAboutChangeNothing()
+void TestWindowLayout::resetClearsOnlyAFinishedRunAboutLetsTheRunGoOn()
 {
     LecternWorksTimer window;
     window.show();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "propertybag.h"
-#include "speechcategories.h"
 #include "storedrow.h"
 
 #include <QFile>
@@ -52,8 +51,6 @@ void TestStoredRows::matchesTable()
     QCOMPARE(error, PropertyBag::Error::None);
     QCOMPARE(bag.names(), QStringList({"_extentx", "_extenty", "eventname"}));
     QCOMPARE(bag.readProperty("EventName", "???"), QVariant(name));
-    // The label the operator reads is the category whose thresholds the program writes.
-    QCOMPARE(QString::fromLatin1(SpeechCategories::row(number).EventName), name);
     QCOMPARE(bag.readProperty("_ExtentX", 0), QVariant(ExtentX));
     QCOMPARE(bag.readProperty("_ExtentY", 0), QVariant(ExtentY));
     QCOMPARE(bag.toBytes(), data);

@@ -6,6 +6,8 @@
 #include "ticktimer.h"
 #include "timereventdata.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QList>
 #include <QPair>
 
@@ -39,6 +41,16 @@ inline void setThresholds(TimerEventDATA *row, const QString &green, const QStri
     row->setTimeChangeGreen(green);
     row->setTimeChangeYellow(yellow);
     row->setTimeChangeRed(red);
+}
+
+// The test speed's menu item with this index, as the menu array addresses it.
+inline QAction *testSpeedItem(const LecternWorksTimer &window, int index)
+{
+    for (QAction *item : window.menuItems().menuTimerTestSpeed->actions()) {
+        if (item->data().toInt() == index)
+            return item;
+    }
+    return nullptr;
 }
 
 using LookChanges = QList<QPair<int, QString>>;
