@@ -148,8 +148,6 @@ void LecternWorksTimer::Form_Load()
 void LecternWorksTimer::commandStartTimer_Click()
 {
     panelElapsedTime->setVisible(false);
-    // Out of sight is not enough: rows left behind the frame would still take the keyboard.
-    panelSelectionButtons->setVisible(false);
     commandStartTimer->setVisible(false);
     m_horizontalTimer->setChangeYourColorTO(HorizontalTimer::Dark);
     // Every speech is timed by the thresholds the operator sees now, not those of the last
@@ -158,7 +156,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     if (selected != 0)
         LoadEventTimes(selected);
     StartTiming();
-    setOuterHeight(runStateHeight());
+    showRunState();
     commandStopTimer->setVisible(true);
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
@@ -168,9 +166,7 @@ void LecternWorksTimer::commandStartTimer_Click()
 void LecternWorksTimer::commandStopTimer_Click()
 {
     StopTiming();
-    // The rows come back before the window grows; the speaker's screen shows the light alone.
-    panelSelectionButtons->setVisible(!m_speakerView);
-    setOuterHeight(runStateHeight());
+    showRunState();
     commandStopTimer->setVisible(false);
     commandStartTimer->setVisible(true);
     ShowElapsedTime();
@@ -234,19 +230,20 @@ void LecternWorksTimer::ShowElapsedTime()
     ElapsedTime->setText(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
 }
 
-// The one answer to how tall the window stands: the light alone while a speech is timed,
-// the rows too otherwise.
-int LecternWorksTimer::runStateHeight() const
+// The one answer to what the window shows: while a speech is timed, the light alone; the
+// rows too otherwise, except on the speaker's screen. The rows go before the window shrinks and
+// come back before it grows; out of sight is not enough, as they would still take keys.
+void LecternWorksTimer::showRunState()
 {
-    return TickTock_TIMER->isEnabled() ? RunningHeightTwips : StoppedHeightTwips;
+    panelSelectionButtons->setVisible(!TickTock_TIMER->isEnabled() && !m_speakerView);
+    setOuterHeight();
 }
 
-void LecternWorksTimer::setOuterHeight(int twips)
+void LecternWorksTimer::setOuterHeight()
 {
     // The speaker's view keeps the screen; leaving it sets the height the run state asks.
     if (m_speakerView)
         return;
-    m_outerHeight = Twips::toPixels(twips);
     if (!(windowState() & HeldByTheShell)) {
         applyOuterHeight();
         return;
@@ -268,7 +265,8 @@ void LecternWorksTimer::applyOuterHeight()
     m_awaitingNormalState = false;
     // The height includes the frame and title bar that the window manager adds.
     const int frame = frameGeometry().height() - geometry().height();
-    const int height = qMax(1, m_outerHeight - frame);
+    const int twips = TickTock_TIMER->isEnabled() ? RunningHeightTwips : StoppedHeightTwips;
+    const int height = qMax(1, Twips::toPixels(twips) - frame);
     if (m_returnPlace.isNull()) {
         resize(width(), height);
         return;
@@ -522,7 +520,7 @@ void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
     keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
     // Esc means nothing to the window outside the view.
     keyLeaveView->setEnabled(false);
-    connect(keyLeaveView, &QAction::triggered, this, &LecternWorksTimer::keyLeaveView_Triggered);
+    connect(keyLeaveView, &QAction::triggered, this, &LecternWorksTimer::leaveSpeakerView);
     addAction(keyLeaveView);
 }
 
@@ -532,12 +530,6 @@ void LecternWorksTimer::keySpeakerView_Triggered()
         leaveSpeakerView();
     else
         enterSpeakerView();
-}
-
-void LecternWorksTimer::keyLeaveView_Triggered()
-{
-    if (m_speakerView)
-        leaveSpeakerView();
 }
 
 void LecternWorksTimer::enterSpeakerView()
@@ -575,8 +567,7 @@ void LecternWorksTimer::leaveSpeakerView()
     client->setPalette(QPalette());
     menuBar()->setMaximumHeight(QWIDGETSIZE_MAX);
     placeAtScale(1.0);
-    panelSelectionButtons->setVisible(!TickTock_TIMER->isEnabled());
-    setOuterHeight(runStateHeight());
+    showRunState();
 }
 
 // The light with the button on it as large as the screen allows, centred, the rest dark.

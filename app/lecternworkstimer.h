@@ -75,7 +75,6 @@ public:
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
     void keySpeakerView_Triggered();
-    void keyLeaveView_Triggered();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -91,8 +90,8 @@ private:
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
 
-    int runStateHeight() const;
-    void setOuterHeight(int twips);
+    void showRunState();
+    void setOuterHeight();
     void applyOuterHeight();
     QList<QAction *> createMenuItems();
     void placeMenuItems(const QJsonArray &entries, QWidget *parentMenu, QList<QAction *> &unplaced);
@@ -114,7 +113,6 @@ private:
     QMap<int, TimerEventDATA *> m_timerEvent;
     MenuItems m_menus;
     QStringList m_layoutFaults;
-    int m_outerHeight = 0; // pixels, frame included
     bool m_awaitingNormalState = false;
 
     // The speaker's view: the light area scaled to fill the screen.
