@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// One timed speech as the meeting's record keeps it: what was timed, how long it ran, how far the
+// light got, and the verdict under the grace period in force when it was recorded.
+struct SpeechRecord
+{
+    enum class Lamp { None = 0, Green = 1, Yellow = 2, Red = 3 };
+
+    qint64 id = 0;        // the store's key; 0 until stored
+    qint64 meetingId = 0; // the meeting it belongs to; 0 until stored
+    QDateTime startedAt;  // wall-clock time of START, local time with its UTC offset
+    int rowIndex = 0;     // the category row, 1 to 7
+    QString description;  // the row's description as shown, padding blanks trimmed
+    std::array<QString, 3> thresholdTexts; // green, yellow, red as the START read them
+    std::array<int, 3> thresholdSeconds{};  // the same in seconds
+    int elapsedSeconds = 0; // the count STOP shows
+    Lamp lampReached = Lamp::None;
+    bool stopped = true;         // false: the program closed during the run
+    bool mistakenStart = false;  // under 2 s with no lamp lit
+    bool rehearsal = false;      // the TEST row
+    int graceSeconds = 0;        // the grace period the verdict was judged with
+    QString speakerName;         // empty until someone types it
+};
