@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "verdict.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -27,4 +29,9 @@ struct SpeechRecord
     bool rehearsal = false;      // the TEST row
     int graceSeconds = 0;        // the grace period the verdict was judged with
     QString speakerName;         // empty until someone types it
+
+    Verdict verdict() const
+    {
+        return judgeSpeech(thresholdSeconds, elapsedSeconds, graceSeconds, rehearsal);
+    }
 };
