@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "graceperiod.h"
 
-#include <QSettings>
+#include "programsettings.h"
 
 #include <algorithm>
 #include <iterator>
@@ -23,7 +23,7 @@ bool known(int seconds)
 int currentSeconds()
 {
     bool ok = false;
-    const int seconds = QSettings().value(SettingsKey, int(DefaultSeconds)).toInt(&ok);
+    const int seconds = ProgramSettings().value(SettingsKey, int(DefaultSeconds)).toInt(&ok);
     // A hand-edited or foreign value is not a grace period the menu offers.
     return ok && known(seconds) ? seconds : DefaultSeconds;
 }
@@ -31,7 +31,7 @@ int currentSeconds()
 void setCurrentSeconds(int seconds)
 {
     if (known(seconds))
-        QSettings().setValue(SettingsKey, seconds);
+        ProgramSettings().setValue(SettingsKey, seconds);
 }
 
 } // namespace GracePeriod

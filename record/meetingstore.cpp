@@ -94,8 +94,7 @@ QString describe(const QSqlError &error)
 MeetingStore::MeetingStore(QObject *parent) : MeetingStore(defaultFilePath(), parent) {}
 
 MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
-    : QObject(parent),
-      m_filePath(filePath),
+    : QObject(parent), m_filePath(filePath),
       m_connectionName(QStringLiteral("meetingstore-%1").arg(++connectionCount))
 {
     m_retry.setSingleShot(true);
@@ -110,8 +109,9 @@ MeetingStore::~MeetingStore()
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
         const SpeechRecord &s = p.speech;
-        qWarning("record not saved: %s, %s, %s elapsed", qPrintable(s.startedAt.toString(Qt::ISODate)),
-                 qPrintable(s.description), qPrintable(QString::number(s.elapsedSeconds)));
+        qWarning("record not saved: %s, %s, %s elapsed",
+                 qPrintable(s.startedAt.toString(Qt::ISODate)), qPrintable(s.description),
+                 qPrintable(QString::number(s.elapsedSeconds)));
     }
     close();
 }
@@ -180,7 +180,7 @@ MeetingStore::Opening MeetingStore::openFile()
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         fail(tr("cannot read"), describe(q.lastError()));
         return UnreadableCodes.contains(q.lastError().nativeErrorCode()) ? Opening::Unreadable
-                                                                        : Opening::Failed;
+                                                                         : Opening::Failed;
     }
     const int version = q.value(0).toInt();
     if (version > SchemaVersion) {
@@ -190,8 +190,8 @@ MeetingStore::Opening MeetingStore::openFile()
     // WAL: a commit is one append to the log, and readers never wait for the writer. With
     // synchronous=NORMAL a commit is complete in the log when it returns, so a killed program
     // loses nothing; only a power cut may lose the last commits, never corrupt the file.
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL"))
-        || !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
         fail(tr("cannot set up"), describe(q.lastError()));
         return Opening::Failed;
     }
@@ -303,13 +303,26 @@ bool MeetingStore::writeSpeech(Pending &pending)
             " yellow_seconds, red_seconds, elapsed_seconds, lamp, grace_seconds, verdict,"
             " stopped, mistaken_start, rehearsal, speaker_name)"
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        const QVariantList values = {
-            s.meetingId, s.startedAt.toMSecsSinceEpoch(), s.startedAt.offsetFromUtc(),
-            s.startedAt.toString(Qt::ISODate), s.rowIndex, s.description,
-            s.thresholdTexts[0], s.thresholdTexts[1], s.thresholdTexts[2],
-            s.thresholdSeconds[0], s.thresholdSeconds[1], s.thresholdSeconds[2],
-            s.elapsedSeconds, int(s.lampReached), s.graceSeconds, s.verdict().sentence(),
-            s.stopped, s.mistakenStart, s.rehearsal, cleanSpeakerName(s.speakerName)};
+        const QVariantList values = {s.meetingId,
+                                     s.startedAt.toMSecsSinceEpoch(),
+                                     s.startedAt.offsetFromUtc(),
+                                     s.startedAt.toString(Qt::ISODate),
+                                     s.rowIndex,
+                                     s.description,
+                                     s.thresholdTexts[0],
+                                     s.thresholdTexts[1],
+                                     s.thresholdTexts[2],
+                                     s.thresholdSeconds[0],
+                                     s.thresholdSeconds[1],
+                                     s.thresholdSeconds[2],
+                                     s.elapsedSeconds,
+                                     int(s.lampReached),
+                                     s.graceSeconds,
+                                     s.verdict().sentence(),
+                                     s.stopped,
+                                     s.mistakenStart,
+                                     s.rehearsal,
+                                     cleanSpeakerName(s.speakerName)};
         for (const QVariant &value : values)
             q.addBindValue(value);
         ok = q.exec();
@@ -339,8 +352,8 @@ qint64 MeetingStore::meetingFor(const SpeechRecord &speech)
         return 0;
     if (q.next()) {
         const qint64 lastEndMs = q.value(1).isNull() ? 0 : q.value(1).toLongLong();
-        if (q.value(1).isNull()
-            || speech.startedAt.toMSecsSinceEpoch() - lastEndMs <= MeetingGapSeconds * 1000)
+        if (q.value(1).isNull() ||
+            speech.startedAt.toMSecsSinceEpoch() - lastEndMs <= MeetingGapSeconds * 1000)
             return q.value(0).toLongLong();
     }
     return beginMeeting(speech.startedAt);
@@ -349,8 +362,7 @@ qint64 MeetingStore::meetingFor(const SpeechRecord &speech)
 qint64 MeetingStore::beginMeeting(const QDateTime &at)
 {
     QSqlQuery q(database());
-    q.prepare(QStringLiteral(
-        "INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
     q.addBindValue(at.toMSecsSinceEpoch());
     q.addBindValue(at.offsetFromUtc());
     return q.exec() ? q.lastInsertId().toLongLong() : 0;
@@ -374,13 +386,13 @@ QList<Meeting> MeetingStore::meetings()
         return list;
     // A meeting's time is its first speech's START, or when it was begun if it has none.
     QSqlQuery q(database());
-    q.prepare(QStringLiteral(
-        "SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
-        " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
-        "  WHERE c.meeting_id = m.id AND c.deleted = 0)"
-        " FROM meeting m LEFT JOIN speech f ON f.id = (SELECT s.id FROM speech s"
-        "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
-        " ORDER BY m.id"));
+    q.prepare(
+        QStringLiteral("SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
+                       " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
+                       "  WHERE c.meeting_id = m.id AND c.deleted = 0)"
+                       " FROM meeting m LEFT JOIN speech f ON f.id = (SELECT s.id FROM speech s"
+                       "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
+                       " ORDER BY m.id"));
     if (!q.exec()) {
         fail(tr("cannot read"), describe(q.lastError()));
         return list;
@@ -415,18 +427,27 @@ QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
     return list;
 }
 
+QString MeetingStore::titleShowingSaved(const QString &title, bool saved)
+{
+    const QString mark = tr(" (record not saved)");
+    QString shown = title;
+    if (shown.endsWith(mark))
+        shown.chop(mark.size());
+    return saved ? shown : shown + mark;
+}
+
 QString MeetingStore::cleanSpeakerName(const QString &name)
 {
     QList<uint> kept;
     for (const uint c : name.toUcs4()) {
         const QChar::Category category = QChar::category(char32_t(c));
-        if (category != QChar::Other_Control && category != QChar::Separator_Line
-            && category != QChar::Separator_Paragraph)
+        if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+            category != QChar::Separator_Paragraph)
             kept.append(c);
     }
-    QString clean = QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()),
-                                      kept.size())
-                        .trimmed();
+    QString clean =
+        QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size())
+            .trimmed();
     // Cut at a whole character, never inside a surrogate pair.
     const QList<uint> points = clean.toUcs4();
     if (points.size() > SpeakerNameMaxLength)
@@ -463,8 +484,8 @@ bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QV
     if (!open())
         return false;
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id")
-                  .arg(column));
+    q.prepare(
+        QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id").arg(column));
     q.addBindValue(value);
     q.addBindValue(speechId);
     if (!q.exec())

@@ -58,6 +58,8 @@ public:
     // Whether every speech recorded has reached the file.
     bool isSaved() const { return m_pending.isEmpty(); }
     int pendingCount() const { return int(m_pending.size()); }
+    // A window's title with " (record not saved)" on its end while speeches wait in memory.
+    static QString titleShowingSaved(const QString &title, bool saved);
     // Why the file could not take the last write or read; empty when it could.
     QString lastError() const { return m_lastError; }
 
