@@ -9,6 +9,7 @@
 #include "maskedtimebox.h"
 #include "meetingstore.h"
 #include "propertybag.h"
+#include "reportwindow.h"
 #include "speechcategories.h"
 #include "storedbool.h"
 #include "storedlayout.h"
@@ -432,6 +433,13 @@ void LecternWorksTimer::menuNewMeeting_Click()
     m_meetingStore->startNewMeeting();
 }
 
+void LecternWorksTimer::menuTimersReport_Click()
+{
+    if (!m_reportWindow)
+        m_reportWindow = new ReportWindow(m_meetingStore, this);
+    m_reportWindow->showAndRaise();
+}
+
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
 {
     GracePeriod::setCurrentSeconds(seconds);
@@ -497,6 +505,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
         return action;
     };
     m_menus.menuNewMeeting = item("menuNewMeeting", &LecternWorksTimer::menuNewMeeting_Click);
+    m_menus.menuTimersReport = item("menuTimersReport", &LecternWorksTimer::menuTimersReport_Click);
     m_menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
     m_menus.menuLeaveColorsOn =
         item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
@@ -525,8 +534,9 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     }
     connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
             [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
-    return QList<QAction *>{m_menus.menuNewMeeting, m_menus.menuQuit, m_menus.menuLeaveColorsOn,
-                            m_menus.menuResetElapsedTime, m_menus.menuAbout} +
+    return QList<QAction *>{
+               m_menus.menuNewMeeting,    m_menus.menuTimersReport,     m_menus.menuQuit,
+               m_menus.menuLeaveColorsOn, m_menus.menuResetElapsedTime, m_menus.menuAbout} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
 }
 

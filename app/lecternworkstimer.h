@@ -16,6 +16,7 @@ class QAction;
 class QActionGroup;
 class QJsonArray;
 class QMenu;
+class ReportWindow;
 class TickTimer;
 class TimerEventDATA;
 
@@ -43,6 +44,7 @@ public:
     struct MenuItems
     {
         QAction *menuNewMeeting = nullptr;
+        QAction *menuTimersReport = nullptr;
         QAction *menuQuit = nullptr;
         QAction *menuLeaveColorsOn = nullptr;
         QAction *menuResetElapsedTime = nullptr;
@@ -65,6 +67,8 @@ public:
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     MeetingStore *meetingStore() const { return m_meetingStore; }
+    // The report's window once opened; null before.
+    ReportWindow *reportWindow() const { return m_reportWindow; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -77,6 +81,7 @@ public:
     void TimerEvent_EventWuzClicked(qint16 index);
     void menuTimerTestSpeed_Click(qint16 index);
     void menuNewMeeting_Click();
+    void menuTimersReport_Click();
     void menuGracePeriod_Click(qint16 seconds);
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
@@ -138,4 +143,5 @@ private:
     // The meeting's record, and the run being timed until it is handed to it.
     MeetingStore *m_meetingStore = nullptr;
     SpeechRecord m_run;
+    ReportWindow *m_reportWindow = nullptr; // made at its first opening
 };

@@ -179,6 +179,7 @@ void TestWindowLayout::menuBarStructure()
     const QStringList expected{
         "&File",
         "  &New Meeting",
+        "  &Timer's Report...\tCtrl+T",
         "  -",
         "  &Quit\tCtrl+Q",
         "&Options",

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+#include "reportmodel.h"
+
+#include "meetingstore.h"
+#include "speechlabels.h"
+
+#include <QBrush>
+
+namespace {
+
+bool sameSpeeches(const QList<SpeechRecord> &a, const QList<SpeechRecord> &b, qsizetype count)
+{
+    for (qsizetype i = 0; i < count; ++i) {
+        if (a.at(i).id != b.at(i).id)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ReportModel::ReportModel(MeetingStore *store, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store)
+{
+    connect(m_store, &MeetingStore::changed, this, &ReportModel::storeChanged);
+}
+
+void ReportModel::setMeeting(qint64 meetingId)
+{
+    m_meetingId = meetingId;
+    beginResetModel();
+    m_all.clear();
+    m_shown.clear();
+    endResetModel();
+    reload();
+}
+
+void ReportModel::setShowRehearsals(bool show)
+{
+    if (show == m_showRehearsals)
+        return;
+    m_showRehearsals = show;
+    beginResetModel();
+    m_shown.clear();
+    endResetModel();
+    reload();
+}
+
+void ReportModel::storeChanged(qint64 meetingId)
+{
+    if (meetingId == m_meetingId)
+        reload();
+}
+
+// A speech recorded while the table is open is added below the others, and a name saved
+// changes its one cell: a name being typed into another row goes on undisturbed.
+void ReportModel::reload()
+{
+    m_all = m_meetingId > 0 ? m_store->speeches(m_meetingId) : QList<SpeechRecord>();
+    QList<SpeechRecord> shown;
+    for (const SpeechRecord &s : std::as_const(m_all)) {
+        if (m_showRehearsals || (!s.rehearsal && !s.mistakenStart))
+            shown << s;
+    }
+    const qsizetype kept = m_shown.size();
+    if (shown.size() < kept || !sameSpeeches(m_shown, shown, kept)) {
+        beginResetModel();
+        m_shown = shown;
+        endResetModel();
+    } else {
+        for (qsizetype i = 0; i < kept; ++i) {
+            const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName;
+            m_shown[i] = shown.at(i);
+            if (!same)
+                emit dataChanged(index(int(i), 0), index(int(i), SpeechLabels::ColumnCount - 1));
+        }
+        if (shown.size() > kept) {
+            beginInsertRows(QModelIndex(), int(kept), int(shown.size() - 1));
+            m_shown = shown;
+            endInsertRows();
+        }
+    }
+    emit speechesChanged();
+}
+
+int ReportModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_shown.size());
+}
+
+int ReportModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : SpeechLabels::ColumnCount;
+}
+
+QVariant ReportModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const SpeechRecord &s = m_shown.at(index.row());
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return SpeechLabels::cell(s, column);
+    case Qt::ForegroundRole:
+        if (column == SpeechLabels::VerdictColumn)
+            return QBrush(SpeechLabels::verdictColor(s));
+        break;
+    case Qt::ToolTipRole:
+        if (column == SpeechLabels::Speaker && s.speakerName.isEmpty())
+            return tr("Press Enter or F2 to type the speaker's name");
+        break;
+    case Qt::TextAlignmentRole:
+        if (column >= SpeechLabels::Green && column <= SpeechLabels::Elapsed)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    return orientation == Qt::Horizontal ? QVariant(SpeechLabels::heading(section))
+                                         : QVariant(section + 1);
+}
+
+Qt::ItemFlags ReportModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == SpeechLabels::Speaker)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ReportModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || index.column() != SpeechLabels::Speaker ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    return m_store->setSpeakerName(m_shown.at(index.row()).id, value.toString());
+}
+
+bool ReportModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || row < 0 || count < 1 || row + count > m_shown.size())
+        return false;
+    // Ids first: each deletion reloads the rows.
+    QList<qint64> ids;
+    for (int i = row; i < row + count; ++i)
+        ids << m_shown.at(i).id;
+    bool ok = true;
+    for (const qint64 id : ids)
+        ok = m_store->deleteSpeech(id) && ok;
+    return ok;
+}
+
+bool ReportModel::restoreLastDeleted()
+{
+    return m_store->restoreLastDeleted();
+}

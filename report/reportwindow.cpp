@@ -1,0 +1,371 @@
+// SPDX-License-Identifier: MIT
+#include "reportwindow.h"
+
+#include "meetingstore.h"
+#include "reportmodel.h"
+#include "reportpage.h"
+#include "reporttext.h"
+#include "speechlabels.h"
+#include "timingchart.h"
+
+#include "programsettings.h"
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+
+namespace {
+
+const QString LastFolderKey = QStringLiteral("report/lastFolder");
+const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
+constexpr int PdfResolution = 300;
+constexpr qreal PageMarginMm = 15;
+// Bars shown before the picture scrolls; the splitter gives it more on request.
+constexpr int PictureRowsShown = 8;
+constexpr QSize StartSize(940, 620);
+constexpr int GapToTimer = 8;
+
+QString meetingName(const Meeting &meeting)
+{
+    return QLocale().toString(meeting.startedAt, MeetingDateFormat);
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
+    : QWidget(timerWindow, Qt::Window), m_store(store)
+{
+    setObjectName(QStringLiteral("ReportWindow"));
+    setWindowTitle(tr("Timer's Report"));
+    m_model = new ReportModel(store, this);
+
+    m_meetings = new QComboBox(this);
+    m_meetings->setObjectName(QStringLiteral("comboMeeting"));
+    m_meetings->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto *meetingLabel = new QLabel(tr("&Meeting:"), this);
+    meetingLabel->setBuddy(m_meetings);
+    m_showRehearsals = new QCheckBox(tr("Show &rehearsals"), this);
+    m_showRehearsals->setObjectName(QStringLiteral("checkShowRehearsals"));
+    auto *top = new QHBoxLayout;
+    top->addWidget(meetingLabel);
+    top->addWidget(m_meetings);
+    top->addSpacing(fontMetrics().height());
+    top->addWidget(m_showRehearsals);
+    top->addStretch();
+
+    m_chart = new TimingChart(this);
+    auto *chartScroll = new QScrollArea(this);
+    chartScroll->setWidget(m_chart);
+    chartScroll->setWidgetResizable(true);
+    chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartScroll->setMinimumHeight(TimingChart::heightFor(fontMetrics(), 1));
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("tableSpeeches"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(SpeechLabels::Speaker, QHeaderView::Stretch);
+    m_table->installEventFilter(this);
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(chartScroll);
+    splitter->addWidget(m_table);
+    splitter->setChildrenCollapsible(false);
+    const int pictureHeight = TimingChart::heightFor(fontMetrics(), PictureRowsShown);
+    splitter->setSizes({pictureHeight, StartSize.height() - pictureHeight});
+
+    const auto button = [this](const QString &caption, const char *name,
+                               void (ReportWindow::*handler)()) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(button(tr("&Copy"), "commandCopy", &ReportWindow::commandCopy_Click));
+    buttons->addWidget(
+        button(tr("&Export CSV..."), "commandExportCsv", &ReportWindow::commandExportCsv_Click));
+    buttons->addWidget(
+        button(tr("Save as &PDF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
+    buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click));
+    buttons->addStretch();
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("labelStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(m_status);
+
+    const auto key = [this](const QKeySequence &sequence, QWidget *scope,
+                            void (ReportWindow::*handler)()) {
+        auto *action = new QAction(scope);
+        action->setShortcut(sequence);
+        action->setShortcutContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        scope->addAction(action);
+    };
+    key(QKeySequence::Copy, this, &ReportWindow::commandCopy_Click);
+    key(QKeySequence::Delete, m_table, &ReportWindow::keyDeleteSpeech_Triggered);
+    key(QKeySequence::Undo, this, &ReportWindow::keyUndoDelete_Triggered);
+
+    connect(m_meetings, qOverload<int>(&QComboBox::activated), this, &ReportWindow::meetingChosen);
+    connect(m_showRehearsals, &QCheckBox::toggled, m_model, &ReportModel::setShowRehearsals);
+    connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
+    connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    resize(StartSize);
+}
+
+ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::showAndRaise()
+{
+    if (!m_placed) {
+        refreshMeetings();
+        placeBesideTimer();
+        m_placed = true;
+    }
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::placeBesideTimer()
+{
+    const QWidget *timer = parentWidget();
+    if (!timer)
+        return;
+    const QRect screen = timer->screen()->availableGeometry();
+    const QRect beside(timer->frameGeometry().right() + GapToTimer, timer->frameGeometry().top(),
+                       width(), height());
+    if (screen.contains(beside))
+        move(beside.topLeft());
+}
+
+QString ReportWindow::statusText() const
+{
+    return m_status->text();
+}
+
+// ---- The meeting shown -------------------------------------------------------------------
+
+// The list follows the store; a window showing the newest meeting goes on to the next one
+// when it begins.
+void ReportWindow::refreshMeetings()
+{
+    const qint64 shown = m_model->meetingId();
+    const bool followNewest = shown == 0 || m_meetings->currentIndex() == m_meetings->count() - 1;
+    m_meetingList = m_store->meetings();
+    const QSignalBlocker blocker(m_meetings);
+    m_meetings->clear();
+    int chosen = int(m_meetingList.size()) - 1;
+    for (int i = 0; i < m_meetingList.size(); ++i) {
+        const Meeting &meeting = m_meetingList.at(i);
+        m_meetings->addItem(
+            tr("%1 (%n speech(es))", nullptr, meeting.speechCount).arg(meetingName(meeting)));
+        if (!followNewest && meeting.id == shown)
+            chosen = i;
+    }
+    m_meetings->setCurrentIndex(chosen);
+    meetingChosen(chosen);
+}
+
+void ReportWindow::meetingChosen(int index)
+{
+    const qint64 id = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index).id : 0;
+    if (id != m_model->meetingId())
+        m_model->setMeeting(id);
+    setWindowTitle(index >= 0 ? tr("Timer's Report - %1").arg(meetingName(m_meetingList.at(index)))
+                              : tr("Timer's Report"));
+}
+
+void ReportWindow::speechesChanged()
+{
+    m_chart->setSpeeches(m_model->shownSpeeches());
+}
+
+QString ReportWindow::meetingHeading() const
+{
+    const int index = m_meetings->currentIndex();
+    return index >= 0
+               ? tr("Timer's Report: meeting of %1").arg(meetingName(m_meetingList.at(index)))
+               : tr("Timer's Report");
+}
+
+// ---- Handing it on -----------------------------------------------------------------------
+
+void ReportWindow::commandCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(ReportText::readAloud(m_model->shownSpeeches()));
+    say(tr("The report is on the clipboard, ready to read aloud."));
+}
+
+void ReportWindow::commandExportCsv_Click()
+{
+    askForFile(tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
+               [this](const QString &path) { return exportCsv(path); });
+}
+
+void ReportWindow::commandSavePdf_Click()
+{
+    askForFile(tr("Save as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
+               [this](const QString &path) { return savePdf(path); });
+}
+
+void ReportWindow::commandPrint_Click()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+    }
+    m_printer->setDocName(meetingHeading());
+    // Modal to the report alone: the timer goes on taking its keys.
+    auto *dialog = new QPrintDialog(m_printer.get(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this] {
+        ReportPage::render(*m_printer, meetingHeading(), m_model->shownSpeeches());
+        say(tr("Sent to %1.")
+                .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName()
+                                                           : m_printer->outputFileName()));
+    });
+    dialog->open();
+}
+
+bool ReportWindow::exportCsv(const QString &path)
+{
+    // Every speech of the meeting, a column saying which were rehearsals.
+    const QByteArray bytes = ReportText::csv(m_model->allSpeeches());
+    return writeFile(path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
+}
+
+bool ReportWindow::savePdf(const QString &path)
+{
+    return writeFile(path, [this](QSaveFile &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
+                              QPageLayout::Millimeter);
+        writer.setResolution(PdfResolution);
+        writer.setTitle(meetingHeading());
+        writer.setCreator(QGuiApplication::applicationDisplayName());
+        ReportPage::render(writer, meetingHeading(), m_model->shownSpeeches());
+        return file.error() == QFileDevice::NoError;
+    });
+}
+
+// Modal to the report alone, so the timer keeps its keys; starts in the folder used last.
+void ReportWindow::askForFile(const QString &caption, const QString &filter, const QString &suffix,
+                              const std::function<bool(const QString &)> &write)
+{
+    ProgramSettings settings;
+    const QString folder =
+        settings
+            .value(LastFolderKey,
+                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toString();
+    auto *dialog = new QFileDialog(this, caption, folder, filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(suffix);
+    connect(dialog, &QFileDialog::fileSelected, this, [write](const QString &path) {
+        ProgramSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
+        write(path);
+    });
+    dialog->open();
+}
+
+// Through a QSaveFile: the file appears whole or not at all, and the window says which.
+bool ReportWindow::writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+        say(tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            true);
+        return false;
+    }
+    say(tr("Saved %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void ReportWindow::say(const QString &text, bool problem)
+{
+    QPalette palette = m_status->palette();
+    palette.setColor(QPalette::WindowText, problem ? QColor(0xc0, 0x1c, 0x1c)
+                                                   : this->palette().color(QPalette::WindowText));
+    m_status->setPalette(palette);
+    m_status->setText(text);
+}
+
+// ---- Editing -----------------------------------------------------------------------------
+
+void ReportWindow::keyDeleteSpeech_Triggered()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    const QString when = m_model->index(current.row(), SpeechLabels::Time).data().toString();
+    if (m_model->removeRow(current.row()))
+        say(tr("Deleted the speech started at %1; Ctrl+Z brings it back.").arg(when));
+    else
+        say(tr("Could not delete the speech: %1").arg(m_store->lastError()), true);
+}
+
+void ReportWindow::keyUndoDelete_Triggered()
+{
+    if (!m_store->canRestoreDeleted())
+        return;
+    if (m_model->restoreLastDeleted())
+        say(tr("The speech deleted last is back."));
+    else
+        say(tr("Could not bring the speech back: %1").arg(m_store->lastError()), true);
+}
+
+// Enter starts typing a name, as F2 does, and so does any letter typed on the row; while a
+// name is typed, the keys go to its editor.
+bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_table || event->type() != QEvent::KeyPress || !m_table->hasFocus() ||
+        !m_table->currentIndex().isValid())
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QModelIndex name = m_table->currentIndex().siblingAtColumn(SpeechLabels::Speaker);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        m_table->setCurrentIndex(name);
+        m_table->edit(name);
+        return true;
+    }
+    const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (typed)
+        m_table->setCurrentIndex(name);
+    return QWidget::eventFilter(watched, event);
+}

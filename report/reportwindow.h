@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "meeting.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class MeetingStore;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QSaveFile;
+class QTableView;
+class ReportModel;
+class TimingChart;
+
+// The timer's report: a window of its own beside the timer, never modal. It shows a meeting's
+// speeches as a picture and a table, takes the speakers' names, and hands the report on read
+// aloud (the clipboard), as a spreadsheet, as a PDF file and on paper.
+class ReportWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReportWindow(MeetingStore *store, QWidget *timerWindow = nullptr);
+    ~ReportWindow() override;
+
+    // Shows the current meeting the first time, then brings the window to the front.
+    void showAndRaise();
+
+    ReportModel *model() const { return m_model; }
+    QTableView *table() const { return m_table; }
+    // What the window last said about a file or the clipboard.
+    QString statusText() const;
+
+    // Handlers; the window's buttons and keys call them.
+    void commandCopy_Click();
+    void commandExportCsv_Click();
+    void commandSavePdf_Click();
+    void commandPrint_Click();
+    void keyDeleteSpeech_Triggered();
+    void keyUndoDelete_Triggered();
+
+    // The file writers behind the dialogs.
+    bool exportCsv(const QString &path);
+    bool savePdf(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refreshMeetings();
+    void meetingChosen(int index);
+    void speechesChanged();
+    QString meetingHeading() const;
+    void askForFile(const QString &caption, const QString &filter, const QString &suffix,
+                    const std::function<bool(const QString &)> &write);
+    bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write);
+    void say(const QString &text, bool problem = false);
+    void placeBesideTimer();
+
+    MeetingStore *m_store = nullptr;
+    ReportModel *m_model = nullptr;
+    QComboBox *m_meetings = nullptr;
+    QCheckBox *m_showRehearsals = nullptr;
+    TimingChart *m_chart = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_status = nullptr;
+    QList<Meeting> m_meetingList;
+    std::unique_ptr<QPrinter> m_printer; // made at the first Print...
+    bool m_placed = false;
+};

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "speechlabels.h"
+
+#include "clocktext.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <array>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SpeechLabels", text);
+}
+
+const std::array<const char *, SpeechLabels::ColumnCount> Headings{
+    "Time", "Speaker", "Category", "Green", "Yellow", "Red", "Elapsed", "Lamp", "Verdict"};
+
+} // namespace
+
+QString SpeechLabels::category(const SpeechRecord &speech)
+{
+    static const QRegularExpression trailingLimits(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QString name = QString(speech.description).remove(trailingLimits).trimmed();
+    return name.isEmpty() ? speech.description.trimmed() : name;
+}
+
+QString SpeechLabels::who(const SpeechRecord &speech)
+{
+    return speech.speakerName.isEmpty() ? category(speech) : speech.speakerName;
+}
+
+QString SpeechLabels::lamp(SpeechRecord::Lamp lamp)
+{
+    switch (lamp) {
+    case SpeechRecord::Lamp::Green:
+        return tr("Green");
+    case SpeechRecord::Lamp::Yellow:
+        return tr("Yellow");
+    case SpeechRecord::Lamp::Red:
+        return tr("Red");
+    case SpeechRecord::Lamp::None:
+        break;
+    }
+    return tr("None");
+}
+
+QString SpeechLabels::threshold(int seconds)
+{
+    return seconds > 0 ? clockText(seconds) : QString();
+}
+
+QString SpeechLabels::verdict(const SpeechRecord &speech)
+{
+    if (speech.rehearsal)
+        return tr("Rehearsal");
+    if (speech.mistakenStart)
+        return tr("Mistaken start");
+    return speech.verdict().text();
+}
+
+QColor SpeechLabels::verdictColor(const SpeechRecord &speech)
+{
+    if (speech.rehearsal || speech.mistakenStart)
+        return QColor(0x70, 0x70, 0x70);
+    switch (speech.verdict().kind) {
+    case Verdict::Kind::Qualified:
+        return QColor(0x1b, 0x7a, 0x2e);
+    case Verdict::Kind::Under:
+        return QColor(0xa8, 0x5c, 0x00);
+    case Verdict::Kind::Over:
+        return QColor(0xc0, 0x1c, 0x1c);
+    case Verdict::Kind::NoLimits:
+    case Verdict::Kind::None:
+        break;
+    }
+    return QColor(0x70, 0x70, 0x70);
+}
+
+QString SpeechLabels::heading(int column)
+{
+    return column >= 0 && column < ColumnCount ? tr(Headings[column]) : QString();
+}
+
+QString SpeechLabels::cell(const SpeechRecord &speech, int column)
+{
+    switch (column) {
+    case Time:
+        return speech.startedAt.toString(QStringLiteral("HH:mm"));
+    case Speaker:
+        return speech.speakerName;
+    case Category:
+        return category(speech);
+    case Green:
+    case Yellow:
+    case Red:
+        return threshold(speech.thresholdSeconds[std::size_t(column - Green)]);
+    case Elapsed:
+        return clockText(speech.elapsedSeconds);
+    case Lamp:
+        return lamp(speech.lampReached);
+    case VerdictColumn:
+        return verdict(speech);
+    default:
+        break;
+    }
+    return QString();
+}
