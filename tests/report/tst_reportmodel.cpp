@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+#include "meetingstore.h"
+#include "reportmodel.h"
+#include "speeches.h"
+#include "speechlabels.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Speeches;
+
+class TestReportModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void rows_data();
+    void rows();
+    void editName_data();
+    void editName();
+    void deleteAndUndo();
+    void speechRecordedWhileOpen();
+
+private:
+    QString storePath() const { return m_folder->filePath(QStringLiteral("meetings.sqlite")); }
+    // Records the speeches and shows their meeting.
+    void recordAndShow(const QList<SpeechRecord> &speeches);
+    // Each row as "Time Category Elapsed Speaker".
+    QStringList rowTexts() const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<MeetingStore> m_store;
+    std::unique_ptr<ReportModel> m_model;
+};
+
+void TestReportModel::init()
+{
+    m_model.reset();
+    m_store.reset();
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_store = std::make_unique<MeetingStore>(storePath());
+    m_model = std::make_unique<ReportModel>(m_store.get());
+}
+
+void TestReportModel::recordAndShow(const QList<SpeechRecord> &speeches)
+{
+    for (const SpeechRecord &s : speeches)
+        QVERIFY(m_store->record(s));
+    m_model->setMeeting(m_store->currentMeetingId());
+}
+
+QStringList TestReportModel::rowTexts() const
+{
+    QStringList rows;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        QStringList cells;
+        for (const int c : {SpeechLabels::Time, SpeechLabels::Category, SpeechLabels::Elapsed,
+                            SpeechLabels::Speaker})
+            cells << m_model->index(r, c).data().toString();
+        rows << cells.join(u' ').trimmed();
+    }
+    return rows;
+}
+
+void TestReportModel::rows_data()
+{
+    QTest::addColumn<QList<SpeechRecord>>("speeches");
+    QTest::addColumn<bool>("showRehearsals");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("in the order they started")
+        << QList<SpeechRecord>{iceBreaker(12, 300, "Cy"), iceBreaker(2, 250, "Ann")} << false
+        << QStringList{"19:32 Ice Breaker Speech 4:10 Ann", "19:42 Ice Breaker Speech 5:00 Cy"};
+    QTest::newRow("rehearsals and mistaken starts hidden")
+        << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(4, 250), custom(9, 65)}
+        << false << QStringList{"19:34 Ice Breaker Speech 4:10", "19:39 CUSTOM Events 1:05"};
+    QTest::newRow("shown when asked")
+        << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(4, 250)} << true
+        << QStringList{"19:30 Timer TEST 0:04", "19:32 Ice Breaker Speech 0:01",
+                       "19:34 Ice Breaker Speech 4:10"};
+}
+
+void TestReportModel::rows()
+{
+    QFETCH(QList<SpeechRecord>, speeches);
+    QFETCH(bool, showRehearsals);
+    QFETCH(QStringList, expected);
+    recordAndShow(speeches);
+    m_model->setShowRehearsals(showRehearsals);
+    QCOMPARE(rowTexts(), expected);
+    QCOMPARE(m_model->allSpeeches().size(), speeches.size());
+}
+
+void TestReportModel::editName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("a name") << "Zoë Lee 🎤"
+                            << "Zoë Lee 🎤";
+    QTest::newRow("blanks and control characters") << "  Ann\tLee\u0007 \n"
+                                                   << "AnnLee";
+    QTest::newRow("too long") << QString(120, u'x') << QString(100, u'x');
+}
+
+void TestReportModel::editName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    recordAndShow({iceBreaker(0, 300), iceBreaker(8, 320)});
+    const QModelIndex name = m_model->index(1, SpeechLabels::Speaker);
+    QVERIFY(m_model->flags(name) & Qt::ItemIsEditable);
+    QVERIFY(!(m_model->flags(name.siblingAtColumn(SpeechLabels::Elapsed)) & Qt::ItemIsEditable));
+    QVERIFY(m_model->setData(name, typed));
+    QCOMPARE(name.data().toString(), saved);
+    // Saved the moment the edit ends: another store on the same file reads it.
+    MeetingStore reopened(storePath());
+    const QList<SpeechRecord> read = reopened.speeches(m_model->meetingId());
+    QCOMPARE(read.size(), 2);
+    QCOMPARE(read.at(1).speakerName, saved);
+    QCOMPARE(read.at(0).speakerName, QString());
+}
+
+void TestReportModel::deleteAndUndo()
+{
+    recordAndShow({iceBreaker(0, 300, "Ann"), iceBreaker(8, 20, "Bo"), iceBreaker(16, 330, "Cy")});
+    QVERIFY(m_model->removeRow(1));
+    QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech 5:00 Ann",
+                                      "19:46 Ice Breaker Speech 5:30 Cy"}));
+    QCOMPARE(MeetingStore(storePath()).speeches(m_model->meetingId()).size(), 2);
+    QVERIFY(m_model->restoreLastDeleted());
+    QCOMPARE(rowTexts(),
+             (QStringList{"19:30 Ice Breaker Speech 5:00 Ann", "19:38 Ice Breaker Speech 0:20 Bo",
+                          "19:46 Ice Breaker Speech 5:30 Cy"}));
+}
+
+// A speech recorded while the table is open joins it as a new row, the rows there untouched,
+// so a name being typed is not lost.
+void TestReportModel::speechRecordedWhileOpen()
+{
+    recordAndShow({iceBreaker(0, 300, "Ann")});
+    QSignalSpy resets(m_model.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(m_model.get(), &QAbstractItemModel::rowsInserted);
+    QVERIFY(m_store->record(iceBreaker(8, 250)));
+    QCOMPARE(rowTexts(),
+             (QStringList{"19:30 Ice Breaker Speech 5:00 Ann", "19:38 Ice Breaker Speech 4:10"}));
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(inserted.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestReportModel)
+#include "tst_reportmodel.moc"
