@@ -84,6 +84,12 @@ SpeechRecord speechFrom(const QSqlQuery &q)
     return s;
 }
 
+// The time as ISO 8601 with its offset, for whoever reads the file with other tools.
+QString readableTime(const QDateTime &at)
+{
+    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
+}
+
 QString describe(const QSqlError &error)
 {
     return error.text().trimmed();
@@ -269,7 +275,6 @@ void MeetingStore::startNewMeeting()
 
 bool MeetingStore::flushPending()
 {
-    const bool wasSaved = m_pending.isEmpty();
     while (!m_pending.isEmpty()) {
         if (!open() || !writeSpeech(m_pending.first()))
             break;
@@ -279,8 +284,10 @@ bool MeetingStore::flushPending()
     const bool saved = m_pending.isEmpty();
     if (!saved)
         m_retry.start();
-    if (saved != wasSaved)
+    if (saved != m_shownSaved) {
+        m_shownSaved = saved;
         emit savedChanged(saved);
+    }
     return saved;
 }
 
@@ -303,26 +310,28 @@ bool MeetingStore::writeSpeech(Pending &pending)
             " yellow_seconds, red_seconds, elapsed_seconds, lamp, grace_seconds, verdict,"
             " stopped, mistaken_start, rehearsal, speaker_name)"
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        // A null text would be stored as NULL; the record's texts are empty at worst.
+        const auto text = [](const QString &t) { return t.isNull() ? QStringLiteral("") : t; };
         const QVariantList values = {s.meetingId,
                                      s.startedAt.toMSecsSinceEpoch(),
                                      s.startedAt.offsetFromUtc(),
-                                     s.startedAt.toString(Qt::ISODate),
+                                     readableTime(s.startedAt),
                                      s.rowIndex,
-                                     s.description,
-                                     s.thresholdTexts[0],
-                                     s.thresholdTexts[1],
-                                     s.thresholdTexts[2],
+                                     text(s.description),
+                                     text(s.thresholdTexts[0]),
+                                     text(s.thresholdTexts[1]),
+                                     text(s.thresholdTexts[2]),
                                      s.thresholdSeconds[0],
                                      s.thresholdSeconds[1],
                                      s.thresholdSeconds[2],
                                      s.elapsedSeconds,
                                      int(s.lampReached),
                                      s.graceSeconds,
-                                     s.verdict().sentence(),
+                                     text(s.verdict().sentence()),
                                      s.stopped,
                                      s.mistakenStart,
                                      s.rehearsal,
-                                     cleanSpeakerName(s.speakerName)};
+                                     text(cleanSpeakerName(s.speakerName))};
         for (const QVariant &value : values)
             q.addBindValue(value);
         ok = q.exec();

@@ -95,6 +95,7 @@ private:
     QString m_connectionName;
     bool m_opened = false;
     bool m_newMeetingAsked = false;
+    bool m_shownSaved = true; // as savedChanged last told
     QList<Pending> m_pending;
     QList<qint64> m_deleted;
     QString m_lastError;

@@ -4,6 +4,7 @@
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
+#include "meetingstore.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -32,6 +33,7 @@ private slots:
     void startAndStopSetTheOuterHeight_data();
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
+    void stopAndCloseRecordTheRun();
 
 private:
     QString elapsedText(LecternWorksTimer &window) const;
@@ -273,6 +275,45 @@ void TestTimingRun::leaveColorsOnDuringARun()
     window.TimerEvent(7)->SelectThisEvent(); // 2, 2, 2
     window.commandStartTimer_Click();
     QCOMPARE(lookChanges(window, 10), (LookChanges{{2, "G--"}, {4, "GY-"}, {6, "GYR"}}));
+}
+
+void TestTimingRun::stopAndCloseRecordTheRun()
+{
+    LecternWorksTimer window;
+    window.menuItems().menuNewMeeting->trigger();
+    for (QAction *grace : window.menuItems().menuGracePeriod->actions()) {
+        if (grace->data().toInt() == 15)
+            grace->trigger();
+    }
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    window.commandStartTimer_Click(); // the TEST row, stopped at once: a mistaken start
+    window.commandStopTimer_Click();
+    window.TimerEvent(1)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 400);
+    window.commandStopTimer_Click();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 100);
+    window.close();
+    window.commandStopTimer_Click(); // recorded already, as not stopped
+
+    MeetingStore *store = window.meetingStore();
+    const QList<SpeechRecord> runs = store->speeches(store->currentMeetingId());
+    QCOMPARE(runs.size(), 3);
+    QVERIFY(runs.at(0).rehearsal && runs.at(0).mistakenStart && runs.at(0).stopped);
+    QCOMPARE(runs.at(0).description, QStringLiteral("Timer TEST"));
+    QVERIFY(runs.at(0).startedAt >= before);
+    const SpeechRecord &iceBreaker = runs.at(1);
+    QCOMPARE(iceBreaker.rowIndex, 1);
+    QCOMPARE(iceBreaker.description, QStringLiteral("Ice Breaker Speech (4 to 6 Minutes)"));
+    QCOMPARE(iceBreaker.thresholdSeconds, (std::array<int, 3>{240, 300, 360}));
+    QCOMPARE(iceBreaker.elapsedSeconds, 400);
+    QCOMPARE(iceBreaker.lampReached, SpeechRecord::Lamp::Red);
+    QCOMPARE(iceBreaker.verdict().sentence(), QStringLiteral("over time by 0:25"));
+    QVERIFY(!iceBreaker.rehearsal && !iceBreaker.mistakenStart);
+    QCOMPARE(runs.at(2).elapsedSeconds, 100);
+    QCOMPARE(runs.at(2).lampReached, SpeechRecord::Lamp::None);
+    QVERIFY(!runs.at(2).stopped);
 }
 
 QTEST_MAIN(TestTimingRun)
