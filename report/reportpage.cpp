@@ -16,27 +16,51 @@ namespace {
 constexpr double BodyPoints = 9;
 constexpr double HeadingPoints = 14;
 
-// Each column's share of the page's width.
-constexpr std::array<double, SpeechLabels::ColumnCount> ColumnShares{
-    0.07, 0.21, 0.21, 0.065, 0.065, 0.065, 0.075, 0.07, 0.12};
-
 using Cells = std::array<QString, SpeechLabels::ColumnCount>;
 
-void drawRow(QPainter &painter, const QRect &area, int y, int height, const Cells &texts,
+// Each column as wide as its widest text; the names give way when the page is too narrow, and
+// take the room left over when it is wider.
+std::array<int, SpeechLabels::ColumnCount> columnWidths(const QFontMetrics &bold,
+                                                        const QFontMetrics &m, int pageWidth,
+                                                        const Cells &headings,
+                                                        const QList<Cells> &rows)
+{
+    const int pad = m.averageCharWidth();
+    std::array<int, SpeechLabels::ColumnCount> widths{};
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = bold.horizontalAdvance(headings[c]) + 1;
+        for (const Cells &row : rows)
+            widths[c] = std::max(widths[c], m.horizontalAdvance(row[c]) + 1);
+        widths[c] += pad;
+    }
+    constexpr std::array<std::size_t, 2> Names{SpeechLabels::Speaker, SpeechLabels::Category};
+    int total = 0;
+    for (const int w : widths)
+        total += w;
+    const int names = widths[Names[0]] + widths[Names[1]];
+    const int fixed = total - names;
+    const int room = std::max(pad * 8, pageWidth - fixed);
+    for (const std::size_t c : Names)
+        widths[c] = names > 0 ? int(qint64(widths[c]) * room / names) : room / 2;
+    return widths;
+}
+
+void drawRow(QPainter &painter, int y, int height,
+             const std::array<int, SpeechLabels::ColumnCount> &widths, const Cells &texts,
              const QColor &verdictColor)
 {
     const QFontMetrics m = painter.fontMetrics();
-    const int pad = m.averageCharWidth() / 2;
-    double x = area.left();
     const QColor textColor = painter.pen().color();
+    int x = 0;
     for (std::size_t c = 0; c < texts.size(); ++c) {
-        const int w = int(area.width() * ColumnShares[c]);
-        const QRect cell(int(x) + pad, y, w - 2 * pad, height);
+        const QRect cell(x, y, widths[c] - m.averageCharWidth(), height);
         if (c == SpeechLabels::VerdictColumn)
             painter.setPen(verdictColor);
+        // Only the names can be too long; the other columns are as wide as their texts.
+        const bool name = c == SpeechLabels::Speaker || c == SpeechLabels::Category;
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         m.elidedText(texts[c], Qt::ElideRight, cell.width()));
-        x += w;
+                         name ? m.elidedText(texts[c], Qt::ElideRight, cell.width()) : texts[c]);
+        x += widths[c];
     }
     painter.setPen(textColor);
 }
@@ -50,6 +74,8 @@ void ReportPage::render(QPagedPaintDevice &device, const QString &heading,
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     QFont font = QGuiApplication::font();
+    // No ligatures: text copied from the page, or read by a program, has its plain letters.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(HeadingPoints);
     font.setBold(true);
     painter.setFont(font);
@@ -96,26 +122,34 @@ void ReportPage::render(QPagedPaintDevice &device, const QString &heading,
     Cells headings;
     for (int c = 0; c < SpeechLabels::ColumnCount; ++c)
         headings[std::size_t(c)] = SpeechLabels::heading(c);
+    QList<Cells> rows;
+    for (const SpeechRecord &s : speeches) {
+        Cells cells;
+        for (int c = 0; c < SpeechLabels::ColumnCount; ++c)
+            cells[std::size_t(c)] = SpeechLabels::cell(s, c);
+        rows << cells;
+    }
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics boldMetrics = painter.fontMetrics();
+    painter.setFont(font);
+    const auto widths = columnWidths(boldMetrics, m, area.width(), headings, rows);
     const auto drawHeadings = [&] {
-        QFont bold = font;
-        bold.setBold(true);
         painter.setFont(bold);
-        drawRow(painter, area, y, rowH, headings, Qt::black);
+        drawRow(painter, y, rowH, widths, headings, Qt::black);
         painter.setFont(font);
         painter.drawLine(area.left(), y + rowH, area.right(), y + rowH);
         y += rowH;
     };
     need(rowH * 2);
     drawHeadings();
-    for (const SpeechRecord &s : speeches) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
         const int before = y;
         need(rowH);
         if (y < before)
             drawHeadings();
-        Cells cells;
-        for (int c = 0; c < SpeechLabels::ColumnCount; ++c)
-            cells[std::size_t(c)] = SpeechLabels::cell(s, c);
-        drawRow(painter, area, y, rowH, cells, SpeechLabels::verdictColor(s));
+        drawRow(painter, y, rowH, widths, rows.at(i), SpeechLabels::verdictColor(speeches.at(i)));
         y += rowH;
     }
 }

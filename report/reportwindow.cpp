@@ -73,11 +73,11 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     top->addStretch();
 
     m_chart = new TimingChart(this);
-    auto *chartScroll = new QScrollArea(this);
-    chartScroll->setWidget(m_chart);
-    chartScroll->setWidgetResizable(true);
-    chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    chartScroll->setMinimumHeight(TimingChart::heightFor(fontMetrics(), 1));
+    m_chartScroll = new QScrollArea(this);
+    m_chartScroll->setWidget(m_chart);
+    m_chartScroll->setWidgetResizable(true);
+    m_chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_chartScroll->setMinimumHeight(TimingChart::heightFor(fontMetrics(), 1));
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("tableSpeeches"));
     m_table->setModel(m_model);
@@ -88,12 +88,10 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(SpeechLabels::Speaker, QHeaderView::Stretch);
     m_table->installEventFilter(this);
-    auto *splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(chartScroll);
-    splitter->addWidget(m_table);
-    splitter->setChildrenCollapsible(false);
-    const int pictureHeight = TimingChart::heightFor(fontMetrics(), PictureRowsShown);
-    splitter->setSizes({pictureHeight, StartSize.height() - pictureHeight});
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->addWidget(m_chartScroll);
+    m_splitter->addWidget(m_table);
+    m_splitter->setChildrenCollapsible(false);
 
     const auto button = [this](const QString &caption, const char *name,
                                void (ReportWindow::*handler)()) {
@@ -119,7 +117,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(m_splitter, 1);
     layout->addLayout(buttons);
     layout->addWidget(m_status);
 
@@ -150,6 +148,8 @@ void ReportWindow::showAndRaise()
         refreshMeetings();
         placeBesideTimer();
         m_placed = true;
+        // The speeches take the keys first: typing names the speaker of the row.
+        m_table->setFocus(Qt::OtherFocusReason);
     }
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -188,8 +188,10 @@ void ReportWindow::refreshMeetings()
     int chosen = int(m_meetingList.size()) - 1;
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        m_meetings->addItem(
-            tr("%1 (%n speech(es))", nullptr, meeting.speechCount).arg(meetingName(meeting)));
+        const QString name = meetingName(meeting);
+        m_meetings->addItem(meeting.speechCount == 1
+                                ? tr("%1 (1 speech)").arg(name)
+                                : tr("%1 (%2 speeches)").arg(name).arg(meeting.speechCount));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
@@ -206,9 +208,17 @@ void ReportWindow::meetingChosen(int index)
                               : tr("Timer's Report"));
 }
 
+// The picture as tall as its bars, up to a few; beyond, it scrolls.
 void ReportWindow::speechesChanged()
 {
     m_chart->setSpeeches(m_model->shownSpeeches());
+    const int frame = 2 * m_chartScroll->frameWidth();
+    const int needed = m_chart->sizeHint().height() + frame;
+    m_chartScroll->setMaximumHeight(needed);
+    const int shown =
+        std::min(needed, TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
+    const QList<int> sizes = m_splitter->sizes();
+    m_splitter->setSizes({shown, std::max(0, sizes.value(0) + sizes.value(1) - shown)});
 }
 
 QString ReportWindow::meetingHeading() const

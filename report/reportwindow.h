@@ -15,6 +15,8 @@ class QComboBox;
 class QLabel;
 class QPrinter;
 class QSaveFile;
+class QScrollArea;
+class QSplitter;
 class QTableView;
 class ReportModel;
 class TimingChart;
@@ -69,6 +71,8 @@ private:
     QComboBox *m_meetings = nullptr;
     QCheckBox *m_showRehearsals = nullptr;
     TimingChart *m_chart = nullptr;
+    QScrollArea *m_chartScroll = nullptr;
+    QSplitter *m_splitter = nullptr;
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;
     QList<Meeting> m_meetingList;

@@ -20,14 +20,16 @@ constexpr double BarLines = 0.55;
 constexpr double MaxLabelShare = 0.28;
 constexpr int MinimumWidth = 360;
 // Axis steps in seconds; the first that leaves room between labels is used.
-constexpr std::array<int, 11> AxisSteps{10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200};
+constexpr std::array<int, 14> AxisSteps{1,   2,   5,   10,  15,   30,   60,
+                                        120, 300, 600, 900, 1800, 3600, 7200};
 
 const QColor GridColor(0xd8, 0xd8, 0xd8);
-const QColor GraceColor(0xe6, 0xe6, 0xe6);
+// Light tints, so the words written over them stay readable.
+const QColor GraceColor(0xea, 0xea, 0xea);
 const QColor BarColor(0x37, 0x47, 0x4f);
 const QColor RehearsalBarColor(0xa0, 0xa8, 0xad);
-const std::array<QColor, 3> LampColors{QColor(0x7f, 0xd0, 0x7f), QColor(0xf2, 0xe0, 0x5a),
-                                       QColor(0xee, 0x7a, 0x7a)};
+const std::array<QColor, 3> LampColors{QColor(0xbf, 0xe8, 0xbf), QColor(0xf7, 0xee, 0xa8),
+                                       QColor(0xf5, 0xbd, 0xbd)};
 
 int rowHeight(const QFontMetrics &m)
 {
@@ -115,12 +117,13 @@ void TimingChart::paint(QPainter &painter, const QRect &area, const QList<Speech
     }
 
     // The axis runs to the latest of every speech's end and its window with grace, a whole step.
-    int longest = 60;
+    int longest = 1;
     int labelWidth = 0;
     int endWidth = 0;
     for (const SpeechRecord &s : speeches) {
         longest = std::max({longest, s.elapsedSeconds, lampWindow(s).second + s.graceSeconds});
-        labelWidth = std::max(labelWidth, m.horizontalAdvance(SpeechLabels::who(s)));
+        // One more than the rounded width: the eliding measures exactly.
+        labelWidth = std::max(labelWidth, m.horizontalAdvance(SpeechLabels::who(s)) + 1);
         endWidth = std::max(endWidth, m.horizontalAdvance(endText(s)));
     }
     labelWidth = std::min(labelWidth, int(area.width() * MaxLabelShare));

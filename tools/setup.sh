@@ -15,6 +15,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
     # Reads the meeting record as another program would.
     packages+=(sqlite3)
+    # Reads the text back out of the report's PDF.
+    packages+=(poppler-utils)
     # Judges of the Debian package and of its desktop entry and metainfo.
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.

@@ -156,3 +156,6 @@ lw_check_lamp_time()
     [ "$earliest" -le $((due + LW_LATE_MS)) ] ||
         lw_fail "lamp $letter still dark $earliest ms after START, due at $due"
 }
+
+# Whether the given milliseconds have passed since the last START (lw_start_and_watch).
+lw_since_start_ms() { [ $(($(lw_now_ms) - LW_T0A)) -ge "$1" ]; }
