@@ -104,13 +104,18 @@ void ReportPage::render(QPagedPaintDevice &device, const QString &heading,
     const int chrome = TimingChart::heightFor(m, 1) - oneRow;
     qsizetype from = 0;
     do {
+        const qsizetype left = speeches.size() - from;
         qsizetype fits = (area.height() - y - chrome) / oneRow;
         // A picture starts where at least a few of its bars fit.
-        if (fits < std::min<qsizetype>(3, speeches.size() - from)) {
+        if (fits < std::min<qsizetype>(3, left)) {
             need(area.height());
             fits = (area.height() - chrome) / oneRow;
         }
-        const QList<SpeechRecord> part = speeches.mid(from, std::max<qsizetype>(1, fits));
+        fits = std::max<qsizetype>(1, fits);
+        // Parts of equal length, not a full page and a few bars left over.
+        const qsizetype parts = (left + fits - 1) / fits;
+        const QList<SpeechRecord> part =
+            speeches.mid(from, (left + parts - 1) / std::max<qsizetype>(1, parts));
         const int h = TimingChart::heightFor(m, int(part.size()));
         TimingChart::paint(painter, QRect(area.left(), y, area.width(), h), part);
         y += h + m.height();

@@ -218,7 +218,10 @@ void ReportWindow::speechesChanged()
     const int shown =
         std::min(needed, TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
     const QList<int> sizes = m_splitter->sizes();
-    m_splitter->setSizes({shown, std::max(0, sizes.value(0) + sizes.value(1) - shown)});
+    // Before the first showing the splitter has no height of its own yet.
+    const int total =
+        m_splitter->isVisible() ? sizes.value(0) + sizes.value(1) : StartSize.height();
+    m_splitter->setSizes({shown, std::max(0, total - shown)});
 }
 
 QString ReportWindow::meetingHeading() const

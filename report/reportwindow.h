@@ -35,8 +35,6 @@ public:
     // Shows the current meeting the first time, then brings the window to the front.
     void showAndRaise();
 
-    ReportModel *model() const { return m_model; }
-    QTableView *table() const { return m_table; }
     // What the window last said about a file or the clipboard.
     QString statusText() const;
 

@@ -16,7 +16,11 @@ QString tr(const char *text)
 }
 
 const std::array<const char *, SpeechLabels::ColumnCount> Headings{
-    "Time", "Speaker", "Category", "Green", "Yellow", "Red", "Elapsed", "Lamp", "Verdict"};
+    QT_TRANSLATE_NOOP("SpeechLabels", "Time"),     QT_TRANSLATE_NOOP("SpeechLabels", "Speaker"),
+    QT_TRANSLATE_NOOP("SpeechLabels", "Category"), QT_TRANSLATE_NOOP("SpeechLabels", "Green"),
+    QT_TRANSLATE_NOOP("SpeechLabels", "Yellow"),   QT_TRANSLATE_NOOP("SpeechLabels", "Red"),
+    QT_TRANSLATE_NOOP("SpeechLabels", "Elapsed"),  QT_TRANSLATE_NOOP("SpeechLabels", "Lamp"),
+    QT_TRANSLATE_NOOP("SpeechLabels", "Verdict")};
 
 } // namespace
 

@@ -4,7 +4,8 @@
 # docs/screenshots/startup.png (the window as it opens), docs/screenshots/running.png (a
 # timing run of the "Timer TEST" row at FAST speed with the light at red) and
 # docs/screenshots/speaker.png (that run in the speaker's view on a 1920 x 1080 screen, under a
-# window manager, scaled to half size).
+# window manager, scaled to half size) and docs/screenshots/report.png (the timer's report after
+# three named speeches).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -13,7 +14,8 @@ repo="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(realpath -m "${LW_SCREENSHOTS_BUILD_DIR:-$repo/build/screenshots}")"
 display="${LW_SCREENSHOTS_DISPLAY:-:74}"
 shots="$repo/docs/screenshots"
-source "$repo/tools/lib.sh"
+# The end-to-end helpers time speeches and work the report; they bring tools/lib.sh along.
+source "$repo/tests/e2e/lib.sh"
 
 "$repo/tools/setup.sh" --tests
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -51,4 +53,25 @@ lw_wait_until 20000 lw_pixel_is 1437 542 "255,0,0" || lw_fail "the red lamp is n
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/speaker.png"
 
-echo "saved $shots/startup.png, $shots/running.png and $shots/speaker.png"
+# The report after three speeches on the CUSTOM row (3, 4 and 5 s, no grace), one under, one
+# qualified, one over, each speaker named.
+kill "$LW_APP_PID"
+wait "$LW_APP_PID" 2>/dev/null || true
+lw_launch "$build/app/lecternworks-timer"
+lw_menu alt+o g n
+lw_choose_custom 0003 0004 0005
+lw_time_speech "" 2400
+lw_time_speech G 3000
+lw_time_speech GYR 6500
+lw_open_report
+lw_focus_report
+for name in "Ann Lee" "Raj Patel" "Zoë Okafor"; do
+    lw_type "$name"
+    lw_key Return Down
+done
+named() { lw_copied_report | grep -q "^3. Zoë Okafor"; }
+lw_wait_until 10000 named || lw_fail "the names never reached the report"
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window "$(lw_report_window)" "$shots/report.png"
+
+echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png and $shots/report.png"

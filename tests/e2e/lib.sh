@@ -159,3 +159,50 @@ lw_check_lamp_time()
 
 # Whether the given milliseconds have passed since the last START (lw_start_and_watch).
 lw_since_start_ms() { [ $(($(lw_now_ms) - LW_T0A)) -ge "$1" ]; }
+
+# Times one speech: START, the lamps in "$1" (letters of GYR) watched until lit, STOP once "$2" ms
+# have passed since START; waits for START to come back.
+lw_time_speech()
+{
+    lw_start_and_watch "$1" $(($2 + 2000)) || lw_fail "not every lamp of '$1' lit: ${LW_LOOKS[*]}"
+    lw_wait_until $(($2 + 2000)) lw_since_start_ms "$2"
+    lw_click "${LW_STOP_XY[@]}"
+    lw_wait_until 5000 lw_start_only_shown || lw_fail "START never came back"
+}
+
+# The CUSTOM row chosen with the thresholds given as digits (e.g. 0003 0004 0005).
+lw_choose_custom()
+{
+    local box
+    for box in 1 2 3; do
+        lw_click_box 6 "$box"
+        lw_key Home
+        lw_type "${!box}"
+    done
+    lw_click_radio 6
+}
+
+# ---- the timer's report --------------------------------------------------------------------
+
+lw_report_window() { xdotool search --onlyvisible --name "^Timer's Report" 2>/dev/null | head -n 1; }
+lw_report_shown() { [ -n "$(lw_report_window)" ]; }
+lw_focus_timer() { xdotool windowfocus --sync "$LW_WIN"; }
+lw_focus_report() { xdotool windowfocus --sync "$(lw_report_window)"; }
+
+# Ctrl+T on the timer; waits for the report to show.
+lw_open_report()
+{
+    lw_focus_timer
+    lw_key ctrl+t
+    lw_wait_until 10000 lw_report_shown || lw_fail "Ctrl+T showed no report"
+}
+
+# The report as Copy (Ctrl+C) puts it on the clipboard.
+lw_copied_report()
+{
+    printf '%s' "$LW_SENTINEL" | xclip -selection clipboard -i
+    lw_focus_report
+    lw_key ctrl+c
+    lw_wait_until 5000 lw_clipboard_changed || lw_log "Copy put nothing on the clipboard"
+    lw_clipboard
+}

@@ -12,34 +12,9 @@ LW_SCREEN_W=1700
 LW_SCREEN_H=900
 lw_start "$1"
 
-REPORT_TITLE="^Timer's Report"
 NAME="Zoë Lee, Jr."
 
-report_window() { xdotool search --onlyvisible --name "$REPORT_TITLE" 2>/dev/null | head -n 1; }
-report_shown() { [ -n "$(report_window)" ]; }
-focus_timer() { xdotool windowfocus --sync "$LW_WIN"; }
-focus_report() { xdotool windowfocus --sync "$(report_window)"; }
-stop_speech()
-{
-    lw_click "${LW_STOP_XY[@]}"
-    lw_wait_until 5000 lw_start_only_shown || lw_fail "START never came back"
-}
-open_report()
-{
-    focus_timer
-    lw_key ctrl+t
-    lw_wait_until 10000 report_shown || lw_fail "Ctrl+T showed no report"
-}
-# The report as the Copy button puts it on the clipboard.
-copied_report()
-{
-    printf '%s' "$LW_SENTINEL" | xclip -selection clipboard -i
-    focus_report
-    lw_key alt+c
-    lw_wait_until 5000 lw_clipboard_changed || lw_log "Copy put nothing on the clipboard"
-    lw_clipboard
-}
-report_has_lines() { [ "$(copied_report | grep -c '^[0-9]\. ')" = "$1" ]; }
+report_has_lines() { [ "$(lw_copied_report | grep -c '^[0-9]\. ')" = "$1" ]; }
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
 dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
@@ -48,7 +23,7 @@ dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
 save_as()
 {
     local key=$1 title=$2 path=$3
-    focus_report
+    lw_focus_report
     lw_key "$key"
     lw_wait_until 10000 dialog_shown "$title" || { lw_fail "no dialog '$title'"; return; }
     xdotool windowfocus --sync "$(dialog_window "$title")"
@@ -59,53 +34,42 @@ save_as()
 }
 
 lw_menu alt+o g n
-for box in 1 2 3; do
-    lw_click_box 6 "$box"
-    lw_key Home
-    lw_type "000$((box + 2))"
-done
-lw_click_radio 6
-
+lw_choose_custom 0003 0004 0005
 # Under: stopped 2.4 s in, before green at 3 s.
-lw_start_and_watch "" 0
-lw_wait_until 5000 lw_since_start_ms 2400
-stop_speech
+lw_time_speech "" 2400
 
 # The report opens beside the timer; the next two speeches are timed with it open, each one
 # joining it at STOP.
-open_report
+lw_open_report
 lw_wait_until 5000 report_has_lines 1 || lw_fail "the report never showed the first speech"
-focus_timer
+lw_focus_timer
 # Qualified: stopped as green lights.
-lw_start_and_watch G 6000 || lw_fail "green never lit: ${LW_LOOKS[*]}"
+lw_time_speech G 3000
 lw_check_lamp_time G 3
-stop_speech
 lw_wait_until 5000 report_has_lines 2 || lw_fail "the report never showed the second speech"
-focus_timer
+lw_focus_timer
 # Over: stopped 1.5 s after red at 5 s.
-lw_start_and_watch GYR 8000 || lw_fail "not every lamp lit: ${LW_LOOKS[*]}"
+lw_time_speech GYR 6500
 lw_check_lamp_time G 3
 lw_check_lamp_time Y 4
 lw_check_lamp_time R 5
-lw_wait_until 5000 lw_since_start_ms 6500
-stop_speech
 
 # A second Ctrl+T brings the report to the front, three rows in it.
-open_report
+lw_open_report
 expected="1. CUSTOM Events: 0:02, under time by 0:01
 2. CUSTOM Events: 0:03, qualified
 3. CUSTOM Events: 0:06, over time by 0:01
 Did not qualify: CUSTOM Events (under time by 0:01); CUSTOM Events (over time by 0:01)."
 lw_wait_until 5000 report_has_lines 3 || lw_fail "the report never showed three speeches"
-lw_check "the report read aloud" "$expected" "$(copied_report)"
+lw_check "the report read aloud" "$expected" "$(lw_copied_report)"
 
 # The table has the focus, the first row current: typing names its speaker, Enter saves it.
-focus_report
+lw_focus_report
 lw_type "$NAME"
 lw_key Return
-named() { copied_report | grep -qxF "1. $NAME, CUSTOM Events: 0:02, under time by 0:01"; }
-lw_wait_until 5000 named || lw_fail "the name never reached the report: $(copied_report)"
-import -window "$(report_window)" "$LW_TMP/report.png"
+named() { lw_copied_report | grep -qxF "1. $NAME, CUSTOM Events: 0:02, under time by 0:01"; }
+lw_wait_until 5000 named || lw_fail "the name never reached the report: $(lw_copied_report)"
+import -window "$(lw_report_window)" "$LW_TMP/report.png"
 keep "$LW_TMP/report.png"
 
 save_as alt+e "Export CSV" "$LW_TMP/meeting.csv"
@@ -123,11 +87,11 @@ done
 keep "$LW_TMP/meeting.csv" "$LW_TMP/meeting.pdf"
 
 # Quit and start again: the name is kept.
-focus_timer
+lw_focus_timer
 lw_key ctrl+q
 app_gone() { ! kill -0 "$LW_APP_PID" 2>/dev/null; }
 lw_wait_until 10000 app_gone || lw_fail "the timer did not quit"
 lw_launch "$1"
-open_report
-lw_wait_until 5000 named || lw_fail "the name was lost across the restart: $(copied_report)"
+lw_open_report
+lw_wait_until 5000 named || lw_fail "the name was lost across the restart: $(lw_copied_report)"
 lw_finish
