@@ -43,6 +43,9 @@ constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 // Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
 constexpr int ShellGraceMs = 1000;
+// Opening the report takes some milliseconds of the window's thread: during a speech it waits
+// while a tick is this near, and opens this long after it, so no lamp waits for it.
+constexpr int ReportOpeningMs = 100;
 
 QString itemKey(const QString &name, int index)
 {
@@ -435,9 +438,16 @@ void LecternWorksTimer::menuNewMeeting_Click()
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
-    if (!m_reportWindow)
-        m_reportWindow = new ReportWindow(m_meetingStore, this);
-    m_reportWindow->showAndRaise();
+    const auto open = [this] {
+        if (!m_reportWindow)
+            m_reportWindow = new ReportWindow(m_meetingStore, this);
+        m_reportWindow->showAndRaise();
+    };
+    const qint64 toTick = TickTock_TIMER->millisecondsToNextTick();
+    if (TickTock_TIMER->isEnabled() && toTick < ReportOpeningMs)
+        QTimer::singleShot(int(toTick) + ReportOpeningMs, this, open);
+    else
+        open();
 }
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)

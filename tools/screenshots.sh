@@ -58,6 +58,8 @@ import -window root -resize 50% -depth 8 "$shots/speaker.png"
 kill "$LW_APP_PID"
 wait "$LW_APP_PID" 2>/dev/null || true
 lw_launch "$build/app/lecternworks-timer"
+# A meeting of its own, without the rehearsal above.
+lw_menu alt+f n
 lw_menu alt+o g n
 lw_choose_custom 0003 0004 0005
 lw_time_speech "" 2400
