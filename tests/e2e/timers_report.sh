@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Three CUSTOM speeches timed with no grace period, one under, one qualified, one over, the last
 # two with the report open beside the timer and its lamps on their seconds all the same. Ctrl+T
-# shows the three with their verdicts; a name typed into the first row is in the CSV and the PDF
-# and still there after a quit and a new start.
+# shows the three with their verdicts; a speech deleted comes back with Ctrl+Z; a name typed into
+# the first row is in the CSV and the PDF and still there after a quit and a new start.
 # LW_KEEP_DIR, when set, receives the screenshots, the CSV and the PDF.
 source "$(dirname "$0")/lib.sh"
 command -v pdftotext >/dev/null || { lw_log "pdftotext missing (bash tools/setup.sh --tests)"; exit 1; }
@@ -69,6 +69,12 @@ lw_type "$NAME"
 lw_key Return
 named() { lw_copied_report | grep -qxF "1. $NAME, CUSTOM Events: 0:02, under time by 0:01"; }
 lw_wait_until 5000 named || lw_fail "the name never reached the report: $(lw_copied_report)"
+# Delete takes the second speech out, Ctrl+Z brings it back.
+lw_focus_report
+lw_key Down Delete
+lw_wait_until 5000 report_has_lines 2 || lw_fail "Delete left $(lw_copied_report | grep -c '^[0-9]\. ') rows"
+lw_key ctrl+z
+lw_wait_until 5000 report_has_lines 3 || lw_fail "Ctrl+Z did not bring the speech back"
 import -window "$(lw_report_window)" "$LW_TMP/report.png"
 keep "$LW_TMP/report.png"
 
