@@ -142,7 +142,10 @@ bool ReportModel::setData(const QModelIndex &index, const QVariant &value, int r
     if (role != Qt::EditRole || index.column() != SpeechLabels::Speaker ||
         !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    return m_store->setSpeakerName(m_shown.at(index.row()).id, value.toString());
+    if (m_store->setSpeakerName(m_shown.at(index.row()).id, value.toString()))
+        return true;
+    emit nameNotSaved(m_store->lastError());
+    return false;
 }
 
 bool ReportModel::removeRows(int row, int count, const QModelIndex &parent)

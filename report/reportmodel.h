@@ -43,6 +43,8 @@ public:
 signals:
     // The shown speeches changed in any way.
     void speechesChanged();
+    // A name typed could not be saved, and why.
+    void nameNotSaved(const QString &why);
 
 private:
     void reload();

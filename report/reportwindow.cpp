@@ -136,6 +136,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     connect(m_meetings, qOverload<int>(&QComboBox::activated), this, &ReportWindow::meetingChosen);
     connect(m_showRehearsals, &QCheckBox::toggled, m_model, &ReportModel::setShowRehearsals);
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
+    connect(m_model, &ReportModel::nameNotSaved, this,
+            [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
     connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
     resize(StartSize);
 }
