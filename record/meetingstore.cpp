@@ -193,11 +193,11 @@ MeetingStore::Opening MeetingStore::openFile()
         m_asideReason = tr("written by a newer version (schema %1)").arg(version);
         return Opening::Unreadable;
     }
-    // WAL: a commit is one append to the log, and readers never wait for the writer. With
-    // synchronous=NORMAL a commit is complete in the log when it returns, so a killed program
-    // loses nothing; only a power cut may lose the last commits, never corrupt the file.
+    // WAL: a commit is one append to the log, and readers never wait for the writer. Any
+    // commit survives the program being killed; synchronous=FULL makes it survive a power cut
+    // as well, for one flush of the log per speech (a fraction of a millisecond, measured).
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
         fail(tr("cannot set up"), describe(q.lastError()));
         return Opening::Failed;
     }

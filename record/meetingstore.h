@@ -34,6 +34,8 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
+    // Opens the file now, so that the first speech recorded does not wait for it.
+    void prepare() { open(); }
     // Adds a finished run to the current meeting, in its own transaction. False when it could
     // not be written now: it is then kept and retried, and isSaved() is false until it is.
     bool record(const SpeechRecord &speech);
