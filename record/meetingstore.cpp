@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -110,6 +111,8 @@ MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
 
 MeetingStore::~MeetingStore()
 {
+    // Whoever listened may be going too.
+    const QSignalBlocker quiet(this);
     if (!m_pending.isEmpty())
         flushPending();
     // What could not be written at all is at least told, line by line, rather than dropped.
@@ -143,8 +146,11 @@ void MeetingStore::close()
 
 bool MeetingStore::fail(const QString &what, const QString &why)
 {
-    m_lastError = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
-    qWarning("meeting record: %s", qPrintable(m_lastError));
+    const QString error = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
+    // Told once, not at every retry.
+    if (error != m_lastError)
+        qWarning("meeting record: %s", qPrintable(error));
+    m_lastError = error;
     return false;
 }
 
@@ -161,7 +167,6 @@ bool MeetingStore::open()
         Opening result = openFile();
         if (result == Opening::Opened) {
             m_opened = true;
-            m_lastError.clear();
             return true;
         }
         close();
@@ -184,9 +189,12 @@ MeetingStore::Opening MeetingStore::openFile()
     QSqlQuery q(db);
     // Reading the version is the first touch of the file's contents.
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        if (UnreadableCodes.contains(q.lastError().nativeErrorCode())) {
+            m_asideReason = describe(q.lastError());
+            return Opening::Unreadable;
+        }
         fail(tr("cannot read"), describe(q.lastError()));
-        return UnreadableCodes.contains(q.lastError().nativeErrorCode()) ? Opening::Unreadable
-                                                                         : Opening::Failed;
+        return Opening::Failed;
     }
     const int version = q.value(0).toInt();
     if (version > SchemaVersion) {
@@ -231,7 +239,7 @@ void MeetingStore::moveAside()
     QString aside = m_filePath + AsideSuffix.arg(stamp);
     for (int n = 2; QFile::exists(aside); ++n)
         aside = m_filePath + AsideSuffix.arg(stamp) + QStringLiteral("-%1").arg(n);
-    const QString why = m_asideReason.isEmpty() ? m_lastError : m_asideReason;
+    const QString why = m_asideReason;
     m_asideReason.clear();
     if (!QFile::rename(m_filePath, aside)) {
         fail(tr("cannot move the unreadable file aside to %1").arg(aside), why);
@@ -264,7 +272,12 @@ void MeetingStore::startNewMeeting()
     QSqlQuery q(database());
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return;
-    const qint64 id = beginMeeting(QDateTime::currentDateTime());
+    // A meeting with no speech yet is new already: asking again makes no second one.
+    q.prepare(QStringLiteral("SELECT m.id FROM meeting m WHERE m.id = (SELECT MAX(id) FROM meeting)"
+                             " AND NOT EXISTS (SELECT 1 FROM speech s WHERE s.meeting_id = m.id)"));
+    const qint64 empty = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+    q.finish();
+    const qint64 id = empty > 0 ? empty : beginMeeting(QDateTime::currentDateTime());
     if (id > 0 && q.exec(QStringLiteral("COMMIT"))) {
         m_newMeetingAsked = false;
         emit changed(id);
@@ -286,6 +299,11 @@ bool MeetingStore::flushPending()
         m_retry.start();
     if (saved != m_shownSaved) {
         m_shownSaved = saved;
+        if (saved) {
+            m_lastError.clear();
+            qInfo("meeting record: the speeches kept in memory are saved now (%s)",
+                  qPrintable(m_filePath));
+        }
         emit savedChanged(saved);
     }
     return saved;

@@ -62,7 +62,7 @@ public:
     int pendingCount() const { return int(m_pending.size()); }
     // A window's title with " (record not saved)" on its end while speeches wait in memory.
     static QString titleShowingSaved(const QString &title, bool saved);
-    // Why the file could not take the last write or read; empty when it could.
+    // Why the file last failed to take a write or a read; cleared when every speech is saved.
     QString lastError() const { return m_lastError; }
 
 signals:
