@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "meetingstore.h"
 
+#include "clocktext.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
@@ -118,9 +120,9 @@ MeetingStore::~MeetingStore()
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
         const SpeechRecord &s = p.speech;
-        qWarning("record not saved: %s, %s, %s elapsed",
-                 qPrintable(s.startedAt.toString(Qt::ISODate)), qPrintable(s.description),
-                 qPrintable(QString::number(s.elapsedSeconds)));
+        qWarning("meeting record: not saved: %s, %s, %s, %s", qPrintable(readableTime(s.startedAt)),
+                 qPrintable(s.description), qPrintable(clockText(s.elapsedSeconds)),
+                 qPrintable(s.verdict().sentence()));
     }
     close();
 }
