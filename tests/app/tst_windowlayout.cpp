@@ -386,7 +386,9 @@ void TestWindowLayout::theShownButtonTakesTheFocus()
     // A held Return repeats on STOP, and modified keys reach it: none of them stops the run.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
     QCoreApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    QVERIFY(child(window, "commandStartTimer")->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(child(window, "commandStartTimer")->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space, Qt::ShiftModifier);
     QVERIFY(child(window, "commandStartTimer")->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
