@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lecternworks-timer"));
 
-    std::printf("| measure (median of %d) | time |\n|---|---|\n", Runs);
+    std::printf("| measure (median of %d runs unless once) | time |\n|---|---|\n", Runs);
     double opening = 0;
     double firstStop = 0;
     StopTimes empty;
@@ -142,7 +142,7 @@ int main(int argc, char *argv[])
         empty = stopTimes(window);
     }
     row("opening and creating the record, once, just after the first START", opening);
-    row("the first STOP after start-up", firstStop);
+    row("the first STOP after start-up, once", firstStop);
     row("STOP with a run to record, small record", empty.recording);
     row("STOP with nothing to record", empty.notRecording);
     row("**difference: recording one speech at STOP**", empty.recording - empty.notRecording);
