@@ -279,7 +279,7 @@ void MeetingStore::startNewMeeting()
                              " AND NOT EXISTS (SELECT 1 FROM speech s WHERE s.meeting_id = m.id)"));
     const qint64 empty = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
     q.finish();
-    const qint64 id = empty > 0 ? empty : beginMeeting(QDateTime::currentDateTime());
+    const qint64 id = empty > 0 ? empty : beginMeeting(q, QDateTime::currentDateTime());
     if (id > 0 && q.exec(QStringLiteral("COMMIT"))) {
         m_newMeetingAsked = false;
         emit changed(id);
@@ -313,17 +313,29 @@ bool MeetingStore::flushPending()
 
 bool MeetingStore::writeSpeech(Pending &pending)
 {
+    const QSqlError error = insertSpeech(pending);
+    if (!error.isValid())
+        return true;
+    pending.speech.id = 0;
+    pending.speech.meetingId = 0;
+    // The next try opens the file afresh; one found damaged is moved aside first.
+    close();
+    if (UnreadableCodes.contains(error.nativeErrorCode())) {
+        m_asideReason = describe(error);
+        moveAside();
+    }
+    return fail(tr("cannot write"), describe(error));
+}
+
+// One transaction: the speech's meeting, begun if need be, and the speech.
+QSqlError MeetingStore::insertSpeech(Pending &pending)
+{
     SpeechRecord &s = pending.speech;
     QSqlQuery q(database());
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        const QString why = describe(q.lastError());
-        // A connection that cannot even begin is reopened at the next try.
-        close();
-        return fail(tr("cannot write"), why);
-    }
-    s.meetingId = pending.beginsMeeting ? beginMeeting(s.startedAt) : meetingFor(s);
-    bool ok = s.meetingId > 0;
-    if (ok) {
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return q.lastError();
+    s.meetingId = pending.beginsMeeting ? beginMeeting(q, s.startedAt) : meetingFor(q, s);
+    if (s.meetingId > 0) {
         q.prepare(QStringLiteral(
             "INSERT INTO speech (meeting_id, started_utc_ms, started_utc_offset, started_at,"
             " row_index, description, green_text, yellow_text, red_text, green_seconds,"
@@ -354,43 +366,37 @@ bool MeetingStore::writeSpeech(Pending &pending)
                                      text(cleanSpeakerName(s.speakerName))};
         for (const QVariant &value : values)
             q.addBindValue(value);
-        ok = q.exec();
+        if (q.exec()) {
+            s.id = q.lastInsertId().toLongLong();
+            if (q.exec(QStringLiteral("COMMIT")))
+                return QSqlError();
+        }
     }
-    if (ok) {
-        s.id = q.lastInsertId().toLongLong();
-        ok = q.exec(QStringLiteral("COMMIT"));
-    }
-    if (!ok) {
-        const QString why = describe(q.lastError());
-        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
-        s.id = 0;
-        s.meetingId = 0;
-        return fail(tr("cannot write"), why);
-    }
-    return true;
+    const QSqlError error = q.lastError();
+    q.exec(QStringLiteral("ROLLBACK"));
+    return error;
 }
 
 // The latest meeting, unless the last speech in it ended more than the gap before this one.
-qint64 MeetingStore::meetingFor(const SpeechRecord &speech)
+qint64 MeetingStore::meetingFor(QSqlQuery &q, const SpeechRecord &speech)
 {
-    QSqlQuery q(database());
     q.prepare(QStringLiteral(
         "SELECT m.id, (SELECT MAX(s.started_utc_ms + 1000 * s.elapsed_seconds) FROM speech s"
         " WHERE s.meeting_id = m.id) FROM meeting m ORDER BY m.id DESC LIMIT 1"));
     if (!q.exec())
         return 0;
     if (q.next()) {
-        const qint64 lastEndMs = q.value(1).isNull() ? 0 : q.value(1).toLongLong();
-        if (q.value(1).isNull() ||
-            speech.startedAt.toMSecsSinceEpoch() - lastEndMs <= MeetingGapSeconds * 1000)
-            return q.value(0).toLongLong();
+        const qint64 latest = q.value(0).toLongLong();
+        const QVariant lastEndMs = q.value(1);
+        if (lastEndMs.isNull() || speech.startedAt.toMSecsSinceEpoch() - lastEndMs.toLongLong() <=
+                                      MeetingGapSeconds * 1000)
+            return latest;
     }
-    return beginMeeting(speech.startedAt);
+    return beginMeeting(q, speech.startedAt);
 }
 
-qint64 MeetingStore::beginMeeting(const QDateTime &at)
+qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
 {
-    QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
     q.addBindValue(at.toMSecsSinceEpoch());
     q.addBindValue(at.offsetFromUtc());

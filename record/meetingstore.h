@@ -10,6 +10,8 @@
 #include <QTimer>
 
 class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
 class QVariant;
 
 // The meeting's record: every speech timed, kept in an SQLite file in the user's data folder.
@@ -87,8 +89,9 @@ private:
     void close();
     bool flushPending();
     bool writeSpeech(Pending &pending);
-    qint64 meetingFor(const SpeechRecord &speech);
-    qint64 beginMeeting(const QDateTime &at);
+    QSqlError insertSpeech(Pending &pending);
+    qint64 meetingFor(QSqlQuery &q, const SpeechRecord &speech);
+    qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
     bool updateSpeech(const QString &column, qint64 speechId, const QVariant &value);
     bool fail(const QString &what, const QString &why);
     QSqlDatabase database() const;
