@@ -8,7 +8,9 @@
 #include "timergoodies.h"
 #include "windowdriver.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The timing run: START, the tick, the stage delays, the colour steps and STOP.
@@ -34,6 +36,7 @@ private slots:
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
     void stopAndCloseRecordTheRun();
+    void anUnsavedRecordShowsInTheTitle();
 
 private:
     QString elapsedText(LecternWorksTimer &window) const;
@@ -314,6 +317,26 @@ void TestTimingRun::stopAndCloseRecordTheRun()
     QCOMPARE(runs.at(2).elapsedSeconds, 100);
     QCOMPARE(runs.at(2).lampReached, SpeechRecord::Lamp::None);
     QVERIFY(!runs.at(2).stopped);
+}
+
+void TestTimingRun::anUnsavedRecordShowsInTheTitle()
+{
+    // A file where the data folder should be: the record cannot be written.
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("data"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+    LecternWorksTimer window;
+    qputenv("XDG_DATA_HOME", dataHome);
+    const QString title = window.windowTitle();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 3);
+    window.commandStopTimer_Click();
+    QCOMPARE(window.windowTitle(), title + QStringLiteral(" (record not saved)"));
+    QVERIFY(blocker.remove());
+    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, 10000);
 }
 
 QTEST_MAIN(TestTimingRun)
