@@ -18,6 +18,11 @@ constexpr double HeadingPoints = 14;
 
 using Cells = std::array<QString, SpeechLabels::ColumnCount>;
 
+int columnGap(const QFontMetrics &m)
+{
+    return m.averageCharWidth() * 2;
+}
+
 // Each column as wide as its widest text; the names give way when the page is too narrow, and
 // take the room left over when it is wider.
 std::array<int, SpeechLabels::ColumnCount> columnWidths(const QFontMetrics &bold,
@@ -25,7 +30,7 @@ std::array<int, SpeechLabels::ColumnCount> columnWidths(const QFontMetrics &bold
                                                         const Cells &headings,
                                                         const QList<Cells> &rows)
 {
-    const int pad = m.averageCharWidth();
+    const int pad = columnGap(m);
     std::array<int, SpeechLabels::ColumnCount> widths{};
     for (std::size_t c = 0; c < widths.size(); ++c) {
         widths[c] = bold.horizontalAdvance(headings[c]) + 1;
@@ -53,7 +58,7 @@ void drawRow(QPainter &painter, int y, int height,
     const QColor textColor = painter.pen().color();
     int x = 0;
     for (std::size_t c = 0; c < texts.size(); ++c) {
-        const QRect cell(x, y, widths[c] - m.averageCharWidth(), height);
+        const QRect cell(x, y, widths[c] - columnGap(m), height);
         if (c == SpeechLabels::VerdictColumn)
             painter.setPen(verdictColor);
         // Only the names can be too long; the other columns are as wide as their texts.
@@ -103,7 +108,11 @@ void ReportPage::render(QPagedPaintDevice &device, const QString &heading,
     const int oneRow = TimingChart::heightFor(m, 2) - TimingChart::heightFor(m, 1);
     const int chrome = TimingChart::heightFor(m, 1) - oneRow;
     qsizetype from = 0;
+    bool continued = false;
     do {
+        // A picture split in parts goes on at the top of the next page.
+        if (continued)
+            need(area.height());
         const qsizetype left = speeches.size() - from;
         qsizetype fits = (area.height() - y - chrome) / oneRow;
         // A picture starts where at least a few of its bars fit.
@@ -112,14 +121,16 @@ void ReportPage::render(QPagedPaintDevice &device, const QString &heading,
             fits = (area.height() - chrome) / oneRow;
         }
         fits = std::max<qsizetype>(1, fits);
-        // Parts of equal length, not a full page and a few bars left over.
-        const qsizetype parts = (left + fits - 1) / fits;
-        const QList<SpeechRecord> part =
-            speeches.mid(from, (left + parts - 1) / std::max<qsizetype>(1, parts));
+        qsizetype count = std::min(left, fits);
+        // Never a few bars alone on the next page: then the two parts share them.
+        if (count < left && left - count < fits / 4)
+            count = (left + 1) / 2;
+        continued = count < left;
+        const QList<SpeechRecord> part = speeches.mid(from, count);
         const int h = TimingChart::heightFor(m, int(part.size()));
         TimingChart::paint(painter, QRect(area.left(), y, area.width(), h), part);
         y += h + m.height();
-        from += part.size();
+        from += count;
     } while (from < speeches.size());
 
     // The table, its heading again on each page.
