@@ -2,13 +2,13 @@
 #include "reportwindow.h"
 
 #include "meetingstore.h"
+#include "programsettings.h"
 #include "reportmodel.h"
 #include "reportpage.h"
 #include "reporttext.h"
 #include "speechlabels.h"
 #include "timingchart.h"
 
-#include "programsettings.h"
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
