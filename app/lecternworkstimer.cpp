@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -242,8 +243,17 @@ void LecternWorksTimer::showRunState()
 void LecternWorksTimer::setOuterHeight()
 {
     // The speaker's view keeps the screen; leaving it sets the height the run state asks.
-    if (m_speakerView)
+    if (m_speakerView) {
+        m_runStateChangedInView = true;
         return;
+    }
+    // Back from the speaker's view with no START or STOP there: a maximised window is given
+    // back to the shell to maximise again.
+    if ((std::exchange(m_returnState, Qt::WindowNoState) & Qt::WindowMaximized) &&
+        !m_runStateChangedInView) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
     if (!(windowState() & HeldByTheShell)) {
         applyOuterHeight();
         return;
@@ -271,8 +281,10 @@ void LecternWorksTimer::applyOuterHeight()
         resize(width(), height);
         return;
     }
-    // Back from the speaker's view: where the window stood, as wide as it was.
-    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(), height);
+    // Back from the speaker's view: where the window stood, as wide as it was, and as high
+    // unless a START or STOP in the view asked for the run state's height.
+    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(),
+                m_runStateChangedInView ? height : m_returnPlace.height());
     m_returnPlace = QRect();
 }
 
@@ -534,10 +546,12 @@ void LecternWorksTimer::keySpeakerView_Triggered()
 
 void LecternWorksTimer::enterSpeakerView()
 {
-    // The window's place and width to come back to; a maximised one comes back let go.
-    // A maximised window's normal geometry may already be the maximised one (some window
-    // managers resize before they report the state): the shell restores such a window itself.
-    m_returnPlace = windowState() == Qt::WindowNoState ? geometry() : QRect();
+    // The window as it comes back. A maximised window's normal geometry may already be the
+    // maximised one (some window managers resize before they report the state): the shell
+    // restores such a window itself.
+    m_returnState = windowState();
+    m_returnPlace = m_returnState == Qt::WindowNoState ? geometry() : QRect();
+    m_runStateChangedInView = false;
     m_speakerView = true;
     m_awaitingNormalState = false;
     keyLeaveView->setEnabled(true);

@@ -121,6 +121,8 @@ private:
     StoredLayout m_designLayout;
     bool m_speakerView = false;
     QRect m_returnPlace; // the normal geometry to come back to
+    Qt::WindowStates m_returnState = Qt::WindowNoState;
+    bool m_runStateChangedInView = false;
 
     TimingState m_timing;
 };
