@@ -217,6 +217,8 @@ lw_window_geometry()
         END { print x, y, w, h }'
 }
 
+lw_window_width() { lw_window_geometry | awk '{ print $3 }'; }
+
 lw_window_height() { lw_window_geometry | awk '{ print $4 }'; }
 
 lw_height_is() { [ "$(lw_window_height)" = "$1" ]; }
@@ -235,6 +237,8 @@ lw_outer_height_is() { [ "$(lw_outer_height)" = "$1" ]; }
 lw_geometry_is() { [ "$(lw_window_geometry)" = "$1" ]; }
 
 lw_maximised() { xprop -id "$LW_WIN" _NET_WM_STATE 2>/dev/null | grep -q MAXIMIZED; }
+
+lw_not_maximised() { ! lw_maximised; }
 
 # Finds the client area of window LW_WIN as it opens. The window is the menu bar over the client
 # area; the menu bar's height follows the font.
@@ -273,7 +277,7 @@ lw_start()
         xdotool windowactivate --sync "$LW_WIN"
     fi
     lw_locate_client
-    lw_check "window width" "$LW_CLIENT_W" "$(lw_window_geometry | awk '{ print $3 }')"
+    lw_check "window width" "$LW_CLIENT_W" "$(lw_window_width)"
     # Wait for the first paint before anyone looks or clicks.
     lw_wait_until 10000 lw_lamps_are "---" || lw_fail "lamps never painted dark at start-up"
     lw_click "${LW_NEUTRAL_XY[@]}"

@@ -14,7 +14,7 @@ lw_check_lamp_time Y 2
 lw_check_lamp_time R 3
 lw_click "${LW_STOP_XY[@]}"
 lw_wait_until 3000 lw_start_only_shown || lw_fail "START did not come back"
-lw_check "lamps after STOP" "GYR" "$(lw_lamps)"
+lw_check_soon "lamps after STOP" "GYR" lw_lamps
 
 lw_key ctrl+l
 lw_click_radio 7

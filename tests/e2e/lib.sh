@@ -6,9 +6,22 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib.sh"
 
-# Ends the test: nonzero when any check failed.
+# The script's own arguments, for running it once more.
+LW_SCRIPT_ARGS=("$@")
+# Lamp-second checks that missed; the only checks a busy machine can fail.
+LW_TIMING_MISSES=0
+
+# Ends the test: nonzero when any check failed. A run whose only misses were a lamp's second
+# is run once more from the start, and says so; a second miss fails.
 lw_finish()
 {
+    if [ "$LW_FAILURES" -gt 0 ] && [ "$LW_FAILURES" -eq "$LW_TIMING_MISSES" ] &&
+        [ -z "${LW_RETRYING:-}" ]; then
+        lw_log "RETRY: $LW_TIMING_MISSES lamp second(s) missed; running the test once more"
+        lw_cleanup
+        trap - EXIT
+        LW_RETRYING=1 exec bash "$0" "${LW_SCRIPT_ARGS[@]}"
+    fi
     if [ "$LW_FAILURES" -gt 0 ]; then
         lw_log "$LW_FAILURES check(s) failed"
         if [ -n "${LW_KEEP_SHOT:-}" ] && [ -n "${DISPLAY:-}" ]; then
@@ -18,6 +31,24 @@ lw_finish()
     fi
     lw_log "all checks passed"
     exit 0
+}
+
+# Waits until "$@" prints the expected text, for up to LW_SOON_MS; fails with what it printed
+# last. For every look at the screen or the window after an action the program has to handle.
+LW_SOON_MS=${LW_SOON_MS:-5000}
+lw_check_soon()
+{
+    local what=$1 expected=$2 actual end
+    shift 2
+    end=$(($(lw_now_ms) + LW_SOON_MS))
+    until actual=$("$@") && [ "$actual" = "$expected" ]; do
+        if [ "$(lw_now_ms)" -ge "$end" ]; then
+            lw_fail "$what: expected '$expected', got '$actual'"
+            return 0
+        fi
+        sleep 0.05
+    done
+    lw_log "ok: $what = $actual"
 }
 
 # ---- eyes ----------------------------------------------------------------------------------
@@ -151,8 +182,13 @@ lw_check_lamp_time()
     local latest=$((${!afterv} - LW_T0A)) earliest=$((${!prevv} - LW_T0B))
     lw_log "lamp $letter came on between $earliest and $latest ms after START (due $due)"
     # Seen lit by a screenshot that ended before its second: it came on early.
-    [ "$latest" -ge "$due" ] || lw_fail "lamp $letter lit after at most $latest ms, due at $due"
+    if [ "$latest" -lt "$due" ]; then
+        lw_fail "lamp $letter lit after at most $latest ms, due at $due"
+        LW_TIMING_MISSES=$((LW_TIMING_MISSES + 1))
+    fi
     # Still dark in a screenshot begun well after its second: it came on late.
-    [ "$earliest" -le $((due + LW_LATE_MS)) ] ||
+    if [ "$earliest" -gt $((due + LW_LATE_MS)) ]; then
         lw_fail "lamp $letter still dark $earliest ms after START, due at $due"
+        LW_TIMING_MISSES=$((LW_TIMING_MISSES + 1))
+    fi
 }

@@ -13,6 +13,6 @@ for speaker in first second; do
     lw_check_lamp_time R 6
     lw_click "${LW_STOP_XY[@]}"
     lw_wait_until 3000 lw_height_is 520 || lw_fail "height after STOP: $(lw_window_height)"
-    lw_start_only_shown || lw_fail "START alone should show after STOP"
+    lw_wait_until 3000 lw_start_only_shown || lw_fail "START alone should show after STOP"
 done
 lw_finish

@@ -16,8 +16,8 @@ xdotool mousemove --sync $((x + 200)) $((y - 8)) click --repeat 2 --delay 80 1
 lw_wait_until 3000 lw_maximised || lw_fail "the window did not maximise"
 lw_key alt+s
 lw_wait_until 3000 lw_outer_height_is 300 || lw_fail "outer height running: $(lw_outer_height)"
-lw_maximised && lw_fail "still maximised while running"
-lw_check "width while running" "$LW_CLIENT_W" "$(lw_window_geometry | awk '{ print $3 }')"
+lw_wait_until 3000 lw_not_maximised || lw_fail "still maximised while running"
+lw_check_soon "width while running" "$LW_CLIENT_W" lw_window_width
 lw_key alt+p
 lw_wait_until 3000 lw_outer_height_is 520 || lw_fail "outer height stopped: $(lw_outer_height)"
 kill -0 "$LW_APP_PID" || lw_fail "the timer ended"
