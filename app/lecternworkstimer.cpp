@@ -4,8 +4,10 @@
 #include "checked16.h"
 #include "commandbutton.h"
 #include "framedpanel.h"
+#include "graceperiod.h"
 #include "horizontaltimer.h"
 #include "maskedtimebox.h"
+#include "meetingstore.h"
 #include "propertybag.h"
 #include "speechcategories.h"
 #include "storedbool.h"
@@ -17,6 +19,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -106,6 +109,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     line->setAutoFillBackground(true);
 
     m_horizontalTimer = new HorizontalTimer(client);
+    m_meetingStore = new MeetingStore(this);
 
     QList<QAction *> unplaced = createMenuItems();
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
@@ -115,6 +119,9 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
+    connect(m_meetingStore, &MeetingStore::savedChanged, this, [this](bool saved) {
+        setWindowTitle(MeetingStore::titleShowingSaved(windowTitle(), saved));
+    });
     // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());
@@ -148,6 +155,7 @@ void LecternWorksTimer::Form_Load()
 
 void LecternWorksTimer::commandStartTimer_Click()
 {
+    const QDateTime startedAt = QDateTime::currentDateTime();
     panelElapsedTime->setVisible(false);
     commandStartTimer->setVisible(false);
     m_horizontalTimer->setChangeYourColorTO(HorizontalTimer::Dark);
@@ -156,6 +164,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     const qint16 selected = selectedRow();
     if (selected != 0)
         LoadEventTimes(selected);
+    m_run = runAtStart(selected, startedAt);
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);
@@ -173,6 +182,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     ShowElapsedTime();
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
+    recordRun(true);
 }
 
 void LecternWorksTimer::commandCycleColor_Click()
@@ -288,6 +298,14 @@ void LecternWorksTimer::applyOuterHeight()
     m_returnPlace = QRect();
 }
 
+void LecternWorksTimer::closeEvent(QCloseEvent *event)
+{
+    // Closing in the middle of a speech keeps what was timed, marked as not stopped.
+    if (TickTock_TIMER->isEnabled())
+        recordRun(false);
+    QMainWindow::closeEvent(event);
+}
+
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
@@ -379,6 +397,36 @@ void LecternWorksTimer::SetDefaultEventTimes(qint32 index)
     writeThresholds(row, SpeechCategories::row(index).defaults);
 }
 
+// ---- The meeting's record ------------------------------------------------------------------
+
+SpeechRecord LecternWorksTimer::runAtStart(qint16 index, const QDateTime &startedAt) const
+{
+    const TimerEventDATA *row = TimerEvent(index);
+    if (!row)
+        return SpeechRecord::started(startedAt, 0, {}, {}, {}, false);
+    const std::array<QString, 3> texts{row->TimeChangeGreen(), row->TimeChangeYellow(),
+                                       row->TimeChangeRed()};
+    std::array<int, 3> seconds{};
+    qint16 minutesPart = 0, secondsPart = 0;
+    for (size_t i = 0; i < texts.size(); ++i)
+        seconds[i] = SpeechCategories::thresholdSeconds(texts[i], minutesPart, secondsPart);
+    return SpeechRecord::started(startedAt, index, row->EventName(), texts, seconds,
+                                 index == SpeechCategories::TestRow);
+}
+
+void LecternWorksTimer::recordRun(bool stopped)
+{
+    // Each run is recorded once, by whichever ends it first.
+    if (!m_run.startedAt.isValid())
+        return;
+    // The light's colour code counts its stages in tens: dark, green, yellow, red.
+    const auto lamp =
+        SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
+    m_meetingStore->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
+                                                  GracePeriod::currentSeconds()));
+    m_run = SpeechRecord();
+}
+
 void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 {
     for (QAction *speed : m_menus.menuTimerTestSpeed->actions())
@@ -390,6 +438,18 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 }
 
 // ---- Menus -----------------------------------------------------------------------------
+
+void LecternWorksTimer::menuNewMeeting_Click()
+{
+    m_meetingStore->startNewMeeting();
+}
+
+void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
+{
+    GracePeriod::setCurrentSeconds(seconds);
+    for (QAction *grace : m_menus.menuGracePeriod->actions())
+        grace->setChecked(grace->data().toInt() == GracePeriod::currentSeconds());
+}
 
 void LecternWorksTimer::menuQuit_Click()
 {
@@ -448,6 +508,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
         });
         return action;
     };
+    m_menus.menuNewMeeting = item("menuNewMeeting", &LecternWorksTimer::menuNewMeeting_Click);
     m_menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
     m_menus.menuLeaveColorsOn =
         item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
@@ -465,9 +526,20 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     }
     connect(m_menus.menuTimerTestSpeed, &QActionGroup::triggered, this,
             [this](QAction *speed) { menuTimerTestSpeed_Click(qint16(speed->data().toInt())); });
-    return QList<QAction *>{m_menus.menuQuit, m_menus.menuLeaveColorsOn,
+
+    m_menus.menuGracePeriod = new QActionGroup(this);
+    for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
+        auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
+        action->setObjectName(itemKey(QStringLiteral("menuGracePeriod"), grace.seconds));
+        action->setCheckable(true);
+        action->setChecked(grace.seconds == GracePeriod::currentSeconds());
+        action->setData(grace.seconds);
+    }
+    connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
+            [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
+    return QList<QAction *>{m_menus.menuNewMeeting, m_menus.menuQuit, m_menus.menuLeaveColorsOn,
                             m_menus.menuResetElapsedTime, m_menus.menuAbout} +
-           m_menus.menuTimerTestSpeed->actions();
+           m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
 }
 
 // The stored layout orders the menus, gives the captions and shortcuts, and places the items

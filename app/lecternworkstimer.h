@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "speechrecord.h"
 #include "storedlayout.h"
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@ class CommandButton;
 class FramedPanel;
 class HorizontalTimer;
 class MaskedTimeBox;
+class MeetingStore;
 class QAction;
 class QActionGroup;
 class QJsonArray;
@@ -40,12 +42,15 @@ public:
     // The menu items that do something, each tied to its handler when the window is built.
     struct MenuItems
     {
+        QAction *menuNewMeeting = nullptr;
         QAction *menuQuit = nullptr;
         QAction *menuLeaveColorsOn = nullptr;
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
         // The test speeds, each carrying its menu index as data.
         QActionGroup *menuTimerTestSpeed = nullptr;
+        // The grace periods, each carrying its seconds as data.
+        QActionGroup *menuGracePeriod = nullptr;
     };
 
     // The stored layout is the program's own unless a test gives another.
@@ -59,6 +64,7 @@ public:
     TimerEventDATA *TimerEvent(int index) const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
+    MeetingStore *meetingStore() const { return m_meetingStore; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -70,6 +76,8 @@ public:
     void TickTock_TIMER_Timer();
     void TimerEvent_EventWuzClicked(qint16 index);
     void menuTimerTestSpeed_Click(qint16 index);
+    void menuNewMeeting_Click();
+    void menuGracePeriod_Click(qint16 seconds);
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
     void menuResetElapsedTime_Click();
@@ -78,6 +86,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void StartTiming();
@@ -89,6 +98,8 @@ private:
     void LoadEventTimes(qint16 index);
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
+    SpeechRecord runAtStart(qint16 index, const QDateTime &startedAt) const;
+    void recordRun(bool stopped);
 
     void showRunState();
     void setOuterHeight();
@@ -125,4 +136,8 @@ private:
     bool m_runStateChangedInView = false;
 
     TimingState m_timing;
+
+    // The meeting's record, and the run being timed until it is handed to it.
+    MeetingStore *m_meetingStore = nullptr;
+    SpeechRecord m_run;
 };

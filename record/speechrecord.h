@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "verdict.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -19,12 +21,29 @@ struct SpeechRecord
     int rowIndex = 0;     // the category row, 1 to 7
     QString description;  // the row's description as shown, padding blanks trimmed
     std::array<QString, 3> thresholdTexts; // green, yellow, red as the START read them
-    std::array<int, 3> thresholdSeconds{};  // the same in seconds
-    int elapsedSeconds = 0; // the count STOP shows
+    std::array<int, 3> thresholdSeconds{}; // the same in seconds
+    int elapsedSeconds = 0;                // the count STOP shows
     Lamp lampReached = Lamp::None;
-    bool stopped = true;         // false: the program closed during the run
-    bool mistakenStart = false;  // under 2 s with no lamp lit
-    bool rehearsal = false;      // the TEST row
-    int graceSeconds = 0;        // the grace period the verdict was judged with
-    QString speakerName;         // empty until someone types it
+    bool stopped = true;        // false: the program closed during the run
+    bool mistakenStart = false; // under 2 s with no lamp lit
+    bool rehearsal = false;     // the TEST row
+    int graceSeconds = 0;       // the grace period the verdict was judged with
+    QString speakerName;        // empty until someone types it
+
+    // The run as START found it; the description loses its padding blanks.
+    static SpeechRecord started(const QDateTime &startedAt, int rowIndex,
+                                const QString &description,
+                                const std::array<QString, 3> &thresholdTexts,
+                                const std::array<int, 3> &thresholdSeconds, bool rehearsal);
+    // The same run as it ended, judged with the grace period in force.
+    static SpeechRecord finished(SpeechRecord run, int elapsedSeconds, Lamp lampReached,
+                                 bool stopped, int graceSeconds);
+
+    // A START pressed by mistake: stopped this soon with no lamp lit.
+    static constexpr int MistakenStartSeconds = 2;
+
+    Verdict verdict() const
+    {
+        return judgeSpeech(thresholdSeconds, elapsedSeconds, graceSeconds, rehearsal);
+    }
 };

@@ -178,6 +178,8 @@ void TestWindowLayout::menuBarStructure()
     walk(window.menuBar()->actions(), 0);
     const QStringList expected{
         "&File",
+        "  &New Meeting",
+        "  -",
         "  &Quit\tCtrl+Q",
         "&Options",
         "  &Timer Test Speed",
@@ -186,6 +188,10 @@ void TestWindowLayout::menuBarStructure()
         "    &MED: 2 - 4 - 6",
         "    -",
         "    &SLOW: 3 - 6 - 9",
+        "  &Grace Period",
+        "    &None",
+        "    &15 Seconds",
+        "    &30 Seconds",
         "  -",
         "  &Leave Colors On\tCtrl+L",
         "  -",
@@ -195,11 +201,14 @@ void TestWindowLayout::menuBarStructure()
     };
     QCOMPARE(seen, expected);
     QVERIFY(window.layoutFaults().isEmpty());
-    // After start-up only MED carries a check mark.
-    int checked = 0;
-    for (QAction *item : window.findChildren<QAction *>())
-        checked += item->isChecked();
-    QCOMPARE(checked, 1);
+    // After start-up only MED and the grace period carry a check mark.
+    QStringList checked;
+    for (QAction *item : window.findChildren<QAction *>()) {
+        if (item->isChecked())
+            checked << item->objectName();
+    }
+    checked.sort();
+    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuTimerTestSpeed(20)"}));
 }
 
 void TestWindowLayout::separatorsCannotBeChosen()

@@ -1,0 +1,499 @@
+// SPDX-License-Identifier: MIT
+#include "meetingstore.h"
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace {
+
+constexpr int SchemaVersion = 1;
+// Long enough for another copy's one-speech transaction, short enough that STOP never hangs.
+constexpr int BusyTimeoutMs = 1000;
+constexpr int RetryIntervalMs = 3000;
+const QString FileName = QStringLiteral("meetings.sqlite");
+const QString AsideSuffix = QStringLiteral(".unreadable-%1");
+// SQLite's result codes for a file that is not a database, or a damaged one.
+const QStringList UnreadableCodes = {QStringLiteral("11"), QStringLiteral("26")};
+
+const char *const SchemaStatements[] = {
+    "CREATE TABLE IF NOT EXISTS meeting ("
+    " id INTEGER PRIMARY KEY,"
+    " begun_utc_ms INTEGER NOT NULL,"
+    " begun_utc_offset INTEGER NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS speech ("
+    " id INTEGER PRIMARY KEY,"
+    " meeting_id INTEGER NOT NULL REFERENCES meeting(id),"
+    " started_utc_ms INTEGER NOT NULL,"
+    " started_utc_offset INTEGER NOT NULL,"
+    " started_at TEXT NOT NULL," // the same, readable: ISO 8601 with its offset
+    " row_index INTEGER NOT NULL,"
+    " description TEXT NOT NULL,"
+    " green_text TEXT NOT NULL, yellow_text TEXT NOT NULL, red_text TEXT NOT NULL,"
+    " green_seconds INTEGER NOT NULL, yellow_seconds INTEGER NOT NULL,"
+    " red_seconds INTEGER NOT NULL,"
+    " elapsed_seconds INTEGER NOT NULL,"
+    " lamp INTEGER NOT NULL," // 0 none, 1 green, 2 yellow, 3 red
+    " grace_seconds INTEGER NOT NULL,"
+    " verdict TEXT NOT NULL,"
+    " stopped INTEGER NOT NULL,"
+    " mistaken_start INTEGER NOT NULL,"
+    " rehearsal INTEGER NOT NULL,"
+    " speaker_name TEXT NOT NULL DEFAULT '',"
+    " deleted INTEGER NOT NULL DEFAULT 0)",
+    "CREATE INDEX IF NOT EXISTS speech_by_meeting ON speech(meeting_id, started_utc_ms)",
+};
+
+const QString SpeechColumns = QStringLiteral(
+    "id, meeting_id, started_utc_ms, started_utc_offset, row_index, description,"
+    " green_text, yellow_text, red_text, green_seconds, yellow_seconds, red_seconds,"
+    " elapsed_seconds, lamp, grace_seconds, stopped, mistaken_start, rehearsal, speaker_name");
+
+QAtomicInteger<quint64> connectionCount;
+
+QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
+{
+    return QDateTime::fromMSecsSinceEpoch(utcMs.toLongLong(), Qt::OffsetFromUTC, offset.toInt());
+}
+
+SpeechRecord speechFrom(const QSqlQuery &q)
+{
+    SpeechRecord s;
+    s.id = q.value(0).toLongLong();
+    s.meetingId = q.value(1).toLongLong();
+    s.startedAt = fromStored(q.value(2), q.value(3));
+    s.rowIndex = q.value(4).toInt();
+    s.description = q.value(5).toString();
+    for (int i = 0; i < 3; ++i) {
+        s.thresholdTexts[i] = q.value(6 + i).toString();
+        s.thresholdSeconds[i] = q.value(9 + i).toInt();
+    }
+    s.elapsedSeconds = q.value(12).toInt();
+    s.lampReached = SpeechRecord::Lamp(qBound(0, q.value(13).toInt(), 3));
+    s.graceSeconds = q.value(14).toInt();
+    s.stopped = q.value(15).toBool();
+    s.mistakenStart = q.value(16).toBool();
+    s.rehearsal = q.value(17).toBool();
+    s.speakerName = q.value(18).toString();
+    return s;
+}
+
+QString describe(const QSqlError &error)
+{
+    return error.text().trimmed();
+}
+
+} // namespace
+
+MeetingStore::MeetingStore(QObject *parent) : MeetingStore(defaultFilePath(), parent) {}
+
+MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
+    : QObject(parent), m_filePath(filePath),
+      m_connectionName(QStringLiteral("meetingstore-%1").arg(++connectionCount))
+{
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &MeetingStore::flushPending);
+}
+
+MeetingStore::~MeetingStore()
+{
+    if (!m_pending.isEmpty())
+        flushPending();
+    // What could not be written at all is at least told, line by line, rather than dropped.
+    for (const Pending &p : qAsConst(m_pending)) {
+        const SpeechRecord &s = p.speech;
+        qWarning("record not saved: %s, %s, %s elapsed",
+                 qPrintable(s.startedAt.toString(Qt::ISODate)), qPrintable(s.description),
+                 qPrintable(QString::number(s.elapsedSeconds)));
+    }
+    close();
+}
+
+QString MeetingStore::defaultFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' + FileName;
+}
+
+QSqlDatabase MeetingStore::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void MeetingStore::close()
+{
+    m_opened = false;
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    database().close();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool MeetingStore::fail(const QString &what, const QString &why)
+{
+    m_lastError = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
+    qWarning("meeting record: %s", qPrintable(m_lastError));
+    return false;
+}
+
+// ---- Opening ----------------------------------------------------------------------------
+
+bool MeetingStore::open()
+{
+    if (m_opened)
+        return true;
+    const QFileInfo file(m_filePath);
+    if (!QDir().mkpath(file.absolutePath()))
+        return fail(tr("cannot create the folder"), file.absolutePath());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Opening result = openFile();
+        if (result == Opening::Opened) {
+            m_opened = true;
+            m_lastError.clear();
+            return true;
+        }
+        close();
+        if (result == Opening::Failed)
+            return false;
+        moveAside();
+    }
+    return false;
+}
+
+MeetingStore::Opening MeetingStore::openFile()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(m_filePath);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    if (!db.open()) {
+        fail(tr("cannot open"), describe(db.lastError()));
+        return Opening::Failed;
+    }
+    QSqlQuery q(db);
+    // Reading the version is the first touch of the file's contents.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        fail(tr("cannot read"), describe(q.lastError()));
+        return UnreadableCodes.contains(q.lastError().nativeErrorCode()) ? Opening::Unreadable
+                                                                         : Opening::Failed;
+    }
+    const int version = q.value(0).toInt();
+    if (version > SchemaVersion) {
+        m_asideReason = tr("written by a newer version (schema %1)").arg(version);
+        return Opening::Unreadable;
+    }
+    // WAL: a commit is one append to the log, and readers never wait for the writer. With
+    // synchronous=NORMAL a commit is complete in the log when it returns, so a killed program
+    // loses nothing; only a power cut may lose the last commits, never corrupt the file.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        fail(tr("cannot set up"), describe(q.lastError()));
+        return Opening::Failed;
+    }
+    if (version == SchemaVersion)
+        return Opening::Opened;
+    return createSchema(db) ? Opening::Opened : Opening::Failed;
+}
+
+bool MeetingStore::createSchema(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(tr("cannot create"), describe(q.lastError()));
+    bool ok = true;
+    for (const char *statement : SchemaStatements)
+        ok = ok && q.exec(QLatin1String(statement));
+    ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+    ok = ok && q.exec(QStringLiteral("COMMIT"));
+    if (!ok) {
+        const QString why = describe(q.lastError());
+        q.exec(QStringLiteral("ROLLBACK"));
+        return fail(tr("cannot create"), why);
+    }
+    return true;
+}
+
+// The file is kept for whoever can read it; the record starts afresh beside it.
+void MeetingStore::moveAside()
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = m_filePath + AsideSuffix.arg(stamp);
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = m_filePath + AsideSuffix.arg(stamp) + QStringLiteral("-%1").arg(n);
+    const QString why = m_asideReason.isEmpty() ? m_lastError : m_asideReason;
+    m_asideReason.clear();
+    if (!QFile::rename(m_filePath, aside)) {
+        fail(tr("cannot move the unreadable file aside to %1").arg(aside), why);
+        return;
+    }
+    // The journal files belong to the old file; they go with it under its new name.
+    for (const char *journal : {"-wal", "-shm"}) {
+        if (QFile::exists(m_filePath + QLatin1String(journal)))
+            QFile::rename(m_filePath + QLatin1String(journal), aside + QLatin1String(journal));
+    }
+    qWarning("meeting record: %s was unreadable (%s); it was moved to %s and a new record begun",
+             qPrintable(m_filePath), qPrintable(why), qPrintable(aside));
+}
+
+// ---- Recording --------------------------------------------------------------------------
+
+bool MeetingStore::record(const SpeechRecord &speech)
+{
+    m_pending.append({speech, m_newMeetingAsked});
+    m_newMeetingAsked = false;
+    return flushPending();
+}
+
+void MeetingStore::startNewMeeting()
+{
+    m_newMeetingAsked = true;
+    // With speeches still waiting, the new meeting begins after them, when they are written.
+    if (!m_pending.isEmpty() || !open())
+        return;
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return;
+    const qint64 id = beginMeeting(QDateTime::currentDateTime());
+    if (id > 0 && q.exec(QStringLiteral("COMMIT"))) {
+        m_newMeetingAsked = false;
+        emit changed(id);
+        return;
+    }
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+bool MeetingStore::flushPending()
+{
+    const bool wasSaved = m_pending.isEmpty();
+    while (!m_pending.isEmpty()) {
+        if (!open() || !writeSpeech(m_pending.first()))
+            break;
+        const qint64 meetingId = m_pending.takeFirst().speech.meetingId;
+        emit changed(meetingId);
+    }
+    const bool saved = m_pending.isEmpty();
+    if (!saved)
+        m_retry.start();
+    if (saved != wasSaved)
+        emit savedChanged(saved);
+    return saved;
+}
+
+bool MeetingStore::writeSpeech(Pending &pending)
+{
+    SpeechRecord &s = pending.speech;
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        const QString why = describe(q.lastError());
+        // A connection that cannot even begin is reopened at the next try.
+        close();
+        return fail(tr("cannot write"), why);
+    }
+    s.meetingId = pending.beginsMeeting ? beginMeeting(s.startedAt) : meetingFor(s);
+    bool ok = s.meetingId > 0;
+    if (ok) {
+        q.prepare(QStringLiteral(
+            "INSERT INTO speech (meeting_id, started_utc_ms, started_utc_offset, started_at,"
+            " row_index, description, green_text, yellow_text, red_text, green_seconds,"
+            " yellow_seconds, red_seconds, elapsed_seconds, lamp, grace_seconds, verdict,"
+            " stopped, mistaken_start, rehearsal, speaker_name)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        const QVariantList values = {s.meetingId,
+                                     s.startedAt.toMSecsSinceEpoch(),
+                                     s.startedAt.offsetFromUtc(),
+                                     s.startedAt.toString(Qt::ISODate),
+                                     s.rowIndex,
+                                     s.description,
+                                     s.thresholdTexts[0],
+                                     s.thresholdTexts[1],
+                                     s.thresholdTexts[2],
+                                     s.thresholdSeconds[0],
+                                     s.thresholdSeconds[1],
+                                     s.thresholdSeconds[2],
+                                     s.elapsedSeconds,
+                                     int(s.lampReached),
+                                     s.graceSeconds,
+                                     s.verdict().sentence(),
+                                     s.stopped,
+                                     s.mistakenStart,
+                                     s.rehearsal,
+                                     cleanSpeakerName(s.speakerName)};
+        for (const QVariant &value : values)
+            q.addBindValue(value);
+        ok = q.exec();
+    }
+    if (ok) {
+        s.id = q.lastInsertId().toLongLong();
+        ok = q.exec(QStringLiteral("COMMIT"));
+    }
+    if (!ok) {
+        const QString why = describe(q.lastError());
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        s.id = 0;
+        s.meetingId = 0;
+        return fail(tr("cannot write"), why);
+    }
+    return true;
+}
+
+// The latest meeting, unless the last speech in it ended more than the gap before this one.
+qint64 MeetingStore::meetingFor(const SpeechRecord &speech)
+{
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral(
+        "SELECT m.id, (SELECT MAX(s.started_utc_ms + 1000 * s.elapsed_seconds) FROM speech s"
+        " WHERE s.meeting_id = m.id) FROM meeting m ORDER BY m.id DESC LIMIT 1"));
+    if (!q.exec())
+        return 0;
+    if (q.next()) {
+        const qint64 lastEndMs = q.value(1).isNull() ? 0 : q.value(1).toLongLong();
+        if (q.value(1).isNull() ||
+            speech.startedAt.toMSecsSinceEpoch() - lastEndMs <= MeetingGapSeconds * 1000)
+            return q.value(0).toLongLong();
+    }
+    return beginMeeting(speech.startedAt);
+}
+
+qint64 MeetingStore::beginMeeting(const QDateTime &at)
+{
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
+    q.addBindValue(at.toMSecsSinceEpoch());
+    q.addBindValue(at.offsetFromUtc());
+    return q.exec() ? q.lastInsertId().toLongLong() : 0;
+}
+
+// ---- Reading and editing ------------------------------------------------------------------
+
+qint64 MeetingStore::currentMeetingId()
+{
+    if (m_newMeetingAsked || !open())
+        return 0;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT MAX(id) FROM meeting"));
+    return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+}
+
+QList<Meeting> MeetingStore::meetings()
+{
+    QList<Meeting> list;
+    if (!open())
+        return list;
+    // A meeting's time is its first speech's START, or when it was begun if it has none.
+    QSqlQuery q(database());
+    q.prepare(
+        QStringLiteral("SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
+                       " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
+                       "  WHERE c.meeting_id = m.id AND c.deleted = 0)"
+                       " FROM meeting m LEFT JOIN speech f ON f.id = (SELECT s.id FROM speech s"
+                       "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
+                       " ORDER BY m.id"));
+    if (!q.exec()) {
+        fail(tr("cannot read"), describe(q.lastError()));
+        return list;
+    }
+    while (q.next()) {
+        Meeting m;
+        m.id = q.value(0).toLongLong();
+        m.startedAt = q.value(3).isNull() ? fromStored(q.value(1), q.value(2))
+                                          : fromStored(q.value(3), q.value(4));
+        m.speechCount = q.value(5).toInt();
+        list.append(m);
+    }
+    return list;
+}
+
+QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
+{
+    QList<SpeechRecord> list;
+    if (!open())
+        return list;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT %1 FROM speech WHERE meeting_id = ? AND deleted = 0"
+                             " ORDER BY started_utc_ms, id")
+                  .arg(SpeechColumns));
+    q.addBindValue(meetingId);
+    if (!q.exec()) {
+        fail(tr("cannot read"), describe(q.lastError()));
+        return list;
+    }
+    while (q.next())
+        list.append(speechFrom(q));
+    return list;
+}
+
+QString MeetingStore::titleShowingSaved(const QString &title, bool saved)
+{
+    const QString mark = tr(" (record not saved)");
+    QString shown = title;
+    if (shown.endsWith(mark))
+        shown.chop(mark.size());
+    return saved ? shown : shown + mark;
+}
+
+QString MeetingStore::cleanSpeakerName(const QString &name)
+{
+    QList<uint> kept;
+    for (const uint c : name.toUcs4()) {
+        const QChar::Category category = QChar::category(char32_t(c));
+        if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+            category != QChar::Separator_Paragraph)
+            kept.append(c);
+    }
+    QString clean =
+        QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size())
+            .trimmed();
+    // Cut at a whole character, never inside a surrogate pair.
+    const QList<uint> points = clean.toUcs4();
+    if (points.size() > SpeakerNameMaxLength)
+        clean = QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
+                                  SpeakerNameMaxLength)
+                    .trimmed();
+    return clean;
+}
+
+bool MeetingStore::setSpeakerName(qint64 speechId, const QString &name)
+{
+    return updateSpeech(QStringLiteral("speaker_name"), speechId, cleanSpeakerName(name));
+}
+
+bool MeetingStore::deleteSpeech(qint64 speechId)
+{
+    if (!updateSpeech(QStringLiteral("deleted"), speechId, 1))
+        return false;
+    m_deleted.append(speechId);
+    return true;
+}
+
+bool MeetingStore::restoreLastDeleted()
+{
+    if (m_deleted.isEmpty() || !updateSpeech(QStringLiteral("deleted"), m_deleted.last(), 0))
+        return false;
+    m_deleted.removeLast();
+    return true;
+}
+
+// Sets one of the editable columns, named here and never by the caller's data.
+bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QVariant &value)
+{
+    if (!open())
+        return false;
+    QSqlQuery q(database());
+    q.prepare(
+        QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id").arg(column));
+    q.addBindValue(value);
+    q.addBindValue(speechId);
+    if (!q.exec())
+        return fail(tr("cannot change"), describe(q.lastError()));
+    if (!q.next())
+        return false;
+    const qint64 meetingId = q.value(0).toLongLong();
+    q.finish();
+    emit changed(meetingId);
+    return true;
+}

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "meeting.h"
+#include "speechrecord.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QSqlDatabase;
+class QVariant;
+
+// The meeting's record: every speech timed, kept in an SQLite file in the user's data folder.
+// The file is opened at the first use, not at start-up. A speech the file cannot take (folder
+// not writable, disk full, another copy holding the lock) waits in memory and is written when
+// the file can take it again; timing never waits on the store or fails with it.
+class MeetingStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    // More than this between one speech and the next starts a new meeting.
+    static constexpr qint64 MeetingGapSeconds = 6 * 60 * 60;
+    static constexpr int SpeakerNameMaxLength = 100;
+
+    // The store in the user's data folder.
+    explicit MeetingStore(QObject *parent = nullptr);
+    // The store in the given file (tests, the benchmark).
+    explicit MeetingStore(const QString &filePath, QObject *parent = nullptr);
+    ~MeetingStore() override;
+
+    static QString defaultFilePath();
+    QString filePath() const { return m_filePath; }
+
+    // Adds a finished run to the current meeting, in its own transaction. False when it could
+    // not be written now: it is then kept and retried, and isSaved() is false until it is.
+    bool record(const SpeechRecord &speech);
+    // The next speech recorded begins a new meeting.
+    void startNewMeeting();
+
+    // The meeting the next speech joins; 0 when there is none yet.
+    qint64 currentMeetingId();
+    // Every meeting, oldest first, with its start time.
+    QList<Meeting> meetings();
+    // A meeting's speeches in the order they were started; deleted ones left out.
+    QList<SpeechRecord> speeches(qint64 meetingId);
+
+    // Names the speaker: control characters dropped, blanks trimmed, at most 100 characters.
+    bool setSpeakerName(qint64 speechId, const QString &name);
+    static QString cleanSpeakerName(const QString &name);
+    // Deletes a speech (a false start, say); the last deleted can be brought back.
+    bool deleteSpeech(qint64 speechId);
+    bool canRestoreDeleted() const { return !m_deleted.isEmpty(); }
+    bool restoreLastDeleted();
+
+    // Whether every speech recorded has reached the file.
+    bool isSaved() const { return m_pending.isEmpty(); }
+    int pendingCount() const { return int(m_pending.size()); }
+    // A window's title with " (record not saved)" on its end while speeches wait in memory.
+    static QString titleShowingSaved(const QString &title, bool saved);
+    // Why the file could not take the last write or read; empty when it could.
+    QString lastError() const { return m_lastError; }
+
+signals:
+    // The record of this meeting changed: a speech added, named, deleted or restored.
+    void changed(qint64 meetingId);
+    // Every speech written, or some waiting in memory.
+    void savedChanged(bool saved);
+
+private:
+    enum class Opening { Opened, Failed, Unreadable };
+    // A speech waiting for the file, and whether "New Meeting" was chosen just before it.
+    struct Pending
+    {
+        SpeechRecord speech;
+        bool beginsMeeting = false;
+    };
+
+    bool open();
+    Opening openFile();
+    bool createSchema(QSqlDatabase &db);
+    void moveAside();
+    void close();
+    bool flushPending();
+    bool writeSpeech(Pending &pending);
+    qint64 meetingFor(const SpeechRecord &speech);
+    qint64 beginMeeting(const QDateTime &at);
+    bool updateSpeech(const QString &column, qint64 speechId, const QVariant &value);
+    bool fail(const QString &what, const QString &why);
+    QSqlDatabase database() const;
+
+    QString m_filePath;
+    QString m_connectionName;
+    bool m_opened = false;
+    bool m_newMeetingAsked = false;
+    QList<Pending> m_pending;
+    QList<qint64> m_deleted;
+    QString m_lastError;
+    QString m_asideReason;
+    QTimer m_retry;
+};
