@@ -9,6 +9,7 @@
 #include "maskedtimebox.h"
 #include "meetingstore.h"
 #include "propertybag.h"
+#include "speakerscreen.h"
 #include "speechcategories.h"
 #include "storedbool.h"
 #include "storedlayout.h"
@@ -109,6 +110,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     line->setAutoFillBackground(true);
 
     m_horizontalTimer = new HorizontalTimer(client);
+    m_speakerScreen = new SpeakerScreen(this);
     m_meetingStore = new MeetingStore(this);
 
     QList<QAction *> unplaced = createMenuItems();
@@ -199,6 +201,8 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         TimeToChangeColor();
         ArmNextColorChange();
     }
+    if (m_menus.menuFlashWhenOverTime->isChecked())
+        m_overtimeFlash.tick(m_timing.ElapsedSeconds, GracePeriod::currentSeconds());
 }
 
 void LecternWorksTimer::StartTiming()
@@ -208,12 +212,14 @@ void LecternWorksTimer::StartTiming()
     // can fire; the tick runs all the same, because the time spoken always counts.
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
+    m_overtimeFlash.start();
     TickTock_TIMER->setEnabled(true);
 }
 
 void LecternWorksTimer::StopTiming()
 {
     TickTock_TIMER->setEnabled(false);
+    m_overtimeFlash.stop();
 }
 
 void LecternWorksTimer::ArmNextColorChange()
@@ -464,6 +470,20 @@ void LecternWorksTimer::menuLeaveColorsOn_Click()
     m_horizontalTimer->setLeaveOldColorsOn(item->isChecked());
 }
 
+void LecternWorksTimer::menuFlashWhenOverTime_Click()
+{
+    QAction *item = m_menus.menuFlashWhenOverTime;
+    item->setChecked(!item->isChecked());
+    OvertimeFlash::setChosen(item->isChecked());
+    if (!item->isChecked())
+        m_overtimeFlash.stop();
+}
+
+void LecternWorksTimer::menuSpeakerScreen_Click(const QString &screenName)
+{
+    m_speakerScreen->choose(screenName);
+}
+
 void LecternWorksTimer::menuResetElapsedTime_Click()
 {
     // The speech in progress keeps its count; only a finished one's result is cleared.
@@ -513,6 +533,10 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuLeaveColorsOn =
         item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
     m_menus.menuLeaveColorsOn->setCheckable(true);
+    m_menus.menuFlashWhenOverTime =
+        item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
+    m_menus.menuFlashWhenOverTime->setCheckable(true);
+    m_menus.menuFlashWhenOverTime->setChecked(OvertimeFlash::chosen());
     m_menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
@@ -537,8 +561,18 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     }
     connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
             [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
-    return QList<QAction *>{m_menus.menuNewMeeting, m_menus.menuQuit, m_menus.menuLeaveColorsOn,
-                            m_menus.menuResetElapsedTime, m_menus.menuAbout} +
+
+    m_menus.menuSpeakerScreen = new QMenu(this);
+    m_menus.menuSpeakerScreen->menuAction()->setObjectName(QStringLiteral("menuSpeakerScreen"));
+    const auto listScreens = [this] { m_speakerScreen->listScreensIn(m_menus.menuSpeakerScreen); };
+    listScreens();
+    connect(m_menus.menuSpeakerScreen, &QMenu::aboutToShow, this, listScreens);
+    connect(m_menus.menuSpeakerScreen, &QMenu::triggered, this,
+            [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
+    return QList<QAction *>{m_menus.menuNewMeeting,        m_menus.menuQuit,
+                            m_menus.menuLeaveColorsOn,     m_menus.menuFlashWhenOverTime,
+                            m_menus.menuResetElapsedTime,  m_menus.menuAbout,
+                            m_menus.menuSpeakerScreen->menuAction()} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
 }
 
@@ -604,15 +638,19 @@ void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
     keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
     // Esc means nothing to the window outside the view.
     keyLeaveView->setEnabled(false);
-    connect(keyLeaveView, &QAction::triggered, this, &LecternWorksTimer::leaveSpeakerView);
+    connect(keyLeaveView, &QAction::triggered, this,
+            [this] { m_speakerView ? leaveSpeakerView() : m_speakerScreen->close(); });
     addAction(keyLeaveView);
+    connect(m_speakerScreen, &SpeakerScreen::openChanged, keyLeaveView, &QAction::setEnabled);
 }
 
 void LecternWorksTimer::keySpeakerView_Triggered()
 {
     if (m_speakerView)
         leaveSpeakerView();
-    else
+    else if (m_speakerScreen->isOpen())
+        m_speakerScreen->close();
+    else if (!m_speakerScreen->open())
         enterSpeakerView();
 }
 

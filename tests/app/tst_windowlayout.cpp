@@ -3,6 +3,7 @@
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
+#include "programsettings.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -57,6 +58,8 @@ void TestWindowLayout::init()
 {
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
+    // Every test starts from a first start: nothing remembered.
+    ProgramSettings().clear();
 }
 
 void TestWindowLayout::windowHasItsDesignedSize()
@@ -194,21 +197,29 @@ void TestWindowLayout::menuBarStructure()
         "    &30 Seconds",
         "  -",
         "  &Leave Colors On\tCtrl+L",
+        "  &Flash When Over Time",
         "  -",
         "  &Reset Elapsed Time\tCtrl+R",
+        "  -",
+        "  &Speaker's Screen",
+        "    full-hd (1920 x 1080)",
+        "    square (1280 x 1024)",
+        "    wide-and-low (2560 x 600)",
         "&Help",
         "  &About Brindlewick Lecternworks Timer\tCtrl+A",
     };
     QCOMPARE(seen, expected);
     QVERIFY(window.layoutFaults().isEmpty());
-    // After start-up only MED and the grace period carry a check mark.
+    // After start-up only MED, the grace period and the screen next to the window's carry a
+    // check mark.
     QStringList checked;
     for (QAction *item : window.findChildren<QAction *>()) {
         if (item->isChecked())
             checked << item->objectName();
     }
     checked.sort();
-    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuTimerTestSpeed(20)"}));
+    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuSpeakerScreen(square)",
+                                   "menuTimerTestSpeed(20)"}));
 }
 
 void TestWindowLayout::separatorsCannotBeChosen()
@@ -473,6 +484,8 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QTRY_COMPARE(window.screen(), screen);
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The window's own screen chosen as the speaker's: the window shows the view itself.
+    window.menuSpeakerScreen_Click(screenName);
     const QRect designed = window.geometry();
     if (startFirst)
         window.commandStartTimer_Click();
