@@ -4,6 +4,8 @@
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
 #include "programsettings.h"
+#include "speakerscreen.h"
+#include "speakerwindow.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -46,11 +48,21 @@ private slots:
     void everyControlHasAnAccessibleName();
     void speakerViewFillsTheScreenEscRestores_data();
     void speakerViewFillsTheScreenEscRestores();
+    void speakerScreenShowsTheLightBesideTheWindow_data();
+    void speakerScreenShowsTheLightBesideTheWindow();
 
 private:
     static QWidget *child(QWidget &window, const QString &name)
     {
         return window.findChild<QWidget *>(name);
+    }
+    static QScreen *screenNamed(const QString &name)
+    {
+        for (QScreen *s : QGuiApplication::screens()) {
+            if (s->name() == name)
+                return s;
+        }
+        return nullptr;
     }
 };
 
@@ -535,6 +547,88 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QCOMPARE(button->font().pointSizeF(), 14.25);
     QVERIFY(window.menuBar()->height() > 0);
     QCOMPARE(child(window, "panelSelectionButtons")->isHidden(), running);
+}
+
+void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("unplugged");
+    QTest::addColumn<QString>("shownOn");
+    QTest::addColumn<QRect>("light");
+    // The window stands on full-hd, the first of three screens side by side. The light is
+    // 660 x 242 as designed: 1280 / 660 times that on square, 600 / 242 times on wide-and-low.
+    const QRect onSquare(0, 277, 1280, 469);
+    const QRect onWide(462, 0, 1636, 600);
+    QTest::newRow("two screens or more: the next") << "" << "" << "square" << onSquare;
+    QTest::newRow("the chosen screen")
+        << "wide-and-low" << "" << "wide-and-low" << onWide;
+    QTest::newRow("the chosen screen not there: the next")
+        << "projector" << "" << "square" << onSquare;
+    QTest::newRow("its screen unplugged while it shows: the one left")
+        << "" << "square" << "wide-and-low" << onWide;
+}
+
+void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, unplugged);
+    QFETCH(QString, shownOn);
+    QFETCH(QRect, light);
+    if (!screenNamed(QStringLiteral("wide-and-low")))
+        QSKIP("needs the screens of tests/app/screens.json, which ctest configures");
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.move(QPoint(40, 30));
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (!chosen.isEmpty())
+        window.menuSpeakerScreen_Click(chosen);
+    const QRect placed = window.geometry();
+    window.TimerEvent(7)->SelectThisEvent();
+    // WHEN F11 on the operator's window
+    QTest::keyClick(&window, Qt::Key_F11);
+    SpeakerWindow *speaker = window.speakerScreen()->window();
+    QVERIFY(speaker);
+    if (!unplugged.isEmpty()) {
+        QTRY_COMPARE(speaker->geometry(), screenNamed(unplugged)->geometry());
+        emit qGuiApp->screenRemoved(screenNamed(unplugged));
+    }
+    // THEN the light fills the speaker's screen in a window that takes no focus and no keys
+    QTRY_COMPARE(speaker->geometry(), screenNamed(shownOn)->geometry());
+    QVERIFY(speaker->isFullScreen());
+    QCOMPARE(speaker->light()->geometry(), light);
+    QVERIFY(speaker->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    QVERIFY(!speaker->findChild<QWidget *>() ||
+            std::none_of(speaker->findChildren<QWidget *>().cbegin(),
+                         speaker->findChildren<QWidget *>().cend(),
+                         [](QWidget *w) { return w->focusPolicy() != Qt::NoFocus; }));
+    QCOMPARE(QApplication::activeWindow(), &window);
+    // and the operator's window stays as it was, with every key
+    QCOMPARE(window.geometry(), placed);
+    QVERIFY(!window.isFullScreen());
+    QTest::keySequence(&window, QKeySequence("Alt+S"));
+    QVERIFY(window.tickTimer()->isEnabled());
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    deliverTicks(window, 4);
+    QCOMPARE(lampLook(*speaker->light()), QStringLiteral("GY-"));
+    deliverTicks(window, 2);
+    QCOMPARE(lampLook(*speaker->light()), QStringLiteral("GYR"));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("GYR"));
+    QCOMPARE(QApplication::focusWidget(), child(window, "commandStopTimer"));
+    // WHEN Esc THEN the speaker's window closes and the operator's stays as START left it
+    const QRect running = window.geometry();
+    QCOMPARE(running.topLeft(), placed.topLeft());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.speakerScreen()->window());
+    QCOMPARE(window.geometry(), running);
+    // F11 opens it again, and F11 closes it
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.speakerScreen()->window());
+    QCOMPARE(lampLook(*window.speakerScreen()->window()->light()), QStringLiteral("GYR"));
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(!window.speakerScreen()->window());
+    QVERIFY(!window.isFullScreen());
 }
 
 QTEST_MAIN(TestWindowLayout)
