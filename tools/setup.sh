@@ -13,6 +13,8 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
     # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
+    # Two monitors on one X screen, for the speaker's screen.
+    packages+=(x11-xserver-utils)
     # Judges of the Debian package and of its desktop entry and metainfo.
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.
