@@ -202,7 +202,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         ArmNextColorChange();
     }
     if (m_menus.menuFlashWhenOverTime->isChecked())
-        m_overtimeFlash.tick(m_timing.ElapsedSeconds, GracePeriod::currentSeconds());
+        m_overtimeFlash.tick(m_timing.ElapsedSeconds, &GracePeriod::currentSeconds);
 }
 
 void LecternWorksTimer::StartTiming()

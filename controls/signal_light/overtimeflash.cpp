@@ -26,7 +26,7 @@ void OvertimeFlash::start()
     SharedLamps::instance().setRedBlinkedOff(false);
 }
 
-void OvertimeFlash::tick(qint16 elapsedSeconds, int graceSeconds)
+void OvertimeFlash::tick(qint16 elapsedSeconds, int (*graceSeconds)())
 {
     if (TimerGoodies::CurrentTimerColor != HorizontalTimer::Red) {
         m_redSince = NotYet;
@@ -36,7 +36,7 @@ void OvertimeFlash::tick(qint16 elapsedSeconds, int graceSeconds)
     if (m_redSince == NotYet)
         m_redSince = elapsedSeconds;
     // Dark in the first second past the limit, lit in the next, and so on.
-    const int over = elapsedSeconds - (m_redSince + graceSeconds);
+    const int over = elapsedSeconds - (m_redSince + graceSeconds());
     SharedLamps::instance().setRedBlinkedOff(over > 0 && over % 2 == 1);
 }
 

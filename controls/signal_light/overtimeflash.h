@@ -15,8 +15,9 @@ public:
 
     // A new speech: its red lamp has not lit yet.
     void start();
-    // After each tick's colour change, with the seconds counted and the grace period in force.
-    void tick(qint16 elapsedSeconds, int graceSeconds);
+    // After each tick's colour change, with the seconds counted and where to ask the grace
+    // period in force, which is asked only while the red lamp is lit.
+    void tick(qint16 elapsedSeconds, int (*graceSeconds)());
     // STOP, or the option turned off: the red lamp steady again.
     void stop();
 
