@@ -31,7 +31,9 @@ void SpeakerWindow::showOn(QScreen *screen)
         hide();
     setScreen(screen);
     setGeometry(screen->geometry());
-    showFullScreen();
+    // Not showFullScreen(): that asks for the keyboard as well.
+    setWindowState(Qt::WindowFullScreen);
+    show();
 }
 
 void SpeakerWindow::resizeEvent(QResizeEvent *event)
