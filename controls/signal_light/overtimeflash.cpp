@@ -22,21 +22,22 @@ void OvertimeFlash::setChosen(bool on)
 
 void OvertimeFlash::start()
 {
-    m_redSince = NotYet;
+    m_limit = NotYet;
     SharedLamps::instance().setRedBlinkedOff(false);
 }
 
 void OvertimeFlash::tick(qint16 elapsedSeconds, int (*graceSeconds)())
 {
     if (TimerGoodies::CurrentTimerColor != HorizontalTimer::Red) {
-        m_redSince = NotYet;
+        m_limit = NotYet;
         SharedLamps::instance().setRedBlinkedOff(false);
         return;
     }
-    if (m_redSince == NotYet)
-        m_redSince = elapsedSeconds;
+    // The limit is set when red lights, so the grace period is asked once a speech.
+    if (m_limit == NotYet)
+        m_limit = elapsedSeconds + graceSeconds();
     // Dark in the first second past the limit, lit in the next, and so on.
-    const int over = elapsedSeconds - (m_redSince + graceSeconds());
+    const int over = elapsedSeconds - m_limit;
     SharedLamps::instance().setRedBlinkedOff(over > 0 && over % 2 == 1);
 }
 

@@ -16,12 +16,12 @@ public:
     // A new speech: its red lamp has not lit yet.
     void start();
     // After each tick's colour change, with the seconds counted and where to ask the grace
-    // period in force, which is asked only while the red lamp is lit.
+    // period in force, which is asked when the red lamp lights.
     void tick(qint16 elapsedSeconds, int (*graceSeconds)());
     // STOP, or the option turned off: the red lamp steady again.
     void stop();
 
 private:
     static constexpr qint16 NotYet = -1;
-    qint16 m_redSince = NotYet;
+    int m_limit = NotYet; // the last second before the flash, once red is lit
 };
