@@ -569,9 +569,12 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     connect(m_menus.menuSpeakerScreen, &QMenu::aboutToShow, this, listScreens);
     connect(m_menus.menuSpeakerScreen, &QMenu::triggered, this,
             [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
-    return QList<QAction *>{m_menus.menuNewMeeting,        m_menus.menuQuit,
-                            m_menus.menuLeaveColorsOn,     m_menus.menuFlashWhenOverTime,
-                            m_menus.menuResetElapsedTime,  m_menus.menuAbout,
+    return QList<QAction *>{m_menus.menuNewMeeting,
+                            m_menus.menuQuit,
+                            m_menus.menuLeaveColorsOn,
+                            m_menus.menuFlashWhenOverTime,
+                            m_menus.menuResetElapsedTime,
+                            m_menus.menuAbout,
                             m_menus.menuSpeakerScreen->menuAction()} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
 }

@@ -64,8 +64,9 @@ void SpeakerScreen::close()
 void SpeakerScreen::choose(const QString &screenName)
 {
     ProgramSettings().setValue(SettingsKey, screenName);
-    if (m_window)
-        open();
+    // The window's own screen chosen, the view is the window's own from the next F11.
+    if (m_window && !open())
+        close();
 }
 
 void SpeakerScreen::listScreensIn(QMenu *menu) const

@@ -40,8 +40,8 @@ void SpeakerWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const QSize designed = m_light->sizeHint();
-    const double scale = qMin(double(width()) / designed.width(),
-                              double(height()) / designed.height());
+    const double scale =
+        qMin(double(width()) / designed.width(), double(height()) / designed.height());
     m_light->setScale(scale);
     const QSize shown = designed * scale;
     m_light->setGeometry((width() - shown.width()) / 2, (height() - shown.height()) / 2,

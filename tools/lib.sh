@@ -186,9 +186,10 @@ lw_start_display()
 lw_split_monitors()
 {
     [ "$LW_MONITORS" -gt 1 ] || return 0
+    command -v xrandr >/dev/null || { lw_log "missing xrandr (bash tools/setup.sh --tests installs it)"; exit 1; }
     local width=$((LW_SCREEN_W / LW_MONITORS)) i output=screen
-    # The first monitor takes over the screen's own output, so that the whole-screen monitor
-    # goes; the others show part of that output.
+    # The first monitor takes over Xvfb's one output, "screen", so that the whole-screen
+    # monitor goes; the others show part of that output.
     for ((i = 0; i < LW_MONITORS; i++)); do
         xrandr --setmonitor "monitor$i" "$width/$((width / 4))x$LW_SCREEN_H/$((LW_SCREEN_H / 4))+$((i * width))+0" \
             "$output" >/dev/null

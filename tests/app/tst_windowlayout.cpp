@@ -466,9 +466,8 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores_data()
         << 381 << 300 << 0 << false;
     QTest::newRow("before START, as designed")
         << "full-hd" << false << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 0 << false;
-    QTest::newRow("a height set by hand")
-        << "full-hd" << false << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 400
-        << false;
+    QTest::newRow("a height set by hand") << "full-hd" << false << QKeySequence() << fullHd
+                                          << fullHdLight << 445 << 0 << 400 << false;
     QTest::newRow("maximised during a run")
         << "full-hd" << true << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 0 << true;
 }
@@ -559,13 +558,13 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow_data()
     // 660 x 242 as designed: 1280 / 660 times that on square, 600 / 242 times on wide-and-low.
     const QRect onSquare(0, 277, 1280, 469);
     const QRect onWide(462, 0, 1636, 600);
-    QTest::newRow("two screens or more: the next") << "" << "" << "square" << onSquare;
-    QTest::newRow("the chosen screen")
-        << "wide-and-low" << "" << "wide-and-low" << onWide;
+    const QString none;
+    QTest::newRow("two screens or more: the next") << none << none << "square" << onSquare;
+    QTest::newRow("the chosen screen") << "wide-and-low" << none << "wide-and-low" << onWide;
     QTest::newRow("the chosen screen not there: the next")
-        << "projector" << "" << "square" << onSquare;
-    QTest::newRow("its screen unplugged while it shows: the one left")
-        << "" << "square" << "wide-and-low" << onWide;
+        << "projector" << none << "square" << onSquare;
+    QTest::newRow("its screen unplugged while it shows: the one left") << none << "square"
+                                                                       << "wide-and-low" << onWide;
 }
 
 void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
