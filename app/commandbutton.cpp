@@ -31,5 +31,10 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // With a modifier they are no click; Qt would still click Shift+Space at its release.
+    if (clickKey) {
+        event->ignore();
+        return;
+    }
     QPushButton::keyPressEvent(event);
 }

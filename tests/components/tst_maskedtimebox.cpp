@@ -33,24 +33,27 @@ QString withCaret(const MaskedTimeBox &box)
     return box.text().insert(box.cursorPosition(), u'|');
 }
 
-// Types the characters; "<Ctrl+V>" presses a key sequence, "<Click>" clicks at the right edge.
+// Types the characters; "<Ctrl+V>" presses a key sequence, "<Click>" (or "<Shift+Click>")
+// clicks at the right edge.
 void typeKeys(QWidget *widget, const QString &keys)
 {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (keys[i] == u'<') {
             const qsizetype end = keys.indexOf(u'>', i);
             const QString name = keys.mid(i + 1, end - i - 1);
-            if (name == u"Click")
-                QTest::mouseClick(widget, Qt::LeftButton, {},
+            if (name.endsWith(u"Click"))
+                QTest::mouseClick(widget, Qt::LeftButton,
+                                  name.startsWith(u"Shift") ? Qt::ShiftModifier : Qt::NoModifier,
                                   QPoint(widget->width() - 2, widget->height() / 2));
             else
                 QTest::keySequence(widget, QKeySequence(name));
             i = end;
-        } else if (keys[i].isHighSurrogate()) {
-            // A character beyond the first plane comes as one key event holding both halves.
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, keys.mid(i, 2),
+        } else if (keys[i].unicode() > 0x7f) {
+            // Typed by an input method; one beyond the first plane comes with both halves.
+            const qsizetype length = keys[i].isHighSurrogate() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, keys.mid(i, length),
                                 Qt::NoModifier);
-            ++i;
+            i += length - 1;
         } else {
             QTest::keyClick(widget, keys[i].toLatin1());
         }
@@ -117,6 +120,7 @@ void TstMaskedTimeBox::setText()
     QFETCH(QString, expected);
     MaskedTimeBox box;
     box.setText("99:99");
+    QTest::keyClick(&box, '1');
     QStringList seen;
     connect(&box, &MaskedTimeBox::changed, this, [&] { seen << box.text(); });
 
@@ -125,6 +129,9 @@ void TstMaskedTimeBox::setText()
     box.setText(given);
     QCOMPARE(seen, QStringList{expected});
     box.setText(given);
+    QCOMPARE(seen, QStringList{expected});
+    // What was typed before the program's text cannot be undone back into the box.
+    QTest::keySequence(&box, QKeySequence("Ctrl+Z"));
     QCOMPARE(seen, QStringList{expected});
     QCOMPARE(box.displayText(), expected);
 }
@@ -173,6 +180,15 @@ void TstMaskedTimeBox::editing_data()
     row("a digit over the same digit", "|12:34", "", "1", "1|2:34", 0);
     row("digits beyond the first plane typed", "|__:__", "",
         QString::fromUcs4(U"\U0001D7CF\U0001D7D0"), "12:|__", 2);
+    row("a colon at the separator ends the minutes", "5_|:__", "", ":", "05:|__", 1);
+    row("a fullwidth colon ends the minutes", "|__:__", "", QStringLiteral("1：3"), "01:3|_", 3);
+    row("erasing only the colon changes nothing", "12[:]34", "", "\b<Del>", "12:|34", 0);
+    row("a shift-click past the end selects", "|12:34", "", "<Shift+Click>9", "9|_:__", 1);
+    row("undo reaches back 100 edits", "|__:__", "",
+        QString("1\b").repeated(50) + QString("<Ctrl+Z>").repeated(100), "|__:__", 200);
+    row("a new edit drops the redo steps", "|__:__", "", "12<Ctrl+Z>3<Ctrl+Y><Ctrl+Z><Ctrl+Z>",
+        "|__:__", 6);
+    row("an unchanged text adds no undo step", "|12:34", "", "1<Ctrl+Z>", "1|2:34", 0);
 }
 
 void TstMaskedTimeBox::editing()
@@ -257,10 +273,13 @@ void TstMaskedTimeBox::changesThroughTheBaseClassAreReported()
 {
     MaskedTimeBox box;
     QLineEdit &base = box;
+    QTest::keyClick(&box, '1');
     QSignalSpy spy(&box, &MaskedTimeBox::changed);
 
     base.setText("07:00");
     QCOMPARE(spy.count(), 1);
+    QTest::keySequence(&box, QKeySequence("Ctrl+Z"));
+    QCOMPARE(box.text(), QString("07:00"));
     base.clear();
     base.undo();
     QCOMPARE(box.text(), QString(MaskedTimeBox::BlankText));

@@ -4,6 +4,7 @@
 # START and STOP on a maximised or full-screen window let it go and size it, never end it.
 set -euo pipefail
 test_binary=$1
+keep_loaded=$2
 for tool in weston; do
     command -v "$tool" >/dev/null || { echo "missing $tool (bash tools/setup.sh --tests)" >&2; exit 1; }
 done
@@ -31,4 +32,10 @@ if [ ! -S "$runtime/lw-wayland" ]; then
     cat "$runtime/weston.log" >&2
     exit 1
 fi
-WAYLAND_DISPLAY=lw-wayland QT_QPA_PLATFORM=wayland "$test_binary" startAndStopSetTheOuterHeight
+# Every library stays loaded until the leak check (see keeploaded.cpp); a sanitizer's runtime
+# must still come first among the preloaded.
+preload=$keep_loaded
+asan=$(ldd "$test_binary" | awk '/libasan/ { print $3 }')
+[ -z "$asan" ] || preload="$asan $keep_loaded"
+WAYLAND_DISPLAY=lw-wayland QT_QPA_PLATFORM=wayland LD_PRELOAD=$preload \
+    "$test_binary" startAndStopSetTheOuterHeight
