@@ -167,6 +167,8 @@ void LecternWorksTimer::commandStartTimer_Click()
     if (selected != 0)
         LoadEventTimes(selected);
     m_run = runAtStart(selected, startedAt);
+    // Opened while the speaker talks, not when STOP wants to show the time.
+    QTimer::singleShot(0, m_meetingStore, &MeetingStore::prepare);
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);

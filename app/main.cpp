@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "displaystart.h"
 #include "lecternworkstimer.h"
+#include "terminationsignal.h"
 #include "version.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(Version::ProductVersion);
     QGuiApplication::setDesktopFileName(Version::DesktopFileName);
     LecternWorksTimer window;
+    // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, &window, &QWidget::close);
     window.show();
     return QApplication::exec();
 }

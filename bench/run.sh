@@ -6,6 +6,7 @@
 # bench/results.md.
 #
 #   bash bench/run.sh
+#   bash bench/run.sh --record   # only what recording a speech costs (seconds, not minutes)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
@@ -21,6 +22,29 @@ quick_runs="${LW_BENCH_QUICK_RUNS:-11}"
 blink_runs="${LW_BENCH_BLINK_RUNS:-3}"
 results="$repo/bench/results.md"
 source "$repo/tools/lib.sh"
+
+# ---- The meeting's record: STOP with and without a speech to record, in one process ----------
+record_heading="## Recording a speech"
+# Replaces the record's section at the end of bench/results.md with a fresh measurement.
+measure_record() {
+    mkdir -p "$out"
+    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
+    cmake --build "$out/app" --target lw-bench-record -j"$(nproc)" >"$out/build-record.log"
+    local table kept=""
+    # On the disk the results live on, where the user's data folder would be, not in memory.
+    table="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/record/lw-bench-record" 2>/dev/null)"
+    [ -f "$results" ] && kept="$(sed "/^$record_heading\$/,\$d" "$results")"
+    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen; the record on %s.\n\n%s\n' \
+        "$kept" "$record_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" \
+        "$(df -T "$out" | awk 'NR == 2 { print $2 }')" "$table" >"$results"
+    echo
+    echo "$table"
+}
+if [ "${1:-}" = "--record" ]; then
+    lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite
+    measure_record
+    exit 0
+fi
 
 # ---- What the measuring needs ----------------------------------------------------------
 "$repo/tools/setup.sh" --tests
@@ -223,3 +247,4 @@ EOF
 printf '# Benchmark results\n\nWritten by `bash bench/run.sh`.\n\n%s\n' "$table" >"$results"
 echo
 echo "$table"
+measure_record

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "meetingstore.h"
 
+#include "clocktext.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -84,6 +87,12 @@ SpeechRecord speechFrom(const QSqlQuery &q)
     return s;
 }
 
+// The time as ISO 8601 with its offset, for whoever reads the file with other tools.
+QString readableTime(const QDateTime &at)
+{
+    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
+}
+
 QString describe(const QSqlError &error)
 {
     return error.text().trimmed();
@@ -104,14 +113,16 @@ MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
 
 MeetingStore::~MeetingStore()
 {
+    // Whoever listened may be going too.
+    const QSignalBlocker quiet(this);
     if (!m_pending.isEmpty())
         flushPending();
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
         const SpeechRecord &s = p.speech;
-        qWarning("record not saved: %s, %s, %s elapsed",
-                 qPrintable(s.startedAt.toString(Qt::ISODate)), qPrintable(s.description),
-                 qPrintable(QString::number(s.elapsedSeconds)));
+        qWarning("meeting record: not saved: %s, %s, %s, %s", qPrintable(readableTime(s.startedAt)),
+                 qPrintable(s.description), qPrintable(clockText(s.elapsedSeconds)),
+                 qPrintable(s.verdict().sentence()));
     }
     close();
 }
@@ -137,8 +148,11 @@ void MeetingStore::close()
 
 bool MeetingStore::fail(const QString &what, const QString &why)
 {
-    m_lastError = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
-    qWarning("meeting record: %s", qPrintable(m_lastError));
+    const QString error = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
+    // Told once, not at every retry.
+    if (error != m_lastError)
+        qWarning("meeting record: %s", qPrintable(error));
+    m_lastError = error;
     return false;
 }
 
@@ -155,7 +169,6 @@ bool MeetingStore::open()
         Opening result = openFile();
         if (result == Opening::Opened) {
             m_opened = true;
-            m_lastError.clear();
             return true;
         }
         close();
@@ -178,20 +191,23 @@ MeetingStore::Opening MeetingStore::openFile()
     QSqlQuery q(db);
     // Reading the version is the first touch of the file's contents.
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        if (UnreadableCodes.contains(q.lastError().nativeErrorCode())) {
+            m_asideReason = describe(q.lastError());
+            return Opening::Unreadable;
+        }
         fail(tr("cannot read"), describe(q.lastError()));
-        return UnreadableCodes.contains(q.lastError().nativeErrorCode()) ? Opening::Unreadable
-                                                                         : Opening::Failed;
+        return Opening::Failed;
     }
     const int version = q.value(0).toInt();
     if (version > SchemaVersion) {
         m_asideReason = tr("written by a newer version (schema %1)").arg(version);
         return Opening::Unreadable;
     }
-    // WAL: a commit is one append to the log, and readers never wait for the writer. With
-    // synchronous=NORMAL a commit is complete in the log when it returns, so a killed program
-    // loses nothing; only a power cut may lose the last commits, never corrupt the file.
+    // WAL: a commit is one append to the log, and readers never wait for the writer. Any
+    // commit survives the program being killed; synchronous=FULL makes it survive a power cut
+    // as well, for one flush of the log per speech (a fraction of a millisecond, measured).
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
         fail(tr("cannot set up"), describe(q.lastError()));
         return Opening::Failed;
     }
@@ -225,7 +241,7 @@ void MeetingStore::moveAside()
     QString aside = m_filePath + AsideSuffix.arg(stamp);
     for (int n = 2; QFile::exists(aside); ++n)
         aside = m_filePath + AsideSuffix.arg(stamp) + QStringLiteral("-%1").arg(n);
-    const QString why = m_asideReason.isEmpty() ? m_lastError : m_asideReason;
+    const QString why = m_asideReason;
     m_asideReason.clear();
     if (!QFile::rename(m_filePath, aside)) {
         fail(tr("cannot move the unreadable file aside to %1").arg(aside), why);
@@ -258,7 +274,12 @@ void MeetingStore::startNewMeeting()
     QSqlQuery q(database());
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return;
-    const qint64 id = beginMeeting(QDateTime::currentDateTime());
+    // A meeting with no speech yet is new already: asking again makes no second one.
+    q.prepare(QStringLiteral("SELECT m.id FROM meeting m WHERE m.id = (SELECT MAX(id) FROM meeting)"
+                             " AND NOT EXISTS (SELECT 1 FROM speech s WHERE s.meeting_id = m.id)"));
+    const qint64 empty = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+    q.finish();
+    const qint64 id = empty > 0 ? empty : beginMeeting(q, QDateTime::currentDateTime());
     if (id > 0 && q.exec(QStringLiteral("COMMIT"))) {
         m_newMeetingAsked = false;
         emit changed(id);
@@ -269,7 +290,6 @@ void MeetingStore::startNewMeeting()
 
 bool MeetingStore::flushPending()
 {
-    const bool wasSaved = m_pending.isEmpty();
     while (!m_pending.isEmpty()) {
         if (!open() || !writeSpeech(m_pending.first()))
             break;
@@ -279,89 +299,104 @@ bool MeetingStore::flushPending()
     const bool saved = m_pending.isEmpty();
     if (!saved)
         m_retry.start();
-    if (saved != wasSaved)
+    if (saved != m_shownSaved) {
+        m_shownSaved = saved;
+        if (saved) {
+            m_lastError.clear();
+            qInfo("meeting record: the speeches kept in memory are saved now (%s)",
+                  qPrintable(m_filePath));
+        }
         emit savedChanged(saved);
+    }
     return saved;
 }
 
 bool MeetingStore::writeSpeech(Pending &pending)
 {
+    const QSqlError error = insertSpeech(pending);
+    if (!error.isValid())
+        return true;
+    pending.speech.id = 0;
+    pending.speech.meetingId = 0;
+    // The next try opens the file afresh; one found damaged is moved aside first.
+    close();
+    if (UnreadableCodes.contains(error.nativeErrorCode())) {
+        m_asideReason = describe(error);
+        moveAside();
+    }
+    return fail(tr("cannot write"), describe(error));
+}
+
+// One transaction: the speech's meeting, begun if need be, and the speech.
+QSqlError MeetingStore::insertSpeech(Pending &pending)
+{
     SpeechRecord &s = pending.speech;
     QSqlQuery q(database());
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        const QString why = describe(q.lastError());
-        // A connection that cannot even begin is reopened at the next try.
-        close();
-        return fail(tr("cannot write"), why);
-    }
-    s.meetingId = pending.beginsMeeting ? beginMeeting(s.startedAt) : meetingFor(s);
-    bool ok = s.meetingId > 0;
-    if (ok) {
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return q.lastError();
+    s.meetingId = pending.beginsMeeting ? beginMeeting(q, s.startedAt) : meetingFor(q, s);
+    if (s.meetingId > 0) {
         q.prepare(QStringLiteral(
             "INSERT INTO speech (meeting_id, started_utc_ms, started_utc_offset, started_at,"
             " row_index, description, green_text, yellow_text, red_text, green_seconds,"
             " yellow_seconds, red_seconds, elapsed_seconds, lamp, grace_seconds, verdict,"
             " stopped, mistaken_start, rehearsal, speaker_name)"
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        // A null text would be stored as NULL; the record's texts are empty at worst.
+        const auto text = [](const QString &t) { return t.isNull() ? QStringLiteral("") : t; };
         const QVariantList values = {s.meetingId,
                                      s.startedAt.toMSecsSinceEpoch(),
                                      s.startedAt.offsetFromUtc(),
-                                     s.startedAt.toString(Qt::ISODate),
+                                     readableTime(s.startedAt),
                                      s.rowIndex,
-                                     s.description,
-                                     s.thresholdTexts[0],
-                                     s.thresholdTexts[1],
-                                     s.thresholdTexts[2],
+                                     text(s.description),
+                                     text(s.thresholdTexts[0]),
+                                     text(s.thresholdTexts[1]),
+                                     text(s.thresholdTexts[2]),
                                      s.thresholdSeconds[0],
                                      s.thresholdSeconds[1],
                                      s.thresholdSeconds[2],
                                      s.elapsedSeconds,
                                      int(s.lampReached),
                                      s.graceSeconds,
-                                     s.verdict().sentence(),
+                                     text(s.verdict().sentence()),
                                      s.stopped,
                                      s.mistakenStart,
                                      s.rehearsal,
-                                     cleanSpeakerName(s.speakerName)};
+                                     text(cleanSpeakerName(s.speakerName))};
         for (const QVariant &value : values)
             q.addBindValue(value);
-        ok = q.exec();
+        if (q.exec()) {
+            s.id = q.lastInsertId().toLongLong();
+            if (q.exec(QStringLiteral("COMMIT")))
+                return QSqlError();
+        }
     }
-    if (ok) {
-        s.id = q.lastInsertId().toLongLong();
-        ok = q.exec(QStringLiteral("COMMIT"));
-    }
-    if (!ok) {
-        const QString why = describe(q.lastError());
-        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
-        s.id = 0;
-        s.meetingId = 0;
-        return fail(tr("cannot write"), why);
-    }
-    return true;
+    const QSqlError error = q.lastError();
+    q.exec(QStringLiteral("ROLLBACK"));
+    return error;
 }
 
 // The latest meeting, unless the last speech in it ended more than the gap before this one.
-qint64 MeetingStore::meetingFor(const SpeechRecord &speech)
+qint64 MeetingStore::meetingFor(QSqlQuery &q, const SpeechRecord &speech)
 {
-    QSqlQuery q(database());
     q.prepare(QStringLiteral(
         "SELECT m.id, (SELECT MAX(s.started_utc_ms + 1000 * s.elapsed_seconds) FROM speech s"
         " WHERE s.meeting_id = m.id) FROM meeting m ORDER BY m.id DESC LIMIT 1"));
     if (!q.exec())
         return 0;
     if (q.next()) {
-        const qint64 lastEndMs = q.value(1).isNull() ? 0 : q.value(1).toLongLong();
-        if (q.value(1).isNull() ||
-            speech.startedAt.toMSecsSinceEpoch() - lastEndMs <= MeetingGapSeconds * 1000)
-            return q.value(0).toLongLong();
+        const qint64 latest = q.value(0).toLongLong();
+        const QVariant lastEndMs = q.value(1);
+        if (lastEndMs.isNull() || speech.startedAt.toMSecsSinceEpoch() - lastEndMs.toLongLong() <=
+                                      MeetingGapSeconds * 1000)
+            return latest;
     }
-    return beginMeeting(speech.startedAt);
+    return beginMeeting(q, speech.startedAt);
 }
 
-qint64 MeetingStore::beginMeeting(const QDateTime &at)
+qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
 {
-    QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
     q.addBindValue(at.toMSecsSinceEpoch());
     q.addBindValue(at.offsetFromUtc());

@@ -10,6 +10,8 @@
 #include <QTimer>
 
 class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
 class QVariant;
 
 // The meeting's record: every speech timed, kept in an SQLite file in the user's data folder.
@@ -34,6 +36,8 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
+    // Opens the file now, so that the first speech recorded does not wait for it.
+    void prepare() { open(); }
     // Adds a finished run to the current meeting, in its own transaction. False when it could
     // not be written now: it is then kept and retried, and isSaved() is false until it is.
     bool record(const SpeechRecord &speech);
@@ -60,7 +64,7 @@ public:
     int pendingCount() const { return int(m_pending.size()); }
     // A window's title with " (record not saved)" on its end while speeches wait in memory.
     static QString titleShowingSaved(const QString &title, bool saved);
-    // Why the file could not take the last write or read; empty when it could.
+    // Why the file last failed to take a write or a read; cleared when every speech is saved.
     QString lastError() const { return m_lastError; }
 
 signals:
@@ -85,8 +89,9 @@ private:
     void close();
     bool flushPending();
     bool writeSpeech(Pending &pending);
-    qint64 meetingFor(const SpeechRecord &speech);
-    qint64 beginMeeting(const QDateTime &at);
+    QSqlError insertSpeech(Pending &pending);
+    qint64 meetingFor(QSqlQuery &q, const SpeechRecord &speech);
+    qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
     bool updateSpeech(const QString &column, qint64 speechId, const QVariant &value);
     bool fail(const QString &what, const QString &why);
     QSqlDatabase database() const;
@@ -95,6 +100,7 @@ private:
     QString m_connectionName;
     bool m_opened = false;
     bool m_newMeetingAsked = false;
+    bool m_shownSaved = true; // as savedChanged last told
     QList<Pending> m_pending;
     QList<qint64> m_deleted;
     QString m_lastError;

@@ -32,36 +32,47 @@ Verdict judgeSpeech(const std::array<int, 3> &thresholdSeconds, int elapsedSecon
     return {Verdict::Kind::Qualified, 0};
 }
 
-QString Verdict::text() const
+namespace {
+
+struct Words
 {
-    switch (kind) {
-    case Kind::NoLimits:
-        return QCoreApplication::translate("Verdict", "No limits");
-    case Kind::Qualified:
-        return QCoreApplication::translate("Verdict", "Qualified");
-    case Kind::Under:
-        return QCoreApplication::translate("Verdict", "Under by %1").arg(clockText(bySeconds));
-    case Kind::Over:
-        return QCoreApplication::translate("Verdict", "Over by %1").arg(clockText(bySeconds));
-    case Kind::None:
-        break;
+    Verdict::Kind kind;
+    const char *text;     // for a table's cell
+    const char *sentence; // for the middle of a sentence
+};
+
+// %1 is how far under or over.
+constexpr Words Phrases[] = {
+    {Verdict::Kind::NoLimits, QT_TRANSLATE_NOOP("Verdict", "No limits"),
+     QT_TRANSLATE_NOOP("Verdict", "no limits")},
+    {Verdict::Kind::Qualified, QT_TRANSLATE_NOOP("Verdict", "Qualified"),
+     QT_TRANSLATE_NOOP("Verdict", "qualified")},
+    {Verdict::Kind::Under, QT_TRANSLATE_NOOP("Verdict", "Under by %1"),
+     QT_TRANSLATE_NOOP("Verdict", "under time by %1")},
+    {Verdict::Kind::Over, QT_TRANSLATE_NOOP("Verdict", "Over by %1"),
+     QT_TRANSLATE_NOOP("Verdict", "over time by %1")},
+};
+
+QString phrase(const Verdict &verdict, const char *Words::*form)
+{
+    for (const Words &words : Phrases) {
+        if (words.kind != verdict.kind)
+            continue;
+        const QString phrase = QCoreApplication::translate("Verdict", words.*form);
+        return phrase.contains(QLatin1String("%1")) ? phrase.arg(clockText(verdict.bySeconds))
+                                                    : phrase;
     }
     return QString();
 }
 
+} // namespace
+
+QString Verdict::text() const
+{
+    return phrase(*this, &Words::text);
+}
+
 QString Verdict::sentence() const
 {
-    switch (kind) {
-    case Kind::NoLimits:
-        return QCoreApplication::translate("Verdict", "no limits");
-    case Kind::Qualified:
-        return QCoreApplication::translate("Verdict", "qualified");
-    case Kind::Under:
-        return QCoreApplication::translate("Verdict", "under time by %1").arg(clockText(bySeconds));
-    case Kind::Over:
-        return QCoreApplication::translate("Verdict", "over time by %1").arg(clockText(bySeconds));
-    case Kind::None:
-        break;
-    }
-    return QString();
+    return phrase(*this, &Words::sentence);
 }

@@ -113,6 +113,8 @@ lw_install_missing()
 lw_begin()
 {
     LW_TMP=$(mktemp -d)
+    # The timer's settings and meeting record stay in here, never the user's own.
+    export XDG_CONFIG_HOME="$LW_TMP/config" XDG_DATA_HOME="$LW_TMP/data"
     trap lw_cleanup EXIT
     trap 'exit 130' INT TERM
 }
@@ -286,7 +288,14 @@ lw_start()
     export XDG_CONFIG_HOME="$LW_TMP/config" XDG_DATA_HOME="$LW_TMP/data"
     lw_start_display "$@" || exit 1
     lw_start_wm
-    "$binary" >"$LW_TMP/app.log" 2>&1 &
+    lw_launch "$binary"
+}
+
+# Starts the timer (again) on the display and waits for its window, ready for clicks.
+lw_launch()
+{
+    local binary=$1
+    "$binary" >>"$LW_TMP/app.log" 2>&1 &
     LW_APP_PID=$!
     if ! lw_wait_until 15000 lw_window_mapped; then
         lw_log "the timer's window never appeared"

@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
     fonts-dejavu-core fonts-liberation2
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -15,6 +15,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
     # Two monitors on one X screen, for the speaker's screen.
     packages+=(x11-xserver-utils)
+    # Reads the meeting record as another program would.
+    packages+=(sqlite3)
     # Judges of the Debian package and of its desktop entry and metainfo.
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.

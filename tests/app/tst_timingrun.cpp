@@ -5,13 +5,16 @@
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
+#include "meetingstore.h"
 #include "programsettings.h"
 #include "shapecircle.h"
 #include "speakerscreen.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The timing run: START, the tick, the stage delays, the colour steps and STOP.
@@ -39,6 +42,8 @@ private slots:
     void overtimeFlash_data();
     void overtimeFlash();
     void oneScreenShowsTheViewInTheWindow();
+    void stopAndCloseRecordTheRun();
+    void anUnsavedRecordShowsInTheTitle();
 
 private:
     QString elapsedText(LecternWorksTimer &window) const;
@@ -339,6 +344,65 @@ void TestTimingRun::oneScreenShowsTheViewInTheWindow()
     QTRY_VERIFY(window.isFullScreen());
     window.keySpeakerView_Triggered();
     QTRY_VERIFY(!window.isFullScreen());
+}
+
+void TestTimingRun::stopAndCloseRecordTheRun()
+{
+    LecternWorksTimer window;
+    window.menuItems().menuNewMeeting->trigger();
+    for (QAction *grace : window.menuItems().menuGracePeriod->actions()) {
+        if (grace->data().toInt() == 15)
+            grace->trigger();
+    }
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    window.commandStartTimer_Click(); // the TEST row, stopped at once: a mistaken start
+    window.commandStopTimer_Click();
+    window.TimerEvent(1)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 400);
+    window.commandStopTimer_Click();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 100);
+    window.close();
+    window.commandStopTimer_Click(); // recorded already, as not stopped
+
+    MeetingStore *store = window.meetingStore();
+    const QList<SpeechRecord> runs = store->speeches(store->currentMeetingId());
+    QCOMPARE(runs.size(), 3);
+    QVERIFY(runs.at(0).rehearsal && runs.at(0).mistakenStart && runs.at(0).stopped);
+    QCOMPARE(runs.at(0).description, QStringLiteral("Timer TEST"));
+    QVERIFY(runs.at(0).startedAt >= before);
+    const SpeechRecord &iceBreaker = runs.at(1);
+    QCOMPARE(iceBreaker.rowIndex, 1);
+    QCOMPARE(iceBreaker.description, QStringLiteral("Ice Breaker Speech (4 to 6 Minutes)"));
+    QCOMPARE(iceBreaker.thresholdSeconds, (std::array<int, 3>{240, 300, 360}));
+    QCOMPARE(iceBreaker.elapsedSeconds, 400);
+    QCOMPARE(iceBreaker.lampReached, SpeechRecord::Lamp::Red);
+    QCOMPARE(iceBreaker.verdict().sentence(), QStringLiteral("over time by 0:25"));
+    QVERIFY(!iceBreaker.rehearsal && !iceBreaker.mistakenStart);
+    QCOMPARE(runs.at(2).elapsedSeconds, 100);
+    QCOMPARE(runs.at(2).lampReached, SpeechRecord::Lamp::None);
+    QVERIFY(!runs.at(2).stopped);
+}
+
+void TestTimingRun::anUnsavedRecordShowsInTheTitle()
+{
+    // A file where the data folder should be: the record cannot be written.
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("data"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+    LecternWorksTimer window;
+    qputenv("XDG_DATA_HOME", dataHome);
+    const QString title = window.windowTitle();
+    window.commandStartTimer_Click();
+    deliverTicks(window, 3);
+    window.commandStopTimer_Click();
+    QCOMPARE(window.windowTitle(), title + QStringLiteral(" (record not saved)"));
+    QVERIFY(blocker.remove());
+    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, 10000);
 }
 
 QTEST_MAIN(TestTimingRun)

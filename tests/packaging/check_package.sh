@@ -76,6 +76,7 @@ check "package version 1.00" grep -qx " Version: 1.00" <<<"$info"
 depends="$(dpkg-deb -f "$deb" Depends)"
 check "depends on libqt6widgets6" grep -qE '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
 check "depends on the platform plugins" grep -qE '(^|, )qt6-qpa-plugins( |,|$)' <<<"$depends"
+check "depends on the SQLite driver" grep -qE '(^|, )libqt6sql6-sqlite( |,|$)' <<<"$depends"
 check "has a maintainer" test -n "$(dpkg-deb -f "$deb" Maintainer)"
 check "has a description" test -n "$(dpkg-deb -f "$deb" Description)"
 check "recommends qt6-wayland" \

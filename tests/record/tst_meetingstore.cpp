@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: MIT
+#include "meetingstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDateTime Evening(QDate(2026, 3, 12), QTime(19, 30), Qt::OffsetFromUTC, 3600);
+const QString WriterArgument = QStringLiteral("--writer");
+
+SpeechRecord speech(const QDateTime &startedAt, int elapsed, const QString &description)
+{
+    return SpeechRecord::finished(SpeechRecord::started(startedAt, 1, description,
+                                                        {"04:00", "05:00", "06:00"},
+                                                        {240, 300, 360}, false),
+                                  elapsed, SpeechRecord::Lamp::Yellow, true, 30);
+}
+
+// Runs a statement on the file through a connection of the test's own.
+class RawFile
+{
+public:
+    explicit RawFile(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~RawFile() { QSqlDatabase::removeDatabase(m_name); }
+    QVariant value(const QString &statement)
+    {
+        QSqlQuery q(QSqlDatabase::database(m_name));
+        return q.exec(statement) && q.next() ? q.value(0) : QVariant();
+    }
+    bool exec(const QString &statement)
+    {
+        return QSqlQuery(QSqlDatabase::database(m_name)).exec(statement);
+    }
+    void close() { QSqlDatabase::database(m_name).close(); }
+
+private:
+    QString m_name = QStringLiteral("raw");
+};
+
+// The second copy of the program: records speeches into the file and waits until all are in.
+int writeSpeeches(const QString &path, int count)
+{
+    MeetingStore store(path);
+    for (int i = 0; i < count; ++i)
+        store.record(speech(Evening.addSecs(i), 300, QStringLiteral("writer %1").arg(i)));
+    QDeadlineTimer deadline(30000);
+    while (!store.isSaved() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    return store.isSaved() ? 0 : 1;
+}
+
+} // namespace
+
+// The meeting's record on disk: speeches and meetings, edits, and the file's bad days.
+class TestMeetingStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void aSpeechComesBackAsRecorded();
+    void meetings_data();
+    void meetings();
+    void speakerNames_data();
+    void speakerNames();
+    void deleteAndRestore();
+    void unwritableFolderKeepsSpeechesUntilItCanWrite();
+    void unreadableFileIsMovedAside_data();
+    void unreadableFileIsMovedAside();
+    void lockedFileKeepsTheSpeechUntilReleased();
+    void twoCopiesRecordIntoOneFile();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("meetings.sqlite")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestMeetingStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestMeetingStore::aSpeechComesBackAsRecorded()
+{
+    SpeechRecord sent = speech(Evening, 342, QStringLiteral("Ice Breaker Speech (4 to 6 Minutes)"));
+    sent.stopped = false;
+    {
+        MeetingStore store(path());
+        QSignalSpy changed(&store, &MeetingStore::changed);
+        QVERIFY(store.record(sent));
+        QCOMPARE(changed.count(), 1);
+    }
+    // Read by another instance, as after a restart.
+    MeetingStore store(path());
+    const QList<SpeechRecord> back = store.speeches(store.currentMeetingId());
+    QCOMPARE(back.size(), 1);
+    const SpeechRecord &s = back.first();
+    QVERIFY(s.id > 0);
+    QCOMPARE(s.startedAt, Evening);
+    QCOMPARE(s.startedAt.offsetFromUtc(), 3600);
+    QCOMPARE(s.description, sent.description);
+    QCOMPARE(s.thresholdTexts, sent.thresholdTexts);
+    QCOMPARE(s.thresholdSeconds, sent.thresholdSeconds);
+    QCOMPARE(s.elapsedSeconds, 342);
+    QCOMPARE(s.lampReached, SpeechRecord::Lamp::Yellow);
+    QCOMPARE(s.graceSeconds, 30);
+    QVERIFY(!s.stopped);
+    QCOMPARE(s.verdict().text(), QStringLiteral("Qualified"));
+    RawFile raw(path());
+    QCOMPARE(raw.value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    QCOMPARE(raw.value(QStringLiteral("SELECT verdict FROM speech")).toString(),
+             QStringLiteral("qualified"));
+}
+
+void TestMeetingStore::meetings_data()
+{
+    QTest::addColumn<qint64>("pauseSeconds");
+    QTest::addColumn<int>("newMeetings"); // times "New Meeting" is chosen
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<int>("meetingCount");
+    QTest::newRow("a short pause") << qint64(600) << 0 << false << 1;
+    QTest::newRow("six hours to the second") << qint64(6 * 3600) << 0 << false << 1;
+    QTest::newRow("a second longer") << qint64(6 * 3600 + 1) << 0 << false << 2;
+    QTest::newRow("New Meeting") << qint64(600) << 1 << false << 2;
+    QTest::newRow("restart continues") << qint64(600) << 0 << true << 1;
+    QTest::newRow("New Meeting, then restart") << qint64(600) << 1 << true << 2;
+    QTest::newRow("New Meeting twice") << qint64(600) << 2 << false << 2;
+}
+
+void TestMeetingStore::meetings()
+{
+    QFETCH(qint64, pauseSeconds);
+    QFETCH(int, newMeetings);
+    QFETCH(bool, restart);
+    QFETCH(int, meetingCount);
+    auto store = std::make_unique<MeetingStore>(path());
+    // The pause runs from the end of the first speech (5 minutes) to the START of the next.
+    QVERIFY(store->record(speech(Evening, 300, QStringLiteral("first"))));
+    for (int i = 0; i < newMeetings; ++i)
+        store->startNewMeeting();
+    if (restart)
+        store = std::make_unique<MeetingStore>(path());
+    QVERIFY(store->record(speech(Evening.addSecs(300 + pauseSeconds), 60, QStringLiteral("next"))));
+    const QList<Meeting> list = store->meetings();
+    QCOMPARE(list.size(), meetingCount);
+    QCOMPARE(list.first().startedAt, Evening);
+    QCOMPARE(list.last().id, store->currentMeetingId());
+    QCOMPARE(store->speeches(list.last().id).last().description, QStringLiteral("next"));
+}
+
+void TestMeetingStore::speakerNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x8E\xA4"); // a microphone, two UTF-16 units
+    QTest::newRow("blanks trimmed") << "  Ann Lee \u3000"
+                                    << "Ann Lee";
+    QTest::newRow("control characters dropped") << "Ann\tLee\n\u0007"
+                                                << "AnnLee";
+    QTest::newRow("quotes and commas kept") << "Lee, \"Ann\"'s"
+                                            << "Lee, \"Ann\"'s";
+    QTest::newRow("cut at 100") << QString(120, u'x') << QString(100, u'x');
+    QTest::newRow("never inside a character")
+        << QString(99, u'x') + emoji + emoji << QString(99, u'x') + emoji;
+    QTest::newRow("SQL is only text") << "x'); DROP TABLE speech; --"
+                                      << "x'); DROP TABLE speech; --";
+}
+
+void TestMeetingStore::speakerNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    MeetingStore store(path());
+    QVERIFY(store.record(speech(Evening, 300, QStringLiteral("speech"))));
+    const qint64 meeting = store.currentMeetingId();
+    QSignalSpy changed(&store, &MeetingStore::changed);
+    QVERIFY(store.setSpeakerName(store.speeches(meeting).first().id, typed));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toLongLong(), meeting);
+    QCOMPARE(MeetingStore(path()).speeches(meeting).first().speakerName, kept);
+}
+
+void TestMeetingStore::deleteAndRestore()
+{
+    MeetingStore store(path());
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(store.record(speech(Evening.addSecs(600 * i), 300, QString::number(i))));
+    const qint64 meeting = store.currentMeetingId();
+    const QList<SpeechRecord> all = store.speeches(meeting);
+    QVERIFY(store.deleteSpeech(all.at(1).id));
+    QVERIFY(store.deleteSpeech(all.at(0).id));
+    QCOMPARE(store.speeches(meeting).size(), 1);
+    QCOMPARE(store.meetings().first().speechCount, 1);
+    QVERIFY(store.restoreLastDeleted());
+    QCOMPARE(store.speeches(meeting).first().description, QStringLiteral("0"));
+    QVERIFY(store.restoreLastDeleted());
+    QCOMPARE(store.speeches(meeting).size(), 3);
+    QVERIFY(!store.canRestoreDeleted());
+    QVERIFY(!store.restoreLastDeleted());
+}
+
+void TestMeetingStore::unwritableFolderKeepsSpeechesUntilItCanWrite()
+{
+    // A file where the data folder should be: nothing can be created there.
+    const QString blocked = m_dir->filePath(QStringLiteral("data"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    MeetingStore store(blocked + QStringLiteral("/meetings.sqlite"));
+    QSignalSpy saved(&store, &MeetingStore::savedChanged);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot create the folder"));
+    QVERIFY(!store.record(speech(Evening, 300, QStringLiteral("kept"))));
+    QVERIFY(!store.isSaved());
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toBool(), false);
+    QCOMPARE(MeetingStore::titleShowingSaved(QStringLiteral("Timer"), false),
+             QStringLiteral("Timer (record not saved)"));
+    QCOMPARE(MeetingStore::titleShowingSaved(QStringLiteral("Timer (record not saved)"), true),
+             QStringLiteral("Timer"));
+
+    QVERIFY(QFile::remove(blocked));
+    QTRY_VERIFY_WITH_TIMEOUT(store.isSaved(), 10000);
+    QCOMPARE(saved.last().first().toBool(), true);
+    QCOMPARE(store.speeches(store.currentMeetingId()).first().description, QStringLiteral("kept"));
+}
+
+void TestMeetingStore::unreadableFileIsMovedAside_data()
+{
+    QTest::addColumn<bool>("newerSchema");
+    QTest::newRow("not a database") << false;
+    QTest::newRow("newer schema") << true;
+}
+
+void TestMeetingStore::unreadableFileIsMovedAside()
+{
+    QFETCH(bool, newerSchema);
+    if (newerSchema) {
+        RawFile raw(path());
+        QVERIFY(raw.exec(QStringLiteral("CREATE TABLE future (x)")));
+        QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version = 99")));
+        raw.close();
+    } else {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+    const QByteArray before = [this] {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    MeetingStore store(path());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was unreadable .* moved to .*"
+                                                          "meetings\\.sqlite\\.unreadable-"
+                                                          "\\d{8}-\\d{6}"));
+    QVERIFY(store.record(speech(Evening, 300, QStringLiteral("after"))));
+    const QStringList aside =
+        QDir(m_dir->path())
+            .entryList({QStringLiteral("meetings.sqlite.unreadable-*")}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QFile kept(m_dir->filePath(aside.first()));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), before);
+    QCOMPARE(store.speeches(store.currentMeetingId()).size(), 1);
+}
+
+void TestMeetingStore::lockedFileKeepsTheSpeechUntilReleased()
+{
+    MeetingStore store(path());
+    QVERIFY(store.record(speech(Evening, 300, QStringLiteral("first"))));
+    RawFile other(path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write: database is locked"));
+    QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
+    QCOMPARE(store.pendingCount(), 1);
+    QVERIFY(other.exec(QStringLiteral("COMMIT")));
+    QTRY_VERIFY_WITH_TIMEOUT(store.isSaved(), 10000);
+    QCOMPARE(store.speeches(store.currentMeetingId()).size(), 2);
+}
+
+void TestMeetingStore::twoCopiesRecordIntoOneFile()
+{
+    constexpr int Each = 40;
+    const QStringList arguments{WriterArgument, path(), QString::number(Each)};
+    QProcess first, second;
+    first.start(QCoreApplication::applicationFilePath(), arguments);
+    second.start(QCoreApplication::applicationFilePath(), arguments);
+    QVERIFY(first.waitForFinished(60000));
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    RawFile raw(path());
+    QCOMPARE(raw.value(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM speech")).toInt(), 2 * Each);
+    QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM meeting")).toInt(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && WriterArgument == QLatin1String(argv[1]))
+        return writeSpeeches(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    TestMeetingStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_meetingstore.moc"
