@@ -66,8 +66,7 @@ baseline_title="LecternWorks Baseline Window"
 
 # ---- A private X server ----------------------------------------------------------------
 lw_begin
-# The timer's remembered choices for the measuring only, never the user's.
-export XDG_CONFIG_HOME="$LW_TMP/config"
+# The timer's remembered choices, in the run's own folder (lw_begin).
 settings="$XDG_CONFIG_HOME/lecternworks-timer/lecternworks-timer.conf"
 mkdir -p "$(dirname "$settings")"
 probe_pid=""

@@ -284,8 +284,6 @@ lw_start()
         exit 1
     fi
     lw_begin
-    # The timer's remembered choices and records stay with the run, never the user's.
-    export XDG_CONFIG_HOME="$LW_TMP/config" XDG_DATA_HOME="$LW_TMP/data"
     lw_start_display "$@" || exit 1
     lw_start_wm
     lw_launch "$binary"
