@@ -10,6 +10,7 @@
 #include "meetingstore.h"
 #include "propertybag.h"
 #include "reportwindow.h"
+#include "speakerscreen.h"
 #include "speechcategories.h"
 #include "storedbool.h"
 #include "storedlayout.h"
@@ -31,6 +32,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -112,6 +114,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     line->setAutoFillBackground(true);
 
     m_horizontalTimer = new HorizontalTimer(client);
+    m_speakerScreen = new SpeakerScreen(this);
     m_meetingStore = new MeetingStore(this);
 
     QList<QAction *> unplaced = createMenuItems();
@@ -204,6 +207,8 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         TimeToChangeColor();
         ArmNextColorChange();
     }
+    if (m_menus.menuFlashWhenOverTime->isChecked())
+        m_overtimeFlash.tick(m_timing.ElapsedSeconds, &GracePeriod::currentSeconds);
 }
 
 void LecternWorksTimer::StartTiming()
@@ -213,12 +218,14 @@ void LecternWorksTimer::StartTiming()
     // can fire; the tick runs all the same, because the time spoken always counts.
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
+    m_overtimeFlash.start();
     TickTock_TIMER->setEnabled(true);
 }
 
 void LecternWorksTimer::StopTiming()
 {
     TickTock_TIMER->setEnabled(false);
+    m_overtimeFlash.stop();
 }
 
 void LecternWorksTimer::ArmNextColorChange()
@@ -258,8 +265,17 @@ void LecternWorksTimer::showRunState()
 void LecternWorksTimer::setOuterHeight()
 {
     // The speaker's view keeps the screen; leaving it sets the height the run state asks.
-    if (m_speakerView)
+    if (m_speakerView) {
+        m_runStateChangedInView = true;
         return;
+    }
+    // Back from the speaker's view with no START or STOP there: a maximised window is given
+    // back to the shell to maximise again.
+    if ((std::exchange(m_returnState, Qt::WindowNoState) & Qt::WindowMaximized) &&
+        !m_runStateChangedInView) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
     if (!(windowState() & HeldByTheShell)) {
         applyOuterHeight();
         return;
@@ -287,8 +303,10 @@ void LecternWorksTimer::applyOuterHeight()
         resize(width(), height);
         return;
     }
-    // Back from the speaker's view: where the window stood, as wide as it was.
-    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(), height);
+    // Back from the speaker's view: where the window stood, as wide as it was, and as high
+    // unless a START or STOP in the view asked for the run state's height.
+    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(),
+                m_runStateChangedInView ? height : m_returnPlace.height());
     m_returnPlace = QRect();
 }
 
@@ -472,6 +490,20 @@ void LecternWorksTimer::menuLeaveColorsOn_Click()
     m_horizontalTimer->setLeaveOldColorsOn(item->isChecked());
 }
 
+void LecternWorksTimer::menuFlashWhenOverTime_Click()
+{
+    QAction *item = m_menus.menuFlashWhenOverTime;
+    item->setChecked(!item->isChecked());
+    OvertimeFlash::setChosen(item->isChecked());
+    if (!item->isChecked())
+        m_overtimeFlash.stop();
+}
+
+void LecternWorksTimer::menuSpeakerScreen_Click(const QString &screenName)
+{
+    m_speakerScreen->choose(screenName);
+}
+
 void LecternWorksTimer::menuResetElapsedTime_Click()
 {
     // The speech in progress keeps its count; only a finished one's result is cleared.
@@ -522,6 +554,10 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuLeaveColorsOn =
         item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
     m_menus.menuLeaveColorsOn->setCheckable(true);
+    m_menus.menuFlashWhenOverTime =
+        item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
+    m_menus.menuFlashWhenOverTime->setCheckable(true);
+    m_menus.menuFlashWhenOverTime->setChecked(OvertimeFlash::chosen());
     m_menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
@@ -546,9 +582,22 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     }
     connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
             [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
-    return QList<QAction *>{
-               m_menus.menuNewMeeting,    m_menus.menuTimersReport,     m_menus.menuQuit,
-               m_menus.menuLeaveColorsOn, m_menus.menuResetElapsedTime, m_menus.menuAbout} +
+
+    m_menus.menuSpeakerScreen = new QMenu(this);
+    m_menus.menuSpeakerScreen->menuAction()->setObjectName(QStringLiteral("menuSpeakerScreen"));
+    const auto listScreens = [this] { m_speakerScreen->listScreensIn(m_menus.menuSpeakerScreen); };
+    listScreens();
+    connect(m_menus.menuSpeakerScreen, &QMenu::aboutToShow, this, listScreens);
+    connect(m_menus.menuSpeakerScreen, &QMenu::triggered, this,
+            [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
+    return QList<QAction *>{m_menus.menuNewMeeting,
+                            m_menus.menuTimersReport,
+                            m_menus.menuQuit,
+                            m_menus.menuLeaveColorsOn,
+                            m_menus.menuFlashWhenOverTime,
+                            m_menus.menuResetElapsedTime,
+                            m_menus.menuAbout,
+                            m_menus.menuSpeakerScreen->menuAction()} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
 }
 
@@ -614,24 +663,30 @@ void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
     keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
     // Esc means nothing to the window outside the view.
     keyLeaveView->setEnabled(false);
-    connect(keyLeaveView, &QAction::triggered, this, &LecternWorksTimer::leaveSpeakerView);
+    connect(keyLeaveView, &QAction::triggered, this,
+            [this] { m_speakerView ? leaveSpeakerView() : m_speakerScreen->close(); });
     addAction(keyLeaveView);
+    connect(m_speakerScreen, &SpeakerScreen::openChanged, keyLeaveView, &QAction::setEnabled);
 }
 
 void LecternWorksTimer::keySpeakerView_Triggered()
 {
     if (m_speakerView)
         leaveSpeakerView();
-    else
+    else if (m_speakerScreen->isOpen())
+        m_speakerScreen->close();
+    else if (!m_speakerScreen->open())
         enterSpeakerView();
 }
 
 void LecternWorksTimer::enterSpeakerView()
 {
-    // The window's place and width to come back to; a maximised one comes back let go.
-    // A maximised window's normal geometry may already be the maximised one (some window
-    // managers resize before they report the state): the shell restores such a window itself.
-    m_returnPlace = windowState() == Qt::WindowNoState ? geometry() : QRect();
+    // The window as it comes back. A maximised window's normal geometry may already be the
+    // maximised one (some window managers resize before they report the state): the shell
+    // restores such a window itself.
+    m_returnState = windowState();
+    m_returnPlace = m_returnState == Qt::WindowNoState ? geometry() : QRect();
+    m_runStateChangedInView = false;
     m_speakerView = true;
     m_awaitingNormalState = false;
     keyLeaveView->setEnabled(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "overtimeflash.h"
 #include "speechrecord.h"
 #include "storedlayout.h"
 
@@ -17,6 +18,7 @@ class QActionGroup;
 class QJsonArray;
 class QMenu;
 class ReportWindow;
+class SpeakerScreen;
 class TickTimer;
 class TimerEventDATA;
 
@@ -47,8 +49,11 @@ public:
         QAction *menuTimersReport = nullptr;
         QAction *menuQuit = nullptr;
         QAction *menuLeaveColorsOn = nullptr;
+        QAction *menuFlashWhenOverTime = nullptr;
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
+        // The screens, listed afresh whenever the menu opens.
+        QMenu *menuSpeakerScreen = nullptr;
         // The test speeds, each carrying its menu index as data.
         QActionGroup *menuTimerTestSpeed = nullptr;
         // The grace periods, each carrying its seconds as data.
@@ -69,6 +74,7 @@ public:
     MeetingStore *meetingStore() const { return m_meetingStore; }
     // The report's window once opened; null before.
     ReportWindow *reportWindow() const { return m_reportWindow; }
+    SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -85,6 +91,8 @@ public:
     void menuGracePeriod_Click(qint16 seconds);
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
+    void menuFlashWhenOverTime_Click();
+    void menuSpeakerScreen_Click(const QString &screenName);
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
     void keySpeakerView_Triggered();
@@ -136,7 +144,12 @@ private:
     QAction *keyLeaveView = nullptr;
     StoredLayout m_designLayout;
     bool m_speakerView = false;
+    // The speaker's view on a screen of its own, when there is another.
+    SpeakerScreen *m_speakerScreen = nullptr;
+    OvertimeFlash m_overtimeFlash;
     QRect m_returnPlace; // the normal geometry to come back to
+    Qt::WindowStates m_returnState = Qt::WindowNoState;
+    bool m_runStateChangedInView = false;
 
     TimingState m_timing;
 

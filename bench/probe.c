@@ -9,6 +9,9 @@
  *       Clicks START (root coordinates), then watches the green lamp's pixel until it lights
  *       and then the yellow lamp's, and reads the CPU time of PID from 1 s to 61 s after the
  *       click. Prints key=value lines; times are ms after the click's button release.
+ *   probe run ... GREEN_S YELLOW_S blink
+ *       The same, but both points are the red lamp, watched from just before each second until
+ *       the overtime flash draws it dark (reported under the same keys).
  *
  * Pixels are read with 1x1 XGetImage calls on the root window. Far from an expected change
  * it polls every 20 ms to keep the X server quiet; from 300 ms before it polls back to back.
@@ -48,7 +51,7 @@ static int usage(void)
 {
     fprintf(stderr, "usage: probe launch RESULT TITLE CMD [ARG...]\n"
                     "       probe run PID START_X START_Y GREEN_X GREEN_Y YELLOW_X YELLOW_Y "
-                    "GREEN_S YELLOW_S\n");
+                    "GREEN_S YELLOW_S [blink]\n");
     return 2;
 }
 
@@ -153,6 +156,14 @@ static int yellow_lit(unsigned long p)
     return r > 200 && g > 200 && b < 100;
 }
 
+/* The light's grey panel, where a lamp is dark or drawn dark. */
+static int dark(unsigned long p)
+{
+    int r, g, b;
+    rgb(p, &r, &g, &b);
+    return r == g && g == b && r > 60 && r < 160;
+}
+
 struct change {
     double at;         /* first lit sample, ms after the click */
     double resolution; /* from the last unlit sample to the first lit one */
@@ -209,7 +220,7 @@ static long long cpu_ticks(int pid)
     return (long long)(utime + stime);
 }
 
-static int run(Display *dpy, char **a)
+static int run(Display *dpy, char **a, int blink)
 {
     int pid = atoi(a[0]);
     int sx = atoi(a[1]), sy = atoi(a[2]);
@@ -244,11 +255,16 @@ static int run(Display *dpy, char **a)
     sleep_until(t0 + 1000);
     long long cpu0 = cpu_ticks(pid);
     struct change green = {0}, yellow = {0};
-    if (watch(dpy, t0, gx, gy, green_lit, green_due, &green)) {
+    /* Lit and dark in turn, the red lamp is watched only from just before its dark second. */
+    if (blink)
+        sleep_until(t0 + green_due - 300);
+    if (watch(dpy, t0, gx, gy, blink ? dark : green_lit, green_due, &green)) {
         fprintf(stderr, "probe: the green lamp did not light by %.0f ms\n", green_due + 3000);
         return 1;
     }
-    if (watch(dpy, t0, yx, yy, yellow_lit, yellow_due, &yellow)) {
+    if (blink)
+        sleep_until(t0 + yellow_due - 300);
+    if (watch(dpy, t0, yx, yy, blink ? dark : yellow_lit, yellow_due, &yellow)) {
         fprintf(stderr, "probe: the yellow lamp did not light by %.0f ms\n", yellow_due + 3000);
         return 1;
     }
@@ -279,6 +295,8 @@ int main(int argc, char **argv)
     if (strcmp(argv[1], "launch") == 0 && argc >= 5)
         return launch(dpy, argv[2], argv[3], argv + 4);
     if (strcmp(argv[1], "run") == 0 && argc == 11)
-        return run(dpy, argv + 2);
+        return run(dpy, argv + 2, 0);
+    if (strcmp(argv[1], "run") == 0 && argc == 12 && strcmp(argv[11], "blink") == 0)
+        return run(dpy, argv + 2, 1);
     return usage();
 }

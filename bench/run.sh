@@ -10,7 +10,8 @@
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
-# LW_BENCH_QUICK_RUNS (start-up and memory runs of each program, default 11).
+# LW_BENCH_QUICK_RUNS (start-up and memory runs of each program, default 11),
+# LW_BENCH_BLINK_RUNS (60-second runs with the overtime flash on, default 3).
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,6 +19,7 @@ out="$(realpath -m "${LW_BENCH_DIR:-$repo/build/bench}")"
 display="${LW_BENCH_DISPLAY:-:73}"
 runs="${LW_BENCH_RUNS:-5}"
 quick_runs="${LW_BENCH_QUICK_RUNS:-11}"
+blink_runs="${LW_BENCH_BLINK_RUNS:-3}"
 results="$repo/bench/results.md"
 source "$repo/tools/lib.sh"
 
@@ -64,6 +66,9 @@ baseline_title="LecternWorks Baseline Window"
 
 # ---- A private X server ----------------------------------------------------------------
 lw_begin
+# The timer's remembered choices, in the run's own folder (lw_begin).
+settings="$XDG_CONFIG_HOME/lecternworks-timer/lecternworks-timer.conf"
+mkdir -p "$(dirname "$settings")"
 probe_pid=""
 cleanup() {
     # The probe is the measured program's parent: ending the program ends the probe.
@@ -140,38 +145,53 @@ done
 # ---- 60 s of timing: CPU and the colour changes seen from outside ----------------------
 # The CUSTOM Events row, typed into as the window opens; positions come from tools/lib.sh.
 custom_row=6
-# Green at 00:10, yellow at 01:00, red at 01:05 (typed as digits; the colon is fixed).
-custom_digits=(0010 0100 0105)
 green_s=10
 yellow_s=60
 
-: >"$out/timing.txt"
-for i in $(seq "$runs"); do
-    start "$app_title" "$app"
-    LW_WIN=$launched_window
-    lw_locate_client
-    for b in 1 2 3; do
-        lw_click_box "$custom_row" "$b"
-        lw_key Home
-        lw_type "${custom_digits[b - 1]}"
-    done
-    # Selecting the row converts its thresholds into the run's stage delays.
-    lw_click_radio "$custom_row"
-    lw_pointer_away
-    if ! "$probe" run "$launched_pid" \
-        $((LW_ORIGIN_X + LW_START_XY[0])) $((LW_ORIGIN_Y + LW_START_XY[1])) \
-        $((LW_ORIGIN_X + LW_LAMP_X[0])) $((LW_ORIGIN_Y + LW_LAMP_Y)) \
-        $((LW_ORIGIN_X + LW_LAMP_X[1])) $((LW_ORIGIN_Y + LW_LAMP_Y)) \
-        "$green_s" "$yellow_s" >"$out/run-$i.txt"; then
+# timing_runs COUNT RESULTS DIGITS1 DIGITS2 DIGITS3 X1 Y1 X2 Y2 [blink]: COUNT runs of the
+# CUSTOM row with the thresholds typed as digits, watching the two client-area points; a line of
+# results per run.
+timing_runs() {
+    local count=$1 results=$2 i b
+    local digits=("$3" "$4" "$5") points=("$6" "$7" "$8" "$9") mode=("${@:10}")
+    : >"$results"
+    for i in $(seq "$count"); do
+        start "$app_title" "$app"
+        LW_WIN=$launched_window
+        lw_locate_client
+        for b in 1 2 3; do
+            lw_click_box "$custom_row" "$b"
+            lw_key Home
+            lw_type "${digits[b - 1]}"
+        done
+        # Selecting the row converts its thresholds into the run's stage delays.
+        lw_click_radio "$custom_row"
+        lw_pointer_away
+        if ! "$probe" run "$launched_pid" \
+            $((LW_ORIGIN_X + LW_START_XY[0])) $((LW_ORIGIN_Y + LW_START_XY[1])) \
+            $((LW_ORIGIN_X + points[0])) $((LW_ORIGIN_Y + points[1])) \
+            $((LW_ORIGIN_X + points[2])) $((LW_ORIGIN_Y + points[3])) \
+            "$green_s" "$yellow_s" "${mode[@]}" >"$out/run-$i.txt"; then
+            finish "$launched_pid"
+            echo "timing run $i failed" >&2
+            exit 1
+        fi
         finish "$launched_pid"
-        echo "timing run $i failed" >&2
-        exit 1
-    fi
-    finish "$launched_pid"
-    awk -F= '{v[$1] = $2} END {print v["green_ms"], v["green_resolution_ms"], v["yellow_ms"],
-        v["yellow_resolution_ms"], v["cpu_ticks"], v["clk_tck"]}' "$out/run-$i.txt" >>"$out/timing.txt"
-    echo "timing run $i of $runs: $(tr '\n' ' ' <"$out/run-$i.txt")"
-done
+        awk -F= '{v[$1] = $2} END {print v["green_ms"], v["green_resolution_ms"], v["yellow_ms"],
+            v["yellow_resolution_ms"], v["cpu_ticks"], v["clk_tck"]}' "$out/run-$i.txt" >>"$results"
+        echo "timing run $i of $count ${mode[*]}: $(tr '\n' ' ' <"$out/run-$i.txt")"
+    done
+}
+
+# Green at 00:10, yellow at 01:00, red at 01:05 (typed as digits; the colon is fixed).
+: >"$settings"
+timing_runs "$runs" "$out/timing.txt" 0010 0100 0105 \
+    "${LW_LAMP_X[0]}" "$LW_LAMP_Y" "${LW_LAMP_X[1]}" "$LW_LAMP_Y"
+# Flash When Over Time with no grace, red at 3 s: the red lamp is drawn dark in every even
+# second from 4 s, so at 10 s and at 60 s.
+printf '[light]\nflashWhenOverTime=true\n\n[record]\ngraceSeconds=0\n' >"$settings"
+timing_runs "$blink_runs" "$out/blink.txt" 0001 0002 0003 \
+    "${LW_LAMP_X[2]}" "$LW_LAMP_Y" "${LW_LAMP_X[2]}" "$LW_LAMP_Y" blink
 
 # ---- The table -------------------------------------------------------------------------
 col() { awk -v c="$1" '{print $c}' "$2"; }
@@ -182,6 +202,7 @@ rss_base="$(median <"$out/rss-baseline.txt")"
 clk_tck="$(col 6 "$out/timing.txt" | head -1)"
 cpu_pct="$(col 5 "$out/timing.txt" | awk -v t="$clk_tck" '{print 100 * $1 / t / 60}' | median)"
 cpu_pct_max="$(col 5 "$out/timing.txt" | awk -v t="$clk_tck" '{print 100 * $1 / t / 60}' | max)"
+blink_cpu_max="$(col 5 "$out/blink.txt" | awk -v t="$clk_tck" '{print 100 * $1 / t / 60}' | max)"
 cpu_res="$(awk -v t="$clk_tck" 'BEGIN {printf "%.3f", 100 / t / 60}')"
 err10="$(awk -v d="$green_s" '{print $1 - 1000 * d}' "$out/timing.txt")"
 err60="$(awk -v d="$yellow_s" '{print $3 - 1000 * d}' "$out/timing.txt")"
@@ -189,6 +210,8 @@ drift="$(awk -v g="$green_s" -v y="$yellow_s" '{print ($3 - 1000 * y) - ($1 - 10
 abs() { awk '{print ($1 < 0) ? -$1 : $1}'; }
 res10="$(col 2 "$out/timing.txt" | max)"
 res60="$(col 4 "$out/timing.txt" | max)"
+blink10="$(awk -v d="$green_s" '{print $1 - 1000 * d}' "$out/blink.txt")"
+blink60="$(awk -v d="$yellow_s" '{print $3 - 1000 * d}' "$out/blink.txt")"
 
 yes_no() { awk "BEGIN {print ($1) ? \"yes\" : \"**no**\"}"; }
 su_ratio="$(awk -v a="$su_app" -v b="$su_base" 'BEGIN {printf "%.2f", a / b}')"
@@ -196,20 +219,24 @@ rss_ratio="$(awk -v a="$rss_app" -v b="$rss_base" 'BEGIN {printf "%.2f", a / b}'
 worst10="$(abs <<<"$err10" | max)"
 worst60="$(abs <<<"$err60" | max)"
 worst_drift="$(abs <<<"$drift" | max)"
+worst_blink="$(printf '%s\n%s\n' "$blink10" "$blink60" | abs | max)"
 fmt() { awk '{printf "%+.1f\n", $1}'; }
 range() { echo "$(min <<<"$1" | fmt) … $(max <<<"$1" | fmt)"; }
 
 table="$(
     cat <<EOF
-Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Qt $(dpkg-query -W -f='${Version}' libqt6core6 | sed 's/[+-].*//'), Xvfb $display without a window manager. Start-up and memory: medians of $quick_runs runs of each program, interleaved; timing: medians of $runs runs of 60 s.
+Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Qt $(dpkg-query -W -f='${Version}' libqt6core6 | sed 's/[+-].*//'), Xvfb $display without a window manager. Start-up and memory: medians of $quick_runs runs of each program, interleaved; timing: medians of $runs runs of 60 s, and of $blink_runs with the overtime flash on.
 
 | measure | LecternWorks Timer | baseline | ratio | target | met |
 |---|---|---|---|---|---|
 | process start to window mapped | $(printf '%.1f' "$su_app") ms | $(printf '%.1f' "$su_base") ms | $su_ratio | ≤ 1.25 × baseline | $(yes_no "$su_ratio <= 1.25") |
 | peak RSS (\`/usr/bin/time -v\`) | $(awk -v k="$rss_app" 'BEGIN {printf "%.1f", k / 1024}') MiB | $(awk -v k="$rss_base" 'BEGIN {printf "%.1f", k / 1024}') MiB | $rss_ratio | ≤ 1.25 × baseline | $(yes_no "$rss_ratio <= 1.25") |
 | CPU during 60 s of timing | $(printf '%.3f' "$cpu_pct") % of one core (max $(printf '%.3f' "$cpu_pct_max") %, step $cpu_res %) | – | – | < 0.2 % | $(yes_no "$cpu_pct_max < 0.2") |
+| CPU during 60 s, the red lamp flashing from 4 s | max $(printf '%.3f' "$blink_cpu_max") % of one core | – | – | < 0.2 % | $(yes_no "$blink_cpu_max < 0.2") |
 | green lamp lit, due at ${green_s} s | $(printf '%+.1f' "$(median <<<"$err10")") ms (range $(range "$err10") ms) | – | – | within 20 ms | $(yes_no "$worst10 <= 20") |
 | yellow lamp lit, due at ${yellow_s} s | $(printf '%+.1f' "$(median <<<"$err60")") ms (range $(range "$err60") ms) | – | – | within 20 ms | $(yes_no "$worst60 <= 20") |
+| red lamp drawn dark by the overtime flash, due at ${green_s} s | $(printf '%+.1f' "$(median <<<"$blink10")") ms (range $(range "$blink10") ms) | – | – | within 20 ms | $(yes_no "$worst_blink <= 20") |
+| the same, due at ${yellow_s} s | $(printf '%+.1f' "$(median <<<"$blink60")") ms (range $(range "$blink60") ms) | – | – | within 20 ms | $(yes_no "$worst_blink <= 20") |
 | change at ${yellow_s} s less change at ${green_s} s | $(printf '%+.1f' "$(median <<<"$drift")") ms (range $(range "$drift") ms) | – | – | same (within 5 ms) | $(yes_no "$worst_drift <= 5") |
 
 Colour changes are timed from START's button release to the first screen sample with the lamp lit; polling resolution (largest gap between the last dark and the first lit sample): $(printf '%.3f' "$res10") ms at ${green_s} s, $(printf '%.3f' "$res60") ms at ${yellow_s} s.

@@ -34,6 +34,9 @@ LW_NEUTRAL_XY=(610 60)
 # The private X server's screen: room for the window at its tallest, with a corner beside it.
 LW_SCREEN_W=1024
 LW_SCREEN_H=768
+# Monitors the screen is split into, side by side and of equal width, as a desktop with more
+# than one display shows them to programs (RandR monitors).
+LW_MONITORS=1
 
 LW_TMP=""
 LW_XVFB_PID=""
@@ -171,6 +174,7 @@ lw_start_display()
             export DISPLAY=$d QT_QPA_PLATFORM=xcb
             unset WAYLAND_DISPLAY
             lw_log "X server on $DISPLAY"
+            lw_split_monitors
             return 0
         fi
         kill "$LW_XVFB_PID" 2>/dev/null || true
@@ -179,6 +183,21 @@ lw_start_display()
     done
     lw_log "no free X display among ${displays[*]}"
     return 1
+}
+
+lw_split_monitors()
+{
+    [ "$LW_MONITORS" -gt 1 ] || return 0
+    command -v xrandr >/dev/null || { lw_log "missing xrandr (bash tools/setup.sh --tests installs it)"; exit 1; }
+    local width=$((LW_SCREEN_W / LW_MONITORS)) i output=screen
+    # The first monitor takes over Xvfb's one output, "screen", so that the whole-screen
+    # monitor goes; the others show part of that output.
+    for ((i = 0; i < LW_MONITORS; i++)); do
+        xrandr --setmonitor "monitor$i" "$width/$((width / 4))x$LW_SCREEN_H/$((LW_SCREEN_H / 4))+$((i * width))+0" \
+            "$output" >/dev/null
+        output=none
+    done
+    lw_log "monitors: $(xrandr --listmonitors | tail -n +2 | awk '{ print $3 }' | tr '\n' ' ')"
 }
 
 # Ready (it has written its display number) or dead.

@@ -4,8 +4,9 @@
 # docs/screenshots/startup.png (the window as it opens), docs/screenshots/running.png (a
 # timing run of the "Timer TEST" row at FAST speed with the light at red) and
 # docs/screenshots/speaker.png (that run in the speaker's view on a 1920 x 1080 screen, under a
-# window manager, scaled to half size) and docs/screenshots/report.png (the timer's report after
-# three named speeches).
+# window manager, scaled to half size), docs/screenshots/report.png (the timer's report after
+# three named speeches) and docs/screenshots/two-screens.png (a run timed from the window on one
+# of two 1280 x 720 monitors, the speaker's screen on the other, half size).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -76,4 +77,22 @@ lw_wait_until 10000 named || lw_fail "the names never reached the report"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window "$(lw_report_window)" "$shots/report.png"
 
-echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png and $shots/report.png"
+# Two monitors side by side: the window on the first, the speaker's screen on the second.
+lw_cleanup
+trap - EXIT
+LW_SCREEN_W=2560
+LW_SCREEN_H=720
+LW_MONITORS=2
+LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
+lw_menu alt+o t f
+lw_click_radio 7
+lw_key F11
+speaker_red() { [ "$(import -window root png:- | convert png:- -format '%[pixel:p{2238,359}]' info:-)" = "srgb(255,0,0)" ]; }
+lw_key alt+s
+lw_pointer_away
+lw_wait_until 20000 lw_lamps_are "--R" || lw_fail "the red lamp never lit alone"
+lw_wait_until 20000 speaker_red || lw_fail "the speaker's red lamp never lit"
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window root -resize 50% -depth 8 "$shots/two-screens.png"
+
+echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png, $shots/report.png and $shots/two-screens.png"

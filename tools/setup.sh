@@ -13,6 +13,8 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
     # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
     packages+=(xvfb xauth xdotool imagemagick xclip x11-utils)
+    # Two monitors on one X screen, for the speaker's screen.
+    packages+=(x11-xserver-utils)
     # Reads the meeting record as another program would.
     packages+=(sqlite3)
     # Reads the text back out of the report's PDF.

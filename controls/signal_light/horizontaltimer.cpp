@@ -3,6 +3,7 @@
 
 #include "framedpanel.h"
 #include "shapecircle.h"
+#include "sharedlamps.h"
 #include "storedbool.h"
 #include "storedlayout.h"
 #include "timergoodies.h"
@@ -34,6 +35,8 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
     }
     m_layout = StoredLayout::loadAndApply(LayoutPath, this);
     resize(m_layout.clientSize());
+    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &HorizontalTimer::showLamps);
+    showLamps();
     setAccessibleName(tr("Signal light"));
     describe();
 }
@@ -133,12 +136,22 @@ void HorizontalTimer::ShowTimerColor()
 
 void HorizontalTimer::light(int index)
 {
-    shapeTimerCircle(index)->setBackStyle(ShapeCircle::Opaque);
+    SharedLamps::instance().setLit(index, true);
 }
 
 void HorizontalTimer::darken(int index)
 {
-    shapeTimerCircle(index)->setBackStyle(ShapeCircle::Transparent);
+    SharedLamps::instance().setLit(index, false);
+}
+
+void HorizontalTimer::showLamps()
+{
+    const SharedLamps &lamps = SharedLamps::instance();
+    for (auto it = m_circles.cbegin(); it != m_circles.cend(); ++it) {
+        it.value()->setBackStyle(lamps.isLit(it.key()) ? ShapeCircle::Opaque
+                                                       : ShapeCircle::Transparent);
+        it.value()->setBlinkedOff(it.key() == Red && lamps.redBlinkedOff());
+    }
 }
 
 void HorizontalTimer::describe()

@@ -10,8 +10,8 @@ class FramedPanel;
 class QLabel;
 class ShapeCircle;
 
-// The signal light: green, yellow and red lamps on a dark panel. Its colour code and its
-// leave-old-colours option are shared by every light in the process.
+// The signal light: green, yellow and red lamps on a dark panel. Its colour code, its
+// leave-old-colours option and its lamps are shared by every light in the process.
 class HorizontalTimer : public QWidget
 {
     Q_OBJECT
@@ -43,6 +43,7 @@ private:
     void showPanelPicture(double scale);
     void light(int index);
     void darken(int index);
+    void showLamps();
     void describe();
 
     FramedPanel *SSPanel1 = nullptr;

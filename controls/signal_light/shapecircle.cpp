@@ -35,6 +35,14 @@ void ShapeCircle::setBackStyle(int style)
     emit lookChanged();
 }
 
+void ShapeCircle::setBlinkedOff(bool off)
+{
+    if (m_blinkedOff == off)
+        return;
+    m_blinkedOff = off;
+    invalidate();
+}
+
 QSize ShapeCircle::sizeHint() const
 {
     return {64, 64};
@@ -65,7 +73,8 @@ void ShapeCircle::paintEvent(QPaintEvent *)
         const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
                             diameter);
         cachePainter.setPen(QPen(m_borderColor, m_borderWidth));
-        cachePainter.setBrush(m_backStyle == Opaque ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
+        const bool filled = m_backStyle == Opaque && !m_blinkedOff;
+        cachePainter.setBrush(filled ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
         cachePainter.drawEllipse(circle);
     }
     QPainter painter(this);

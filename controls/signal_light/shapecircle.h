@@ -30,6 +30,9 @@ public:
     qreal borderWidth() const { return m_borderWidth; }
     void setBorderWidth(qreal width);
     bool isLit() const { return m_backStyle == Opaque; }
+    // A lit lamp drawn dark for the moment, as in a flash; it stays lit.
+    bool isBlinkedOff() const { return m_blinkedOff; }
+    void setBlinkedOff(bool off);
 
     QSize sizeHint() const override;
 
@@ -47,5 +50,6 @@ private:
     QColor m_borderColor = Qt::black;
     int m_backStyle = Opaque;
     qreal m_borderWidth = 1.0;
+    bool m_blinkedOff = false;
     QPixmap m_cache;
 };

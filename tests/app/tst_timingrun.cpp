@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "checked16.h"
 #include "framedpanel.h"
+#include "graceperiod.h"
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
 #include "meetingstore.h"
+#include "programsettings.h"
+#include "shapecircle.h"
+#include "speakerscreen.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -35,6 +39,9 @@ private slots:
     void startAndStopSetTheOuterHeight_data();
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
+    void overtimeFlash_data();
+    void overtimeFlash();
+    void oneScreenShowsTheViewInTheWindow();
     void stopAndCloseRecordTheRun();
     void anUnsavedRecordShowsInTheTitle();
 
@@ -47,6 +54,7 @@ void TestTimingRun::init()
 {
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
+    ProgramSettings().clear();
 }
 
 QString TestTimingRun::elapsedText(LecternWorksTimer &window) const
@@ -278,6 +286,64 @@ void TestTimingRun::leaveColorsOnDuringARun()
     window.TimerEvent(7)->SelectThisEvent(); // 2, 2, 2
     window.commandStartTimer_Click();
     QCOMPARE(lookChanges(window, 10), (LookChanges{{2, "G--"}, {4, "GY-"}, {6, "GYR"}}));
+}
+
+void TestTimingRun::overtimeFlash_data()
+{
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<int>("grace");
+    QTest::addColumn<QString>("red"); // the red lamp at 6, 7, 8, 21, 22 and 23 s: "R" or dark
+    // The TEST row at MED lights red at 6 s.
+    QTest::newRow("not chosen: steady") << false << 0 << "RRRRRR";
+    QTest::newRow("no grace: every other second from 7 s") << true << 0 << "R-R-R-";
+    QTest::newRow("15 s grace: from 22 s") << true << 15 << "RRRR-R";
+}
+
+void TestTimingRun::overtimeFlash()
+{
+    QFETCH(bool, chosen);
+    QFETCH(int, grace);
+    QFETCH(QString, red);
+    GracePeriod::setCurrentSeconds(grace);
+    {
+        LecternWorksTimer chooser;
+        if (chosen)
+            chooser.menuItems().menuFlashWhenOverTime->trigger();
+    }
+    // A later start remembers the choice.
+    LecternWorksTimer window;
+    QCOMPARE(window.menuItems().menuFlashWhenOverTime->isChecked(), chosen);
+    window.menuLeaveColorsOn_Click();
+    window.TimerEvent(7)->SelectThisEvent();
+    window.commandStartTimer_Click();
+    ShapeCircle *lamp = window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red);
+    QString seen;
+    for (int second : {6, 7, 8, 21, 22, 23}) {
+        deliverTicks(window, second - window.timingState().ElapsedSeconds);
+        seen += lamp->isBlinkedOff() ? u'-' : u'R';
+        // A paint effect only: the colour state and the lamps lit stay as they were.
+        QCOMPARE(window.horizontalTimer()->ChangeYourColorTO(), HorizontalTimer::Red);
+        QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("GYR"));
+    }
+    QCOMPARE(seen, red);
+    // STOP in a dark second leaves the red lamp steady.
+    window.commandStopTimer_Click();
+    QVERIFY(!lamp->isBlinkedOff());
+}
+
+void TestTimingRun::oneScreenShowsTheViewInTheWindow()
+{
+    if (QGuiApplication::screens().size() != 1)
+        QSKIP("needs a single screen");
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.speakerScreen()->screenForSpeaker());
+    window.keySpeakerView_Triggered();
+    QVERIFY(!window.speakerScreen()->isOpen());
+    QTRY_VERIFY(window.isFullScreen());
+    window.keySpeakerView_Triggered();
+    QTRY_VERIFY(!window.isFullScreen());
 }
 
 void TestTimingRun::stopAndCloseRecordTheRun()

@@ -3,6 +3,9 @@
 #include "horizontaltimer.h"
 #include "lecternworkstimer.h"
 #include "maskedtimebox.h"
+#include "programsettings.h"
+#include "speakerscreen.h"
+#include "speakerwindow.h"
 #include "timergoodies.h"
 #include "windowdriver.h"
 
@@ -45,11 +48,21 @@ private slots:
     void everyControlHasAnAccessibleName();
     void speakerViewFillsTheScreenEscRestores_data();
     void speakerViewFillsTheScreenEscRestores();
+    void speakerScreenShowsTheLightBesideTheWindow_data();
+    void speakerScreenShowsTheLightBesideTheWindow();
 
 private:
     static QWidget *child(QWidget &window, const QString &name)
     {
         return window.findChild<QWidget *>(name);
+    }
+    static QScreen *screenNamed(const QString &name)
+    {
+        for (QScreen *s : QGuiApplication::screens()) {
+            if (s->name() == name)
+                return s;
+        }
+        return nullptr;
     }
 };
 
@@ -57,6 +70,8 @@ void TestWindowLayout::init()
 {
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
+    // Every test starts from a first start: nothing remembered.
+    ProgramSettings().clear();
 }
 
 void TestWindowLayout::windowHasItsDesignedSize()
@@ -195,21 +210,29 @@ void TestWindowLayout::menuBarStructure()
         "    &30 Seconds",
         "  -",
         "  &Leave Colors On\tCtrl+L",
+        "  &Flash When Over Time",
         "  -",
         "  &Reset Elapsed Time\tCtrl+R",
+        "  -",
+        "  &Speaker's Screen",
+        "    full-hd (1920 x 1080)",
+        "    square (1280 x 1024)",
+        "    wide-and-low (2560 x 600)",
         "&Help",
         "  &About Brindlewick Lecternworks Timer\tCtrl+A",
     };
     QCOMPARE(seen, expected);
     QVERIFY(window.layoutFaults().isEmpty());
-    // After start-up only MED and the grace period carry a check mark.
+    // After start-up only MED, the grace period and the screen next to the window's carry a
+    // check mark.
     QStringList checked;
     for (QAction *item : window.findChildren<QAction *>()) {
         if (item->isChecked())
             checked << item->objectName();
     }
     checked.sort();
-    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuTimerTestSpeed(20)"}));
+    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuSpeakerScreen(square)",
+                                   "menuTimerTestSpeed(20)"}));
 }
 
 void TestWindowLayout::separatorsCannotBeChosen()
@@ -442,17 +465,27 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores_data()
     QTest::addColumn<double>("scale");
     QTest::addColumn<QRect>("light");
     QTest::addColumn<int>("lamp");
-    QTest::addColumn<int>("outerHeight");
+    QTest::addColumn<int>("outerHeight"); // 0: as the view was entered
+    QTest::addColumn<int>("handHeight");  // 0: the height START, STOP or the design gave
+    QTest::addColumn<bool>("maximised");
     // The light area is 9900 x 3615 twips, 15 twips a pixel; its lamps 2295 twips high.
+    const double fullHd = 1920 * 15 / 9900.0;
+    const QRect fullHdLight(0, 189, 1920, 701);
     QTest::newRow("full HD, START in the view")
-        << "full-hd" << false << QKeySequence("Alt+S") << 1920 * 15 / 9900.0
-        << QRect(0, 189, 1920, 701) << 445 << 300;
+        << "full-hd" << false << QKeySequence("Alt+S") << fullHd << fullHdLight << 445 << 300 << 0
+        << false;
     QTest::newRow("second screen, STOP in the view")
         << "square" << true << QKeySequence("Alt+P") << 1280 * 15 / 9900.0
-        << QRect(0, 278, 1280, 467) << 297 << 520;
+        << QRect(0, 278, 1280, 467) << 297 << 520 << 0 << false;
     QTest::newRow("wide and low, during a run")
         << "wide-and-low" << true << QKeySequence() << 600 * 15 / 3615.0 << QRect(458, 0, 1643, 600)
-        << 381 << 300;
+        << 381 << 300 << 0 << false;
+    QTest::newRow("before START, as designed")
+        << "full-hd" << false << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 0 << false;
+    QTest::newRow("a height set by hand") << "full-hd" << false << QKeySequence() << fullHd
+                                          << fullHdLight << 445 << 0 << 400 << false;
+    QTest::newRow("maximised during a run")
+        << "full-hd" << true << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 0 << true;
 }
 
 void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
@@ -464,6 +497,8 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QFETCH(QRect, light);
     QFETCH(int, lamp);
     QFETCH(int, outerHeight);
+    QFETCH(int, handHeight);
+    QFETCH(bool, maximised);
     QScreen *screen = nullptr;
     for (QScreen *s : QGuiApplication::screens())
         screen = s->name() == screenName ? s : screen;
@@ -476,9 +511,18 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QTRY_COMPARE(window.screen(), screen);
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The window's own screen chosen as the speaker's: the window shows the view itself.
+    window.menuSpeakerScreen_Click(screenName);
     const QRect designed = window.geometry();
     if (startFirst)
         window.commandStartTimer_Click();
+    if (handHeight)
+        window.resize(window.width(), handHeight);
+    if (maximised)
+        window.showMaximized();
+    QTRY_VERIFY(!maximised || window.frameGeometry() == screen->availableGeometry());
+    QTRY_VERIFY(!handHeight || window.height() == handHeight);
+    const QRect entered = window.geometry();
     // GIVEN the window on a screen, WHEN F11 (and START or STOP by key in the view)
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(child(window, "panelSelectionButtons")->isHidden());
@@ -496,16 +540,24 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QVERIFY(light.contains(button->geometry()));
     QCOMPARE(button->font().pointSizeF(), 14.25 * scale);
     QWidget *elapsed = child(window, "panelElapsedTime");
-    QCOMPARE(!elapsed->isHidden(), !running);
+    // The elapsed time shows the result of a run, once there is one.
+    QCOMPARE(!elapsed->isHidden(), !running && (startFirst || !keyInView.isEmpty()));
     QVERIFY(light.contains(elapsed->geometry()));
     QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
     QVERIFY(window.horizontalTimer()->LeaveOldColorsOn());
-    // WHEN Esc THEN the designed window at the height the run state asks, where it stood
+    // WHEN Esc THEN the designed window where it stood, as it was entered, or at the height the
+    // run state asks if START or STOP came in the view
     QTest::keyClick(&window, Qt::Key_Escape);
-    QTRY_COMPARE(window.frameGeometry().height(), outerHeight);
+    if (outerHeight)
+        QTRY_COMPARE(window.frameGeometry().height(), outerHeight);
+    else
+        QTRY_COMPARE(window.geometry(), entered);
     QVERIFY(!window.isFullScreen());
-    QCOMPARE(window.geometry().topLeft(), designed.topLeft());
-    QCOMPARE(window.width(), designed.width());
+    QCOMPARE(window.isMaximized(), maximised);
+    if (!maximised) {
+        QCOMPARE(window.geometry().topLeft(), designed.topLeft());
+        QCOMPARE(window.width(), designed.width());
+    }
     QCOMPARE(window.horizontalTimer()->geometry(), QRect(0, 0, 660, 241));
     QCOMPARE(window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red)->height(), 153);
     QCOMPARE(button->font().pointSizeF(), 14.25);
@@ -529,6 +581,87 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores()
     QTest::keyClick(&window, Qt::Key_Escape);
     QTRY_COMPARE(window.frameGeometry().height(), 300);
     QCOMPARE(window.width(), designed.width());
+}
+
+void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("unplugged");
+    QTest::addColumn<QString>("shownOn");
+    QTest::addColumn<QRect>("light");
+    // The window stands on full-hd, the first of three screens side by side. The light is
+    // 660 x 242 as designed: 1280 / 660 times that on square, 600 / 242 times on wide-and-low.
+    const QRect onSquare(0, 277, 1280, 469);
+    const QRect onWide(462, 0, 1636, 600);
+    const QString none;
+    QTest::newRow("two screens or more: the next") << none << none << "square" << onSquare;
+    QTest::newRow("the chosen screen") << "wide-and-low" << none << "wide-and-low" << onWide;
+    QTest::newRow("the chosen screen not there: the next")
+        << "projector" << none << "square" << onSquare;
+    QTest::newRow("its screen unplugged while it shows: the one left") << none << "square"
+                                                                       << "wide-and-low" << onWide;
+}
+
+void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, unplugged);
+    QFETCH(QString, shownOn);
+    QFETCH(QRect, light);
+    if (!screenNamed(QStringLiteral("wide-and-low")))
+        QSKIP("needs the screens of tests/app/screens.json, which ctest configures");
+    LecternWorksTimer window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.move(QPoint(40, 30));
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (!chosen.isEmpty())
+        window.menuSpeakerScreen_Click(chosen);
+    const QRect placed = window.geometry();
+    window.TimerEvent(7)->SelectThisEvent();
+    // WHEN F11 on the operator's window
+    QTest::keyClick(&window, Qt::Key_F11);
+    SpeakerWindow *speaker = window.speakerScreen()->window();
+    QVERIFY(speaker);
+    if (!unplugged.isEmpty()) {
+        QTRY_COMPARE(speaker->geometry(), screenNamed(unplugged)->geometry());
+        emit qGuiApp->screenRemoved(screenNamed(unplugged));
+    }
+    // THEN the light fills the speaker's screen in a window that takes no focus and no keys
+    QTRY_COMPARE(speaker->geometry(), screenNamed(shownOn)->geometry());
+    QVERIFY(speaker->isFullScreen());
+    QCOMPARE(speaker->light()->geometry(), light);
+    QVERIFY(speaker->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    const QList<QWidget *> parts = speaker->findChildren<QWidget *>();
+    QVERIFY(std::none_of(parts.cbegin(), parts.cend(),
+                         [](QWidget *w) { return w->focusPolicy() != Qt::NoFocus; }));
+    QCOMPARE(QApplication::activeWindow(), &window);
+    // and the operator's window stays as it was, with every key
+    QCOMPARE(window.geometry(), placed);
+    QVERIFY(!window.isFullScreen());
+    QTest::keySequence(&window, QKeySequence("Alt+S"));
+    QVERIFY(window.tickTimer()->isEnabled());
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    deliverTicks(window, 4);
+    QCOMPARE(lampLook(*speaker->light()), QStringLiteral("GY-"));
+    deliverTicks(window, 2);
+    QCOMPARE(lampLook(*speaker->light()), QStringLiteral("GYR"));
+    QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("GYR"));
+    QCOMPARE(QApplication::focusWidget(), child(window, "commandStopTimer"));
+    // WHEN Esc THEN the speaker's window closes and the operator's stays as START left it
+    const QRect running = window.geometry();
+    QCOMPARE(running.topLeft(), placed.topLeft());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.speakerScreen()->window());
+    QCOMPARE(window.geometry(), running);
+    // F11 opens it again, and F11 closes it
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.speakerScreen()->window());
+    QCOMPARE(lampLook(*window.speakerScreen()->window()->light()), QStringLiteral("GYR"));
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(!window.speakerScreen()->window());
+    QVERIFY(!window.isFullScreen());
 }
 
 QTEST_MAIN(TestWindowLayout)

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The speaker's view under a real window manager on a 1920 x 1080 screen: F11 fills the screen
 # with the light, the lamps light on their seconds there at about 2.9 times their size, START
-# and STOP leave it full screen, and Esc brings back the window the run state asks for.
+# and STOP leave it full screen, and Esc brings back the window as it was entered, or at the
+# height the run state asks after a START or STOP in the view.
 source "$(dirname "$0")/lib.sh"
 SCREEN_W=1920
 SCREEN_H=1080
@@ -57,6 +58,13 @@ LW_LAMP_Y=$((LW_LAMP_Y * SCREEN_W / LIGHT_W))
 lw_check_soon "lamps in the view before START" "---" lw_lamps
 lw_check_soon "above the light, where the menu bar was" "0,0,0" lw_pixel 20 $((5 - light_top))
 
+# Esc before any START gives the window back as it was entered, height and all.
+lw_key Escape
+lw_wait_until 5000 lw_geometry_is "$x0 $y0 $w0 $h0" ||
+    lw_fail "Esc before START: $(lw_window_geometry), entered at $x0 $y0 $w0 $h0"
+lw_key F11
+lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" || lw_fail "F11 again: $(lw_window_geometry)"
+
 # START right after start-up times the TEST row at MED: green 2 s, yellow 4 s, red 6 s.
 lw_start_and_watch GYR 9000 alt+s || lw_fail "lamps seen in the view: ${LW_LOOKS[*]}"
 lw_check_lamp_time G 2
@@ -96,4 +104,14 @@ lw_check "window after STOP in the view" "0 0 $SCREEN_W $SCREEN_H" "$(lw_window_
 lw_key Escape
 lw_wait_until 5000 lw_outer_height_is 520 || lw_fail "Esc after a run: outer height $(lw_outer_height)"
 lw_check_soon "place and width after the second Esc" "$x0 $y0 $w0" lw_place_and_width
+
+# A height set by hand comes back too when nothing was started or stopped in the view.
+hand_h=$((h0 - 100))
+xdotool windowsize "$LW_WIN" "$w0" "$hand_h"
+lw_wait_until 5000 lw_geometry_is "$x0 $y0 $w0 $hand_h" || lw_fail "resize by hand: $(lw_window_geometry)"
+lw_key F11
+lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" || lw_fail "F11 a third time: $(lw_window_geometry)"
+lw_key F11
+lw_wait_until 5000 lw_geometry_is "$x0 $y0 $w0 $hand_h" ||
+    lw_fail "F11 out of the view: $(lw_window_geometry), entered at $x0 $y0 $w0 $hand_h"
 lw_finish

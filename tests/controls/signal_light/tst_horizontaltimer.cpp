@@ -2,6 +2,7 @@
 #include "horizontaltimer.h"
 #include "lamplook.h"
 #include "shapecircle.h"
+#include "sharedlamps.h"
 #include "timergoodies.h"
 
 #include <QImage>
@@ -35,6 +36,7 @@ void TestHorizontalTimer::init()
     // The state is process-wide: every test starts from program start, pass or fail before.
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
+    SharedLamps::instance().restart();
 }
 
 void TestHorizontalTimer::newLightShowsAllLampsUntilReset()
@@ -150,12 +152,21 @@ void TestHorizontalTimer::twoLightsShareTheState()
     second.ResetYourColors();
     first.CycleTimerColor();
     QCOMPARE(second.ChangeYourColorTO(), 10);
-    QCOMPARE(lampLook(second), QStringLiteral("---"));
+    QCOMPARE(lampLook(second), QStringLiteral("G--"));
     second.CycleTimerColor();
     QCOMPARE(lampLook(second), QStringLiteral("-Y-"));
-    QCOMPARE(lampLook(first), QStringLiteral("G--"));
+    QCOMPARE(lampLook(first), QStringLiteral("-Y-"));
     first.setLeaveOldColorsOn(true);
     QVERIFY(second.LeaveOldColorsOn());
+    second.CycleTimerColor();
+    QCOMPARE(lampLook(first), QStringLiteral("-YR"));
+    // A light made later shows the lamps as they are, and the flash on every light.
+    HorizontalTimer third;
+    QCOMPARE(lampLook(third), QStringLiteral("-YR"));
+    SharedLamps::instance().setRedBlinkedOff(true);
+    QVERIFY(first.shapeTimerCircle(HorizontalTimer::Red)->isBlinkedOff());
+    QVERIFY(third.shapeTimerCircle(HorizontalTimer::Red)->isBlinkedOff());
+    QVERIFY(third.shapeTimerCircle(HorizontalTimer::Red)->isLit());
 }
 
 void TestHorizontalTimer::layoutPlacesLampsOnThePanel()

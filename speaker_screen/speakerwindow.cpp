@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "speakerwindow.h"
+
+#include "horizontaltimer.h"
+
+#include <QScreen>
+
+SpeakerWindow::SpeakerWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("SpeakerWindow"));
+    setWindowTitle(tr("Speaker's view"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The operator's window alone decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
+    setAutoFillBackground(true);
+    m_light = new HorizontalTimer(this);
+    setFocusPolicy(Qt::NoFocus);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setFocusPolicy(Qt::NoFocus);
+}
+
+void SpeakerWindow::showOn(QScreen *screen)
+{
+    // Placed on the screen before it shows, so that the shell makes it full screen there; a
+    // Wayland shell places it by the screen alone.
+    if (isVisible())
+        hide();
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    // Not showFullScreen(): that asks for the keyboard as well.
+    setWindowState(Qt::WindowFullScreen);
+    show();
+}
+
+void SpeakerWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QSize designed = m_light->sizeHint();
+    const double scale =
+        qMin(double(width()) / designed.width(), double(height()) / designed.height());
+    m_light->setScale(scale);
+    const QSize shown = designed * scale;
+    m_light->setGeometry((width() - shown.width()) / 2, (height() - shown.height()) / 2,
+                         shown.width(), shown.height());
+}

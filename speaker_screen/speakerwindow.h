@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+class HorizontalTimer;
+class QScreen;
+
+// The speaker's window: a light of its own, as large as its screen allows, on black. It shows
+// the lamps every light shares, and takes neither the focus nor a key from the operator.
+class SpeakerWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpeakerWindow(QWidget *parent = nullptr);
+
+    HorizontalTimer *light() const { return m_light; }
+    // Full screen on the given screen.
+    void showOn(QScreen *screen);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    HorizontalTimer *m_light = nullptr;
+};
