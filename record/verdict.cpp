@@ -6,29 +6,32 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <climits>
+
+LampWindow lampWindow(const std::array<int, 3> &thresholdSeconds)
+{
+    LampWindow window;
+    for (const int seconds : thresholdSeconds) {
+        if (seconds <= 0)
+            continue;
+        window.first = window.empty() ? seconds : std::min(window.first, seconds);
+        window.last = std::max(window.last, seconds);
+    }
+    return window;
+}
 
 Verdict judgeSpeech(const std::array<int, 3> &thresholdSeconds, int elapsedSeconds,
                     int graceSeconds, bool rehearsal)
 {
     if (rehearsal)
         return {};
-    // The earliest and latest lamps that light at all, whatever order they were typed in.
-    int first = INT_MAX;
-    int last = 0;
-    for (const int seconds : thresholdSeconds) {
-        if (seconds <= 0)
-            continue;
-        first = std::min(first, seconds);
-        last = std::max(last, seconds);
-    }
-    if (last == 0)
+    const LampWindow lamps = lampWindow(thresholdSeconds);
+    if (lamps.empty())
         return {Verdict::Kind::NoLimits, 0};
     const int grace = std::max(0, graceSeconds);
-    if (elapsedSeconds < first - grace)
-        return {Verdict::Kind::Under, first - grace - elapsedSeconds};
-    if (elapsedSeconds > last + grace)
-        return {Verdict::Kind::Over, elapsedSeconds - last - grace};
+    if (elapsedSeconds < lamps.first - grace)
+        return {Verdict::Kind::Under, lamps.first - grace - elapsedSeconds};
+    if (elapsedSeconds > lamps.last + grace)
+        return {Verdict::Kind::Over, elapsedSeconds - lamps.last - grace};
     return {Verdict::Kind::Qualified, 0};
 }
 

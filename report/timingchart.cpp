@@ -3,6 +3,7 @@
 
 #include "clocktext.h"
 #include "speechlabels.h"
+#include "verdict.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -38,19 +39,6 @@ int rowHeight(const QFontMetrics &m)
 int axisHeight(const QFontMetrics &m)
 {
     return qRound(m.height() * AxisLines);
-}
-
-// The earliest and latest lamps that light at all; {0, 0} when none does.
-std::pair<int, int> lampWindow(const SpeechRecord &s)
-{
-    int first = 0, last = 0;
-    for (const int t : s.thresholdSeconds) {
-        if (t <= 0)
-            continue;
-        first = first == 0 ? t : std::min(first, t);
-        last = std::max(last, t);
-    }
-    return {first, last};
 }
 
 QString endText(const SpeechRecord &s)
@@ -121,7 +109,8 @@ void TimingChart::paint(QPainter &painter, const QRect &area, const QList<Speech
     int labelWidth = 0;
     int endWidth = 0;
     for (const SpeechRecord &s : speeches) {
-        longest = std::max({longest, s.elapsedSeconds, lampWindow(s).second + s.graceSeconds});
+        longest = std::max(
+            {longest, s.elapsedSeconds, lampWindow(s.thresholdSeconds).last + s.graceSeconds});
         // One more than the rounded width: the eliding measures exactly.
         labelWidth = std::max(labelWidth, m.horizontalAdvance(SpeechLabels::who(s)) + 1);
         endWidth = std::max(endWidth, m.horizontalAdvance(endText(s)));
@@ -162,8 +151,9 @@ void TimingChart::paint(QPainter &painter, const QRect &area, const QList<Speech
 
         // Behind the bar: the grace either side, then green to red between the first and last
         // lamps.
-        const auto [first, last] = lampWindow(s);
-        if (last > 0) {
+        const LampWindow lamps = lampWindow(s.thresholdSeconds);
+        if (!lamps.empty()) {
+            const auto [first, last] = lamps;
             const int grace = std::max(0, s.graceSeconds);
             painter.fillRect(QRectF(QPointF(x(first - grace), band.top()),
                                     QPointF(x(last + grace), band.bottom())),
