@@ -218,7 +218,7 @@ void LecternWorksTimer::StartTiming()
     // can fire; the tick runs all the same, because the time spoken always counts.
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
-    m_overtimeFlash.start();
+    m_overtimeFlash.start(m_run.thresholdSeconds);
     TickTock_TIMER->setEnabled(true);
 }
 

@@ -20,24 +20,19 @@ void OvertimeFlash::setChosen(bool on)
     ProgramSettings().setValue(SettingsKey, on);
 }
 
-void OvertimeFlash::start()
+void OvertimeFlash::start(const std::array<int, 3> &thresholdSeconds)
 {
-    m_limit = NotYet;
+    m_lamps = lampWindow(thresholdSeconds);
     SharedLamps::instance().setRedBlinkedOff(false);
 }
 
 void OvertimeFlash::tick(qint16 elapsedSeconds, int (*graceSeconds)())
 {
-    if (TimerGoodies::CurrentTimerColor != HorizontalTimer::Red) {
-        m_limit = NotYet;
-        SharedLamps::instance().setRedBlinkedOff(false);
-        return;
-    }
-    // The limit is set when red lights, so the grace period is asked once a speech.
-    if (m_limit == NotYet)
-        m_limit = elapsedSeconds + graceSeconds();
+    int over = 0;
+    if (!m_lamps.empty() && elapsedSeconds > m_lamps.last &&
+        TimerGoodies::CurrentTimerColor == HorizontalTimer::Red)
+        over = elapsedSeconds - m_lamps.last - graceSeconds();
     // Dark in the first second past the limit, lit in the next, and so on.
-    const int over = elapsedSeconds - m_limit;
     SharedLamps::instance().setRedBlinkedOff(over > 0 && over % 2 == 1);
 }
 

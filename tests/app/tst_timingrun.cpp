@@ -292,17 +292,20 @@ void TestTimingRun::overtimeFlash_data()
 {
     QTest::addColumn<bool>("chosen");
     QTest::addColumn<int>("grace");
-    QTest::addColumn<QString>("red"); // the red lamp at 6, 7, 8, 21, 22 and 23 s: "R" or dark
+    QTest::addColumn<int>("chosenAt"); // the second it is chosen in the run; 0: not then
+    QTest::addColumn<QString>("red");  // the red lamp at 6, 7, 8, 21, 22 and 23 s: "R" or dark
     // The TEST row at MED lights red at 6 s.
-    QTest::newRow("not chosen: steady") << false << 0 << "RRRRRR";
-    QTest::newRow("no grace: every other second from 7 s") << true << 0 << "R-R-R-";
-    QTest::newRow("15 s grace: from 22 s") << true << 15 << "RRRR-R";
+    QTest::newRow("not chosen: steady") << false << 0 << 0 << "RRRRRR";
+    QTest::newRow("no grace: every other second from 7 s") << true << 0 << 0 << "R-R-R-";
+    QTest::newRow("15 s grace: from 22 s") << true << 15 << 0 << "RRRR-R";
+    QTest::newRow("chosen after red lit: still from 22 s") << false << 15 << 8 << "RRRR-R";
 }
 
 void TestTimingRun::overtimeFlash()
 {
     QFETCH(bool, chosen);
     QFETCH(int, grace);
+    QFETCH(int, chosenAt);
     QFETCH(QString, red);
     GracePeriod::setCurrentSeconds(grace);
     {
@@ -319,6 +322,8 @@ void TestTimingRun::overtimeFlash()
     ShapeCircle *lamp = window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red);
     QString seen;
     for (int second : {6, 7, 8, 21, 22, 23}) {
+        if (chosenAt > 0 && window.timingState().ElapsedSeconds == chosenAt)
+            window.menuItems().menuFlashWhenOverTime->trigger();
         deliverTicks(window, second - window.timingState().ElapsedSeconds);
         seen += lamp->isBlinkedOff() ? u'-' : u'R';
         // A paint effect only: the colour state and the lamps lit stay as they were.
