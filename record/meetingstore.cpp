@@ -17,8 +17,13 @@
 namespace {
 
 constexpr int SchemaVersion = 1;
-// Long enough for another copy's one-speech transaction, short enough that STOP never hangs.
-constexpr int BusyTimeoutMs = 1000;
+// How long the write at STOP may wait for another copy's lock: that copy's one-speech
+// transaction takes a few milliseconds, one flush of the log included, so this covers it many
+// times over, while the time STOP shows is late by a quarter of a second at most.
+constexpr int StopBusyTimeoutMs = 250;
+// Everything else, the retries above all, runs while a speech is timed and never waits for a
+// lock: a speech the file cannot take at once stays in memory until the next retry.
+constexpr int NeverWaitMs = 0;
 constexpr int RetryIntervalMs = 3000;
 const QString FileName = QStringLiteral("meetings.sqlite");
 const QString AsideSuffix = QStringLiteral(".unreadable-%1");
@@ -108,7 +113,7 @@ MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
 {
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryIntervalMs);
-    connect(&m_retry, &QTimer::timeout, this, &MeetingStore::flushPending);
+    connect(&m_retry, &QTimer::timeout, this, [this] { flushPending(NeverWaitMs); });
 }
 
 MeetingStore::~MeetingStore()
@@ -116,7 +121,7 @@ MeetingStore::~MeetingStore()
     // Whoever listened may be going too.
     const QSignalBlocker quiet(this);
     if (!m_pending.isEmpty())
-        flushPending();
+        flushPending(StopBusyTimeoutMs);
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
         const SpeechRecord &s = p.speech;
@@ -183,7 +188,7 @@ MeetingStore::Opening MeetingStore::openFile()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(m_filePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!db.open()) {
         fail(tr("cannot open"), describe(db.lastError()));
         return Opening::Failed;
@@ -262,7 +267,7 @@ bool MeetingStore::record(const SpeechRecord &speech)
 {
     m_pending.append({speech, m_newMeetingAsked});
     m_newMeetingAsked = false;
-    return flushPending();
+    return flushPending(StopBusyTimeoutMs);
 }
 
 void MeetingStore::startNewMeeting()
@@ -288,14 +293,16 @@ void MeetingStore::startNewMeeting()
     q.exec(QStringLiteral("ROLLBACK"));
 }
 
-bool MeetingStore::flushPending()
+bool MeetingStore::flushPending(int busyTimeoutMs)
 {
+    setBusyTimeout(busyTimeoutMs);
     while (!m_pending.isEmpty()) {
         if (!open() || !writeSpeech(m_pending.first()))
             break;
         const qint64 meetingId = m_pending.takeFirst().speech.meetingId;
         emit changed(meetingId);
     }
+    setBusyTimeout(NeverWaitMs);
     const bool saved = m_pending.isEmpty();
     if (!saved)
         m_retry.start();
@@ -309,6 +316,16 @@ bool MeetingStore::flushPending()
         emit savedChanged(saved);
     }
     return saved;
+}
+
+// For the connection open now and for the next one opened.
+void MeetingStore::setBusyTimeout(int ms)
+{
+    if (ms == m_busyTimeoutMs)
+        return;
+    m_busyTimeoutMs = ms;
+    if (m_opened)
+        QSqlQuery(database()).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
 }
 
 bool MeetingStore::writeSpeech(Pending &pending)

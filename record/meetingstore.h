@@ -87,7 +87,9 @@ private:
     bool createSchema(QSqlDatabase &db);
     void moveAside();
     void close();
-    bool flushPending();
+    // Writes the speeches waiting, each waiting up to busyTimeoutMs for another copy's lock.
+    bool flushPending(int busyTimeoutMs);
+    void setBusyTimeout(int ms);
     bool writeSpeech(Pending &pending);
     QSqlError insertSpeech(Pending &pending);
     qint64 meetingFor(QSqlQuery &q, const SpeechRecord &speech);
@@ -101,6 +103,7 @@ private:
     bool m_opened = false;
     bool m_newMeetingAsked = false;
     bool m_shownSaved = true; // as savedChanged last told
+    int m_busyTimeoutMs = 0;  // how long SQLite waits for another copy's lock; 0: it never does
     QList<Pending> m_pending;
     QList<qint64> m_deleted;
     QString m_lastError;
