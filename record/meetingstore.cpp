@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int SchemaVersion = 1;
-// How long the write at STOP may wait for another copy's lock: that copy's one-speech
+// How long the write at STOP, or an edit from the report, may wait for another copy's lock: that copy's one-speech
 // transaction takes a few milliseconds, one flush of the log included, so this covers it many
 // times over, while the time STOP shows is late by a quarter of a second at most.
 constexpr int StopBusyTimeoutMs = 250;
@@ -540,7 +540,12 @@ bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QV
         QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id").arg(column));
     q.addBindValue(value);
     q.addBindValue(speechId);
-    if (!q.exec())
+    // A name typed or a speech deleted waits for another copy's write as STOP's write does:
+    // giving up at once would lose the operator's edit for a lock held a few milliseconds.
+    setBusyTimeout(StopBusyTimeoutMs);
+    const bool written = q.exec();
+    setBusyTimeout(NeverWaitMs);
+    if (!written)
         return fail(tr("cannot change"), describe(q.lastError()));
     if (!q.next())
         return false;
