@@ -32,6 +32,10 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -43,6 +47,9 @@ constexpr qreal PageMarginMm = 15;
 constexpr int PictureRowsShown = 8;
 constexpr QSize StartSize(940, 620);
 constexpr int GapToTimer = 8;
+// Opening the report takes some milliseconds: during a speech it waits while a tick is this
+// near, and opens this long after it.
+constexpr int OpeningMs = 100;
 
 QString meetingName(const Meeting &meeting)
 {
@@ -51,10 +58,13 @@ QString meetingName(const Meeting &meeting)
 
 } // namespace
 
-ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
-    : QWidget(timerWindow, Qt::Window), m_store(store)
+ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
+                           const QList<QAbstractButton *> &timerButtons)
+    : QWidget(nullptr, Qt::Window), m_store(store), m_timerLight(timerLight)
 {
     setObjectName(QStringLiteral("ReportWindow"));
+    // Closing the timer quits the program, the report open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Timer's Report"));
     m_model = new ReportModel(store, this);
 
@@ -106,7 +116,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     buttons->addWidget(
         button(tr("&Export CSV..."), "commandExportCsv", &ReportWindow::commandExportCsv_Click));
     buttons->addWidget(
-        button(tr("Save as &PDF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
+        button(tr("Save as P&DF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
     buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click));
     buttons->addStretch();
 
@@ -139,10 +149,35 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
     connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    passTimerKeys(timerButtons);
     resize(StartSize);
 }
 
 ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *context,
+                                   const std::function<void()> &open)
+{
+    if (ticking && toNextTickMs < OpeningMs)
+        QTimer::singleShot(int(toNextTickMs) + OpeningMs, context, open);
+    else
+        open();
+}
+
+// The report's own keys take no letter of the timer's, and its window takes these.
+void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
+{
+    for (QAbstractButton *button : buttons) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence::mnemonic(button->text()));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+        addAction(action);
+    }
+}
 
 void ReportWindow::showAndRaise()
 {
@@ -159,16 +194,43 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
+// Right of the timer, else left, else below, where the whole window fits; else in the room
+// that shows most of it, shrunk to that room. The frame is taken to be as wide as the timer's.
 void ReportWindow::placeBesideTimer()
 {
-    const QWidget *timer = parentWidget();
+    const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
         return;
     const QRect screen = timer->screen()->availableGeometry();
-    const QRect beside(timer->frameGeometry().right() + GapToTimer, timer->frameGeometry().top(),
-                       width(), height());
-    if (screen.contains(beside))
-        move(beside.topLeft());
+    const QRect near =
+        timer->frameGeometry().adjusted(-GapToTimer, -GapToTimer, GapToTimer, GapToTimer);
+    const QMargins frame(timer->geometry().left() - timer->frameGeometry().left(),
+                         timer->geometry().top() - timer->frameGeometry().top(),
+                         timer->frameGeometry().right() - timer->geometry().right(),
+                         timer->frameGeometry().bottom() - timer->geometry().bottom());
+    const QRect rooms[] = {
+        QRect(QPoint(near.right() + 1, screen.top()), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(near.left() - 1, screen.bottom())),
+        QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()) & screen,
+    };
+    const QSize wanted = size().grownBy(frame);
+    const auto shownArea = [&wanted](const QRect &room) {
+        const QSize shown = wanted.boundedTo(room.size());
+        return qint64(std::max(0, shown.width())) * std::max(0, shown.height());
+    };
+    const QRect *chosen =
+        std::find_if(std::begin(rooms), std::end(rooms), [&wanted](const QRect &room) {
+            return room.width() >= wanted.width() && room.height() >= wanted.height();
+        });
+    if (chosen == std::end(rooms))
+        chosen = std::max_element(
+            std::begin(rooms), std::end(rooms),
+            [&shownArea](const QRect &a, const QRect &b) { return shownArea(a) < shownArea(b); });
+    const QSize placed = wanted.boundedTo(chosen->size());
+    resize(placed.shrunkBy(frame));
+    // Level with the timer where the room allows.
+    move(chosen->left(), std::clamp(timer->frameGeometry().top(), chosen->top(),
+                                    chosen->bottom() + 1 - placed.height()));
 }
 
 QString ReportWindow::statusText() const
@@ -210,20 +272,33 @@ void ReportWindow::meetingChosen(int index)
                               : tr("Timer's Report"));
 }
 
-// The picture as tall as its bars, up to a few; beyond, it scrolls.
 void ReportWindow::speechesChanged()
 {
     m_chart->setSpeeches(m_model->shownSpeeches());
+    m_chartScroll->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartScroll->frameWidth());
+    if (m_pictureSized)
+        sizePicture();
+}
+
+// The picture as tall as its bars, up to a few; beyond, it scrolls. The splitter's height is
+// known only once the window's layout is active.
+void ReportWindow::sizePicture()
+{
     const int frame = 2 * m_chartScroll->frameWidth();
-    const int needed = m_chart->sizeHint().height() + frame;
-    m_chartScroll->setMaximumHeight(needed);
-    const int shown =
-        std::min(needed, TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
-    const QList<int> sizes = m_splitter->sizes();
-    // Before the first showing the splitter has no height of its own yet.
-    const int total =
-        m_splitter->isVisible() ? sizes.value(0) + sizes.value(1) : StartSize.height();
+    const int shown = std::min(m_chart->sizeHint().height() + frame,
+                               TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
+    const int total = m_splitter->height() - m_splitter->handleWidth();
     m_splitter->setSizes({shown, std::max(0, total - shown)});
+    m_pictureSized = true;
+}
+
+void ReportWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_pictureSized) {
+        layout()->activate();
+        sizePicture();
+    }
 }
 
 QString ReportWindow::meetingHeading() const

@@ -3,9 +3,14 @@
 #include "reporttext.h"
 #include "reportwindow.h"
 #include "speeches.h"
+#include "timingchart.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +23,10 @@ class TestReportWindow : public QObject
 private slots:
     void writeFile_data();
     void writeFile();
+    void timerKeys_data();
+    void timerKeys();
+    void firstShowing_data();
+    void firstShowing();
 };
 
 void TestReportWindow::writeFile_data()
@@ -59,6 +68,91 @@ void TestReportWindow::writeFile()
         QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
     else
         QCOMPARE(bytes, ReportText::csv(store.speeches(store.currentMeetingId())));
+}
+
+void TestReportWindow::timerKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("stops");
+    QTest::newRow("Alt+S, START shown") << int(Qt::Key_S) << false << 1 << 0;
+    QTest::newRow("Alt+P, STOP shown") << int(Qt::Key_P) << true << 0 << 1;
+    QTest::newRow("Alt+S, START hidden") << int(Qt::Key_S) << true << 0 << 0;
+    QTest::newRow("Alt+P, STOP hidden") << int(Qt::Key_P) << false << 0 << 0;
+}
+
+// The timer's START and STOP keys work with the report in front, and click only a button shown.
+void TestReportWindow::timerKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, running);
+    QFETCH(int, starts);
+    QFETCH(int, stops);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342)));
+    QWidget timer;
+    auto *light = new QWidget(&timer);
+    auto *start = new QPushButton(QStringLiteral("&START"), &timer);
+    auto *stop = new QPushButton(QStringLiteral("STO&P"), &timer);
+    start->setHidden(running);
+    stop->setHidden(!running);
+    int started = 0, stopped = 0;
+    connect(start, &QPushButton::clicked, this, [&started] { ++started; });
+    connect(stop, &QPushButton::clicked, this, [&stopped] { ++stopped; });
+    timer.show();
+    ReportWindow window(&store, light, {start, stop});
+    window.showAndRaise();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(started, starts);
+    QCOMPARE(stopped, stops);
+}
+
+void TestReportWindow::firstShowing_data()
+{
+    QTest::addColumn<int>("speeches");
+    QTest::addColumn<QRect>("timer");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("1 speech, timer on the left") << 1 << QRect(screen.topLeft(), QSize(200, 300));
+    QTest::newRow("3 speeches, timer on the right")
+        << 3 << QRect(screen.right() - 200, screen.top(), 200, 300);
+    QTest::newRow("8 speeches, timer across the top")
+        << 8 << QRect(screen.topLeft(), QSize(screen.width(), 120));
+}
+
+// At its first showing the report shows every bar of a few speeches, the table the rest, and
+// lies beside the timer, never over its light.
+void TestReportWindow::firstShowing()
+{
+    QFETCH(int, speeches);
+    QFETCH(QRect, timer);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    for (int i = 0; i < speeches; ++i)
+        QVERIFY(store.record(iceBreaker(8 * i, 250 + 20 * i)));
+    QWidget timerWindow;
+    auto *light = new QWidget(&timerWindow);
+    light->setGeometry(0, 0, timer.width(), timer.height() / 2);
+    timerWindow.setGeometry(timer);
+    timerWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&timerWindow));
+    ReportWindow window(&store, light);
+    window.showAndRaise();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto *chart = window.findChild<TimingChart *>();
+    const auto *table = window.findChild<QTableView *>();
+    QVERIFY2(chart->parentWidget()->height() >= chart->sizeHint().height(),
+             qPrintable(QStringLiteral("%1 of %2 pixels shown")
+                            .arg(chart->parentWidget()->height())
+                            .arg(chart->sizeHint().height())));
+    QVERIFY(table->viewport()->height() >= table->rowHeight(0));
+    const QRect lightPlace(light->mapToGlobal(QPoint(0, 0)), light->size());
+    QVERIFY(!window.frameGeometry().intersects(lightPlace));
+    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
 }
 
 QTEST_MAIN(TestReportWindow)
