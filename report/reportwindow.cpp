@@ -148,7 +148,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
-    connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::changed, this, &ReportWindow::meetingChanged);
     passTimerKeys(timerButtons);
     resize(StartSize);
 }
@@ -240,6 +240,12 @@ QString ReportWindow::statusText() const
 
 // ---- The meeting shown -------------------------------------------------------------------
 
+void ReportWindow::meetingChanged(qint64 meetingId)
+{
+    m_counts.remove(meetingId);
+    refreshMeetings();
+}
+
 // The list follows the store; a window showing the newest meeting goes on to the next one
 // when it begins.
 void ReportWindow::refreshMeetings()
@@ -252,15 +258,30 @@ void ReportWindow::refreshMeetings()
     int chosen = int(m_meetingList.size()) - 1;
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        const QString name = meetingName(meeting);
-        m_meetings->addItem(meeting.speechCount == 1
-                                ? tr("%1 (1 speech)").arg(name)
-                                : tr("%1 (%2 speeches)").arg(name).arg(meeting.speechCount));
+        m_meetings->addItem(tr("%1 (%2)").arg(meetingName(meeting), meetingCounts(meeting)));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);
+}
+
+// The speeches counted as the table shows them, rehearsals apart.
+QString ReportWindow::meetingCounts(const Meeting &meeting)
+{
+    auto counts = m_counts.constFind(meeting.id);
+    if (counts == m_counts.cend()) {
+        Counts counted;
+        for (const SpeechRecord &speech : m_store->speeches(meeting.id))
+            ++(ReportModel::isRehearsal(speech) ? counted.rehearsals : counted.speeches);
+        counts = m_counts.insert(meeting.id, counted);
+    }
+    QString text = counts->speeches == 1 ? tr("1 speech") : tr("%1 speeches").arg(counts->speeches);
+    if (counts->rehearsals == 1)
+        text += tr(", 1 rehearsal");
+    else if (counts->rehearsals > 1)
+        text += tr(", %1 rehearsals").arg(counts->rehearsals);
+    return text;
 }
 
 void ReportWindow::meetingChosen(int index)

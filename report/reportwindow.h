@@ -3,6 +3,7 @@
 
 #include "meeting.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -67,7 +68,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void meetingChanged(qint64 meetingId);
     void refreshMeetings();
+    QString meetingCounts(const Meeting &meeting);
     void meetingChosen(int index);
     void speechesChanged();
     void sizePicture();
@@ -90,6 +93,13 @@ private:
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;
     QList<Meeting> m_meetingList;
+    // Each meeting's speeches and rehearsals as the picker counts them, read once.
+    struct Counts
+    {
+        int speeches = 0;
+        int rehearsals = 0;
+    };
+    QHash<qint64, Counts> m_counts;
     std::unique_ptr<QPrinter> m_printer; // made at the first Print...
     bool m_placed = false;
     bool m_pictureSized = false;

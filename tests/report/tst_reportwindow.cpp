@@ -5,6 +5,7 @@
 #include "speeches.h"
 #include "timingchart.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -27,6 +28,8 @@ private slots:
     void timerKeys();
     void firstShowing_data();
     void firstShowing();
+    void meetingCounts_data();
+    void meetingCounts();
 };
 
 void TestReportWindow::writeFile_data()
@@ -153,6 +156,35 @@ void TestReportWindow::firstShowing()
     const QRect lightPlace(light->mapToGlobal(QPoint(0, 0)), light->size());
     QVERIFY(!window.frameGeometry().intersects(lightPlace));
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+}
+
+void TestReportWindow::meetingCounts_data()
+{
+    QTest::addColumn<QList<SpeechRecord>>("speeches");
+    QTest::addColumn<QString>("counts");
+    QTest::newRow("three and a rehearsal")
+        << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 342), iceBreaker(9, 250),
+                               iceBreaker(16, 380)}
+        << "(3 speeches, 1 rehearsal)";
+    QTest::newRow("a rehearsal and a mistaken start")
+        << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(3, 342)}
+        << "(1 speech, 2 rehearsals)";
+}
+
+// The meeting picker counts the speeches as the table shows them, the rehearsals apart.
+void TestReportWindow::meetingCounts()
+{
+    QFETCH(QList<SpeechRecord>, speeches);
+    QFETCH(QString, counts);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    for (const SpeechRecord &speech : speeches)
+        QVERIFY(store.record(speech));
+    ReportWindow window(&store);
+    window.showAndRaise();
+
+    const auto *picker = window.findChild<QComboBox *>();
+    QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
 }
 
 QTEST_MAIN(TestReportWindow)
