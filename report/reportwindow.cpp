@@ -41,6 +41,7 @@ namespace {
 
 const QString LastFolderKey = QStringLiteral("report/lastFolder");
 const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
+const QString SuggestedName = QStringLiteral("meeting-%1.%2");
 constexpr int PdfResolution = 300;
 constexpr qreal PageMarginMm = 15;
 // Bars shown before the picture scrolls; the splitter gives it more on request.
@@ -392,17 +393,29 @@ bool ReportWindow::savePdf(const QString &path)
     });
 }
 
-// Modal to the report alone, so the timer keeps its keys; starts in the folder used last.
+// The meeting's day names the file; it goes to the folder used last if it is still there, else
+// to the documents folder, else home.
+QString ReportWindow::suggestedFile(const QString &suffix) const
+{
+    const QString remembered = ProgramSettings().value(LastFolderKey).toString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QDir::homePath();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        folder = remembered;
+    else if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        folder = documents;
+    const int index = m_meetings->currentIndex();
+    const QDate day = index >= 0 ? m_meetingList.at(index).startedAt.date() : QDate::currentDate();
+    return QDir(folder).filePath(SuggestedName.arg(day.toString(Qt::ISODate), suffix));
+}
+
+// Modal to the report alone, which is a window of its own: the timer keeps its keys.
 void ReportWindow::askForFile(const QString &caption, const QString &filter, const QString &suffix,
                               const std::function<bool(const QString &)> &write)
 {
-    ProgramSettings settings;
-    const QString folder =
-        settings
-            .value(LastFolderKey,
-                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .toString();
-    auto *dialog = new QFileDialog(this, caption, folder, filter);
+    const QFileInfo suggested(suggestedFile(suffix));
+    auto *dialog = new QFileDialog(this, caption, suggested.absolutePath(), filter);
+    dialog->selectFile(suggested.fileName());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAcceptMode(QFileDialog::AcceptSave);

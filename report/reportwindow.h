@@ -75,6 +75,7 @@ private:
     void speechesChanged();
     void sizePicture();
     QString meetingHeading() const;
+    QString suggestedFile(const QString &suffix) const;
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
                     const std::function<bool(const QString &)> &write);
     bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write);

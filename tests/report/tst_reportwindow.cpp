@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "meetingstore.h"
+#include "programsettings.h"
 #include "reporttext.h"
 #include "reportwindow.h"
 #include "speeches.h"
@@ -8,7 +9,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableView>
@@ -30,6 +33,8 @@ private slots:
     void firstShowing();
     void meetingCounts_data();
     void meetingCounts();
+    void suggestedFile_data();
+    void suggestedFile();
 };
 
 void TestReportWindow::writeFile_data()
@@ -185,6 +190,49 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+}
+
+void TestReportWindow::suggestedFile_data()
+{
+    QTest::addColumn<QString>("usedLast");
+    QTest::addColumn<bool>("documents");
+    QTest::addColumn<QString>("suggested");
+    QTest::newRow("the folder used last") << "kept" << true << "kept/meeting-2026-12-07.csv";
+    QTest::newRow("the folder used last gone, Documents there")
+        << "gone" << true << "home/Documents/meeting-2026-12-07.csv";
+    QTest::newRow("no Documents folder") << "" << false << "home/meeting-2026-12-07.csv";
+}
+
+// The save dialog suggests a file named after the meeting's day, in a folder that is there.
+void TestReportWindow::suggestedFile()
+{
+    QFETCH(QString, usedLast);
+    QFETCH(bool, documents);
+    QFETCH(QString, suggested);
+    QTemporaryDir folder;
+    const QByteArray home = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&home] { qputenv("HOME", home); });
+    qputenv("HOME", folder.filePath(QStringLiteral("home")).toLocal8Bit());
+    QVERIFY(QDir(folder.path()).mkpath(documents ? "home/Documents" : "home"));
+    ProgramSettings().clear();
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342)));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    const auto dialog = [&window] { return window.findChild<QFileDialog *>(); };
+    if (!usedLast.isEmpty()) {
+        QVERIFY(QDir(folder.path()).mkdir(usedLast));
+        window.commandExportCsv_Click();
+        dialog()->selectFile(folder.filePath(usedLast + "/first.csv"));
+        static_cast<QDialog *>(dialog())->accept();
+        QTRY_VERIFY(!dialog());
+        if (usedLast == "gone")
+            QVERIFY(QDir(folder.filePath(usedLast)).removeRecursively());
+    }
+
+    window.commandExportCsv_Click();
+    QVERIFY(dialog());
+    QCOMPARE(dialog()->selectedFiles().value(0), folder.filePath(suggested));
 }
 
 QTEST_MAIN(TestReportWindow)
