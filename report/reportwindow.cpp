@@ -195,43 +195,55 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
-// Right of the timer, else left, else below, where the whole window fits; else in the room
-// that shows most of it, shrunk to that room. The frame is taken to be as wide as the timer's.
+// Right of the timer, else left, else below, where the whole window fits; else shrunk into the
+// one of those rooms that shows most of it; else below the light, over the timer's rows but never
+// over its light. The frame is taken to be as wide as the timer's.
 void ReportWindow::placeBesideTimer()
 {
     const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
         return;
     const QRect screen = timer->screen()->availableGeometry();
-    const QRect near =
-        timer->frameGeometry().adjusted(-GapToTimer, -GapToTimer, GapToTimer, GapToTimer);
-    const QMargins frame(timer->geometry().left() - timer->frameGeometry().left(),
-                         timer->geometry().top() - timer->frameGeometry().top(),
-                         timer->frameGeometry().right() - timer->geometry().right(),
-                         timer->frameGeometry().bottom() - timer->geometry().bottom());
+    const QRect outer = timer->frameGeometry();
+    const QRect near = outer.adjusted(-GapToTimer, -GapToTimer, GapToTimer, GapToTimer);
+    const QMargins frame(
+        timer->geometry().left() - outer.left(), timer->geometry().top() - outer.top(),
+        outer.right() - timer->geometry().right(), outer.bottom() - timer->geometry().bottom());
     const QRect rooms[] = {
         QRect(QPoint(near.right() + 1, screen.top()), screen.bottomRight()),
         QRect(screen.topLeft(), QPoint(near.left() - 1, screen.bottom())),
-        QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()) & screen,
+        QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()),
     };
+    const int lightBottom = m_timerLight->mapToGlobal(QPoint(0, m_timerLight->height())).y();
+    const QRect belowLight(QPoint(screen.left(), lightBottom + GapToTimer), screen.bottomRight());
+
     const QSize wanted = size().grownBy(frame);
+    const QSize least = minimumSizeHint().expandedTo(minimumSize()).grownBy(frame);
+    const auto holds = [](const QSize &size) {
+        return [size](const QRect &room) {
+            return room.width() >= size.width() && room.height() >= size.height();
+        };
+    };
     const auto shownArea = [&wanted](const QRect &room) {
         const QSize shown = wanted.boundedTo(room.size());
-        return qint64(std::max(0, shown.width())) * std::max(0, shown.height());
+        return qint64(shown.width()) * shown.height();
     };
-    const QRect *chosen =
-        std::find_if(std::begin(rooms), std::end(rooms), [&wanted](const QRect &room) {
-            return room.width() >= wanted.width() && room.height() >= wanted.height();
-        });
-    if (chosen == std::end(rooms))
-        chosen = std::max_element(
-            std::begin(rooms), std::end(rooms),
-            [&shownArea](const QRect &a, const QRect &b) { return shownArea(a) < shownArea(b); });
-    const QSize placed = wanted.boundedTo(chosen->size());
+    const QRect *room = std::find_if(std::begin(rooms), std::end(rooms), holds(wanted));
+    if (room == std::end(rooms)) {
+        for (const QRect &r : rooms) {
+            if (holds(least)(r) && (room == std::end(rooms) || shownArea(r) > shownArea(*room)))
+                room = &r;
+        }
+    }
+    const QRect chosen = room != std::end(rooms) ? *room : belowLight;
+    const QSize placed = wanted.boundedTo(chosen.size()).expandedTo(least);
     resize(placed.shrunkBy(frame));
     // Level with the timer where the room allows.
-    move(chosen->left(), std::clamp(timer->frameGeometry().top(), chosen->top(),
-                                    chosen->bottom() + 1 - placed.height()));
+    const auto within = [](int wish, int low, int high) {
+        return std::max(low, std::min(wish, high));
+    };
+    move(within(outer.left(), chosen.left(), chosen.right() + 1 - placed.width()),
+         within(outer.top(), chosen.top(), chosen.bottom() + 1 - placed.height()));
 }
 
 QString ReportWindow::statusText() const

@@ -129,6 +129,9 @@ void TestReportWindow::firstShowing_data()
         << 3 << QRect(screen.right() - 200, screen.top(), 200, 300);
     QTest::newRow("8 speeches, timer across the top")
         << 8 << QRect(screen.topLeft(), QSize(screen.width(), 120));
+    QTest::newRow("2 speeches, no room beside the timer")
+        << 2
+        << QRect(screen.left() + 150, screen.top(), screen.width() - 300, screen.height() - 80);
 }
 
 // At its first showing the report shows every bar of a few speeches, the table the rest, and
