@@ -184,7 +184,7 @@ void ReportWindow::showAndRaise()
 {
     if (!m_placed) {
         refreshMeetings();
-        placeBesideTimer();
+        placeBesideTimer(this);
         m_placed = true;
         // The speeches take the keys first: typing names the speaker of the row.
         m_table->setFocus(Qt::OtherFocusReason);
@@ -195,10 +195,11 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
-// Right of the timer, else left, else below, where the whole window fits; else shrunk into the
-// one of those rooms that shows most of it; else below the light, over the timer's rows but never
-// over its light. The frame is taken to be as wide as the timer's.
-void ReportWindow::placeBesideTimer()
+// The window (the report or one of its dialogs) right of the timer, else left, else below, where
+// it fits whole; else shrunk into the one of those rooms that shows most of it; else below the
+// light, over the timer's rows but never over its light. The frame is taken to be as wide as the
+// timer's.
+void ReportWindow::placeBesideTimer(QWidget *window) const
 {
     const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
@@ -217,8 +218,8 @@ void ReportWindow::placeBesideTimer()
     const int lightBottom = m_timerLight->mapToGlobal(QPoint(0, m_timerLight->height())).y();
     const QRect belowLight(QPoint(screen.left(), lightBottom + GapToTimer), screen.bottomRight());
 
-    const QSize wanted = size().grownBy(frame);
-    const QSize least = minimumSizeHint().expandedTo(minimumSize()).grownBy(frame);
+    const QSize wanted = window->size().grownBy(frame);
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize()).grownBy(frame);
     const auto holds = [](const QSize &size) {
         return [size](const QRect &room) {
             return room.width() >= size.width() && room.height() >= size.height();
@@ -237,13 +238,13 @@ void ReportWindow::placeBesideTimer()
     }
     const QRect chosen = room != std::end(rooms) ? *room : belowLight;
     const QSize placed = wanted.boundedTo(chosen.size()).expandedTo(least);
-    resize(placed.shrunkBy(frame));
+    window->resize(placed.shrunkBy(frame));
     // Level with the timer where the room allows.
     const auto within = [](int wish, int low, int high) {
         return std::max(low, std::min(wish, high));
     };
-    move(within(outer.left(), chosen.left(), chosen.right() + 1 - placed.width()),
-         within(outer.top(), chosen.top(), chosen.bottom() + 1 - placed.height()));
+    window->move(within(outer.left(), chosen.left(), chosen.right() + 1 - placed.width()),
+                 within(outer.top(), chosen.top(), chosen.bottom() + 1 - placed.height()));
 }
 
 QString ReportWindow::statusText() const
@@ -370,7 +371,7 @@ void ReportWindow::commandPrint_Click()
         m_printer->setPageSize(QPageSize(QPageSize::A4));
     }
     m_printer->setDocName(meetingHeading());
-    // Modal to the report alone: the timer goes on taking its keys.
+    // Modal to the report alone, which is a window of its own: the timer keeps its keys.
     auto *dialog = new QPrintDialog(m_printer.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
@@ -380,6 +381,14 @@ void ReportWindow::commandPrint_Click()
                 .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName()
                                                            : m_printer->outputFileName()));
     });
+    openClearOfLight(dialog);
+}
+
+// A dialog left where Qt puts it, over the report, may cover the timer's light and STOP.
+void ReportWindow::openClearOfLight(QDialog *dialog) const
+{
+    dialog->adjustSize();
+    placeBesideTimer(dialog);
     dialog->open();
 }
 
@@ -436,7 +445,7 @@ void ReportWindow::askForFile(const QString &caption, const QString &filter, con
         ProgramSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
         write(path);
     });
-    dialog->open();
+    openClearOfLight(dialog);
 }
 
 // Through a QSaveFile: the file appears whole or not at all, and the window says which.

@@ -15,6 +15,7 @@ class MeetingStore;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QPrinter;
 class QSaveFile;
@@ -80,7 +81,8 @@ private:
                     const std::function<bool(const QString &)> &write);
     bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write);
     void say(const QString &text, bool problem = false);
-    void placeBesideTimer();
+    void placeBesideTimer(QWidget *window) const;
+    void openClearOfLight(QDialog *dialog) const;
     void passTimerKeys(const QList<QAbstractButton *> &buttons);
 
     MeetingStore *m_store = nullptr;

@@ -11,7 +11,8 @@ command -v pdftotext >/dev/null || { lw_log "pdftotext missing (bash tools/setup
 # Room for the report beside the timer.
 LW_SCREEN_W=1700
 LW_SCREEN_H=900
-lw_start "$1"
+# Under a window manager, which places the report's dialogs.
+LW_WM=openbox lw_start "$1"
 
 NAME="Zoë Lee, Jr."
 
