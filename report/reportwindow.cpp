@@ -165,7 +165,8 @@ void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *c
         open();
 }
 
-// The report's own keys take no letter of the timer's, and its window takes these.
+// The timer's START and STOP keys work here too; the report's own access keys use none of the
+// timer's letters, so neither window's keys shadow the other's.
 void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
 {
     for (QAbstractButton *button : buttons) {
