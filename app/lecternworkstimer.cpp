@@ -45,9 +45,6 @@ constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 // Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
 constexpr int ShellGraceMs = 1000;
-// Opening the report takes some milliseconds of the window's thread: during a speech it waits
-// while a tick is this near, and opens this long after it, so no lamp waits for it.
-constexpr int ReportOpeningMs = 100;
 
 QString itemKey(const QString &name, int index)
 {
@@ -316,6 +313,8 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
     if (TickTock_TIMER->isEnabled())
         recordRun(false);
     QMainWindow::closeEvent(event);
+    if (m_reportWindow)
+        m_reportWindow->close();
 }
 
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
@@ -460,14 +459,13 @@ void LecternWorksTimer::menuTimersReport_Click()
 {
     const auto open = [this] {
         if (!m_reportWindow)
-            m_reportWindow = new ReportWindow(m_meetingStore, this);
+            m_reportWindow = std::make_unique<ReportWindow>(
+                m_meetingStore, m_horizontalTimer,
+                QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
         m_reportWindow->showAndRaise();
     };
-    const qint64 toTick = TickTock_TIMER->millisecondsToNextTick();
-    if (TickTock_TIMER->isEnabled() && toTick < ReportOpeningMs)
-        QTimer::singleShot(int(toTick) + ReportOpeningMs, this, open);
-    else
-        open();
+    ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
+                                  TickTock_TIMER->millisecondsToNextTick(), this, open);
 }
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)

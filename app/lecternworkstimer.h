@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QMap>
 
+#include <memory>
+
 class CommandButton;
 class FramedPanel;
 class HorizontalTimer;
@@ -73,7 +75,7 @@ public:
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     MeetingStore *meetingStore() const { return m_meetingStore; }
     // The report's window once opened; null before.
-    ReportWindow *reportWindow() const { return m_reportWindow; }
+    ReportWindow *reportWindow() const { return m_reportWindow.get(); }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
@@ -156,5 +158,5 @@ private:
     // The meeting's record, and the run being timed until it is handed to it.
     MeetingStore *m_meetingStore = nullptr;
     SpeechRecord m_run;
-    ReportWindow *m_reportWindow = nullptr; // made at its first opening
+    std::unique_ptr<ReportWindow> m_reportWindow; // made at its first opening
 };

@@ -52,6 +52,11 @@ void ReportModel::storeChanged(qint64 meetingId)
         reload();
 }
 
+bool ReportModel::isRehearsal(const SpeechRecord &speech)
+{
+    return speech.rehearsal || speech.mistakenStart;
+}
+
 // A speech recorded while the table is open is added below the others, and a name saved
 // changes its one cell: a name being typed into another row goes on undisturbed.
 void ReportModel::reload()
@@ -59,7 +64,7 @@ void ReportModel::reload()
     m_all = m_meetingId > 0 ? m_store->speeches(m_meetingId) : QList<SpeechRecord>();
     QList<SpeechRecord> shown;
     for (const SpeechRecord &s : std::as_const(m_all)) {
-        if (m_showRehearsals || (!s.rehearsal && !s.mistakenStart))
+        if (m_showRehearsals || !isRehearsal(s))
             shown << s;
     }
     const qsizetype kept = m_shown.size();

@@ -18,6 +18,9 @@ class ReportModel : public QAbstractTableModel
 public:
     explicit ReportModel(MeetingStore *store, QObject *parent = nullptr);
 
+    // Rehearsals and mistaken starts: shown only when asked for.
+    static bool isRehearsal(const SpeechRecord &speech);
+
     qint64 meetingId() const { return m_meetingId; }
     void setMeeting(qint64 meetingId);
     bool showsRehearsals() const { return m_showRehearsals; }

@@ -32,17 +32,25 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QString LastFolderKey = QStringLiteral("report/lastFolder");
 const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
+const QString SuggestedName = QStringLiteral("meeting-%1.%2");
 constexpr int PdfResolution = 300;
 constexpr qreal PageMarginMm = 15;
 // Bars shown before the picture scrolls; the splitter gives it more on request.
 constexpr int PictureRowsShown = 8;
 constexpr QSize StartSize(940, 620);
 constexpr int GapToTimer = 8;
+// Opening the report takes some milliseconds: during a speech it waits while a tick is this
+// near, and opens this long after it.
+constexpr int OpeningMs = 100;
 
 QString meetingName(const Meeting &meeting)
 {
@@ -51,10 +59,13 @@ QString meetingName(const Meeting &meeting)
 
 } // namespace
 
-ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
-    : QWidget(timerWindow, Qt::Window), m_store(store)
+ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
+                           const QList<QAbstractButton *> &timerButtons)
+    : QWidget(nullptr, Qt::Window), m_store(store), m_timerLight(timerLight)
 {
     setObjectName(QStringLiteral("ReportWindow"));
+    // Closing the timer quits the program, the report open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Timer's Report"));
     m_model = new ReportModel(store, this);
 
@@ -106,7 +117,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     buttons->addWidget(
         button(tr("&Export CSV..."), "commandExportCsv", &ReportWindow::commandExportCsv_Click));
     buttons->addWidget(
-        button(tr("Save as &PDF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
+        button(tr("Save as P&DF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
     buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click));
     buttons->addStretch();
 
@@ -138,17 +149,43 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerWindow)
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
-    connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::changed, this, &ReportWindow::meetingChanged);
+    passTimerKeys(timerButtons);
     resize(StartSize);
 }
 
 ReportWindow::~ReportWindow() = default;
 
+void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *context,
+                                   const std::function<void()> &open)
+{
+    if (ticking && toNextTickMs < OpeningMs)
+        QTimer::singleShot(int(toNextTickMs) + OpeningMs, context, open);
+    else
+        open();
+}
+
+// The timer's START and STOP keys work here too; the report's own access keys use none of the
+// timer's letters, so neither window's keys shadow the other's.
+void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
+{
+    for (QAbstractButton *button : buttons) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence::mnemonic(button->text()));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+        addAction(action);
+    }
+}
+
 void ReportWindow::showAndRaise()
 {
     if (!m_placed) {
         refreshMeetings();
-        placeBesideTimer();
+        placeBesideTimer(this);
         m_placed = true;
         // The speeches take the keys first: typing names the speaker of the row.
         m_table->setFocus(Qt::OtherFocusReason);
@@ -159,16 +196,56 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
-void ReportWindow::placeBesideTimer()
+// The window (the report or one of its dialogs) right of the timer, else left, else below, where
+// it fits whole; else shrunk into the one of those rooms that shows most of it; else below the
+// light, over the timer's rows but never over its light. The frame is taken to be as wide as the
+// timer's.
+void ReportWindow::placeBesideTimer(QWidget *window) const
 {
-    const QWidget *timer = parentWidget();
+    const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
         return;
     const QRect screen = timer->screen()->availableGeometry();
-    const QRect beside(timer->frameGeometry().right() + GapToTimer, timer->frameGeometry().top(),
-                       width(), height());
-    if (screen.contains(beside))
-        move(beside.topLeft());
+    const QRect outer = timer->frameGeometry();
+    const QRect near = outer.adjusted(-GapToTimer, -GapToTimer, GapToTimer, GapToTimer);
+    const QMargins frame(
+        timer->geometry().left() - outer.left(), timer->geometry().top() - outer.top(),
+        outer.right() - timer->geometry().right(), outer.bottom() - timer->geometry().bottom());
+    const QRect rooms[] = {
+        QRect(QPoint(near.right() + 1, screen.top()), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(near.left() - 1, screen.bottom())),
+        QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()),
+    };
+    const int lightBottom = m_timerLight->mapToGlobal(QPoint(0, m_timerLight->height())).y();
+    const QRect belowLight(QPoint(screen.left(), lightBottom + GapToTimer), screen.bottomRight());
+
+    const QSize wanted = window->size().grownBy(frame);
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize()).grownBy(frame);
+    const auto holds = [](const QSize &size) {
+        return [size](const QRect &room) {
+            return room.width() >= size.width() && room.height() >= size.height();
+        };
+    };
+    const auto shownArea = [&wanted](const QRect &room) {
+        const QSize shown = wanted.boundedTo(room.size());
+        return qint64(shown.width()) * shown.height();
+    };
+    const QRect *room = std::find_if(std::begin(rooms), std::end(rooms), holds(wanted));
+    if (room == std::end(rooms)) {
+        for (const QRect &r : rooms) {
+            if (holds(least)(r) && (room == std::end(rooms) || shownArea(r) > shownArea(*room)))
+                room = &r;
+        }
+    }
+    const QRect chosen = room != std::end(rooms) ? *room : belowLight;
+    const QSize placed = wanted.boundedTo(chosen.size()).expandedTo(least);
+    window->resize(placed.shrunkBy(frame));
+    // Level with the timer where the room allows.
+    const auto within = [](int wish, int low, int high) {
+        return std::max(low, std::min(wish, high));
+    };
+    window->move(within(outer.left(), chosen.left(), chosen.right() + 1 - placed.width()),
+                 within(outer.top(), chosen.top(), chosen.bottom() + 1 - placed.height()));
 }
 
 QString ReportWindow::statusText() const
@@ -177,6 +254,12 @@ QString ReportWindow::statusText() const
 }
 
 // ---- The meeting shown -------------------------------------------------------------------
+
+void ReportWindow::meetingChanged(qint64 meetingId)
+{
+    m_counts.remove(meetingId);
+    refreshMeetings();
+}
 
 // The list follows the store; a window showing the newest meeting goes on to the next one
 // when it begins.
@@ -190,15 +273,30 @@ void ReportWindow::refreshMeetings()
     int chosen = int(m_meetingList.size()) - 1;
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        const QString name = meetingName(meeting);
-        m_meetings->addItem(meeting.speechCount == 1
-                                ? tr("%1 (1 speech)").arg(name)
-                                : tr("%1 (%2 speeches)").arg(name).arg(meeting.speechCount));
+        m_meetings->addItem(tr("%1 (%2)").arg(meetingName(meeting), meetingCounts(meeting)));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);
+}
+
+// The speeches counted as the table shows them, rehearsals apart.
+QString ReportWindow::meetingCounts(const Meeting &meeting)
+{
+    auto counts = m_counts.constFind(meeting.id);
+    if (counts == m_counts.cend()) {
+        Counts counted;
+        for (const SpeechRecord &speech : m_store->speeches(meeting.id))
+            ++(ReportModel::isRehearsal(speech) ? counted.rehearsals : counted.speeches);
+        counts = m_counts.insert(meeting.id, counted);
+    }
+    QString text = counts->speeches == 1 ? tr("1 speech") : tr("%1 speeches").arg(counts->speeches);
+    if (counts->rehearsals == 1)
+        text += tr(", 1 rehearsal");
+    else if (counts->rehearsals > 1)
+        text += tr(", %1 rehearsals").arg(counts->rehearsals);
+    return text;
 }
 
 void ReportWindow::meetingChosen(int index)
@@ -210,20 +308,33 @@ void ReportWindow::meetingChosen(int index)
                               : tr("Timer's Report"));
 }
 
-// The picture as tall as its bars, up to a few; beyond, it scrolls.
 void ReportWindow::speechesChanged()
 {
     m_chart->setSpeeches(m_model->shownSpeeches());
+    m_chartScroll->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartScroll->frameWidth());
+    if (m_pictureSized)
+        sizePicture();
+}
+
+// The picture as tall as its bars, up to a few; beyond, it scrolls. The splitter's height is
+// known only once the window's layout is active.
+void ReportWindow::sizePicture()
+{
     const int frame = 2 * m_chartScroll->frameWidth();
-    const int needed = m_chart->sizeHint().height() + frame;
-    m_chartScroll->setMaximumHeight(needed);
-    const int shown =
-        std::min(needed, TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
-    const QList<int> sizes = m_splitter->sizes();
-    // Before the first showing the splitter has no height of its own yet.
-    const int total =
-        m_splitter->isVisible() ? sizes.value(0) + sizes.value(1) : StartSize.height();
+    const int shown = std::min(m_chart->sizeHint().height() + frame,
+                               TimingChart::heightFor(fontMetrics(), PictureRowsShown) + frame);
+    const int total = m_splitter->height() - m_splitter->handleWidth();
     m_splitter->setSizes({shown, std::max(0, total - shown)});
+    m_pictureSized = true;
+}
+
+void ReportWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_pictureSized) {
+        layout()->activate();
+        sizePicture();
+    }
 }
 
 QString ReportWindow::meetingHeading() const
@@ -261,7 +372,7 @@ void ReportWindow::commandPrint_Click()
         m_printer->setPageSize(QPageSize(QPageSize::A4));
     }
     m_printer->setDocName(meetingHeading());
-    // Modal to the report alone: the timer goes on taking its keys.
+    // Modal to the report alone, which is a window of its own: the timer keeps its keys.
     auto *dialog = new QPrintDialog(m_printer.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
@@ -271,6 +382,14 @@ void ReportWindow::commandPrint_Click()
                 .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName()
                                                            : m_printer->outputFileName()));
     });
+    openClearOfLight(dialog);
+}
+
+// A dialog left where Qt puts it, over the report, may cover the timer's light and STOP.
+void ReportWindow::openClearOfLight(QDialog *dialog) const
+{
+    dialog->adjustSize();
+    placeBesideTimer(dialog);
     dialog->open();
 }
 
@@ -296,17 +415,29 @@ bool ReportWindow::savePdf(const QString &path)
     });
 }
 
-// Modal to the report alone, so the timer keeps its keys; starts in the folder used last.
+// The meeting's day names the file; it goes to the folder used last if it is still there, else
+// to the documents folder, else home.
+QString ReportWindow::suggestedFile(const QString &suffix) const
+{
+    const QString remembered = ProgramSettings().value(LastFolderKey).toString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QDir::homePath();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        folder = remembered;
+    else if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        folder = documents;
+    const int index = m_meetings->currentIndex();
+    const QDate day = index >= 0 ? m_meetingList.at(index).startedAt.date() : QDate::currentDate();
+    return QDir(folder).filePath(SuggestedName.arg(day.toString(Qt::ISODate), suffix));
+}
+
+// Modal to the report alone, which is a window of its own: the timer keeps its keys.
 void ReportWindow::askForFile(const QString &caption, const QString &filter, const QString &suffix,
                               const std::function<bool(const QString &)> &write)
 {
-    ProgramSettings settings;
-    const QString folder =
-        settings
-            .value(LastFolderKey,
-                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .toString();
-    auto *dialog = new QFileDialog(this, caption, folder, filter);
+    const QFileInfo suggested(suggestedFile(suffix));
+    auto *dialog = new QFileDialog(this, caption, suggested.absolutePath(), filter);
+    dialog->selectFile(suggested.fileName());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -315,7 +446,7 @@ void ReportWindow::askForFile(const QString &caption, const QString &filter, con
         ProgramSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
         write(path);
     });
-    dialog->open();
+    openClearOfLight(dialog);
 }
 
 // Through a QSaveFile: the file appears whole or not at all, and the window says which.

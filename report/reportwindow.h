@@ -3,15 +3,19 @@
 
 #include "meeting.h"
 
+#include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class MeetingStore;
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QPrinter;
 class QSaveFile;
@@ -23,14 +27,24 @@ class TimingChart;
 
 // The timer's report: a window of its own beside the timer, never modal. It shows a meeting's
 // speeches as a picture and a table, takes the speakers' names, and hands the report on read
-// aloud (the clipboard), as a spreadsheet, as a PDF file and on paper.
+// aloud (the clipboard), as a spreadsheet, as a PDF file and on paper. It is a top-level window
+// of its own, so that its dialogs block it alone and never the timer.
 class ReportWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ReportWindow(MeetingStore *store, QWidget *timerWindow = nullptr);
+    // Placed beside the window of timerLight, never over the light; the access keys of
+    // timerButtons (START and STOP) click them from the report too, when they are shown.
+    explicit ReportWindow(MeetingStore *store, QWidget *timerLight = nullptr,
+                          const QList<QAbstractButton *> &timerButtons = {});
     ~ReportWindow() override;
+
+    // Calls open at once or, while the timer ticks and its next tick is near, just after that
+    // tick: making and showing the report takes some milliseconds of the window's thread, and
+    // no lamp may wait for them.
+    static void openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *context,
+                                const std::function<void()> &open);
 
     // Shows the current meeting the first time, then brings the window to the front.
     void showAndRaise();
@@ -52,19 +66,27 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void meetingChanged(qint64 meetingId);
     void refreshMeetings();
+    QString meetingCounts(const Meeting &meeting);
     void meetingChosen(int index);
     void speechesChanged();
+    void sizePicture();
     QString meetingHeading() const;
+    QString suggestedFile(const QString &suffix) const;
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
                     const std::function<bool(const QString &)> &write);
     bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write);
     void say(const QString &text, bool problem = false);
-    void placeBesideTimer();
+    void placeBesideTimer(QWidget *window) const;
+    void openClearOfLight(QDialog *dialog) const;
+    void passTimerKeys(const QList<QAbstractButton *> &buttons);
 
     MeetingStore *m_store = nullptr;
+    QPointer<QWidget> m_timerLight;
     ReportModel *m_model = nullptr;
     QComboBox *m_meetings = nullptr;
     QCheckBox *m_showRehearsals = nullptr;
@@ -74,6 +96,14 @@ private:
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;
     QList<Meeting> m_meetingList;
+    // Each meeting's speeches and rehearsals as the picker counts them, read once.
+    struct Counts
+    {
+        int speeches = 0;
+        int rehearsals = 0;
+    };
+    QHash<qint64, Counts> m_counts;
     std::unique_ptr<QPrinter> m_printer; // made at the first Print...
     bool m_placed = false;
+    bool m_pictureSized = false;
 };

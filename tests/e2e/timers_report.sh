@@ -3,14 +3,16 @@
 # Three CUSTOM speeches timed with no grace period, one under, one qualified, one over, the last
 # two with the report open beside the timer and its lamps on their seconds all the same. Ctrl+T
 # shows the three with their verdicts; a speech deleted comes back with Ctrl+Z; a name typed into
-# the first row is in the CSV and the PDF and still there after a quit and a new start.
+# the first row is in the CSV and the PDF and still there after a quit and a new start. The
+# report's dialogs never block the timer, and Alt+S and Alt+P start and stop it from the report.
 # LW_KEEP_DIR, when set, receives the screenshots, the CSV and the PDF.
 source "$(dirname "$0")/lib.sh"
 command -v pdftotext >/dev/null || { lw_log "pdftotext missing (bash tools/setup.sh --tests)"; exit 1; }
 # Room for the report beside the timer.
 LW_SCREEN_W=1700
 LW_SCREEN_H=900
-lw_start "$1"
+# Under a window manager, which places the report's dialogs.
+LW_WM=openbox lw_start "$1"
 
 NAME="Zoë Lee, Jr."
 
@@ -85,7 +87,7 @@ lw_check "CSV row 1 from the speaker on" \
 lw_check "CSV row 3 from the speaker on" \
     ",CUSTOM Events,0:03,3,0:04,4,0:05,5,0:06,6,Red,Over by 0:01,0,no,no,yes" "$(csv_line 4)"
 
-save_as alt+p "Save as PDF" "$LW_TMP/meeting.pdf"
+save_as alt+d "Save as PDF" "$LW_TMP/meeting.pdf"
 pdftotext -layout "$LW_TMP/meeting.pdf" "$LW_TMP/meeting.txt"
 for text in "$NAME" "0:02" "0:03" "0:06" "Under by 0:01" "Qualified" "Over by 0:01"; do
     grep -qF "$text" "$LW_TMP/meeting.txt" || lw_fail "the PDF lacks '$text': $(cat "$LW_TMP/meeting.txt")"
@@ -100,4 +102,29 @@ lw_wait_until 10000 app_gone || lw_fail "the timer did not quit"
 lw_launch "$1"
 lw_open_report
 lw_wait_until 5000 named || lw_fail "the name was lost across the restart: $(lw_copied_report)"
+
+# The report's dialogs leave the timer free: with Export CSV... open, Alt+S and a click on STOP
+# still time a speech.
+lw_focus_report
+lw_key alt+e
+lw_wait_until 10000 dialog_shown "Export CSV" || lw_fail "no dialog 'Export CSV'"
+lw_focus_timer
+lw_key alt+s
+lw_wait_until 5000 lw_stop_only_shown || lw_fail "Alt+S did not start with the report's dialog open"
+lw_click "${LW_STOP_XY[@]}"
+lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP did not stop with the report's dialog open"
+xdotool windowfocus --sync "$(dialog_window "Export CSV")"
+lw_key Escape
+dialog_gone() { ! dialog_shown "Export CSV"; }
+lw_wait_until 5000 dialog_gone || lw_fail "Esc left the dialog open"
+# With the report in front, Alt+S and Alt+P are the timer's START and STOP.
+lw_focus_report
+lw_key alt+s
+lw_wait_until 5000 lw_stop_only_shown || lw_fail "Alt+S in the report did not start the timer"
+lw_key alt+p
+lw_wait_until 5000 lw_start_only_shown || lw_fail "Alt+P in the report did not stop the timer"
+
+# Asked to end, the program quits with the report open.
+kill -TERM "$LW_APP_PID"
+lw_wait_until 10000 app_gone || lw_fail "SIGTERM did not quit with the report open"
 lw_finish
