@@ -222,8 +222,21 @@ lw_choose_custom()
 
 lw_report_window() { xdotool search --onlyvisible --name "^Timer's Report" 2>/dev/null | head -n 1; }
 lw_report_shown() { [ -n "$(lw_report_window)" ]; }
-lw_focus_timer() { xdotool windowfocus --sync "$LW_WIN"; }
-lw_focus_report() { xdotool windowfocus --sync "$(lw_report_window)"; }
+lw_active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# Gives a window the keyboard. Under a window manager it goes through the manager, which would
+# otherwise hand the focus to a window it has only just mapped, and it is given once the manager
+# reports the window active.
+lw_focus()
+{
+    if [ -z "$LW_WM_PID" ]; then
+        xdotool windowfocus --sync "$1"
+        return
+    fi
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    lw_wait_until 5000 lw_active_is "$1" || lw_fail "window $1 never became active"
+}
+lw_focus_timer() { lw_focus "$LW_WIN"; }
+lw_focus_report() { lw_focus "$(lw_report_window)"; }
 
 # Ctrl+T on the timer; waits for the report to show.
 lw_open_report()

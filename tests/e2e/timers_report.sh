@@ -28,7 +28,7 @@ save_as()
     lw_focus_report
     lw_key "$key"
     lw_wait_until 10000 dialog_shown "$title" || { lw_fail "no dialog '$title'"; return; }
-    xdotool windowfocus --sync "$(dialog_window "$title")"
+    lw_focus "$(dialog_window "$title")"
     lw_key ctrl+a
     lw_type "$path"
     lw_key Return
@@ -108,12 +108,15 @@ lw_wait_until 5000 named || lw_fail "the name was lost across the restart: $(lw_
 lw_focus_report
 lw_key alt+e
 lw_wait_until 10000 dialog_shown "Export CSV" || lw_fail "no dialog 'Export CSV'"
+# The window manager gives the new dialog the focus; the timer takes it back only after that.
+lw_wait_until 5000 lw_active_is "$(dialog_window "Export CSV")" ||
+    lw_fail "the dialog never became active"
 lw_focus_timer
 lw_key alt+s
 lw_wait_until 5000 lw_stop_only_shown || lw_fail "Alt+S did not start with the report's dialog open"
 lw_click "${LW_STOP_XY[@]}"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP did not stop with the report's dialog open"
-xdotool windowfocus --sync "$(dialog_window "Export CSV")"
+lw_focus "$(dialog_window "Export CSV")"
 lw_key Escape
 dialog_gone() { ! dialog_shown "Export CSV"; }
 lw_wait_until 5000 dialog_gone || lw_fail "Esc left the dialog open"
