@@ -13,6 +13,9 @@ LW_SCREEN_W=1700
 LW_SCREEN_H=900
 # Under a window manager, which places the report's dialogs.
 LW_WM=openbox lw_start "$1"
+# "ë" on a key of its own: xdotool would otherwise remap a key for it on the fly, and a busy
+# program can read that key before the new map and lose the letter.
+xmodmap -e "keycode 255 = ediaeresis"
 
 NAME="Zoë Lee, Jr."
 
