@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "commandbutton.h"
+#include "app/commandbutton.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "displaystart.h"
+#include "app/displaystart.h"
 
-#include "version.h"
+#include "app/version.h"
 
 #include <QString>
 #include <QStringList>

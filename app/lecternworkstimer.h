@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "overtimeflash.h"
-#include "speechrecord.h"
-#include "storedlayout.h"
+#include "components/storedlayout.h"
+#include "controls/signal_light/overtimeflash.h"
+#include "record/speechrecord.h"
 
 #include <QMainWindow>
 #include <QMap>

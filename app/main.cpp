@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "displaystart.h"
-#include "lecternworkstimer.h"
-#include "terminationsignal.h"
-#include "version.h"
+#include "app/displaystart.h"
+#include "app/lecternworkstimer.h"
+#include "app/terminationsignal.h"
+#include "app/version.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "speechcategories.h"
+#include "app/speechcategories.h"
 
-#include "checked16.h"
+#include "app/checked16.h"
 
 namespace SpeechCategories {
 

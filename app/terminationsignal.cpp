@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "terminationsignal.h"
+#include "app/terminationsignal.h"
 
 #include <QSocketNotifier>
 

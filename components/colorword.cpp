@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colorword.h"
+#include "components/colorword.h"
 
 namespace ColorWord {
 

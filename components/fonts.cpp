@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fonts.h"
+#include "components/fonts.h"
 
 namespace Fonts {
 

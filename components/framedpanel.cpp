@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "framedpanel.h"
+#include "components/framedpanel.h"
 
 #include <QPainter>
 

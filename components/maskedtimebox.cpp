@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "maskedtimebox.h"
+#include "components/maskedtimebox.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

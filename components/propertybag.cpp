@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "propertybag.h"
+#include "components/propertybag.h"
 
 #include <QSet>
 #include <QtEndian>

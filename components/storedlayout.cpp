@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "storedlayout.h"
+#include "components/storedlayout.h"
 
-#include "colorword.h"
-#include "fonts.h"
-#include "twips.h"
+#include "components/colorword.h"
+#include "components/fonts.h"
+#include "components/twips.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "graceperiod.h"
+#include "record/graceperiod.h"
 
-#include "programsettings.h"
+#include "components/programsettings.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "meetingstore.h"
+#include "record/meetingstore.h"
 
-#include "clocktext.h"
+#include "record/clocktext.h"
 
 #include <QAtomicInteger>
 #include <QDir>
@@ -17,9 +17,9 @@
 namespace {
 
 constexpr int SchemaVersion = 1;
-// How long the write at STOP, or an edit from the report, may wait for another copy's lock: that copy's one-speech
-// transaction takes a few milliseconds, one flush of the log included, so this covers it many
-// times over, while the time STOP shows is late by a quarter of a second at most.
+// How long the write at STOP, or an edit from the report, may wait for another copy's lock: that
+// copy's one-speech transaction takes a few milliseconds, one flush of the log included, so this
+// covers it many times over, while the time STOP shows is late by a quarter of a second at most.
 constexpr int StopBusyTimeoutMs = 250;
 // Everything else, the retries above all, runs while a speech is timed and never waits for a
 // lock: a speech the file cannot take at once stays in memory until the next retry.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "meeting.h"
-#include "speechrecord.h"
+#include "record/meeting.h"
+#include "record/speechrecord.h"
 
 #include <QList>
 #include <QObject>

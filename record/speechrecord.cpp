@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "speechrecord.h"
+#include "record/speechrecord.h"
 
 SpeechRecord SpeechRecord::started(const QDateTime &startedAt, int rowIndex,
                                    const QString &description,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "verdict.h"
+#include "record/verdict.h"
 
 #include <QDateTime>
 #include <QString>

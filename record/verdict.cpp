@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "verdict.h"
+#include "record/verdict.h"
 
-#include "clocktext.h"
+#include "record/clocktext.h"
 
 #include <QCoreApplication>
 

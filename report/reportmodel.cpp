@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "reportmodel.h"
+#include "report/reportmodel.h"
 
-#include "meetingstore.h"
-#include "speechlabels.h"
+#include "record/meetingstore.h"
+#include "report/speechlabels.h"
 
 #include <QBrush>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "reportpage.h"
+#include "report/reportpage.h"
 
-#include "speechlabels.h"
-#include "timingchart.h"
+#include "report/speechlabels.h"
+#include "report/timingchart.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

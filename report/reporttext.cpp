@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "reporttext.h"
+#include "report/reporttext.h"
 
-#include "clocktext.h"
-#include "speechlabels.h"
+#include "record/clocktext.h"
+#include "report/speechlabels.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "reportwindow.h"
+#include "report/reportwindow.h"
 
-#include "meetingstore.h"
-#include "programsettings.h"
-#include "reportmodel.h"
-#include "reportpage.h"
-#include "reporttext.h"
-#include "speechlabels.h"
-#include "timingchart.h"
+#include "components/programsettings.h"
+#include "record/meetingstore.h"
+#include "report/reportmodel.h"
+#include "report/reportpage.h"
+#include "report/reporttext.h"
+#include "report/speechlabels.h"
+#include "report/timingchart.h"
 
 #include <QAction>
 #include <QBoxLayout>

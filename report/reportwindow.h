@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "meeting.h"
+#include "record/meeting.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "speechlabels.h"
+#include "report/speechlabels.h"
 
-#include "clocktext.h"
+#include "record/clocktext.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "timingchart.h"
+#include "report/timingchart.h"
 
-#include "clocktext.h"
-#include "speechlabels.h"
-#include "verdict.h"
+#include "record/clocktext.h"
+#include "record/verdict.h"
+#include "report/speechlabels.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

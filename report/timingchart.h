@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "speechrecord.h"
+#include "record/speechrecord.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "speakerscreen.h"
+#include "speaker_screen/speakerscreen.h"
 
-#include "programsettings.h"
-#include "speakerwindow.h"
+#include "components/programsettings.h"
+#include "speaker_screen/speakerwindow.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "speakerwindow.h"
+#include "speaker_screen/speakerwindow.h"
 
-#include "horizontaltimer.h"
+#include "controls/signal_light/horizontaltimer.h"
 
 #include <QScreen>
 

@@ -3,9 +3,9 @@
 // against STOP with none, on an empty record and on one of 1,000 meetings of 20 speeches; one
 // speech recorded into each; and one commit with synchronous=NORMAL against FULL. Prints
 // Markdown rows. Run with QT_QPA_PLATFORM=offscreen.
-#include "lecternworkstimer.h"
-#include "meetingstore.h"
-#include "ticktimer.h"
+#include "app/lecternworkstimer.h"
+#include "app/ticktimer.h"
+#include "record/meetingstore.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "timereventdata.h"
+#include "controls/event_row/timereventdata.h"
 
-#include "colorword.h"
-#include "maskedtimebox.h"
-#include "propertybag.h"
-#include "storedbool.h"
-#include "storedlayout.h"
+#include "components/colorword.h"
+#include "components/maskedtimebox.h"
+#include "components/propertybag.h"
+#include "components/storedbool.h"
+#include "components/storedlayout.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "horizontaltimer.h"
+#include "controls/signal_light/horizontaltimer.h"
 
-#include "framedpanel.h"
-#include "shapecircle.h"
-#include "sharedlamps.h"
-#include "storedbool.h"
-#include "storedlayout.h"
-#include "timergoodies.h"
+#include "components/framedpanel.h"
+#include "components/storedbool.h"
+#include "components/storedlayout.h"
+#include "controls/signal_light/shapecircle.h"
+#include "controls/signal_light/sharedlamps.h"
+#include "controls/signal_light/timergoodies.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "storedlayout.h"
+#include "components/storedlayout.h"
 
 #include <QMap>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "overtimeflash.h"
+#include "controls/signal_light/overtimeflash.h"
 
-#include "horizontaltimer.h"
-#include "programsettings.h"
-#include "sharedlamps.h"
-#include "timergoodies.h"
+#include "components/programsettings.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/sharedlamps.h"
+#include "controls/signal_light/timergoodies.h"
 
 namespace {
 const QString SettingsKey = QStringLiteral("light/flashWhenOverTime");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shapecircle.h"
+#include "controls/signal_light/shapecircle.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "sharedlamps.h"
+#include "controls/signal_light/sharedlamps.h"
 
-#include "horizontaltimer.h"
+#include "controls/signal_light/horizontaltimer.h"
 
 SharedLamps::SharedLamps()
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "timergoodies.h"
+#include "controls/signal_light/timergoodies.h"
 
 namespace TimerGoodies {
 

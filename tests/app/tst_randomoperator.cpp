@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "horizontaltimer.h"
-#include "lecternworkstimer.h"
-#include "maskedtimebox.h"
-#include "shapecircle.h"
-#include "ticktimer.h"
-#include "timereventdata.h"
-#include "timergoodies.h"
-#include "windowdriver.h"
+#include "app/lecternworkstimer.h"
+#include "app/ticktimer.h"
+#include "components/maskedtimebox.h"
+#include "controls/event_row/timereventdata.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/shapecircle.h"
+#include "controls/signal_light/timergoodies.h"
+#include "tests/support/windowdriver.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "lecternworkstimer.h"
-#include "maskedtimebox.h"
-#include "propertybag.h"
-#include "speechcategories.h"
-#include "storedrow.h"
-#include "timergoodies.h"
-#include "windowdriver.h"
+#include "app/lecternworkstimer.h"
+#include "app/speechcategories.h"
+#include "components/maskedtimebox.h"
+#include "components/propertybag.h"
+#include "controls/signal_light/timergoodies.h"
+#include "tests/support/storedrow.h"
+#include "tests/support/windowdriver.h"
 
 #include <QAction>
 #include <QEvent>

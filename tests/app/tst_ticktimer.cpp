@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ticktimer.h"
+#include "app/ticktimer.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

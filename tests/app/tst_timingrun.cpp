@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "checked16.h"
-#include "framedpanel.h"
-#include "graceperiod.h"
-#include "horizontaltimer.h"
-#include "lecternworkstimer.h"
-#include "maskedtimebox.h"
-#include "meetingstore.h"
-#include "programsettings.h"
-#include "shapecircle.h"
-#include "speakerscreen.h"
-#include "timergoodies.h"
-#include "windowdriver.h"
+#include "app/checked16.h"
+#include "app/lecternworkstimer.h"
+#include "components/framedpanel.h"
+#include "components/maskedtimebox.h"
+#include "components/programsettings.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/shapecircle.h"
+#include "controls/signal_light/timergoodies.h"
+#include "record/graceperiod.h"
+#include "record/meetingstore.h"
+#include "speaker_screen/speakerscreen.h"
+#include "tests/support/windowdriver.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "framedpanel.h"
-#include "horizontaltimer.h"
-#include "lecternworkstimer.h"
-#include "maskedtimebox.h"
-#include "programsettings.h"
-#include "speakerscreen.h"
-#include "speakerwindow.h"
-#include "timergoodies.h"
-#include "windowdriver.h"
+#include "app/lecternworkstimer.h"
+#include "components/framedpanel.h"
+#include "components/maskedtimebox.h"
+#include "components/programsettings.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/timergoodies.h"
+#include "speaker_screen/speakerscreen.h"
+#include "speaker_screen/speakerwindow.h"
+#include "tests/support/windowdriver.h"
 
 #include <QAction>
 #include <QApplication>

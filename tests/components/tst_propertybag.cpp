@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "propertybag.h"
-#include "storedrow.h"
+#include "components/propertybag.h"
+#include "tests/support/storedrow.h"
 
 #include <QElapsedTimer>
 #include <QFile>

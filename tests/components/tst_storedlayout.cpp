@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "colorword.h"
-#include "framedpanel.h"
-#include "storedlayout.h"
-#include "twips.h"
+#include "components/colorword.h"
+#include "components/framedpanel.h"
+#include "components/storedlayout.h"
+#include "components/twips.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "meetingstore.h"
+#include "record/meetingstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

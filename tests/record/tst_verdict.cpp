@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "verdict.h"
+#include "record/verdict.h"
 
 #include <QTest>
 

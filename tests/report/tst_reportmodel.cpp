@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "meetingstore.h"
-#include "reportmodel.h"
-#include "speeches.h"
-#include "speechlabels.h"
+#include "record/meetingstore.h"
+#include "report/reportmodel.h"
+#include "report/speechlabels.h"
+#include "tests/report/speeches.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "reporttext.h"
-#include "speeches.h"
+#include "report/reporttext.h"
+#include "tests/report/speeches.h"
 
 #include <QTest>
 

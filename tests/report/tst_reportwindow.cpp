@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "meetingstore.h"
-#include "programsettings.h"
-#include "reporttext.h"
-#include "reportwindow.h"
-#include "speeches.h"
-#include "timingchart.h"
+#include "components/programsettings.h"
+#include "record/meetingstore.h"
+#include "report/reporttext.h"
+#include "report/reportwindow.h"
+#include "report/timingchart.h"
+#include "tests/report/speeches.h"
 
 #include <QComboBox>
 #include <QDir>

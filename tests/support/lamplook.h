@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "horizontaltimer.h"
-#include "shapecircle.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/shapecircle.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lamplook.h"
-#include "lecternworkstimer.h"
-#include "ticktimer.h"
-#include "timereventdata.h"
+#include "app/lecternworkstimer.h"
+#include "app/ticktimer.h"
+#include "controls/event_row/timereventdata.h"
+#include "tests/support/lamplook.h"
 
 #include <QAction>
 #include <QActionGroup>

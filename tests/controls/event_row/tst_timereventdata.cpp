@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "maskedtimebox.h"
-#include "propertybag.h"
-#include "storedrow.h"
-#include "timereventdata.h"
+#include "components/maskedtimebox.h"
+#include "components/propertybag.h"
+#include "controls/event_row/timereventdata.h"
+#include "tests/support/storedrow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "horizontaltimer.h"
-#include "lamplook.h"
-#include "shapecircle.h"
-#include "sharedlamps.h"
-#include "timergoodies.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/shapecircle.h"
+#include "controls/signal_light/sharedlamps.h"
+#include "controls/signal_light/timergoodies.h"
+#include "tests/support/lamplook.h"
 
 #include <QImage>
 #include <QLabel>
