@@ -112,6 +112,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 
     m_horizontalTimer = new HorizontalTimer(client);
     m_speakerScreen = new SpeakerScreen(this);
+    m_speakerScreen->choose(m_settings.speakerScreen());
     m_meetingStore = new MeetingStore(this);
 
     QList<QAction *> unplaced = createMenuItems();
@@ -205,7 +206,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         ArmNextColorChange();
     }
     if (m_menus.menuFlashWhenOverTime->isChecked())
-        m_overtimeFlash.tick(m_timing.ElapsedSeconds, &GracePeriod::currentSeconds);
+        m_overtimeFlash.tick(m_timing.ElapsedSeconds, [this] { return m_settings.graceSeconds(); });
 }
 
 void LecternWorksTimer::StartTiming()
@@ -434,7 +435,7 @@ void LecternWorksTimer::recordRun(bool stopped)
     const auto lamp =
         SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
     m_meetingStore->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
-                                                  GracePeriod::currentSeconds()));
+                                                  m_settings.graceSeconds()));
     m_run = SpeechRecord();
 }
 
@@ -462,6 +463,9 @@ void LecternWorksTimer::menuTimersReport_Click()
             m_reportWindow = std::make_unique<ReportWindow>(
                 m_meetingStore, m_horizontalTimer,
                 QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
+        m_reportWindow->setLastFolder(m_settings.lastFolder());
+        connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
+                [this](const QString &folder) { m_settings.setLastFolder(folder); });
         m_reportWindow->showAndRaise();
     };
     ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
@@ -470,9 +474,9 @@ void LecternWorksTimer::menuTimersReport_Click()
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
 {
-    GracePeriod::setCurrentSeconds(seconds);
+    m_settings.setGraceSeconds(seconds);
     for (QAction *grace : m_menus.menuGracePeriod->actions())
-        grace->setChecked(grace->data().toInt() == GracePeriod::currentSeconds());
+        grace->setChecked(grace->data().toInt() == m_settings.graceSeconds());
 }
 
 void LecternWorksTimer::menuQuit_Click()
@@ -492,13 +496,14 @@ void LecternWorksTimer::menuFlashWhenOverTime_Click()
 {
     QAction *item = m_menus.menuFlashWhenOverTime;
     item->setChecked(!item->isChecked());
-    OvertimeFlash::setChosen(item->isChecked());
+    m_settings.setFlashWhenOverTime(item->isChecked());
     if (!item->isChecked())
         m_overtimeFlash.stop();
 }
 
 void LecternWorksTimer::menuSpeakerScreen_Click(const QString &screenName)
 {
+    m_settings.setSpeakerScreen(screenName);
     m_speakerScreen->choose(screenName);
 }
 
@@ -555,7 +560,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuFlashWhenOverTime =
         item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
     m_menus.menuFlashWhenOverTime->setCheckable(true);
-    m_menus.menuFlashWhenOverTime->setChecked(OvertimeFlash::chosen());
+    m_menus.menuFlashWhenOverTime->setChecked(m_settings.flashWhenOverTime());
     m_menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
@@ -575,7 +580,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
         auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
         action->setObjectName(itemKey(QStringLiteral("menuGracePeriod"), grace.seconds));
         action->setCheckable(true);
-        action->setChecked(grace.seconds == GracePeriod::currentSeconds());
+        action->setChecked(grace.seconds == m_settings.graceSeconds());
         action->setData(grace.seconds);
     }
     connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/settings.h"
 #include "components/storedlayout.h"
 #include "controls/signal_light/overtimeflash.h"
 #include "record/speechrecord.h"
@@ -154,6 +155,7 @@ private:
     bool m_runStateChangedInView = false;
 
     TimingState m_timing;
+    Settings m_settings;
 
     // The meeting's record, and the run being timed until it is handed to it.
     MeetingStore *m_meetingStore = nullptr;

@@ -3,6 +3,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <iterator>
+
 // The grace periods a speech may run under its first lamp or over its last and still qualify,
 // one row each: the Options menu's items and the verdict both derive from this table.
 namespace GracePeriod {
@@ -22,9 +25,11 @@ inline constexpr Choice Choices[] = {
 // The common club rule, until the operator chooses another.
 inline constexpr qint16 DefaultSeconds = 30;
 
-// The grace period in force, as the operator last chose it (remembered between starts).
-int currentSeconds();
-// Remembers a choice; a number that is not in the table is ignored.
-void setCurrentSeconds(int seconds);
+// Whether the menu offers this grace period.
+inline bool isChoice(int seconds)
+{
+    return std::any_of(std::begin(Choices), std::end(Choices),
+                       [seconds](const Choice &c) { return c.seconds == seconds; });
+}
 
 } // namespace GracePeriod

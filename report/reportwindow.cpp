@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportwindow.h"
 
-#include "components/programsettings.h"
 #include "record/meetingstore.h"
 #include "report/reportmodel.h"
 #include "report/reportpage.h"
@@ -39,7 +38,6 @@
 
 namespace {
 
-const QString LastFolderKey = QStringLiteral("report/lastFolder");
 const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
 const QString SuggestedName = QStringLiteral("meeting-%1.%2");
 constexpr int PdfResolution = 300;
@@ -419,11 +417,10 @@ bool ReportWindow::savePdf(const QString &path)
 // to the documents folder, else home.
 QString ReportWindow::suggestedFile(const QString &suffix) const
 {
-    const QString remembered = ProgramSettings().value(LastFolderKey).toString();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString folder = QDir::homePath();
-    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
-        folder = remembered;
+    if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir())
+        folder = m_lastFolder;
     else if (!documents.isEmpty() && QFileInfo(documents).isDir())
         folder = documents;
     const int index = m_meetings->currentIndex();
@@ -442,8 +439,9 @@ void ReportWindow::askForFile(const QString &caption, const QString &filter, con
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(suffix);
-    connect(dialog, &QFileDialog::fileSelected, this, [write](const QString &path) {
-        ProgramSettings().setValue(LastFolderKey, QFileInfo(path).absolutePath());
+    connect(dialog, &QFileDialog::fileSelected, this, [this, write](const QString &path) {
+        m_lastFolder = QFileInfo(path).absolutePath();
+        emit folderUsed(m_lastFolder);
         write(path);
     });
     openClearOfLight(dialog);

@@ -49,6 +49,9 @@ public:
     // Shows the current meeting the first time, then brings the window to the front.
     void showAndRaise();
 
+    // The folder its file dialogs open in first, when it is still there.
+    void setLastFolder(const QString &folder) { m_lastFolder = folder; }
+
     // What the window last said about a file or the clipboard.
     QString statusText() const;
 
@@ -63,6 +66,10 @@ public:
     // The file writers behind the dialogs.
     bool exportCsv(const QString &path);
     bool savePdf(const QString &path);
+
+signals:
+    // A file was chosen in this folder, to be suggested again next time.
+    void folderUsed(const QString &folder);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -103,6 +110,7 @@ private:
         int rehearsals = 0;
     };
     QHash<qint64, Counts> m_counts;
+    QString m_lastFolder;
     std::unique_ptr<QPrinter> m_printer; // made at the first Print...
     bool m_placed = false;
     bool m_pictureSized = false;

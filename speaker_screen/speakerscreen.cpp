@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "speaker_screen/speakerscreen.h"
 
-#include "components/programsettings.h"
 #include "speaker_screen/speakerwindow.h"
 
 #include <QActionGroup>
@@ -10,7 +9,6 @@
 #include <QScreen>
 
 namespace {
-const QString SettingsKey = QStringLiteral("speaker/screen");
 const QString ScreenCaption = QStringLiteral("%1 (%2 x %3)");
 const QString ItemName = QStringLiteral("menuSpeakerScreen(%1)");
 } // namespace
@@ -33,9 +31,8 @@ QScreen *SpeakerScreen::screenForSpeaker(const QScreen *leaving) const
     QScreen *own = m_operatorWindow->screen();
     if (!screens.contains(own))
         own = QGuiApplication::primaryScreen();
-    const QString chosen = ProgramSettings().value(SettingsKey).toString();
     for (QScreen *screen : std::as_const(screens)) {
-        if (screen->name() == chosen)
+        if (screen->name() == m_chosen)
             return screen != own ? screen : nullptr;
     }
     return screens.at((screens.indexOf(own) + 1) % screens.size());
@@ -63,7 +60,7 @@ void SpeakerScreen::close()
 
 void SpeakerScreen::choose(const QString &screenName)
 {
-    ProgramSettings().setValue(SettingsKey, screenName);
+    m_chosen = screenName;
     // The window's own screen chosen, the view is the window's own from the next F11.
     if (m_window && !open())
         close();

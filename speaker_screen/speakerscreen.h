@@ -30,8 +30,9 @@ public:
     bool isOpen() const { return m_window != nullptr; }
     SpeakerWindow *window() const { return m_window.get(); }
 
-    // Remembers a screen by name for the next starts; a shown window moves there.
+    // The screen chosen by name (remembered by the window); a shown window moves there.
     void choose(const QString &screenName);
+    QString chosen() const { return m_chosen; }
     // The screens by name and size, as items carrying the name; the one in use checked.
     void listScreensIn(QMenu *menu) const;
 
@@ -43,4 +44,5 @@ private:
 
     QWidget *m_operatorWindow = nullptr;
     std::unique_ptr<SpeakerWindow> m_window;
+    QString m_chosen;
 };

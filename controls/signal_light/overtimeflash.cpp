@@ -1,24 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "controls/signal_light/overtimeflash.h"
 
-#include "components/programsettings.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/sharedlamps.h"
 #include "controls/signal_light/timergoodies.h"
-
-namespace {
-const QString SettingsKey = QStringLiteral("light/flashWhenOverTime");
-} // namespace
-
-bool OvertimeFlash::chosen()
-{
-    return ProgramSettings().value(SettingsKey, false).toBool();
-}
-
-void OvertimeFlash::setChosen(bool on)
-{
-    ProgramSettings().setValue(SettingsKey, on);
-}
 
 void OvertimeFlash::start(const std::array<int, 3> &thresholdSeconds)
 {
@@ -26,7 +11,7 @@ void OvertimeFlash::start(const std::array<int, 3> &thresholdSeconds)
     SharedLamps::instance().setRedBlinkedOff(false);
 }
 
-void OvertimeFlash::tick(qint16 elapsedSeconds, int (*graceSeconds)())
+void OvertimeFlash::tick(qint16 elapsedSeconds, const std::function<int()> &graceSeconds)
 {
     int over = 0;
     if (!m_lamps.empty() && elapsedSeconds > m_lamps.last &&

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
 
 // The overtime flash: once a speech has run past its last lamp by more than the grace period
 // (where the verdict turns to "over time"), the lit red lamp is drawn dark every other second
@@ -14,15 +15,11 @@
 class OvertimeFlash
 {
 public:
-    // Whether the operator chose it; remembered between starts, off until chosen.
-    static bool chosen();
-    static void setChosen(bool on);
-
     // A new speech, with its thresholds as timed.
     void start(const std::array<int, 3> &thresholdSeconds);
     // After each tick's colour change, with the seconds counted and where to ask the grace
     // period in force, which is asked only once the last lamp is passed.
-    void tick(qint16 elapsedSeconds, int (*graceSeconds)());
+    void tick(qint16 elapsedSeconds, const std::function<int()> &graceSeconds);
     // STOP, or the option turned off: the red lamp steady again.
     void stop();
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/checked16.h"
 #include "app/lecternworkstimer.h"
+#include "app/settings.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
-#include "components/programsettings.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/shapecircle.h"
 #include "controls/signal_light/timergoodies.h"
@@ -54,7 +54,7 @@ void TestTimingRun::init()
 {
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
-    ProgramSettings().clear();
+    Settings().clear();
 }
 
 QString TestTimingRun::elapsedText(LecternWorksTimer &window) const
@@ -307,7 +307,7 @@ void TestTimingRun::overtimeFlash()
     QFETCH(int, grace);
     QFETCH(int, chosenAt);
     QFETCH(QString, red);
-    GracePeriod::setCurrentSeconds(grace);
+    Settings().setGraceSeconds(grace);
     {
         LecternWorksTimer chooser;
         if (chosen)

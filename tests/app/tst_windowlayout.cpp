@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/lecternworkstimer.h"
+#include "app/settings.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
-#include "components/programsettings.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/timergoodies.h"
 #include "speaker_screen/speakerscreen.h"
@@ -71,7 +71,7 @@ void TestWindowLayout::init()
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
     // Every test starts from a first start: nothing remembered.
-    ProgramSettings().clear();
+    Settings().clear();
 }
 
 void TestWindowLayout::windowHasItsDesignedSize()

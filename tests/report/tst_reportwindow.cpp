@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "components/programsettings.h"
 #include "record/meetingstore.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
@@ -217,7 +216,6 @@ void TestReportWindow::suggestedFile()
     const auto restoreHome = qScopeGuard([&home] { qputenv("HOME", home); });
     qputenv("HOME", folder.filePath(QStringLiteral("home")).toLocal8Bit());
     QVERIFY(QDir(folder.path()).mkpath(documents ? "home/Documents" : "home"));
-    ProgramSettings().clear();
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     QVERIFY(store.record(iceBreaker(0, 342)));
     ReportWindow window(&store);

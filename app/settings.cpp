@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "app/settings.h"
+
+#include "record/graceperiod.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+struct Entry
+{
+    Settings::Choice choice;
+    const char *key;
+    QVariant fallback;
+    // Converts a stored value to the choice's type; false when it is not one the program offers.
+    bool (*read)(const QVariant &stored, QVariant &typed);
+};
+
+bool readGrace(const QVariant &stored, QVariant &typed)
+{
+    bool ok = false;
+    const int seconds = stored.toInt(&ok);
+    typed = seconds;
+    return ok && GracePeriod::isChoice(seconds);
+}
+
+bool readBool(const QVariant &stored, QVariant &typed)
+{
+    // The file holds text; only what QSettings itself writes counts.
+    const QString text = stored.toString();
+    typed = text == QLatin1String("true");
+    return stored.typeId() == QMetaType::Bool || text == QLatin1String("true") ||
+           text == QLatin1String("false");
+}
+
+bool readText(const QVariant &stored, QVariant &typed)
+{
+    typed = stored.toString();
+    return stored.canConvert<QString>();
+}
+
+const Entry Entries[] = {
+    {Settings::Choice::GraceSeconds, "record/graceSeconds", int(GracePeriod::DefaultSeconds),
+     readGrace},
+    {Settings::Choice::FlashWhenOverTime, "light/flashWhenOverTime", false, readBool},
+    {Settings::Choice::SpeakerScreen, "speaker/screen", QString(), readText},
+    {Settings::Choice::LastFolder, "report/lastFolder", QString(), readText},
+};
+
+const Entry &entry(Settings::Choice choice)
+{
+    for (const Entry &e : Entries) {
+        if (e.choice == choice)
+            return e;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+// The program names no organisation, and QSettings would otherwise file the choices under a
+// made-up one.
+Settings::Settings()
+    : m_store(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+{
+}
+
+QVariant Settings::value(Choice choice) const
+{
+    const Entry &e = entry(choice);
+    const QVariant stored = m_store.value(QLatin1String(e.key));
+    QVariant typed;
+    return stored.isValid() && e.read(stored, typed) ? typed : e.fallback;
+}
+
+void Settings::setValue(Choice choice, const QVariant &value)
+{
+    const Entry &e = entry(choice);
+    QVariant typed;
+    if (e.read(value, typed))
+        m_store.setValue(QLatin1String(e.key), typed);
+}
+
+int Settings::graceSeconds() const
+{
+    return value(Choice::GraceSeconds).toInt();
+}
+
+void Settings::setGraceSeconds(int seconds)
+{
+    setValue(Choice::GraceSeconds, seconds);
+}
+
+bool Settings::flashWhenOverTime() const
+{
+    return value(Choice::FlashWhenOverTime).toBool();
+}
+
+void Settings::setFlashWhenOverTime(bool on)
+{
+    setValue(Choice::FlashWhenOverTime, on);
+}
+
+QString Settings::speakerScreen() const
+{
+    return value(Choice::SpeakerScreen).toString();
+}
+
+void Settings::setSpeakerScreen(const QString &name)
+{
+    setValue(Choice::SpeakerScreen, name);
+}
+
+QString Settings::lastFolder() const
+{
+    return value(Choice::LastFolder).toString();
+}
+
+void Settings::setLastFolder(const QString &folder)
+{
+    setValue(Choice::LastFolder, folder);
+}
+
+void Settings::clear()
+{
+    m_store.clear();
+}

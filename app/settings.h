@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+// Every choice the program remembers between starts, typed, in
+// ~/.config/lecternworks-timer/lecternworks-timer.conf. Each choice has its key, its default and
+// what counts as a valid value in one table; a value edited by hand into something the program
+// does not offer reads as the default. The controls and libraries are handed the values: only
+// the window opens the settings.
+class Settings
+{
+public:
+    Settings();
+
+    // The grace period in force, one of GracePeriod::Choices.
+    int graceSeconds() const;
+    void setGraceSeconds(int seconds);
+    // Options ▸ Flash When Over Time.
+    bool flashWhenOverTime() const;
+    void setFlashWhenOverTime(bool on);
+    // The screen the speaker's screen takes, by name; empty until chosen.
+    QString speakerScreen() const;
+    void setSpeakerScreen(const QString &name);
+    // The folder the report's files went to last; empty until one was saved.
+    QString lastFolder() const;
+    void setLastFolder(const QString &folder);
+
+    // Forgets every choice (a first start, for tests).
+    void clear();
+
+    enum class Choice { GraceSeconds, FlashWhenOverTime, SpeakerScreen, LastFolder };
+
+private:
+    QVariant value(Choice choice) const;
+    // A value the choice does not take is not stored.
+    void setValue(Choice choice, const QVariant &value);
+
+    QSettings m_store;
+};
