@@ -8,6 +8,7 @@
 #include "app/version.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
+#include "components/menuplacer.h"
 #include "components/propertybag.h"
 #include "components/storedbool.h"
 #include "components/storedlayout.h"
@@ -23,33 +24,23 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
 const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
-const QString ArrayItemName = QStringLiteral("%1(%2)");
-const QString Separator = QStringLiteral("-");
 
 constexpr int RunningHeightTwips = 4500;
 constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 // Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
 constexpr int ShellGraceMs = 1000;
-
-QString itemKey(const QString &name, int index)
-{
-    return index < 0 ? name : ArrayItemName.arg(name).arg(index);
-}
 
 QString twoDigits(int number)
 {
@@ -95,7 +86,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     panelSelectionButtons->setObjectName(QStringLiteral("panelSelectionButtons"));
     for (qint16 index = SpeechCategories::FirstRow; index <= SpeechCategories::RowCount; ++index) {
         auto *row = new TimerEventDATA(panelSelectionButtons);
-        row->setObjectName(ArrayItemName.arg(QStringLiteral("TimerEvent")).arg(index));
+        row->setObjectName(MenuPlacer::itemName(QStringLiteral("TimerEvent"), index));
         connect(row, &TimerEventDATA::EventWuzClicked, this,
                 [this, index] { TimerEvent_EventWuzClicked(index); });
         QFile stored(RowDataPath.arg(index));
@@ -115,11 +106,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_speakerScreen->choose(m_settings.speakerScreen());
     m_meetingStore = new MeetingStore(this);
 
-    QList<QAction *> unplaced = createMenuItems();
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
-    placeMenuItems(layout.menus(), menuBar(), unplaced);
-    for (const QAction *item : unplaced)
-        m_layoutFaults << QStringLiteral("the layout places no %1").arg(item->objectName());
+    m_layoutFaults = MenuPlacer::place(layout.menus(), menuBar(), createMenuItems());
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
@@ -568,7 +556,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuTimerTestSpeed = new QActionGroup(this);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
         auto *action = new QAction(QString::fromLatin1(speed.caption), m_menus.menuTimerTestSpeed);
-        action->setObjectName(itemKey(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
+        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
         action->setCheckable(true);
         action->setData(speed.menuIndex);
     }
@@ -578,7 +566,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuGracePeriod = new QActionGroup(this);
     for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
         auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
-        action->setObjectName(itemKey(QStringLiteral("menuGracePeriod"), grace.seconds));
+        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
         action->setCheckable(true);
         action->setChecked(grace.seconds == m_settings.graceSeconds());
         action->setData(grace.seconds);
@@ -602,48 +590,6 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
                             m_menus.menuAbout,
                             m_menus.menuSpeakerScreen->menuAction()} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
-}
-
-// The stored layout orders the menus, gives the captions and shortcuts, and places the items
-// the window created; a name on either side without its match is a fault of the layout.
-void LecternWorksTimer::placeMenuItems(const QJsonArray &entries, QWidget *parentMenu,
-                                       QList<QAction *> &unplaced)
-{
-    auto *bar = qobject_cast<QMenuBar *>(parentMenu);
-    auto *menu = qobject_cast<QMenu *>(parentMenu);
-    for (const QJsonValue &value : entries) {
-        const QJsonObject entry = value.toObject();
-        const QString key = itemKey(entry.value(QLatin1String("name")).toString(),
-                                    entry.value(QLatin1String("index")).toInt(-1));
-        const QString caption = entry.value(QLatin1String("caption")).toString();
-        if (entry.contains(QLatin1String("items"))) {
-            QMenu *submenu = bar ? bar->addMenu(caption) : menu->addMenu(caption);
-            submenu->setObjectName(key);
-            placeMenuItems(entry.value(QLatin1String("items")).toArray(), submenu, unplaced);
-            continue;
-        }
-        if (!menu) {
-            m_layoutFaults << QStringLiteral("menu item %1 outside a menu").arg(key);
-            continue;
-        }
-        if (caption == Separator) {
-            menu->addSeparator()->setObjectName(key);
-            continue;
-        }
-        const auto found = std::find_if(unplaced.begin(), unplaced.end(),
-                                        [&key](QAction *a) { return a->objectName() == key; });
-        if (found == unplaced.end()) {
-            m_layoutFaults << QStringLiteral("no menu item for %1").arg(key);
-            continue;
-        }
-        QAction *item = *found;
-        unplaced.erase(found);
-        if (!caption.isEmpty())
-            item->setText(caption);
-        item->setShortcut(QKeySequence(entry.value(QLatin1String("shortcut")).toString(),
-                                       QKeySequence::PortableText));
-        menu->addAction(item);
-    }
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

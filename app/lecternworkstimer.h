@@ -18,7 +18,6 @@ class MaskedTimeBox;
 class MeetingStore;
 class QAction;
 class QActionGroup;
-class QJsonArray;
 class QMenu;
 class ReportWindow;
 class SpeakerScreen;
@@ -121,7 +120,6 @@ private:
     void setOuterHeight();
     void applyOuterHeight();
     QList<QAction *> createMenuItems();
-    void placeMenuItems(const QJsonArray &entries, QWidget *parentMenu, QList<QAction *> &unplaced);
 
     void setupSpeakerView(const StoredLayout &designLayout);
     void enterSpeakerView();
