@@ -8,13 +8,19 @@
 
 namespace {
 
-bool sameSpeeches(const QList<SpeechRecord> &a, const QList<SpeechRecord> &b, qsizetype count)
+// Where longer is shorter with one run of speeches added: the run's first row; -1 when the two
+// differ otherwise.
+qsizetype addedRun(const QList<SpeechRecord> &longer, const QList<SpeechRecord> &shorter)
 {
-    for (qsizetype i = 0; i < count; ++i) {
-        if (a.at(i).id != b.at(i).id)
-            return false;
+    qsizetype first = 0;
+    while (first < shorter.size() && longer.at(first).id == shorter.at(first).id)
+        ++first;
+    const qsizetype run = longer.size() - shorter.size();
+    for (qsizetype i = first; i < shorter.size(); ++i) {
+        if (longer.at(i + run).id != shorter.at(i).id)
+            return -1;
     }
-    return true;
+    return first;
 }
 
 } // namespace
@@ -57,8 +63,6 @@ bool ReportModel::isRehearsal(const SpeechRecord &speech)
     return speech.rehearsal || speech.mistakenStart;
 }
 
-// A speech recorded while the table is open is added below the others, and a name saved
-// changes its one cell: a name being typed into another row goes on undisturbed.
 void ReportModel::reload()
 {
     m_all = m_meetingId > 0 ? m_store->speeches(m_meetingId) : QList<SpeechRecord>();
@@ -67,25 +71,41 @@ void ReportModel::reload()
         if (m_showRehearsals || !isRehearsal(s))
             shown << s;
     }
-    const qsizetype kept = m_shown.size();
-    if (shown.size() < kept || !sameSpeeches(m_shown, shown, kept)) {
+    if (!followRows(shown)) {
         beginResetModel();
         m_shown = shown;
         endResetModel();
-    } else {
-        for (qsizetype i = 0; i < kept; ++i) {
-            const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName;
-            m_shown[i] = shown.at(i);
-            if (!same)
-                emit dataChanged(index(int(i), 0), index(int(i), SpeechLabels::ColumnCount - 1));
-        }
-        if (shown.size() > kept) {
-            beginInsertRows(QModelIndex(), int(kept), int(shown.size() - 1));
-            m_shown = shown;
-            endInsertRows();
-        }
     }
     emit speechesChanged();
+}
+
+// A speech recorded, deleted or brought back while the table is open is a row inserted or
+// removed, and a name saved changes its one cell: a name being typed into another row goes on
+// undisturbed. False, and nothing changed, when the speeches differ in another way.
+bool ReportModel::followRows(const QList<SpeechRecord> &shown)
+{
+    const bool grown = shown.size() >= m_shown.size();
+    const qsizetype first = grown ? addedRun(shown, m_shown) : addedRun(m_shown, shown);
+    if (first < 0)
+        return false;
+    const qsizetype run = qAbs(shown.size() - m_shown.size());
+    if (run > 0 && grown) {
+        beginInsertRows(QModelIndex(), int(first), int(first + run - 1));
+        for (qsizetype i = first; i < first + run; ++i)
+            m_shown.insert(i, shown.at(i));
+        endInsertRows();
+    } else if (run > 0) {
+        beginRemoveRows(QModelIndex(), int(first), int(first + run - 1));
+        m_shown.remove(first, run);
+        endRemoveRows();
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName;
+        m_shown[i] = shown.at(i);
+        if (!same)
+            emit dataChanged(index(int(i), 0), index(int(i), SpeechLabels::ColumnCount - 1));
+    }
+    return true;
 }
 
 int ReportModel::rowCount(const QModelIndex &parent) const
@@ -157,7 +177,7 @@ bool ReportModel::removeRows(int row, int count, const QModelIndex &parent)
 {
     if (parent.isValid() || row < 0 || count < 1 || row + count > m_shown.size())
         return false;
-    // Ids first: each deletion reloads the rows.
+    // Ids first: each deletion reloads the rows, which removes its row.
     QList<qint64> ids;
     for (int i = row; i < row + count; ++i)
         ids << m_shown.at(i).id;

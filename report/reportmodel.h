@@ -51,6 +51,7 @@ signals:
 
 private:
     void reload();
+    bool followRows(const QList<SpeechRecord> &shown);
     void storeChanged(qint64 meetingId);
 
     MeetingStore *m_store = nullptr;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportwindow.h"
 
+#include "components/besidetimer.h"
 #include "record/meetingstore.h"
+#include "report/reportfiles.h"
 #include "report/reportmodel.h"
-#include "report/reportpage.h"
 #include "report/reporttext.h"
 #include "report/speechlabels.h"
 #include "report/timingchart.h"
@@ -13,39 +14,27 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QFileInfo>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
 const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
-const QString SuggestedName = QStringLiteral("meeting-%1.%2");
-constexpr int PdfResolution = 300;
-constexpr qreal PageMarginMm = 15;
 // Bars shown before the picture scrolls; the splitter gives it more on request.
 constexpr int PictureRowsShown = 8;
 constexpr QSize StartSize(940, 620);
-constexpr int GapToTimer = 8;
 // Opening the report takes some milliseconds: during a speech it waits while a tick is this
 // near, and opens this long after it.
 constexpr int OpeningMs = 100;
@@ -64,8 +53,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     setObjectName(QStringLiteral("ReportWindow"));
     // Closing the timer quits the program, the report open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(tr("Timer's Report"));
     m_model = new ReportModel(store, this);
+    m_files = new ReportFiles(m_model, this, [this](QDialog *dialog) { openClearOfLight(dialog); });
 
     m_meetings = new QComboBox(this);
     m_meetings->setObjectName(QStringLiteral("comboMeeting"));
@@ -102,21 +91,32 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_splitter->addWidget(m_table);
     m_splitter->setChildrenCollapsible(false);
 
-    const auto button = [this](const QString &caption, const char *name,
-                               void (ReportWindow::*handler)()) {
-        auto *b = new QPushButton(caption, this);
+    m_copyAction =
+        addCommand(tr("&Copy"), QKeySequence::Copy, this, &ReportWindow::commandCopy_Click);
+    m_deleteAction = addCommand(tr("Delete Speech"), QKeySequence::Delete, m_table,
+                                &ReportWindow::keyDeleteSpeech_Triggered);
+    m_undoAction = addCommand(tr("Undo Delete"), QKeySequence::Undo, this,
+                              &ReportWindow::keyUndoDelete_Triggered);
+    m_exportCsvAction =
+        addCommand(tr("&Export CSV..."), {}, this, &ReportWindow::commandExportCsv_Click);
+    m_savePdfAction =
+        addCommand(tr("Save as P&DF..."), {}, this, &ReportWindow::commandSavePdf_Click);
+    m_printAction = addCommand(tr("Pr&int..."), {}, this, &ReportWindow::commandPrint_Click);
+
+    const auto button = [this](QAction *action, const char *name) {
+        auto *b = new QPushButton(action->text(), this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
+        b->setEnabled(action->isEnabled());
+        connect(b, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, b, &QWidget::setEnabled);
         return b;
     };
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(tr("&Copy"), "commandCopy", &ReportWindow::commandCopy_Click));
-    buttons->addWidget(
-        button(tr("&Export CSV..."), "commandExportCsv", &ReportWindow::commandExportCsv_Click));
-    buttons->addWidget(
-        button(tr("Save as P&DF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
-    buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click));
+    buttons->addWidget(button(m_copyAction, "commandCopy"));
+    buttons->addWidget(button(m_exportCsvAction, "commandExportCsv"));
+    buttons->addWidget(button(m_savePdfAction, "commandSavePdf"));
+    buttons->addWidget(button(m_printAction, "commandPrint"));
     buttons->addStretch();
 
     m_status = new QLabel(this);
@@ -130,29 +130,50 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     layout->addLayout(buttons);
     layout->addWidget(m_status);
 
-    const auto key = [this](const QKeySequence &sequence, QWidget *scope,
-                            void (ReportWindow::*handler)()) {
-        auto *action = new QAction(scope);
-        action->setShortcut(sequence);
-        action->setShortcutContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, handler);
-        scope->addAction(action);
-    };
-    key(QKeySequence::Copy, this, &ReportWindow::commandCopy_Click);
-    key(QKeySequence::Delete, m_table, &ReportWindow::keyDeleteSpeech_Triggered);
-    key(QKeySequence::Undo, this, &ReportWindow::keyUndoDelete_Triggered);
-
     connect(m_meetings, qOverload<int>(&QComboBox::activated), this, &ReportWindow::meetingChosen);
     connect(m_showRehearsals, &QCheckBox::toggled, m_model, &ReportModel::setShowRehearsals);
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
     connect(m_store, &MeetingStore::changed, this, &ReportWindow::meetingChanged);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ReportWindow::updateCommands);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ReportWindow::updateCommands);
+    connect(m_files, &ReportFiles::folderUsed, this, &ReportWindow::folderUsed);
+    connect(m_files, &ReportFiles::said, this, &ReportWindow::say);
+    meetingChosen(-1);
     passTimerKeys(timerButtons);
+    updateCommands();
     resize(StartSize);
 }
 
 ReportWindow::~ReportWindow() = default;
+
+// A command's key works anywhere in the window, or, for a command of the table, only while the
+// table has the keys: a name's editor keeps its own Delete.
+QAction *ReportWindow::addCommand(const QString &text, const QKeySequence &key, QWidget *scope,
+                                  void (ReportWindow::*handler)())
+{
+    auto *action = new QAction(text, scope);
+    action->setShortcut(key);
+    action->setShortcutContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    scope->addAction(action);
+    return action;
+}
+
+// Delete needs a current row, Undo a speech deleted. The store tells of a deletion before it can
+// bring it back, so the handlers call this once they are done.
+void ReportWindow::updateCommands()
+{
+    m_deleteAction->setEnabled(m_table->currentIndex().isValid());
+    m_undoAction->setEnabled(m_store->canRestoreDeleted());
+}
+
+void ReportWindow::setLastFolder(const QString &folder)
+{
+    m_files->setLastFolder(folder);
+}
 
 void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *context,
                                    const std::function<void()> &open)
@@ -194,56 +215,19 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
-// The window (the report or one of its dialogs) right of the timer, else left, else below, where
-// it fits whole; else shrunk into the one of those rooms that shows most of it; else below the
-// light, over the timer's rows but never over its light. The frame is taken to be as wide as the
-// timer's.
+// The report and its dialogs alike; the frame is taken to be as wide as the timer's.
 void ReportWindow::placeBesideTimer(QWidget *window) const
 {
     const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
         return;
-    const QRect screen = timer->screen()->availableGeometry();
-    const QRect outer = timer->frameGeometry();
-    const QRect near = outer.adjusted(-GapToTimer, -GapToTimer, GapToTimer, GapToTimer);
-    const QMargins frame(
-        timer->geometry().left() - outer.left(), timer->geometry().top() - outer.top(),
-        outer.right() - timer->geometry().right(), outer.bottom() - timer->geometry().bottom());
-    const QRect rooms[] = {
-        QRect(QPoint(near.right() + 1, screen.top()), screen.bottomRight()),
-        QRect(screen.topLeft(), QPoint(near.left() - 1, screen.bottom())),
-        QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()),
-    };
     const int lightBottom = m_timerLight->mapToGlobal(QPoint(0, m_timerLight->height())).y();
-    const QRect belowLight(QPoint(screen.left(), lightBottom + GapToTimer), screen.bottomRight());
-
-    const QSize wanted = window->size().grownBy(frame);
-    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize()).grownBy(frame);
-    const auto holds = [](const QSize &size) {
-        return [size](const QRect &room) {
-            return room.width() >= size.width() && room.height() >= size.height();
-        };
-    };
-    const auto shownArea = [&wanted](const QRect &room) {
-        const QSize shown = wanted.boundedTo(room.size());
-        return qint64(shown.width()) * shown.height();
-    };
-    const QRect *room = std::find_if(std::begin(rooms), std::end(rooms), holds(wanted));
-    if (room == std::end(rooms)) {
-        for (const QRect &r : rooms) {
-            if (holds(least)(r) && (room == std::end(rooms) || shownArea(r) > shownArea(*room)))
-                room = &r;
-        }
-    }
-    const QRect chosen = room != std::end(rooms) ? *room : belowLight;
-    const QSize placed = wanted.boundedTo(chosen.size()).expandedTo(least);
-    window->resize(placed.shrunkBy(frame));
-    // Level with the timer where the room allows.
-    const auto within = [](int wish, int low, int high) {
-        return std::max(low, std::min(wish, high));
-    };
-    window->move(within(outer.left(), chosen.left(), chosen.right() + 1 - placed.width()),
-                 within(outer.top(), chosen.top(), chosen.bottom() + 1 - placed.height()));
+    const QRect placed = BesideTimer::place(
+        timer->screen()->availableGeometry(), timer->frameGeometry(), timer->geometry(),
+        lightBottom, window->size(), window->minimumSizeHint().expandedTo(window->minimumSize()));
+    window->resize(placed.size().shrunkBy(
+        BesideTimer::frameMargins(timer->frameGeometry(), timer->geometry())));
+    window->move(placed.topLeft());
 }
 
 QString ReportWindow::statusText() const
@@ -302,8 +286,15 @@ void ReportWindow::meetingChosen(int index)
     const qint64 id = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index).id : 0;
     if (id != m_model->meetingId())
         m_model->setMeeting(id);
-    setWindowTitle(index >= 0 ? tr("Timer's Report - %1").arg(meetingName(m_meetingList.at(index)))
-                              : tr("Timer's Report"));
+    if (index < 0) {
+        setWindowTitle(tr("Timer's Report"));
+        m_files->setMeeting(windowTitle(), {});
+        return;
+    }
+    const Meeting &meeting = m_meetingList.at(index);
+    setWindowTitle(tr("Timer's Report - %1").arg(meetingName(meeting)));
+    m_files->setMeeting(tr("Timer's Report: meeting of %1").arg(meetingName(meeting)),
+                        meeting.startedAt.date());
 }
 
 void ReportWindow::speechesChanged()
@@ -335,14 +326,6 @@ void ReportWindow::showEvent(QShowEvent *event)
     }
 }
 
-QString ReportWindow::meetingHeading() const
-{
-    const int index = m_meetings->currentIndex();
-    return index >= 0
-               ? tr("Timer's Report: meeting of %1").arg(meetingName(m_meetingList.at(index)))
-               : tr("Timer's Report");
-}
-
 // ---- Handing it on -----------------------------------------------------------------------
 
 void ReportWindow::commandCopy_Click()
@@ -353,34 +336,27 @@ void ReportWindow::commandCopy_Click()
 
 void ReportWindow::commandExportCsv_Click()
 {
-    askForFile(tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
-               [this](const QString &path) { return exportCsv(path); });
+    m_files->askToExportCsv();
 }
 
 void ReportWindow::commandSavePdf_Click()
 {
-    askForFile(tr("Save as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
-               [this](const QString &path) { return savePdf(path); });
+    m_files->askToSavePdf();
 }
 
 void ReportWindow::commandPrint_Click()
 {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-    }
-    m_printer->setDocName(meetingHeading());
-    // Modal to the report alone, which is a window of its own: the timer keeps its keys.
-    auto *dialog = new QPrintDialog(m_printer.get(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QDialog::accepted, this, [this] {
-        ReportPage::render(*m_printer, meetingHeading(), m_model->shownSpeeches());
-        say(tr("Sent to %1.")
-                .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName()
-                                                           : m_printer->outputFileName()));
-    });
-    openClearOfLight(dialog);
+    m_files->askToPrint();
+}
+
+bool ReportWindow::exportCsv(const QString &path)
+{
+    return m_files->exportCsv(path);
+}
+
+bool ReportWindow::savePdf(const QString &path)
+{
+    return m_files->savePdf(path);
 }
 
 // A dialog left where Qt puts it, over the report, may cover the timer's light and STOP.
@@ -389,75 +365,6 @@ void ReportWindow::openClearOfLight(QDialog *dialog) const
     dialog->adjustSize();
     placeBesideTimer(dialog);
     dialog->open();
-}
-
-bool ReportWindow::exportCsv(const QString &path)
-{
-    // Every speech of the meeting, a column saying which were rehearsals.
-    const QByteArray bytes = ReportText::csv(m_model->allSpeeches());
-    return writeFile(path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
-}
-
-bool ReportWindow::savePdf(const QString &path)
-{
-    return writeFile(path, [this](QSaveFile &file) {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
-                              QPageLayout::Millimeter);
-        writer.setResolution(PdfResolution);
-        writer.setTitle(meetingHeading());
-        writer.setCreator(QGuiApplication::applicationDisplayName());
-        ReportPage::render(writer, meetingHeading(), m_model->shownSpeeches());
-        return file.error() == QFileDevice::NoError;
-    });
-}
-
-// The meeting's day names the file; it goes to the folder used last if it is still there, else
-// to the documents folder, else home.
-QString ReportWindow::suggestedFile(const QString &suffix) const
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString folder = QDir::homePath();
-    if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir())
-        folder = m_lastFolder;
-    else if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        folder = documents;
-    const int index = m_meetings->currentIndex();
-    const QDate day = index >= 0 ? m_meetingList.at(index).startedAt.date() : QDate::currentDate();
-    return QDir(folder).filePath(SuggestedName.arg(day.toString(Qt::ISODate), suffix));
-}
-
-// Modal to the report alone, which is a window of its own: the timer keeps its keys.
-void ReportWindow::askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                              const std::function<bool(const QString &)> &write)
-{
-    const QFileInfo suggested(suggestedFile(suffix));
-    auto *dialog = new QFileDialog(this, caption, suggested.absolutePath(), filter);
-    dialog->selectFile(suggested.fileName());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(suffix);
-    connect(dialog, &QFileDialog::fileSelected, this, [this, write](const QString &path) {
-        m_lastFolder = QFileInfo(path).absolutePath();
-        emit folderUsed(m_lastFolder);
-        write(path);
-    });
-    openClearOfLight(dialog);
-}
-
-// Through a QSaveFile: the file appears whole or not at all, and the window says which.
-bool ReportWindow::writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        say(tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
-            true);
-        return false;
-    }
-    say(tr("Saved %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
 }
 
 void ReportWindow::say(const QString &text, bool problem)
@@ -481,6 +388,7 @@ void ReportWindow::keyDeleteSpeech_Triggered()
         say(tr("Deleted the speech started at %1; Ctrl+Z brings it back.").arg(when));
     else
         say(tr("Could not delete the speech: %1").arg(m_store->lastError()), true);
+    updateCommands();
 }
 
 void ReportWindow::keyUndoDelete_Triggered()
@@ -491,6 +399,7 @@ void ReportWindow::keyUndoDelete_Triggered()
         say(tr("The speech deleted last is back."));
     else
         say(tr("Could not bring the speech back: %1").arg(m_store->lastError()), true);
+    updateCommands();
 }
 
 // Enter starts typing a name, as F2 does, and so does any letter typed on the row; while a

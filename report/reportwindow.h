@@ -9,19 +9,19 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class MeetingStore;
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QKeySequence;
 class QLabel;
-class QPrinter;
-class QSaveFile;
 class QScrollArea;
 class QSplitter;
 class QTableView;
+class ReportFiles;
 class ReportModel;
 class TimingChart;
 
@@ -50,12 +50,21 @@ public:
     void showAndRaise();
 
     // The folder its file dialogs open in first, when it is still there.
-    void setLastFolder(const QString &folder) { m_lastFolder = folder; }
+    void setLastFolder(const QString &folder);
 
     // What the window last said about a file or the clipboard.
     QString statusText() const;
 
-    // Handlers; the window's buttons and keys call them.
+    // The window's commands, each with its text, shortcut and whether it can be done now; its
+    // buttons and keys trigger them.
+    QAction *copyAction() const { return m_copyAction; }
+    QAction *deleteAction() const { return m_deleteAction; }
+    QAction *undoAction() const { return m_undoAction; }
+    QAction *exportCsvAction() const { return m_exportCsvAction; }
+    QAction *savePdfAction() const { return m_savePdfAction; }
+    QAction *printAction() const { return m_printAction; }
+
+    // Handlers; the commands call them.
     void commandCopy_Click();
     void commandExportCsv_Click();
     void commandSavePdf_Click();
@@ -82,11 +91,9 @@ private:
     void meetingChosen(int index);
     void speechesChanged();
     void sizePicture();
-    QString meetingHeading() const;
-    QString suggestedFile(const QString &suffix) const;
-    void askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                    const std::function<bool(const QString &)> &write);
-    bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write);
+    QAction *addCommand(const QString &text, const QKeySequence &key, QWidget *scope,
+                        void (ReportWindow::*handler)());
+    void updateCommands();
     void say(const QString &text, bool problem = false);
     void placeBesideTimer(QWidget *window) const;
     void openClearOfLight(QDialog *dialog) const;
@@ -95,6 +102,13 @@ private:
     MeetingStore *m_store = nullptr;
     QPointer<QWidget> m_timerLight;
     ReportModel *m_model = nullptr;
+    ReportFiles *m_files = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_exportCsvAction = nullptr;
+    QAction *m_savePdfAction = nullptr;
+    QAction *m_printAction = nullptr;
     QComboBox *m_meetings = nullptr;
     QCheckBox *m_showRehearsals = nullptr;
     TimingChart *m_chart = nullptr;
@@ -110,8 +124,6 @@ private:
         int rehearsals = 0;
     };
     QHash<qint64, Counts> m_counts;
-    QString m_lastFolder;
-    std::unique_ptr<QPrinter> m_printer; // made at the first Print...
     bool m_placed = false;
     bool m_pictureSized = false;
 };

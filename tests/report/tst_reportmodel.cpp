@@ -127,7 +127,12 @@ void TestReportModel::editName()
 void TestReportModel::deleteAndUndo()
 {
     recordAndShow({iceBreaker(0, 300, "Ann"), iceBreaker(8, 20, "Bo"), iceBreaker(16, 330, "Cy")});
+    // Rows removed and inserted, not the model reset: the table keeps its current row.
+    QSignalSpy resets(m_model.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy removed(m_model.get(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(m_model.get(), &QAbstractItemModel::rowsInserted);
     QVERIFY(m_model->removeRow(1));
+    QCOMPARE(removed.value(0).value(1).toInt(), 1);
     QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech 5:00 Ann",
                                       "19:46 Ice Breaker Speech 5:30 Cy"}));
     QCOMPARE(MeetingStore(storePath()).speeches(m_model->meetingId()).size(), 2);
@@ -135,6 +140,8 @@ void TestReportModel::deleteAndUndo()
     QCOMPARE(rowTexts(),
              (QStringList{"19:30 Ice Breaker Speech 5:00 Ann", "19:38 Ice Breaker Speech 0:20 Bo",
                           "19:46 Ice Breaker Speech 5:30 Cy"}));
+    QCOMPARE(inserted.value(0).value(1).toInt(), 1);
+    QCOMPARE(resets.size(), 0);
 }
 
 // A speech recorded while the table is open joins it as a new row, the rows there untouched,

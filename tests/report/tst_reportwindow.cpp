@@ -5,6 +5,7 @@
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,8 @@ private slots:
     void meetingCounts();
     void suggestedFile_data();
     void suggestedFile();
+    void deleteAndUndo_data();
+    void deleteAndUndo();
 };
 
 void TestReportWindow::writeFile_data()
@@ -234,6 +237,43 @@ void TestReportWindow::suggestedFile()
     window.commandExportCsv_Click();
     QVERIFY(dialog());
     QCOMPARE(dialog()->selectedFiles().value(0), folder.filePath(suggested));
+}
+
+void TestReportWindow::deleteAndUndo_data()
+{
+    QTest::addColumn<int>("deletes");
+    QTest::addColumn<int>("undos");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("nothing deleted") << 0 << 0 << 3;
+    QTest::newRow("one deleted") << 1 << 0 << 2;
+    QTest::newRow("one deleted and brought back") << 1 << 1 << 3;
+    QTest::newRow("two deleted, one brought back") << 2 << 1 << 2;
+    QTest::newRow("every row deleted") << 3 << 0 << 0;
+}
+
+// Delete takes the current row, and the row above becomes current; Undo can be done while a
+// speech deleted waits to come back.
+void TestReportWindow::deleteAndUndo()
+{
+    QFETCH(int, deletes);
+    QFETCH(int, undos);
+    QFETCH(int, rows);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(store.record(iceBreaker(8 * i, 300)));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    auto *table = window.findChild<QTableView *>();
+    table->setCurrentIndex(table->model()->index(2, 0));
+    for (int i = 0; i < deletes; ++i)
+        window.deleteAction()->trigger();
+    for (int i = 0; i < undos; ++i)
+        window.undoAction()->trigger();
+
+    QCOMPARE(table->model()->rowCount(), rows);
+    QCOMPARE(window.deleteAction()->isEnabled(), rows > 0);
+    QCOMPARE(window.undoAction()->isEnabled(), deletes > undos);
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+class ReportModel;
+
+// The report as files, written from the model. Each file is written through a QSaveFile, so it
+// appears whole or not at all; false and why when it could not be.
+namespace ReportExport {
+
+// The meeting's day (today's when there is none) names the file; it goes to lastFolder if that
+// is still there, else to the documents folder, else home.
+QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix);
+// Every speech of the meeting, a column saying which were rehearsals.
+bool writeCsv(const QString &path, const ReportModel &model, QString *why);
+// The speeches shown, as they are printed.
+bool writePdf(const QString &path, const QString &heading, const ReportModel &model, QString *why);
+
+} // namespace ReportExport
+
+// The report's file and print dialogs, modal to the report alone, which is a window of its own:
+// the timer keeps its keys. They start in the folder used last, and say how the writing went.
+class ReportFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The dialogs belong to window; openDialog places each and opens it.
+    ReportFiles(const ReportModel *model, QWidget *window,
+                std::function<void(QDialog *)> openDialog);
+    ~ReportFiles() override;
+
+    // The folder the file dialogs open in first, when it is still there.
+    void setLastFolder(const QString &folder) { m_lastFolder = folder; }
+    // The meeting shown: the heading of its pages, and its day (none: invalid).
+    void setMeeting(const QString &heading, const QDate &day);
+
+    void askToExportCsv();
+    void askToSavePdf();
+    void askToPrint();
+    bool exportCsv(const QString &path);
+    bool savePdf(const QString &path);
+
+signals:
+    // A file was chosen in this folder, to be suggested again next time.
+    void folderUsed(const QString &folder);
+    // What became of a file or a print, to tell the operator; problem when it failed.
+    void said(const QString &text, bool problem);
+
+private:
+    void askForFile(const QString &caption, const QString &filter, const QString &suffix,
+                    const std::function<bool(const QString &)> &write);
+    bool saved(const QString &path, bool written, const QString &why);
+
+    const ReportModel *m_model = nullptr;
+    QWidget *m_window = nullptr;
+    std::function<void(QDialog *)> m_openDialog;
+    QString m_lastFolder;
+    QString m_heading;
+    QDate m_day;
+    std::unique_ptr<QPrinter> m_printer; // made at the first Print...
+};
