@@ -12,35 +12,26 @@
 #include "components/propertybag.h"
 #include "components/storedbool.h"
 #include "components/storedlayout.h"
-#include "components/twips.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "record/graceperiod.h"
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
-#include "speaker_screen/speakerscreen.h"
+#include "speaker/speakerscreen.h"
+#include "speaker/speakerview.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 
-#include <utility>
-
 namespace {
 
 const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
-
-constexpr int RunningHeightTwips = 4500;
-constexpr int StoppedHeightTwips = 7800;
-constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
-// Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
-constexpr int ShellGraceMs = 1000;
 
 QString twoDigits(int number)
 {
@@ -239,61 +230,9 @@ void LecternWorksTimer::ShowElapsedTime()
     ElapsedTime->setText(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
 }
 
-// The one answer to what the window shows: while a speech is timed, the light alone; the
-// rows too otherwise, except on the speaker's screen. The rows go before the window shrinks and
-// come back before it grows; out of sight is not enough, as they would still take keys.
 void LecternWorksTimer::showRunState()
 {
-    panelSelectionButtons->setVisible(!TickTock_TIMER->isEnabled() && !m_speakerView);
-    setOuterHeight();
-}
-
-void LecternWorksTimer::setOuterHeight()
-{
-    // The speaker's view keeps the screen; leaving it sets the height the run state asks.
-    if (m_speakerView) {
-        m_runStateChangedInView = true;
-        return;
-    }
-    // Back from the speaker's view with no START or STOP there: a maximised window is given
-    // back to the shell to maximise again.
-    if ((std::exchange(m_returnState, Qt::WindowNoState) & Qt::WindowMaximized) &&
-        !m_runStateChangedInView) {
-        setWindowState(Qt::WindowMaximized);
-        return;
-    }
-    if (!(windowState() & HeldByTheShell)) {
-        applyOuterHeight();
-        return;
-    }
-    // The shell holds a maximised or full-screen window at its size, and Wayland ends a
-    // program that resizes it there. The window is let go first and sized when the shell
-    // has restored its normal geometry and frame, or after a grace period where no shell
-    // answers (an X server with no window manager).
-    m_awaitingNormalState = true;
-    setWindowState(windowState() & ~HeldByTheShell);
-    QTimer::singleShot(ShellGraceMs, this, [this] {
-        if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
-            applyOuterHeight();
-    });
-}
-
-void LecternWorksTimer::applyOuterHeight()
-{
-    m_awaitingNormalState = false;
-    // The height includes the frame and title bar that the window manager adds.
-    const int frame = frameGeometry().height() - geometry().height();
-    const int twips = TickTock_TIMER->isEnabled() ? RunningHeightTwips : StoppedHeightTwips;
-    const int height = qMax(1, Twips::toPixels(twips) - frame);
-    if (m_returnPlace.isNull()) {
-        resize(width(), height);
-        return;
-    }
-    // Back from the speaker's view: where the window stood, as wide as it was, and as high
-    // unless a START or STOP in the view asked for the run state's height.
-    setGeometry(m_returnPlace.x(), m_returnPlace.y(), m_returnPlace.width(),
-                m_runStateChangedInView ? height : m_returnPlace.height());
-    m_returnPlace = QRect();
+    m_speakerView->runStateChanged(TickTock_TIMER->isEnabled());
 }
 
 void LecternWorksTimer::closeEvent(QCloseEvent *event)
@@ -309,10 +248,7 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_speakerView)
-        fitLightToScreen();
-    else if (m_awaitingNormalState && !(windowState() & HeldByTheShell))
-        applyOuterHeight();
+    m_speakerView->windowResized();
 }
 
 // ---- Speech categories and thresholds ------------------------------------------------------
@@ -596,7 +532,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
 
 void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
 {
-    m_designLayout = designLayout;
+    m_speakerView = new SpeakerView(this, m_horizontalTimer, panelSelectionButtons, designLayout);
     keySpeakerView = new QAction(tr("Speaker's view"), this);
     keySpeakerView->setObjectName(QStringLiteral("keySpeakerView"));
     // The desktop's own full-screen keys, and F11 wherever the desktop names none.
@@ -612,77 +548,24 @@ void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
     keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
     // Esc means nothing to the window outside the view.
     keyLeaveView->setEnabled(false);
-    connect(keyLeaveView, &QAction::triggered, this,
-            [this] { m_speakerView ? leaveSpeakerView() : m_speakerScreen->close(); });
+    connect(keyLeaveView, &QAction::triggered, this, [this] {
+        m_speakerView->isActive() ? m_speakerView->leave() : m_speakerScreen->close();
+    });
     addAction(keyLeaveView);
+    connect(m_speakerView, &SpeakerView::activeChanged, keyLeaveView, &QAction::setEnabled);
     connect(m_speakerScreen, &SpeakerScreen::openChanged, keyLeaveView, &QAction::setEnabled);
 }
 
 void LecternWorksTimer::keySpeakerView_Triggered()
 {
-    if (m_speakerView)
-        leaveSpeakerView();
-    else if (m_speakerScreen->isOpen())
+    if (m_speakerView->isActive()) {
+        m_speakerView->leave();
+    } else if (m_speakerScreen->isOpen()) {
         m_speakerScreen->close();
-    else if (!m_speakerScreen->open())
-        enterSpeakerView();
-}
-
-void LecternWorksTimer::enterSpeakerView()
-{
-    // The window as it comes back. A maximised window's normal geometry may already be the
-    // maximised one (some window managers resize before they report the state): the shell
-    // restores such a window itself.
-    m_returnState = windowState();
-    m_returnPlace = m_returnState == Qt::WindowNoState ? geometry() : QRect();
-    m_runStateChangedInView = false;
-    m_speakerView = true;
-    m_awaitingNormalState = false;
-    keyLeaveView->setEnabled(true);
-    panelSelectionButtons->setVisible(false);
-    // Out of sight but not hidden: a hidden menu bar takes its items' shortcuts and its
-    // access keys with it, and the keys work here as everywhere.
-    menuBar()->setFixedHeight(0);
-    QWidget *client = centralWidget();
-    QPalette dark = client->palette();
-    dark.setColor(QPalette::Window, Qt::black);
-    client->setPalette(dark);
-    client->setAutoFillBackground(true);
-    showFullScreen();
-    layout()->activate();
-    fitLightToScreen();
-    // A threshold box that had the focus is hidden now; the button on the light takes it.
-    (commandStartTimer->isHidden() ? commandStopTimer : commandStartTimer)
-        ->setFocus(Qt::OtherFocusReason);
-}
-
-void LecternWorksTimer::leaveSpeakerView()
-{
-    m_speakerView = false;
-    keyLeaveView->setEnabled(false);
-    QWidget *client = centralWidget();
-    client->setAutoFillBackground(false);
-    client->setPalette(QPalette());
-    menuBar()->setMaximumHeight(QWIDGETSIZE_MAX);
-    placeAtScale(1.0);
-    showRunState();
-}
-
-// The light with the button on it as large as the screen allows, centred, the rest dark.
-void LecternWorksTimer::fitLightToScreen()
-{
-    const QRect light = m_designLayout.placement(m_horizontalTimer->objectName());
-    const QSize screen = centralWidget()->size();
-    const double scale = Twips::scaleToFit(light.size(), screen);
-    const QRect shown =
-        Twips::toPixels(light.left(), light.top(), light.width(), light.height(), scale);
-    const QPoint centred((screen.width() - shown.width()) / 2,
-                         (screen.height() - shown.height()) / 2);
-    placeAtScale(scale, centred - shown.topLeft());
-}
-
-void LecternWorksTimer::placeAtScale(double scale, const QPoint &origin)
-{
-    m_designLayout.placeAt(this, scale, origin);
-    m_horizontalTimer->setScale(scale);
+    } else if (!m_speakerScreen->open()) {
+        m_speakerView->enter();
+        // A threshold box that had the focus is hidden now; the button on the light takes it.
+        (commandStartTimer->isHidden() ? commandStopTimer : commandStartTimer)
+            ->setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/settings.h"
-#include "components/storedlayout.h"
 #include "controls/signal_light/overtimeflash.h"
 #include "record/speechrecord.h"
 
@@ -21,6 +20,8 @@ class QActionGroup;
 class QMenu;
 class ReportWindow;
 class SpeakerScreen;
+class SpeakerView;
+class StoredLayout;
 class TickTimer;
 class TimerEventDATA;
 
@@ -117,15 +118,9 @@ private:
     void recordRun(bool stopped);
 
     void showRunState();
-    void setOuterHeight();
-    void applyOuterHeight();
     QList<QAction *> createMenuItems();
 
     void setupSpeakerView(const StoredLayout &designLayout);
-    void enterSpeakerView();
-    void leaveSpeakerView();
-    void fitLightToScreen();
-    void placeAtScale(double scale, const QPoint &origin = QPoint());
 
     CommandButton *commandStartTimer = nullptr;
     CommandButton *commandStopTimer = nullptr;
@@ -138,19 +133,14 @@ private:
     QMap<int, TimerEventDATA *> m_timerEvent;
     MenuItems m_menus;
     QStringList m_layoutFaults;
-    bool m_awaitingNormalState = false;
 
     // The speaker's view: the light area scaled to fill the screen.
     QAction *keySpeakerView = nullptr;
     QAction *keyLeaveView = nullptr;
-    StoredLayout m_designLayout;
-    bool m_speakerView = false;
+    SpeakerView *m_speakerView = nullptr;
     // The speaker's view on a screen of its own, when there is another.
     SpeakerScreen *m_speakerScreen = nullptr;
     OvertimeFlash m_overtimeFlash;
-    QRect m_returnPlace; // the normal geometry to come back to
-    Qt::WindowStates m_returnState = Qt::WindowNoState;
-    bool m_runStateChangedInView = false;
 
     TimingState m_timing;
     Settings m_settings;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
 #include <cmath>
 
 // The stored layouts measure in twips: 1440 per inch, so 15 per logical pixel at 96 dpi.
@@ -21,15 +20,6 @@ inline QRect toPixels(int left, int top, int width, int height, double scale = 1
 {
     return {toPixels(left, scale), toPixels(top, scale), toPixels(width, scale),
             toPixels(height, scale)};
-}
-
-// The largest scale at which a designed area fits the given pixels; 1 for an empty area.
-inline double scaleToFit(const QSize &twips, const QSize &pixels)
-{
-    if (twips.isEmpty())
-        return 1.0;
-    return qMin(pixels.width() * PerPixel / twips.width(),
-                pixels.height() * PerPixel / twips.height());
 }
 
 } // namespace Twips

@@ -9,7 +9,7 @@
 #include "controls/signal_light/timergoodies.h"
 #include "record/graceperiod.h"
 #include "record/meetingstore.h"
-#include "speaker_screen/speakerscreen.h"
+#include "speaker/speakerscreen.h"
 #include "tests/support/windowdriver.h"
 
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "components/maskedtimebox.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/timergoodies.h"
-#include "speaker_screen/speakerscreen.h"
-#include "speaker_screen/speakerwindow.h"
+#include "speaker/speakerscreen.h"
+#include "speaker/speakerwindow.h"
 #include "tests/support/windowdriver.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "speaker_screen/speakerscreen.h"
+#include "speaker/speakerscreen.h"
 
-#include "speaker_screen/speakerwindow.h"
+#include "speaker/speakerwindow.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "speaker_screen/speakerwindow.h"
+#include "speaker/speakerwindow.h"
 
 #include "controls/signal_light/horizontaltimer.h"
+#include "speaker/scaletofit.h"
 
 #include <QScreen>
 
@@ -39,11 +40,7 @@ void SpeakerWindow::showOn(QScreen *screen)
 void SpeakerWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const QSize designed = m_light->sizeHint();
-    const double scale =
-        qMin(double(width()) / designed.width(), double(height()) / designed.height());
-    m_light->setScale(scale);
-    const QSize shown = designed * scale;
-    m_light->setGeometry((width() - shown.width()) / 2, (height() - shown.height()) / 2,
-                         shown.width(), shown.height());
+    const ScaledToFit fit = scaleToFit(m_light->sizeHint(), size());
+    m_light->setScale(fit.scale);
+    m_light->setGeometry(fit.shown);
 }
