@@ -3,6 +3,7 @@
 
 #include "app/checked16.h"
 #include "app/commandbutton.h"
+#include "app/savedtitle.h"
 #include "app/speechcategories.h"
 #include "app/ticktimer.h"
 #include "app/version.h"
@@ -102,9 +103,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
-    connect(m_meetingStore, &MeetingStore::savedChanged, this, [this](bool saved) {
-        setWindowTitle(MeetingStore::titleShowingSaved(windowTitle(), saved));
-    });
+    connect(m_meetingStore, &MeetingStore::savedChanged, this,
+            [this](bool saved) { setWindowTitle(titleShowingSaved(windowTitle(), saved)); });
     // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());

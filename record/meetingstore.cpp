@@ -2,21 +2,20 @@
 #include "record/meetingstore.h"
 
 #include "record/clocktext.h"
+#include "record/recordlog.h"
 
-#include <QAtomicInteger>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QVariant>
+
+#include <type_traits>
 
 namespace {
 
-constexpr int SchemaVersion = 1;
 // How long the write at STOP, or an edit from the report, may wait for another copy's lock: that
 // copy's one-speech transaction takes a few milliseconds, one flush of the log included, so this
 // covers it many times over, while the time STOP shows is late by a quarter of a second at most.
@@ -26,71 +25,6 @@ constexpr int StopBusyTimeoutMs = 250;
 constexpr int NeverWaitMs = 0;
 constexpr int RetryIntervalMs = 3000;
 const QString FileName = QStringLiteral("meetings.sqlite");
-const QString AsideSuffix = QStringLiteral(".unreadable-%1");
-// SQLite's result codes for a file that is not a database, or a damaged one.
-const QStringList UnreadableCodes = {QStringLiteral("11"), QStringLiteral("26")};
-
-const char *const SchemaStatements[] = {
-    "CREATE TABLE IF NOT EXISTS meeting ("
-    " id INTEGER PRIMARY KEY,"
-    " begun_utc_ms INTEGER NOT NULL,"
-    " begun_utc_offset INTEGER NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS speech ("
-    " id INTEGER PRIMARY KEY,"
-    " meeting_id INTEGER NOT NULL REFERENCES meeting(id),"
-    " started_utc_ms INTEGER NOT NULL,"
-    " started_utc_offset INTEGER NOT NULL,"
-    " started_at TEXT NOT NULL," // the same, readable: ISO 8601 with its offset
-    " row_index INTEGER NOT NULL,"
-    " description TEXT NOT NULL,"
-    " green_text TEXT NOT NULL, yellow_text TEXT NOT NULL, red_text TEXT NOT NULL,"
-    " green_seconds INTEGER NOT NULL, yellow_seconds INTEGER NOT NULL,"
-    " red_seconds INTEGER NOT NULL,"
-    " elapsed_seconds INTEGER NOT NULL,"
-    " lamp INTEGER NOT NULL," // 0 none, 1 green, 2 yellow, 3 red
-    " grace_seconds INTEGER NOT NULL,"
-    " verdict TEXT NOT NULL,"
-    " stopped INTEGER NOT NULL,"
-    " mistaken_start INTEGER NOT NULL,"
-    " rehearsal INTEGER NOT NULL,"
-    " speaker_name TEXT NOT NULL DEFAULT '',"
-    " deleted INTEGER NOT NULL DEFAULT 0)",
-    "CREATE INDEX IF NOT EXISTS speech_by_meeting ON speech(meeting_id, started_utc_ms)",
-};
-
-const QString SpeechColumns = QStringLiteral(
-    "id, meeting_id, started_utc_ms, started_utc_offset, row_index, description,"
-    " green_text, yellow_text, red_text, green_seconds, yellow_seconds, red_seconds,"
-    " elapsed_seconds, lamp, grace_seconds, stopped, mistaken_start, rehearsal, speaker_name");
-
-QAtomicInteger<quint64> connectionCount;
-
-QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
-{
-    return QDateTime::fromMSecsSinceEpoch(utcMs.toLongLong(), Qt::OffsetFromUTC, offset.toInt());
-}
-
-SpeechRecord speechFrom(const QSqlQuery &q)
-{
-    SpeechRecord s;
-    s.id = q.value(0).toLongLong();
-    s.meetingId = q.value(1).toLongLong();
-    s.startedAt = fromStored(q.value(2), q.value(3));
-    s.rowIndex = q.value(4).toInt();
-    s.description = q.value(5).toString();
-    for (int i = 0; i < 3; ++i) {
-        s.thresholdTexts[i] = q.value(6 + i).toString();
-        s.thresholdSeconds[i] = q.value(9 + i).toInt();
-    }
-    s.elapsedSeconds = q.value(12).toInt();
-    s.lampReached = SpeechRecord::Lamp(qBound(0, q.value(13).toInt(), 3));
-    s.graceSeconds = q.value(14).toInt();
-    s.stopped = q.value(15).toBool();
-    s.mistakenStart = q.value(16).toBool();
-    s.rehearsal = q.value(17).toBool();
-    s.speakerName = q.value(18).toString();
-    return s;
-}
 
 // The time as ISO 8601 with its offset, for whoever reads the file with other tools.
 QString readableTime(const QDateTime &at)
@@ -98,9 +32,143 @@ QString readableTime(const QDateTime &at)
     return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
+{
+    return QDateTime::fromMSecsSinceEpoch(utcMs.toLongLong(), Qt::OffsetFromUTC, offset.toInt());
+}
+
 QString describe(const QSqlError &error)
 {
     return error.text().trimmed();
+}
+
+// A null text would be stored as NULL; the record's texts are empty at worst.
+QVariant storedText(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+// A column of the speech table and the field of the record it holds.
+struct SpeechColumn
+{
+    const char *name = nullptr;
+    // The value written; null for the key, which the file numbers.
+    QVariant (*stored)(const SpeechRecord &s) = nullptr;
+    // Sets the field from the value read; null for a column kept for other tools only.
+    void (*restore)(SpeechRecord &s, const QVariant &value) = nullptr;
+};
+
+template <auto Field> QVariant storedField(const SpeechRecord &s)
+{
+    if constexpr (std::is_same_v<std::decay_t<decltype(s.*Field)>, QString>)
+        return storedText(s.*Field);
+    else
+        return QVariant::fromValue(s.*Field);
+}
+
+template <auto Field> void restoreField(SpeechRecord &s, const QVariant &value)
+{
+    s.*Field = value.value<std::decay_t<decltype(s.*Field)>>();
+}
+
+template <auto Field> SpeechColumn field(const char *name)
+{
+    return {name, storedField<Field>, restoreField<Field>};
+}
+
+template <int Lamp> SpeechColumn thresholdText(const char *name)
+{
+    return {name, [](const SpeechRecord &s) { return storedText(s.thresholdTexts[Lamp]); },
+            [](SpeechRecord &s, const QVariant &v) { s.thresholdTexts[Lamp] = v.toString(); }};
+}
+
+template <int Lamp> SpeechColumn thresholdSeconds(const char *name)
+{
+    return {name, [](const SpeechRecord &s) { return QVariant(s.thresholdSeconds[Lamp]); },
+            [](SpeechRecord &s, const QVariant &v) { s.thresholdSeconds[Lamp] = v.toInt(); }};
+}
+
+// The speech table as the store writes and reads it: the INSERT and the reads are both made from
+// this one list, and read back in its order.
+const SpeechColumn SpeechColumns[] = {
+    {"id", nullptr, restoreField<&SpeechRecord::id>},
+    field<&SpeechRecord::meetingId>("meeting_id"),
+    {"started_utc_ms",
+     [](const SpeechRecord &s) { return QVariant(s.startedAt.toMSecsSinceEpoch()); },
+     [](SpeechRecord &s, const QVariant &v) {
+         s.startedAt = QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
+     }},
+    // After the time: the offset it was taken at is put back on it.
+    {"started_utc_offset",
+     [](const SpeechRecord &s) { return QVariant(s.startedAt.offsetFromUtc()); },
+     [](SpeechRecord &s, const QVariant &v) {
+         s.startedAt = s.startedAt.toOffsetFromUtc(v.toInt());
+     }},
+    {"started_at", [](const SpeechRecord &s) { return QVariant(readableTime(s.startedAt)); }},
+    field<&SpeechRecord::rowIndex>("row_index"),
+    field<&SpeechRecord::description>("description"),
+    thresholdText<0>("green_text"),
+    thresholdText<1>("yellow_text"),
+    thresholdText<2>("red_text"),
+    thresholdSeconds<0>("green_seconds"),
+    thresholdSeconds<1>("yellow_seconds"),
+    thresholdSeconds<2>("red_seconds"),
+    field<&SpeechRecord::elapsedSeconds>("elapsed_seconds"),
+    {"lamp", [](const SpeechRecord &s) { return QVariant(int(s.lampReached)); },
+     [](SpeechRecord &s, const QVariant &v) {
+         s.lampReached = SpeechRecord::Lamp(qBound(0, v.toInt(), 3));
+     }},
+    field<&SpeechRecord::graceSeconds>("grace_seconds"),
+    {"verdict", [](const SpeechRecord &s) { return storedText(s.verdict().sentence()); }},
+    field<&SpeechRecord::stopped>("stopped"),
+    field<&SpeechRecord::mistakenStart>("mistaken_start"),
+    field<&SpeechRecord::rehearsal>("rehearsal"),
+    {"speaker_name",
+     [](const SpeechRecord &s) {
+         return storedText(MeetingStore::cleanSpeakerName(s.speakerName));
+     },
+     restoreField<&SpeechRecord::speakerName>},
+};
+
+// "INSERT INTO speech (a, b) VALUES (?, ?)" of every column written, in the list's order.
+const QString &insertSpeechStatement()
+{
+    static const QString statement = [] {
+        QStringList names, marks;
+        for (const SpeechColumn &column : SpeechColumns) {
+            if (column.stored) {
+                names << QLatin1String(column.name);
+                marks << QStringLiteral("?");
+            }
+        }
+        return QStringLiteral("INSERT INTO speech (%1) VALUES (%2)")
+            .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    }();
+    return statement;
+}
+
+// "a, b" of every column read back.
+const QString &readSpeechColumns()
+{
+    static const QString columns = [] {
+        QStringList names;
+        for (const SpeechColumn &column : SpeechColumns) {
+            if (column.restore)
+                names << QLatin1String(column.name);
+        }
+        return names.join(QStringLiteral(", "));
+    }();
+    return columns;
+}
+
+SpeechRecord speechFrom(const QSqlQuery &q)
+{
+    SpeechRecord s;
+    for (const SpeechColumn &column : SpeechColumns) {
+        if (column.restore)
+            column.restore(s, q.value(QLatin1String(column.name)));
+    }
+    return s;
 }
 
 } // namespace
@@ -108,8 +176,7 @@ QString describe(const QSqlError &error)
 MeetingStore::MeetingStore(QObject *parent) : MeetingStore(defaultFilePath(), parent) {}
 
 MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
-    : QObject(parent), m_filePath(filePath),
-      m_connectionName(QStringLiteral("meetingstore-%1").arg(++connectionCount))
+    : QObject(parent), m_file(filePath)
 {
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryIntervalMs);
@@ -125,140 +192,15 @@ MeetingStore::~MeetingStore()
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
         const SpeechRecord &s = p.speech;
-        qWarning("meeting record: not saved: %s, %s, %s, %s", qPrintable(readableTime(s.startedAt)),
-                 qPrintable(s.description), qPrintable(clockText(s.elapsedSeconds)),
-                 qPrintable(s.verdict().sentence()));
+        qCWarning(lcRecord, "not saved: %s, %s, %s, %s", qPrintable(readableTime(s.startedAt)),
+                  qPrintable(s.description), qPrintable(clockText(s.elapsedSeconds)),
+                  qPrintable(s.verdict().sentence()));
     }
-    close();
 }
 
 QString MeetingStore::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' + FileName;
-}
-
-QSqlDatabase MeetingStore::database() const
-{
-    return QSqlDatabase::database(m_connectionName, false);
-}
-
-void MeetingStore::close()
-{
-    m_opened = false;
-    if (!QSqlDatabase::contains(m_connectionName))
-        return;
-    database().close();
-    QSqlDatabase::removeDatabase(m_connectionName);
-}
-
-bool MeetingStore::fail(const QString &what, const QString &why)
-{
-    const QString error = QStringLiteral("%1: %2 (%3)").arg(what, why, m_filePath);
-    // Told once, not at every retry.
-    if (error != m_lastError)
-        qWarning("meeting record: %s", qPrintable(error));
-    m_lastError = error;
-    return false;
-}
-
-// ---- Opening ----------------------------------------------------------------------------
-
-bool MeetingStore::open()
-{
-    if (m_opened)
-        return true;
-    const QFileInfo file(m_filePath);
-    if (!QDir().mkpath(file.absolutePath()))
-        return fail(tr("cannot create the folder"), file.absolutePath());
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        Opening result = openFile();
-        if (result == Opening::Opened) {
-            m_opened = true;
-            return true;
-        }
-        close();
-        if (result == Opening::Failed)
-            return false;
-        moveAside();
-    }
-    return false;
-}
-
-MeetingStore::Opening MeetingStore::openFile()
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(m_filePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
-    if (!db.open()) {
-        fail(tr("cannot open"), describe(db.lastError()));
-        return Opening::Failed;
-    }
-    QSqlQuery q(db);
-    // Reading the version is the first touch of the file's contents.
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        if (UnreadableCodes.contains(q.lastError().nativeErrorCode())) {
-            m_asideReason = describe(q.lastError());
-            return Opening::Unreadable;
-        }
-        fail(tr("cannot read"), describe(q.lastError()));
-        return Opening::Failed;
-    }
-    const int version = q.value(0).toInt();
-    if (version > SchemaVersion) {
-        m_asideReason = tr("written by a newer version (schema %1)").arg(version);
-        return Opening::Unreadable;
-    }
-    // WAL: a commit is one append to the log, and readers never wait for the writer. Any
-    // commit survives the program being killed; synchronous=FULL makes it survive a power cut
-    // as well, for one flush of the log per speech (a fraction of a millisecond, measured).
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
-        fail(tr("cannot set up"), describe(q.lastError()));
-        return Opening::Failed;
-    }
-    if (version == SchemaVersion)
-        return Opening::Opened;
-    return createSchema(db) ? Opening::Opened : Opening::Failed;
-}
-
-bool MeetingStore::createSchema(QSqlDatabase &db)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(tr("cannot create"), describe(q.lastError()));
-    bool ok = true;
-    for (const char *statement : SchemaStatements)
-        ok = ok && q.exec(QLatin1String(statement));
-    ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
-    ok = ok && q.exec(QStringLiteral("COMMIT"));
-    if (!ok) {
-        const QString why = describe(q.lastError());
-        q.exec(QStringLiteral("ROLLBACK"));
-        return fail(tr("cannot create"), why);
-    }
-    return true;
-}
-
-// The file is kept for whoever can read it; the record starts afresh beside it.
-void MeetingStore::moveAside()
-{
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = m_filePath + AsideSuffix.arg(stamp);
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = m_filePath + AsideSuffix.arg(stamp) + QStringLiteral("-%1").arg(n);
-    const QString why = m_asideReason;
-    m_asideReason.clear();
-    if (!QFile::rename(m_filePath, aside)) {
-        fail(tr("cannot move the unreadable file aside to %1").arg(aside), why);
-        return;
-    }
-    // The journal files belong to the old file; they go with it under its new name.
-    for (const char *journal : {"-wal", "-shm"}) {
-        if (QFile::exists(m_filePath + QLatin1String(journal)))
-            QFile::rename(m_filePath + QLatin1String(journal), aside + QLatin1String(journal));
-    }
-    qWarning("meeting record: %s was unreadable (%s); it was moved to %s and a new record begun",
-             qPrintable(m_filePath), qPrintable(why), qPrintable(aside));
 }
 
 // ---- Recording --------------------------------------------------------------------------
@@ -274,9 +216,9 @@ void MeetingStore::startNewMeeting()
 {
     m_newMeetingAsked = true;
     // With speeches still waiting, the new meeting begins after them, when they are written.
-    if (!m_pending.isEmpty() || !open())
+    if (!m_pending.isEmpty() || !m_file.open())
         return;
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return;
     // A meeting with no speech yet is new already: asking again makes no second one.
@@ -295,37 +237,27 @@ void MeetingStore::startNewMeeting()
 
 bool MeetingStore::flushPending(int busyTimeoutMs)
 {
-    setBusyTimeout(busyTimeoutMs);
+    m_file.setBusyTimeout(busyTimeoutMs);
     while (!m_pending.isEmpty()) {
-        if (!open() || !writeSpeech(m_pending.first()))
+        if (!m_file.open() || !writeSpeech(m_pending.first()))
             break;
         const qint64 meetingId = m_pending.takeFirst().speech.meetingId;
         emit changed(meetingId);
     }
-    setBusyTimeout(NeverWaitMs);
+    m_file.setBusyTimeout(NeverWaitMs);
     const bool saved = m_pending.isEmpty();
     if (!saved)
         m_retry.start();
     if (saved != m_shownSaved) {
         m_shownSaved = saved;
         if (saved) {
-            m_lastError.clear();
-            qInfo("meeting record: the speeches kept in memory are saved now (%s)",
-                  qPrintable(m_filePath));
+            m_file.clearError();
+            qCInfo(lcRecord, "the speeches kept in memory are saved now (%s)",
+                   qPrintable(m_file.path()));
         }
         emit savedChanged(saved);
     }
     return saved;
-}
-
-// For the connection open now and for the next one opened.
-void MeetingStore::setBusyTimeout(int ms)
-{
-    if (ms == m_busyTimeoutMs)
-        return;
-    m_busyTimeoutMs = ms;
-    if (m_opened)
-        QSqlQuery(database()).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
 }
 
 bool MeetingStore::writeSpeech(Pending &pending)
@@ -336,53 +268,24 @@ bool MeetingStore::writeSpeech(Pending &pending)
     pending.speech.id = 0;
     pending.speech.meetingId = 0;
     // The next try opens the file afresh; one found damaged is moved aside first.
-    close();
-    if (UnreadableCodes.contains(error.nativeErrorCode())) {
-        m_asideReason = describe(error);
-        moveAside();
-    }
-    return fail(tr("cannot write"), describe(error));
+    m_file.closeAfter(error);
+    return m_file.fail(tr("cannot write"), describe(error));
 }
 
 // One transaction: the speech's meeting, begun if need be, and the speech.
 QSqlError MeetingStore::insertSpeech(Pending &pending)
 {
     SpeechRecord &s = pending.speech;
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return q.lastError();
     s.meetingId = pending.beginsMeeting ? beginMeeting(q, s.startedAt) : meetingFor(q, s);
     if (s.meetingId > 0) {
-        q.prepare(QStringLiteral(
-            "INSERT INTO speech (meeting_id, started_utc_ms, started_utc_offset, started_at,"
-            " row_index, description, green_text, yellow_text, red_text, green_seconds,"
-            " yellow_seconds, red_seconds, elapsed_seconds, lamp, grace_seconds, verdict,"
-            " stopped, mistaken_start, rehearsal, speaker_name)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        // A null text would be stored as NULL; the record's texts are empty at worst.
-        const auto text = [](const QString &t) { return t.isNull() ? QStringLiteral("") : t; };
-        const QVariantList values = {s.meetingId,
-                                     s.startedAt.toMSecsSinceEpoch(),
-                                     s.startedAt.offsetFromUtc(),
-                                     readableTime(s.startedAt),
-                                     s.rowIndex,
-                                     text(s.description),
-                                     text(s.thresholdTexts[0]),
-                                     text(s.thresholdTexts[1]),
-                                     text(s.thresholdTexts[2]),
-                                     s.thresholdSeconds[0],
-                                     s.thresholdSeconds[1],
-                                     s.thresholdSeconds[2],
-                                     s.elapsedSeconds,
-                                     int(s.lampReached),
-                                     s.graceSeconds,
-                                     text(s.verdict().sentence()),
-                                     s.stopped,
-                                     s.mistakenStart,
-                                     s.rehearsal,
-                                     text(cleanSpeakerName(s.speakerName))};
-        for (const QVariant &value : values)
-            q.addBindValue(value);
+        q.prepare(insertSpeechStatement());
+        for (const SpeechColumn &column : SpeechColumns) {
+            if (column.stored)
+                q.addBindValue(column.stored(s));
+        }
         if (q.exec()) {
             s.id = q.lastInsertId().toLongLong();
             if (q.exec(QStringLiteral("COMMIT")))
@@ -424,9 +327,9 @@ qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
 
 qint64 MeetingStore::currentMeetingId()
 {
-    if (m_newMeetingAsked || !open())
+    if (m_newMeetingAsked || !m_file.open())
         return 0;
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     q.prepare(QStringLiteral("SELECT MAX(id) FROM meeting"));
     return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
 }
@@ -434,10 +337,10 @@ qint64 MeetingStore::currentMeetingId()
 QList<Meeting> MeetingStore::meetings()
 {
     QList<Meeting> list;
-    if (!open())
+    if (!m_file.open())
         return list;
     // A meeting's time is its first speech's START, or when it was begun if it has none.
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     q.prepare(
         QStringLiteral("SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
                        " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
@@ -446,7 +349,7 @@ QList<Meeting> MeetingStore::meetings()
                        "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
                        " ORDER BY m.id"));
     if (!q.exec()) {
-        fail(tr("cannot read"), describe(q.lastError()));
+        m_file.fail(tr("cannot read"), describe(q.lastError()));
         return list;
     }
     while (q.next()) {
@@ -463,29 +366,20 @@ QList<Meeting> MeetingStore::meetings()
 QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
 {
     QList<SpeechRecord> list;
-    if (!open())
+    if (!m_file.open())
         return list;
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     q.prepare(QStringLiteral("SELECT %1 FROM speech WHERE meeting_id = ? AND deleted = 0"
                              " ORDER BY started_utc_ms, id")
-                  .arg(SpeechColumns));
+                  .arg(readSpeechColumns()));
     q.addBindValue(meetingId);
     if (!q.exec()) {
-        fail(tr("cannot read"), describe(q.lastError()));
+        m_file.fail(tr("cannot read"), describe(q.lastError()));
         return list;
     }
     while (q.next())
         list.append(speechFrom(q));
     return list;
-}
-
-QString MeetingStore::titleShowingSaved(const QString &title, bool saved)
-{
-    const QString mark = tr(" (record not saved)");
-    QString shown = title;
-    if (shown.endsWith(mark))
-        shown.chop(mark.size());
-    return saved ? shown : shown + mark;
 }
 
 QString MeetingStore::cleanSpeakerName(const QString &name)
@@ -533,20 +427,20 @@ bool MeetingStore::restoreLastDeleted()
 // Sets one of the editable columns, named here and never by the caller's data.
 bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QVariant &value)
 {
-    if (!open())
+    if (!m_file.open())
         return false;
-    QSqlQuery q(database());
+    QSqlQuery q(m_file.database());
     q.prepare(
         QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id").arg(column));
     q.addBindValue(value);
     q.addBindValue(speechId);
     // A name typed or a speech deleted waits for another copy's write as STOP's write does:
     // giving up at once would lose the operator's edit for a lock held a few milliseconds.
-    setBusyTimeout(StopBusyTimeoutMs);
+    m_file.setBusyTimeout(StopBusyTimeoutMs);
     const bool written = q.exec();
-    setBusyTimeout(NeverWaitMs);
+    m_file.setBusyTimeout(NeverWaitMs);
     if (!written)
-        return fail(tr("cannot change"), describe(q.lastError()));
+        return m_file.fail(tr("cannot change"), describe(q.lastError()));
     if (!q.next())
         return false;
     const qint64 meetingId = q.value(0).toLongLong();

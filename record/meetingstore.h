@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/meeting.h"
+#include "record/recordfile.h"
 #include "record/speechrecord.h"
 
 #include <QList>
@@ -9,7 +10,6 @@
 #include <QString>
 #include <QTimer>
 
-class QSqlDatabase;
 class QSqlError;
 class QSqlQuery;
 class QVariant;
@@ -34,10 +34,10 @@ public:
     ~MeetingStore() override;
 
     static QString defaultFilePath();
-    QString filePath() const { return m_filePath; }
+    QString filePath() const { return m_file.path(); }
 
     // Opens the file now, so that the first speech recorded does not wait for it.
-    void prepare() { open(); }
+    void prepare() { m_file.open(); }
     // Adds a finished run to the current meeting, in its own transaction. False when it could
     // not be written now: it is then kept and retried, and isSaved() is false until it is.
     bool record(const SpeechRecord &speech);
@@ -62,10 +62,8 @@ public:
     // Whether every speech recorded has reached the file.
     bool isSaved() const { return m_pending.isEmpty(); }
     int pendingCount() const { return int(m_pending.size()); }
-    // A window's title with " (record not saved)" on its end while speeches wait in memory.
-    static QString titleShowingSaved(const QString &title, bool saved);
     // Why the file last failed to take a write or a read; cleared when every speech is saved.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const { return m_file.lastError(); }
 
 signals:
     // The record of this meeting changed: a speech added, named, deleted or restored.
@@ -74,7 +72,6 @@ signals:
     void savedChanged(bool saved);
 
 private:
-    enum class Opening { Opened, Failed, Unreadable };
     // A speech waiting for the file, and whether "New Meeting" was chosen just before it.
     struct Pending
     {
@@ -82,31 +79,18 @@ private:
         bool beginsMeeting = false;
     };
 
-    bool open();
-    Opening openFile();
-    bool createSchema(QSqlDatabase &db);
-    void moveAside();
-    void close();
     // Writes the speeches waiting, each waiting up to busyTimeoutMs for another copy's lock.
     bool flushPending(int busyTimeoutMs);
-    void setBusyTimeout(int ms);
     bool writeSpeech(Pending &pending);
     QSqlError insertSpeech(Pending &pending);
     qint64 meetingFor(QSqlQuery &q, const SpeechRecord &speech);
     qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
     bool updateSpeech(const QString &column, qint64 speechId, const QVariant &value);
-    bool fail(const QString &what, const QString &why);
-    QSqlDatabase database() const;
 
-    QString m_filePath;
-    QString m_connectionName;
-    bool m_opened = false;
+    RecordFile m_file;
     bool m_newMeetingAsked = false;
     bool m_shownSaved = true; // as savedChanged last told
-    int m_busyTimeoutMs = 0;  // how long SQLite waits for another copy's lock; 0: it never does
     QList<Pending> m_pending;
     QList<qint64> m_deleted;
-    QString m_lastError;
-    QString m_asideReason;
     QTimer m_retry;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/checked16.h"
 #include "app/lecternworkstimer.h"
+#include "app/savedtitle.h"
 #include "app/settings.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
@@ -406,6 +407,10 @@ void TestTimingRun::anUnsavedRecordShowsInTheTitle()
     deliverTicks(window, 3);
     window.commandStopTimer_Click();
     QCOMPARE(window.windowTitle(), title + QStringLiteral(" (record not saved)"));
+    QCOMPARE(titleShowingSaved(QStringLiteral("Timer"), false),
+             QStringLiteral("Timer (record not saved)"));
+    QCOMPARE(titleShowingSaved(QStringLiteral("Timer (record not saved)"), true),
+             QStringLiteral("Timer"));
     QVERIFY(blocker.remove());
     QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, 10000);
 }

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// The window's title with " (record not saved)" on its end while speeches wait in memory.
+QString titleShowingSaved(const QString &title, bool saved);
