@@ -4,6 +4,7 @@
 #include "record/clocktext.h"
 #include "record/recordlog.h"
 
+#include <QFile>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,6 +13,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -24,6 +28,8 @@ constexpr int StopBusyTimeoutMs = 250;
 // lock: a speech the file cannot take at once stays in memory until the next retry.
 constexpr int NeverWaitMs = 0;
 constexpr int RetryIntervalMs = 3000;
+// After a write, once the window has had time to draw what STOP or the edit changed.
+constexpr int CheckpointDelayMs = 500;
 const QString FileName = QStringLiteral("meetings.sqlite");
 
 // The time as ISO 8601 with its offset, for whoever reads the file with other tools.
@@ -40,6 +46,30 @@ QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
 QString describe(const QSqlError &error)
 {
     return error.text().trimmed();
+}
+
+// Runs a statement to its very end and returns its error. A statement that hands back rows
+// (RETURNING, a checkpoint's) may fail only as its last row is read, and a COMMIT's failure
+// (a full disk) must never pass for success: every write of the store goes through here.
+QSqlError runToEnd(QSqlQuery &q)
+{
+    if (!q.exec())
+        return q.lastError();
+    while (q.next()) {
+    }
+    return q.lastError();
+}
+
+QSqlError runToEnd(QSqlQuery &q, const QString &statement)
+{
+    if (!q.prepare(statement))
+        return q.lastError();
+    return runToEnd(q);
+}
+
+bool isBidiControl(uint c)
+{
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
 // A null text would be stored as NULL; the record's texts are empty at worst.
@@ -181,13 +211,16 @@ MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, [this] { flushPending(NeverWaitMs); });
+    m_checkpoint.setSingleShot(true);
+    m_checkpoint.setInterval(CheckpointDelayMs);
+    connect(&m_checkpoint, &QTimer::timeout, this, &MeetingStore::checkpoint);
 }
 
 MeetingStore::~MeetingStore()
 {
     // Whoever listened may be going too.
     const QSignalBlocker quiet(this);
-    if (!m_pending.isEmpty())
+    if (!isSaved())
         flushPending(StopBusyTimeoutMs);
     // What could not be written at all is at least told, line by line, rather than dropped.
     for (const Pending &p : qAsConst(m_pending)) {
@@ -196,6 +229,13 @@ MeetingStore::~MeetingStore()
                   qPrintable(s.description), qPrintable(clockText(s.elapsedSeconds)),
                   qPrintable(s.verdict().sentence()));
     }
+    for (const SpeechEdit &e : qAsConst(m_pendingEdits))
+        qCWarning(lcRecord, "change not saved: speech %lld, %s", e.speechId,
+                  e.kind == SpeechEdit::Kind::Name
+                      ? qPrintable(QStringLiteral("named \"%1\"").arg(e.name))
+                  : e.kind == SpeechEdit::Kind::Delete ? "deleted"
+                                                       : "brought back");
+    checkpoint();
 }
 
 QString MeetingStore::defaultFilePath()
@@ -219,7 +259,7 @@ void MeetingStore::startNewMeeting()
     if (!m_pending.isEmpty() || !m_file.open())
         return;
     QSqlQuery q(m_file.database());
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")).isValid())
         return;
     // A meeting with no speech yet is new already: asking again makes no second one.
     q.prepare(QStringLiteral("SELECT m.id FROM meeting m WHERE m.id = (SELECT MAX(id) FROM meeting)"
@@ -227,7 +267,7 @@ void MeetingStore::startNewMeeting()
     const qint64 empty = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
     q.finish();
     const qint64 id = empty > 0 ? empty : beginMeeting(q, QDateTime::currentDateTime());
-    if (id > 0 && q.exec(QStringLiteral("COMMIT"))) {
+    if (id > 0 && !runToEnd(q, QStringLiteral("COMMIT")).isValid()) {
         m_newMeetingAsked = false;
         emit changed(id);
         return;
@@ -242,17 +282,32 @@ bool MeetingStore::flushPending(int busyTimeoutMs)
         if (!m_file.open() || !writeSpeech(m_pending.first()))
             break;
         const qint64 meetingId = m_pending.takeFirst().speech.meetingId;
+        m_checkpoint.start();
         emit changed(meetingId);
     }
+    // Edits after the speeches, in the order they were made: a deletion and its undo.
+    while (m_pending.isEmpty() && !m_pendingEdits.isEmpty() && m_file.open()) {
+        qint64 meetingId = 0;
+        const QSqlError error = writeEdit(m_pendingEdits.first(), &meetingId);
+        if (error.isValid()) {
+            m_file.closeAfter(error);
+            m_file.fail(tr("cannot change"), describe(error));
+            break;
+        }
+        m_pendingEdits.removeFirst();
+        m_checkpoint.start();
+        if (meetingId > 0)
+            emit changed(meetingId);
+    }
     m_file.setBusyTimeout(NeverWaitMs);
-    const bool saved = m_pending.isEmpty();
+    const bool saved = isSaved();
     if (!saved)
         m_retry.start();
     if (saved != m_shownSaved) {
         m_shownSaved = saved;
         if (saved) {
             m_file.clearError();
-            qCInfo(lcRecord, "the speeches kept in memory are saved now (%s)",
+            qCInfo(lcRecord, "what was kept in memory is saved now (%s)",
                    qPrintable(m_file.path()));
         }
         emit savedChanged(saved);
@@ -277,8 +332,8 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
 {
     SpeechRecord &s = pending.speech;
     QSqlQuery q(m_file.database());
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return q.lastError();
+    if (const QSqlError error = runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")); error.isValid())
+        return error;
     s.meetingId = pending.beginsMeeting ? beginMeeting(q, s.startedAt) : meetingFor(q, s);
     if (s.meetingId > 0) {
         q.prepare(insertSpeechStatement());
@@ -286,13 +341,20 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
             if (column.stored)
                 q.addBindValue(column.stored(s));
         }
-        if (q.exec()) {
+        QSqlError error = runToEnd(q);
+        if (!error.isValid()) {
             s.id = q.lastInsertId().toLongLong();
-            if (q.exec(QStringLiteral("COMMIT")))
-                return QSqlError();
+            error = runToEnd(q, QStringLiteral("COMMIT"));
         }
+        if (!error.isValid())
+            return error;
+        q.exec(QStringLiteral("ROLLBACK"));
+        return error;
     }
-    const QSqlError error = q.lastError();
+    // No meeting to put it in is a failure even when no statement said so.
+    QSqlError error = q.lastError();
+    if (!error.isValid())
+        error = QSqlError(tr("no meeting for the speech"), QString(), QSqlError::UnknownError);
     q.exec(QStringLiteral("ROLLBACK"));
     return error;
 }
@@ -320,7 +382,7 @@ qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
     q.prepare(QStringLiteral("INSERT INTO meeting (begun_utc_ms, begun_utc_offset) VALUES (?, ?)"));
     q.addBindValue(at.toMSecsSinceEpoch());
     q.addBindValue(at.offsetFromUtc());
-    return q.exec() ? q.lastInsertId().toLongLong() : 0;
+    return runToEnd(q).isValid() ? 0 : q.lastInsertId().toLongLong();
 }
 
 // ---- Reading and editing ------------------------------------------------------------------
@@ -369,7 +431,8 @@ QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
     if (!m_file.open())
         return list;
     QSqlQuery q(m_file.database());
-    q.prepare(QStringLiteral("SELECT %1 FROM speech WHERE meeting_id = ? AND deleted = 0"
+    // Deleted ones too, as an undo waiting in memory may bring one back.
+    q.prepare(QStringLiteral("SELECT %1, deleted FROM speech WHERE meeting_id = ?"
                              " ORDER BY started_utc_ms, id")
                   .arg(readSpeechColumns()));
     q.addBindValue(meetingId);
@@ -377,40 +440,48 @@ QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
         m_file.fail(tr("cannot read"), describe(q.lastError()));
         return list;
     }
-    while (q.next())
-        list.append(speechFrom(q));
+    while (q.next()) {
+        SpeechRecord s = speechFrom(q);
+        bool deleted = q.value(QStringLiteral("deleted")).toBool();
+        applyWaitingEdits(s, deleted);
+        if (!deleted)
+            list.append(s);
+    }
     return list;
 }
 
 QString MeetingStore::cleanSpeakerName(const QString &name)
 {
     QList<uint> kept;
+    bool blank = true; // at the start, so leading blanks go
     for (const uint c : name.toUcs4()) {
+        if (isBidiControl(c))
+            continue;
         const QChar::Category category = QChar::category(char32_t(c));
-        if (category != QChar::Other_Control && category != QChar::Separator_Line &&
-            category != QChar::Separator_Paragraph)
-            kept.append(c);
+        const bool isBlank = category == QChar::Other_Control ||
+                             category == QChar::Separator_Line ||
+                             category == QChar::Separator_Paragraph || QChar::isSpace(char32_t(c));
+        if (isBlank && blank)
+            continue;
+        kept.append(isBlank ? uint(' ') : c);
+        blank = isBlank;
     }
-    QString clean =
-        QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size())
-            .trimmed();
     // Cut at a whole character, never inside a surrogate pair.
-    const QList<uint> points = clean.toUcs4();
-    if (points.size() > SpeakerNameMaxLength)
-        clean = QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
-                                  SpeakerNameMaxLength)
-                    .trimmed();
-    return clean;
+    if (kept.size() > SpeakerNameMaxLength)
+        kept.resize(SpeakerNameMaxLength);
+    while (!kept.isEmpty() && kept.last() == uint(' '))
+        kept.removeLast();
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
 }
 
 bool MeetingStore::setSpeakerName(qint64 speechId, const QString &name)
 {
-    return updateSpeech(QStringLiteral("speaker_name"), speechId, cleanSpeakerName(name));
+    return edit({SpeechEdit::Kind::Name, speechId, cleanSpeakerName(name)});
 }
 
 bool MeetingStore::deleteSpeech(qint64 speechId)
 {
-    if (!updateSpeech(QStringLiteral("deleted"), speechId, 1))
+    if (!edit({SpeechEdit::Kind::Delete, speechId, QString()}))
         return false;
     m_deleted.append(speechId);
     return true;
@@ -418,33 +489,193 @@ bool MeetingStore::deleteSpeech(qint64 speechId)
 
 bool MeetingStore::restoreLastDeleted()
 {
-    if (m_deleted.isEmpty() || !updateSpeech(QStringLiteral("deleted"), m_deleted.last(), 0))
+    if (m_deleted.isEmpty() || !edit({SpeechEdit::Kind::Restore, m_deleted.last(), QString()}))
         return false;
     m_deleted.removeLast();
     return true;
 }
 
-// Sets one of the editable columns, named here and never by the caller's data.
-bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QVariant &value)
+bool MeetingStore::edit(const SpeechEdit &change)
+{
+    // A speech the file can be read for and has not is refused; one it cannot be read for now is
+    // taken on trust, as the report showed it.
+    const qint64 meetingId = meetingOf(change.speechId);
+    if (meetingId == 0)
+        return false;
+    m_pendingEdits.append(change);
+    // A name typed or a speech deleted waits for another copy's write as STOP's write does:
+    // giving up at once would keep the operator's edit waiting for a lock held a few ms.
+    if (!flushPending(StopBusyTimeoutMs) && meetingId > 0)
+        emit changed(meetingId); // shown as typed, marked as waiting
+    return true;
+}
+
+// The speech's meeting; 0 when the file has no such speech, -1 when it cannot be read now.
+qint64 MeetingStore::meetingOf(qint64 speechId)
 {
     if (!m_file.open())
-        return false;
+        return -1;
     QSqlQuery q(m_file.database());
-    q.prepare(
-        QStringLiteral("UPDATE speech SET %1 = ? WHERE id = ? RETURNING meeting_id").arg(column));
-    q.addBindValue(value);
+    q.prepare(QStringLiteral("SELECT meeting_id FROM speech WHERE id = ?"));
     q.addBindValue(speechId);
-    // A name typed or a speech deleted waits for another copy's write as STOP's write does:
-    // giving up at once would lose the operator's edit for a lock held a few milliseconds.
+    if (!q.exec())
+        return -1;
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+// One transaction: the change, and the meeting it belongs to for those who show it.
+QSqlError MeetingStore::writeEdit(const SpeechEdit &change, qint64 *meetingId)
+{
+    QSqlQuery q(m_file.database());
+    if (const QSqlError error = runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")); error.isValid())
+        return error;
+    switch (change.kind) {
+    case SpeechEdit::Kind::Name:
+        q.prepare(QStringLiteral("UPDATE speech SET speaker_name = ? WHERE id = ?"));
+        q.addBindValue(storedText(change.name));
+        break;
+    case SpeechEdit::Kind::Delete:
+    case SpeechEdit::Kind::Restore:
+        q.prepare(QStringLiteral("UPDATE speech SET deleted = ? WHERE id = ?"));
+        q.addBindValue(change.kind == SpeechEdit::Kind::Delete ? 1 : 0);
+        break;
+    }
+    q.addBindValue(change.speechId);
+    QSqlError error = runToEnd(q);
+    if (!error.isValid()) {
+        q.prepare(QStringLiteral("SELECT meeting_id FROM speech WHERE id = ?"));
+        q.addBindValue(change.speechId);
+        if (q.exec() && q.next())
+            *meetingId = q.value(0).toLongLong();
+        q.finish();
+        error = runToEnd(q, QStringLiteral("COMMIT"));
+    }
+    if (error.isValid())
+        q.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+void MeetingStore::applyWaitingEdits(SpeechRecord &speech, bool &deleted) const
+{
+    for (const SpeechEdit &e : m_pendingEdits) {
+        if (e.speechId != speech.id)
+            continue;
+        speech.editWaiting = true;
+        if (e.kind == SpeechEdit::Kind::Name)
+            speech.speakerName = e.name;
+        else
+            deleted = e.kind == SpeechEdit::Kind::Delete;
+    }
+}
+
+// ---- What the file has not taken yet -----------------------------------------------------
+
+Recovery MeetingStore::unsaved() const
+{
+    Recovery recovery;
+    for (const Pending &p : m_pending)
+        recovery.speeches.append({p.speech, p.beginsMeeting});
+    recovery.edits = m_pendingEdits;
+    return recovery;
+}
+
+QList<SpeechRecord> MeetingStore::unsavedSpeeches()
+{
+    QList<SpeechRecord> list;
+    for (const Pending &p : qAsConst(m_pending))
+        list.append(p.speech);
+    QList<qint64> edited, meetings;
+    for (const SpeechEdit &e : qAsConst(m_pendingEdits)) {
+        edited.append(e.speechId);
+        const qint64 meetingId = meetingOf(e.speechId);
+        if (meetingId > 0 && !meetings.contains(meetingId))
+            meetings.append(meetingId);
+    }
+    for (const qint64 meetingId : qAsConst(meetings)) {
+        for (const SpeechRecord &s : speeches(meetingId)) {
+            if (edited.contains(s.id))
+                list.append(s);
+        }
+    }
+    return list;
+}
+
+bool MeetingStore::retryNow()
+{
+    return flushPending(StopBusyTimeoutMs);
+}
+
+void MeetingStore::forgetUnsaved()
+{
+    m_pending.clear();
+    m_pendingEdits.clear();
+    m_retry.stop();
+    flushPending(NeverWaitMs);
+}
+
+bool MeetingStore::takeIn(const Recovery &recovery)
+{
+    for (const Recovery::Speech &kept : recovery.speeches) {
+        // Taken in before, by this copy or another: the record has it already.
+        if (m_file.open()) {
+            QSqlQuery q(m_file.database());
+            q.prepare(QStringLiteral("SELECT 1 FROM speech WHERE started_utc_ms = ? AND"
+                                     " row_index = ? AND elapsed_seconds = ?"));
+            q.addBindValue(kept.record.startedAt.toMSecsSinceEpoch());
+            q.addBindValue(kept.record.rowIndex);
+            q.addBindValue(kept.record.elapsedSeconds);
+            if (q.exec() && q.next())
+                continue;
+        }
+        SpeechRecord speech = kept.record;
+        speech.id = 0;
+        speech.meetingId = 0;
+        m_pending.append({speech, kept.beginsMeeting});
+    }
+    m_pendingEdits.append(recovery.edits);
+    return flushPending(StopBusyTimeoutMs);
+}
+
+void MeetingStore::checkpoint()
+{
+    m_checkpoint.stop();
+    if (!m_file.isOpen())
+        return;
+    // Never waits: a copy reading now leaves it for the next time.
+    QSqlQuery q(m_file.database());
+    runToEnd(q, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
+QString MeetingStore::backUpTo(const QString &path)
+{
+    // Waits for another copy's lock as STOP's write does: the operator asked for it now.
     m_file.setBusyTimeout(StopBusyTimeoutMs);
-    const bool written = q.exec();
+    const QString error = backUp(path);
     m_file.setBusyTimeout(NeverWaitMs);
-    if (!written)
-        return m_file.fail(tr("cannot change"), describe(q.lastError()));
-    if (!q.next())
-        return false;
-    const qint64 meetingId = q.value(0).toLongLong();
-    q.finish();
-    emit changed(meetingId);
-    return true;
+    return error;
+}
+
+QString MeetingStore::backUp(const QString &path)
+{
+    if (!m_file.open())
+        return m_file.lastError();
+    // Written beside the target and put in its place whole: a copy cut short never replaces a
+    // good one.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    QSqlQuery q(m_file.database());
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(part);
+    const QSqlError error = runToEnd(q);
+    if (error.isValid()) {
+        QFile::remove(part);
+        return describe(error);
+    }
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) !=
+        0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(part);
+        return why;
+    }
+    return QString();
 }

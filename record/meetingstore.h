@@ -3,6 +3,8 @@
 
 #include "record/meeting.h"
 #include "record/recordfile.h"
+#include "record/recoveryfile.h"
+#include "record/speechedit.h"
 #include "record/speechrecord.h"
 
 #include <QList>
@@ -51,17 +53,38 @@ public:
     // A meeting's speeches in the order they were started; deleted ones left out.
     QList<SpeechRecord> speeches(qint64 meetingId);
 
-    // Names the speaker: control characters dropped, blanks trimmed, at most 100 characters.
+    // The edits below are written at once, waiting for another copy's lock as STOP does; one the
+    // file cannot take now is held in memory and retried like a speech, and the speeches read
+    // show it, marked as waiting. False only when there is no such speech.
+
+    // Names the speaker (cleaned as cleanSpeakerName() does); an empty name clears it.
     bool setSpeakerName(qint64 speechId, const QString &name);
+    // The one rule for names: every control character (newline and tab too) becomes a blank,
+    // runs of blanks one, direction overrides and isolates go, at most 100 characters.
     static QString cleanSpeakerName(const QString &name);
     // Deletes a speech (a false start, say); the last deleted can be brought back.
     bool deleteSpeech(qint64 speechId);
     bool canRestoreDeleted() const { return !m_deleted.isEmpty(); }
     bool restoreLastDeleted();
 
-    // Whether every speech recorded has reached the file.
-    bool isSaved() const { return m_pending.isEmpty(); }
-    int pendingCount() const { return int(m_pending.size()); }
+    // Whether every speech recorded and every edit has reached the file.
+    bool isSaved() const { return m_pending.isEmpty() && m_pendingEdits.isEmpty(); }
+    int pendingCount() const { return int(m_pending.size() + m_pendingEdits.size()); }
+    // What is held in memory only, and the speeches it concerns as the report shows them.
+    Recovery unsaved() const;
+    QList<SpeechRecord> unsavedSpeeches();
+    // Tries the file again now, waiting for another copy's lock as STOP does.
+    bool retryNow();
+    // Drops what is held in memory (the operator chose to lose it, or it went elsewhere).
+    void forgetUnsaved();
+    // Takes in what a previous run kept in a recovery file; a speech the record has already
+    // is not added twice. False when some of it waits in memory.
+    bool takeIn(const Recovery &recovery);
+    // Folds the write-ahead log into the file, so the file alone holds every speech.
+    void checkpoint();
+    // A consistent copy of the whole record in path, safe while another copy records; the
+    // file at path is replaced only when the copy is whole. Empty on success, else why.
+    QString backUpTo(const QString &path);
     // Why the file last failed to take a write or a read; cleared when every speech is saved.
     QString lastError() const { return m_file.lastError(); }
 
@@ -85,12 +108,18 @@ private:
     QSqlError insertSpeech(Pending &pending);
     qint64 meetingFor(QSqlQuery &q, const SpeechRecord &speech);
     qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
-    bool updateSpeech(const QString &column, qint64 speechId, const QVariant &value);
+    QString backUp(const QString &path);
+    bool edit(const SpeechEdit &change);
+    QSqlError writeEdit(const SpeechEdit &change, qint64 *meetingId);
+    qint64 meetingOf(qint64 speechId);
+    void applyWaitingEdits(SpeechRecord &speech, bool &deleted) const;
 
     RecordFile m_file;
     bool m_newMeetingAsked = false;
     bool m_shownSaved = true; // as savedChanged last told
     QList<Pending> m_pending;
+    QList<SpeechEdit> m_pendingEdits;
     QList<qint64> m_deleted;
     QTimer m_retry;
+    QTimer m_checkpoint;
 };

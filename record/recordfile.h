@@ -27,6 +27,7 @@ public:
     QString path() const { return m_path; }
     // Opens the file unless it is open. False when it cannot be used now; lastError() says why.
     bool open();
+    bool isOpen() const { return m_opened; }
     void close();
     QSqlDatabase database() const;
 

@@ -29,6 +29,7 @@ struct SpeechRecord
     bool rehearsal = false;     // the TEST row
     int graceSeconds = 0;       // the grace period the verdict was judged with
     QString speakerName;        // empty until someone types it
+    bool editWaiting = false;   // a change to it is held in memory until the file takes it
 
     // The run as START found it; the description loses its padding blanks.
     static SpeechRecord started(const QDateTime &startedAt, int rowIndex,

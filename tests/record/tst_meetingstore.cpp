@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -76,6 +79,37 @@ int writeSpeeches(const QString &path, int count)
     return store.isSaved() ? 0 : 1;
 }
 
+// A disk of the test's own, small enough to fill: a tmpfs on the test's folder (needs root).
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder) : m_folder(folder)
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {"-l", m_folder});
+    }
+    bool isMounted() const { return m_mounted; }
+    void fill()
+    {
+        QFile filler(m_folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        for (qint64 block = 4096; block > 0; block /= 2) {
+            while (filler.write(QByteArray(block, 'x')) == block) {
+            }
+        }
+    }
+    void release() { QFile::remove(m_folder + QStringLiteral("/filler")); }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 } // namespace
 
 // The meeting's record on disk: speeches and meetings, edits, and the file's bad days.
@@ -98,6 +132,8 @@ private slots:
     void olderFileIsBroughtUpToDate();
     void aFailedStepLeavesTheFileAsItWas();
     void lockedFileKeepsTheSpeechUntilReleased();
+    void changesWaitForTheFile_data();
+    void changesWaitForTheFile();
     void twoCopiesRecordIntoOneFile();
 
 private:
@@ -120,6 +156,8 @@ void TestMeetingStore::aSpeechComesBackAsRecorded()
         QSignalSpy changed(&store, &MeetingStore::changed);
         QVERIFY(store.record(sent));
         QCOMPARE(changed.count(), 1);
+        // Once idle, the log is folded into the file: a copy of the file alone holds it.
+        QTRY_COMPARE(QFileInfo(path() + QStringLiteral("-wal")).size(), qint64(0));
     }
     // Read by another instance, as after a restart.
     MeetingStore store(path());
@@ -186,8 +224,12 @@ void TestMeetingStore::speakerNames_data()
     const QString emoji = QString::fromUtf8("\xF0\x9F\x8E\xA4"); // a microphone, two UTF-16 units
     QTest::newRow("blanks trimmed") << "  Ann Lee \u3000"
                                     << "Ann Lee";
-    QTest::newRow("control characters dropped") << "Ann\tLee\n\u0007"
-                                                << "AnnLee";
+    QTest::newRow("control characters a blank, runs of blanks one") << "Ann\tLee\n\u0007  Jr"
+                                                                    << "Ann Lee Jr";
+    QTest::newRow("direction overrides and isolates removed") << "Ann\u202ELee\u2067x\u2069"
+                                                              << "AnnLeex";
+    QTest::newRow("blanks only: the name cleared") << " \t "
+                                                   << "";
     QTest::newRow("quotes and commas kept") << "Lee, \"Ann\"'s"
                                             << "Lee, \"Ann\"'s";
     QTest::newRow("cut at 100") << QString(120, u'x') << QString(100, u'x');
@@ -365,6 +407,58 @@ void TestMeetingStore::lockedFileKeepsTheSpeechUntilReleased()
     QCOMPARE(store.speeches(store.currentMeetingId()).size(), 2);
 }
 
+void TestMeetingStore::changesWaitForTheFile_data()
+{
+    QTest::addColumn<bool>("fullDisk"); // else another copy holds the lock
+    QTest::addColumn<QString>("change");
+    QTest::newRow("a name, the file locked") << false << "name";
+    QTest::newRow("a name, the disk full") << true << "name";
+    QTest::newRow("a deletion, the disk full") << true << "deletion";
+    QTest::newRow("a speech, the disk full") << true << "speech";
+}
+
+// A change the file cannot take is shown as made, kept, and written once the file takes it.
+void TestMeetingStore::changesWaitForTheFile()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, change);
+    std::optional<SmallDisk> disk;
+    if (fullDisk && !disk.emplace(m_dir->path()).isMounted())
+        QSKIP("filling a disk needs root, to mount a tmpfs");
+    {
+        MeetingStore store(path());
+        QVERIFY(store.record(speech(Evening, 300, QStringLiteral("first"))));
+        const qint64 meeting = store.currentMeetingId();
+        const qint64 id = store.speeches(meeting).first().id;
+        RawFile other(path());
+        if (fullDisk)
+            disk->fill();
+        else
+            QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        if (change == "name") {
+            QVERIFY(store.setSpeakerName(id, QStringLiteral("Ann Lee")));
+            QCOMPARE(store.speeches(meeting).first().speakerName, QStringLiteral("Ann Lee"));
+            QVERIFY(store.speeches(meeting).first().editWaiting);
+        } else if (change == "deletion") {
+            QVERIFY(store.deleteSpeech(id));
+            QVERIFY(store.speeches(meeting).isEmpty());
+        } else {
+            QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
+        }
+        QVERIFY(!store.isSaved());
+        if (fullDisk)
+            disk->release();
+        else
+            QVERIFY(other.exec(QStringLiteral("COMMIT")));
+        QVERIFY(store.retryNow());
+    }
+    MeetingStore back(path());
+    const QList<SpeechRecord> after = back.speeches(back.currentMeetingId());
+    QCOMPARE(after.size(), change == "deletion" ? 0 : change == "speech" ? 2 : 1);
+    if (change == "name")
+        QCOMPARE(after.first().speakerName, QStringLiteral("Ann Lee"));
+}
+
 void TestMeetingStore::twoCopiesRecordIntoOneFile()
 {
     constexpr int Each = 40;
@@ -372,6 +466,15 @@ void TestMeetingStore::twoCopiesRecordIntoOneFile()
     QProcess first, second;
     first.start(QCoreApplication::applicationFilePath(), arguments);
     second.start(QCoreApplication::applicationFilePath(), arguments);
+    // A backup taken while both write is whole.
+    MeetingStore backer(path());
+    const QString copy = m_dir->filePath(QStringLiteral("backup.sqlite"));
+    for (int i = 0; i < 3; ++i) {
+        // Only while the first of them sets the new file up is it refused for a moment.
+        QTRY_COMPARE(backer.backUpTo(copy), QString());
+        QCOMPARE(RawFile(copy).value(QStringLiteral("PRAGMA integrity_check")).toString(),
+                 QStringLiteral("ok"));
+    }
     QVERIFY(first.waitForFinished(60000));
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(first.exitCode(), 0);

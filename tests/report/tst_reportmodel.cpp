@@ -102,7 +102,7 @@ void TestReportModel::editName_data()
     QTest::newRow("a name") << "Zoë Lee 🎤"
                             << "Zoë Lee 🎤";
     QTest::newRow("blanks and control characters") << "  Ann\tLee\u0007 \n"
-                                                   << "AnnLee";
+                                                   << "Ann Lee";
     QTest::newRow("too long") << QString(120, u'x') << QString(100, u'x');
 }
 
