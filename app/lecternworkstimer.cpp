@@ -3,6 +3,7 @@
 
 #include "app/checked16.h"
 #include "app/commandbutton.h"
+#include "app/recordcommands.h"
 #include "app/savedtitle.h"
 #include "app/speechcategories.h"
 #include "app/ticktimer.h"
@@ -238,8 +239,18 @@ void LecternWorksTimer::showRunState()
 void LecternWorksTimer::closeEvent(QCloseEvent *event)
 {
     // Closing in the middle of a speech keeps what was timed, marked as not stopped.
-    if (TickTock_TIMER->isEnabled())
+    const bool running = TickTock_TIMER->isEnabled();
+    if (running)
         recordRun(false);
+    if (m_endingWithoutAsking) {
+        RecordCommands::keepForNextStart(m_meetingStore);
+    } else if (!RecordCommands::settleBeforeClosing(m_meetingStore, this)) {
+        // The operator stays; the speech, recorded already, is shown as stopped.
+        event->ignore();
+        if (running)
+            commandStopTimer_Click();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (m_reportWindow)
         m_reportWindow->close();
@@ -383,17 +394,23 @@ void LecternWorksTimer::menuNewMeeting_Click()
 void LecternWorksTimer::menuTimersReport_Click()
 {
     const auto open = [this] {
-        if (!m_reportWindow)
+        if (!m_reportWindow) {
             m_reportWindow = std::make_unique<ReportWindow>(
                 m_meetingStore, m_horizontalTimer,
                 QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
-        m_reportWindow->setLastFolder(m_settings.lastFolder());
-        connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
-                [this](const QString &folder) { m_settings.setLastFolder(folder); });
+            m_reportWindow->setLastFolder(m_settings.lastFolder());
+            connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
+                    [this](const QString &folder) { m_settings.setLastFolder(folder); });
+        }
         m_reportWindow->showAndRaise();
     };
     ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
                                   TickTock_TIMER->millisecondsToNextTick(), this, open);
+}
+
+void LecternWorksTimer::menuBackUpMeetings_Click()
+{
+    RecordCommands::backUp(m_meetingStore, this);
 }
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
@@ -405,6 +422,12 @@ void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
 
 void LecternWorksTimer::menuQuit_Click()
 {
+    close();
+}
+
+void LecternWorksTimer::closeWithoutAsking()
+{
+    m_endingWithoutAsking = true;
     close();
 }
 
@@ -477,6 +500,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     };
     m_menus.menuNewMeeting = item("menuNewMeeting", &LecternWorksTimer::menuNewMeeting_Click);
     m_menus.menuTimersReport = item("menuTimersReport", &LecternWorksTimer::menuTimersReport_Click);
+    m_menus.menuBackUpMeetings =
+        item("menuBackUpMeetings", &LecternWorksTimer::menuBackUpMeetings_Click);
     m_menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
     m_menus.menuLeaveColorsOn =
         item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
@@ -492,7 +517,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuTimerTestSpeed = new QActionGroup(this);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
         auto *action = new QAction(QString::fromLatin1(speed.caption), m_menus.menuTimerTestSpeed);
-        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
+        action->setObjectName(
+            MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
         action->setCheckable(true);
         action->setData(speed.menuIndex);
     }
@@ -502,7 +528,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuGracePeriod = new QActionGroup(this);
     for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
         auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
-        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
+        action->setObjectName(
+            MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
         action->setCheckable(true);
         action->setChecked(grace.seconds == m_settings.graceSeconds());
         action->setData(grace.seconds);
@@ -519,6 +546,7 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
             [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
     return QList<QAction *>{m_menus.menuNewMeeting,
                             m_menus.menuTimersReport,
+                            m_menus.menuBackUpMeetings,
                             m_menus.menuQuit,
                             m_menus.menuLeaveColorsOn,
                             m_menus.menuFlashWhenOverTime,

@@ -50,6 +50,7 @@ public:
     {
         QAction *menuNewMeeting = nullptr;
         QAction *menuTimersReport = nullptr;
+        QAction *menuBackUpMeetings = nullptr;
         QAction *menuQuit = nullptr;
         QAction *menuLeaveColorsOn = nullptr;
         QAction *menuFlashWhenOverTime = nullptr;
@@ -91,6 +92,7 @@ public:
     void menuTimerTestSpeed_Click(qint16 index);
     void menuNewMeeting_Click();
     void menuTimersReport_Click();
+    void menuBackUpMeetings_Click();
     void menuGracePeriod_Click(qint16 seconds);
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
@@ -99,6 +101,9 @@ public:
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
     void keySpeakerView_Triggered();
+    // For an end that cannot ask (a logout, SIGTERM): closes as Quit does, but what the record
+    // could not save goes to a recovery file instead of a question.
+    void closeWithoutAsking();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -143,6 +148,7 @@ private:
     OvertimeFlash m_overtimeFlash;
 
     TimingState m_timing;
+    bool m_endingWithoutAsking = false;
     Settings m_settings;
 
     // The meeting's record, and the run being timed until it is handed to it.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/displaystart.h"
 #include "app/lecternworkstimer.h"
+#include "app/recordcommands.h"
 #include "app/terminationsignal.h"
 #include "app/version.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +21,11 @@ int main(int argc, char *argv[])
     LecternWorksTimer window;
     // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &window, &QWidget::close);
+    QObject::connect(&termination, &TerminationSignal::received, &window,
+                     &LecternWorksTimer::closeWithoutAsking);
     window.show();
+    // What an earlier run had to leave in a recovery file, offered once the window is up.
+    QTimer::singleShot(
+        0, &window, [&window] { RecordCommands::offerRecovery(window.meetingStore(), &window); });
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "report/speechlabels.h"
 
 #include <QBrush>
+#include <QFont>
 
 namespace {
 
@@ -100,7 +101,8 @@ bool ReportModel::followRows(const QList<SpeechRecord> &shown)
         endRemoveRows();
     }
     for (qsizetype i = 0; i < shown.size(); ++i) {
-        const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName;
+        const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName &&
+                          m_shown.at(i).editWaiting == shown.at(i).editWaiting;
         m_shown[i] = shown.at(i);
         if (!same)
             emit dataChanged(index(int(i), 0), index(int(i), SpeechLabels::ColumnCount - 1));
@@ -132,7 +134,17 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         if (column == SpeechLabels::VerdictColumn)
             return QBrush(SpeechLabels::verdictColor(s));
         break;
+    case Qt::FontRole:
+        if (s.editWaiting) {
+            QFont waiting;
+            waiting.setItalic(true);
+            return waiting;
+        }
+        break;
     case Qt::ToolTipRole:
+        if (s.editWaiting)
+            return tr("Not saved in the meeting record yet: it is tried again every few "
+                      "seconds");
         if (column == SpeechLabels::Speaker && s.speakerName.isEmpty())
             return tr("Press Enter or F2 to type the speaker's name");
         break;

@@ -195,6 +195,7 @@ void TestWindowLayout::menuBarStructure()
         "&File",
         "  &New Meeting",
         "  &Timer's Report...\tCtrl+T",
+        "  &Back Up Meetings...",
         "  -",
         "  &Quit\tCtrl+Q",
         "&Options",
