@@ -21,6 +21,7 @@ runs="${LW_BENCH_RUNS:-5}"
 quick_runs="${LW_BENCH_QUICK_RUNS:-11}"
 blink_runs="${LW_BENCH_BLINK_RUNS:-3}"
 results="$repo/bench/results.md"
+source "$repo/tools/packages.sh"
 source "$repo/tools/lib.sh"
 
 # ---- The meeting's record: STOP with and without a speech to record, in one process ----------
@@ -54,7 +55,9 @@ lw_install_missing time gcc libx11-dev libxtst-dev
 # ---- Builds: the timer and the baseline, both Release, in this run ----------------------
 mkdir -p "$out"
 cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
-cmake --build "$out/app" --target lecternworks-timer -j"$(nproc)" >"$out/build-app.log"
+cmake --build "$out/app" --target lecternworks-timer lw-layout-points -j"$(nproc)" \
+    >"$out/build-app.log"
+lw_load_layout "$out/app/tools/layoutpoints/lw-layout-points"
 cmake -S "$repo/bench/baseline" -B "$out/baseline" -DCMAKE_BUILD_TYPE=Release >"$out/configure-baseline.log"
 cmake --build "$out/baseline" -j"$(nproc)" >"$out/build-baseline.log"
 cc -O2 -Wall -Wextra -o "$out/probe" "$repo/bench/probe.c" -lX11 -lXtst
@@ -143,7 +146,8 @@ for i in $(seq "$quick_runs"); do
 done
 
 # ---- 60 s of timing: CPU and the colour changes seen from outside ----------------------
-# The CUSTOM Events row, typed into as the window opens; positions come from tools/lib.sh.
+# The CUSTOM Events row, typed into as the window opens; positions come from the stored layout
+# (lw_load_layout).
 custom_row=6
 green_s=10
 yellow_s=60
@@ -157,8 +161,7 @@ timing_runs() {
     : >"$results"
     for i in $(seq "$count"); do
         start "$app_title" "$app"
-        LW_WIN=$launched_window
-        lw_locate_client
+        lw_use_window "$launched_window"
         for b in 1 2 3; do
             lw_click_box "$custom_row" "$b"
             lw_key Home

@@ -1,35 +1,14 @@
 # SPDX-License-Identifier: MIT
-# shellcheck shell=bash disable=SC2034 # names for the scripts that source this
-# Shared by the scripts: installing what is missing, a private X server, the real timer window,
-# a mouse and keyboard (xdotool) and eyes on the screen (ImageMagick). Source it; lw_start
-# "$binary" starts a display and the timer. Coordinates are logical pixels of the window's client
-# area (below the menu bar), as the stored layout places the controls.
+# shellcheck shell=bash disable=SC2034,SC2119,SC2120 # names and optional arguments for the scripts
+# The display harness the scripts share: a private X server with its monitors and a window
+# manager, the real timer window, a mouse and keyboard (xdotool) and eyes on the screen
+# (ImageMagick). Source it; lw_start "$binary" starts a display and the timer. Coordinates are
+# logical pixels of the window's client area (below the menu bar), as the stored layout places
+# the controls.
 
 set -euo pipefail
 
-# ---- the window's layout -------------------------------------------------------------------
-
-LW_TITLE="Brindlewick's Lecternworks Timer - Version 1.1"
-LW_CLIENT_W=661
-LW_CLIENT_H=462
-
-# A point inside each lamp, below the elapsed time shown over the yellow one, and the lamps'
-# lit colours; a dark lamp shows the light's grey panel.
-LW_LAMP_X=(171 334 494)
-LW_LAMP_Y=165
-LW_LAMP_RGB=("0,255,0" "255,255,0" "255,0,0")
-LW_PANEL_RGB="106,106,106"
-LW_START_XY=(74 197)
-LW_STOP_XY=(601 197)
-LW_ELAPSED_XY=(337 128)
-# Rows 1 to 7: the radio button's x, each row's centre y, the three time boxes' x.
-LW_RADIO_X=23
-LW_ROW_Y=(0 270 296 322 349 377 403 436)
-LW_BOX_X=(0 472 552 632)
-LW_YELLOW_RGB="255,255,0"
-LW_WHITE_RGB="255,255,255"
-# A spot on the light's panel that reacts to nothing, for focusing the window by a click.
-LW_NEUTRAL_XY=(610 60)
+# ---- settings: a script may set these before lw_start -----------------------------------
 
 # The private X server's screen: room for the window at its tallest, with a corner beside it.
 LW_SCREEN_W=1024
@@ -37,14 +16,47 @@ LW_SCREEN_H=768
 # Monitors the screen is split into, side by side and of equal width, as a desktop with more
 # than one display shows them to programs (RandR monitors).
 LW_MONITORS=1
+# LW_WM: the window manager to start (openbox), none when unset.
+# LW_LAYOUT_POINTS: the layout tool (tools/layoutpoints) that lw_load_layout runs.
+
+# ---- the window's layout -------------------------------------------------------------------
+
+# Set by lw_load_layout from the stored layouts: the window's caption LW_TITLE, its client area
+# LW_CLIENT_W x LW_CLIENT_H, the light's size as the window places it (LW_LIGHT_W, LW_LIGHT_H)
+# and on its own (LW_LIGHT_OWN_W, LW_LIGHT_OWN_H), and these points:
+#   LW_LAMP_X        each lamp's centre, left to right
+#   LW_LAMP_Y        where the lamps are read: below the elapsed time, which covers the yellow
+#                    lamp's middle; LW_LAMP_MID_Y is the lamps' centre, LW_LAMP_H their height
+#   LW_START_XY, LW_STOP_XY, LW_ELAPSED_XY   the buttons' and the elapsed time's centres
+#   LW_RADIO_X, LW_NAME_X, LW_BOX_X          in a row: the radio button's and the name's
+#                    centre, and a point in each of the three time boxes clear of its digits
+#   LW_ROW_Y         each row's centre
+#   LW_NEUTRAL_XY    a spot on the light's panel that reacts to nothing, for focusing the window
+#                    by a click
+# Rows and boxes count from 1.
+LW_TITLE=""
+
+# The lamps' lit colours, left to right; a dark lamp shows the light's grey panel. A selected
+# row's time boxes are yellow, the others white.
+LW_LAMP_RGB=("0,255,0" "255,255,0" "255,0,0")
+LW_PANEL_RGB="106,106,106"
+LW_YELLOW_RGB="255,255,0"
+LW_WHITE_RGB="255,255,255"
+
+# ---- the harness's own state: scripts read it; only the functions here change it -----------
 
 LW_TMP=""
 LW_XVFB_PID=""
 LW_APP_PID=""
+# The timer's exit status once lw_await_app_exit has seen it end.
+LW_APP_STATUS=""
 LW_WM_PID=""
 LW_WIN=""
+# Where a client-area point is on the screen: LW_ORIGIN + point * LW_SCALE_NUM / LW_SCALE_DEN.
 LW_ORIGIN_X=0
 LW_ORIGIN_Y=0
+LW_SCALE_NUM=1
+LW_SCALE_DEN=1
 LW_FAILURES=0
 
 lw_log() { printf '%s\n' "$*" >&2; }
@@ -81,30 +93,17 @@ lw_wait_until()
     done
 }
 
-# ---- Debian packages -----------------------------------------------------------------------
-
-lw_as_root()
+# Reads the window's caption, size and points (see above) from the layout tool: the one given,
+# else LW_LAYOUT_POINTS, as the tests' environment sets it.
+lw_load_layout()
 {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    else
-        sudo "$@"
+    local tool=${1:-${LW_LAYOUT_POINTS:-}} points
+    if [ ! -x "$tool" ]; then
+        lw_log "no layout tool at '$tool': build lw-layout-points and set LW_LAYOUT_POINTS"
+        exit 1
     fi
-}
-
-lw_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-
-# Installs those of the given packages that are missing; nothing when all are there.
-lw_install_missing()
-{
-    local p missing=()
-    for p in "$@"; do
-        lw_installed "$p" || missing+=("$p")
-    done
-    [ ${#missing[@]} -gt 0 ] || return 0
-    lw_as_root env DEBIAN_FRONTEND=noninteractive apt-get update
-    lw_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        "${missing[@]}"
+    points=$("$tool") || { lw_log "$tool could not read the stored layouts"; exit 1; }
+    eval "$points"
 }
 
 # ---- a private X server --------------------------------------------------------------------
@@ -228,9 +227,10 @@ lw_window_mapped()
     [ -n "$LW_WIN" ]
 }
 
+# "x y width height" of the timer's window, or of the window given.
 lw_window_geometry()
 {
-    xwininfo -id "$LW_WIN" | awk '
+    xwininfo -id "${1-$LW_WIN}" | awk '
         /Absolute upper-left X:/ { x = $4 }
         /Absolute upper-left Y:/ { y = $4 }
         /^  Width:/ { w = $2 }
@@ -269,7 +269,44 @@ lw_locate_client()
     read -r x y w h < <(lw_window_geometry)
     LW_ORIGIN_X=$x
     LW_ORIGIN_Y=$((y + h - LW_CLIENT_H))
+    LW_SCALE_NUM=1
+    LW_SCALE_DEN=1
     lw_log "window $LW_WIN at $x,$y size ${w}x$h, client area from y=$LW_ORIGIN_Y"
+}
+
+# Takes the given window, a timer started by another program (the benchmark's probe), as the
+# one to work, and finds its client area.
+lw_use_window()
+{
+    LW_WIN=$1
+    lw_locate_client
+}
+
+# Points on the speaker's view until the next lw_locate_client: the window fills the screen
+# with the light scaled to the screen's width and centred in height, everything on it scaled
+# alike.
+lw_locate_view()
+{
+    LW_SCALE_NUM=$LW_SCREEN_W
+    LW_SCALE_DEN=$LW_LIGHT_W
+    LW_ORIGIN_X=0
+    LW_ORIGIN_Y=$(((LW_SCREEN_H - LW_LIGHT_H * LW_SCALE_NUM / LW_SCALE_DEN) / 2))
+    lw_log "speaker's view: the light from y=$LW_ORIGIN_Y at $LW_SCALE_NUM/$LW_SCALE_DEN"
+}
+
+# Sets the caller's sx and sy to the screen point of a client-area point.
+lw_map_point()
+{
+    sx=$((LW_ORIGIN_X + $1 * LW_SCALE_NUM / LW_SCALE_DEN))
+    sy=$((LW_ORIGIN_Y + $2 * LW_SCALE_NUM / LW_SCALE_DEN))
+}
+
+# Prints the screen point "x y" of a client-area point.
+lw_screen_point()
+{
+    local sx sy
+    lw_map_point "$1" "$2"
+    echo "$sx $sy"
 }
 
 # Starts a display (the first free one of those given after the binary, see lw_start_display)
@@ -283,6 +320,7 @@ lw_start()
         lw_log "no timer binary at '$binary'"
         exit 1
     fi
+    [ -n "$LW_TITLE" ] || lw_load_layout
     lw_begin
     lw_start_display "$@" || exit 1
     lw_start_wm
@@ -311,11 +349,34 @@ lw_launch()
     lw_click "${LW_NEUTRAL_XY[@]}"
 }
 
+lw_app_gone() { ! kill -0 "$LW_APP_PID" 2>/dev/null; }
+
+# Waits up to the deadline (ms) for the timer to end by itself, such as after Quit; returns 1
+# when it still runs. LW_APP_STATUS then holds its exit status.
+lw_await_app_exit()
+{
+    lw_wait_until "$1" lw_app_gone || return 1
+    LW_APP_STATUS=0
+    wait "$LW_APP_PID" || LW_APP_STATUS=$?
+    LW_APP_PID=""
+}
+
+# Ends the timer with the given signal (TERM by default) and waits for it, as before lw_launch
+# starts it again.
+lw_end_app()
+{
+    kill -"${1:-TERM}" "$LW_APP_PID" 2>/dev/null || true
+    wait "$LW_APP_PID" 2>/dev/null || true
+    LW_APP_PID=""
+}
+
 # ---- hands ---------------------------------------------------------------------------------
 
 lw_click()
 {
-    xdotool mousemove --sync $((LW_ORIGIN_X + $1)) $((LW_ORIGIN_Y + $2)) click 1
+    local sx sy
+    lw_map_point "$1" "$2"
+    xdotool mousemove --sync "$sx" "$sy" click 1
 }
 
 lw_key() { xdotool key --delay 30 "$@"; }
@@ -331,21 +392,33 @@ lw_pointer_away() { xdotool mousemove --sync $((LW_SCREEN_W - 1)) $((LW_SCREEN_H
 
 # ---- eyes ----------------------------------------------------------------------------------
 
-# Prints "r,g,b" for each client-area point given as x y pairs, one screenshot for all.
-lw_pixels()
+# Prints "r,g,b" for each screen point given as x y pairs, one screenshot for all.
+lw_screen_pixels()
 {
-    local expr="" x y c
+    local expr="" c
     while [ $# -ge 2 ]; do
-        x=$((LW_ORIGIN_X + $1))
-        y=$((LW_ORIGIN_Y + $2))
         for c in r g b; do
-            expr+="%[fx:round(255*p{$x,$y}.$c)]"
+            expr+="%[fx:round(255*p{$1,$2}.$c)]"
             [ "$c" = b ] || expr+=","
         done
         expr+=" "
         shift 2
     done
     import -window root png:- 2>/dev/null | convert png:- -format "${expr% }" info:-
+}
+
+lw_screen_pixel() { lw_screen_pixels "$1" "$2"; }
+
+# The same for client-area points.
+lw_pixels()
+{
+    local points=() sx sy
+    while [ $# -ge 2 ]; do
+        lw_map_point "$1" "$2"
+        points+=("$sx" "$sy")
+        shift 2
+    done
+    lw_screen_pixels "${points[@]}"
 }
 
 lw_pixel() { lw_pixels "$1" "$2"; }

@@ -20,7 +20,8 @@ source "$repo/tests/e2e/lib.sh"
 
 "$repo/tools/setup.sh" --tests
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target lecternworks-timer -j"$(nproc)" >/dev/null
+cmake --build "$build" --target lecternworks-timer lw-layout-points -j"$(nproc)" >/dev/null
+lw_load_layout "$build/tools/layoutpoints/lw-layout-points"
 mkdir -p "$shots"
 
 # The window as it opens, once painted, on a screen as large as the speaker's view wants.
@@ -47,17 +48,16 @@ xdotool windowactivate --sync "$LW_WIN"
 lw_key F11
 lw_wait_until 20000 lw_geometry_is "0 0 $LW_SCREEN_W $LW_SCREEN_H" || lw_fail "F11 did not fill the screen"
 # The red lamp's centre at the view's scale: the light fills the width, 1920 / 660.
-LW_ORIGIN_X=0
-LW_ORIGIN_Y=0
+lw_locate_view
 xdotool mousemove 0 0
-lw_wait_until 20000 lw_pixel_is 1437 542 "255,0,0" || lw_fail "the red lamp is not lit in the view"
+lw_wait_until 20000 lw_pixel_is "${LW_LAMP_X[2]}" "$LW_LAMP_MID_Y" "255,0,0" ||
+    lw_fail "the red lamp is not lit in the view"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/speaker.png"
 
 # The report after three speeches on the CUSTOM row (3, 4 and 5 s, no grace), one under, one
 # qualified, one over, each speaker named.
-kill "$LW_APP_PID"
-wait "$LW_APP_PID" 2>/dev/null || true
+lw_end_app
 lw_launch "$build/app/lecternworks-timer"
 # A meeting of its own, without the rehearsal above.
 lw_menu alt+f n
@@ -87,7 +87,12 @@ LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
 lw_menu alt+o t f
 lw_click_radio 7
 lw_key F11
-speaker_red() { [ "$(import -window root png:- | convert png:- -format '%[pixel:p{2238,359}]' info:-)" = "srgb(255,0,0)" ]; }
+# The red lamp's centre on the second monitor, the light as designed on its own fitting its width.
+monitor_w=$((LW_SCREEN_W / LW_MONITORS))
+red_x=$((monitor_w + LW_LAMP_X[2] * monitor_w / LW_LIGHT_OWN_W))
+red_y=$(((LW_SCREEN_H - LW_LIGHT_OWN_H * monitor_w / LW_LIGHT_OWN_W) / 2 +
+    LW_LAMP_MID_Y * monitor_w / LW_LIGHT_OWN_W))
+speaker_red() { [ "$(lw_screen_pixel "$red_x" "$red_y")" = "255,0,0" ]; }
 lw_key alt+s
 lw_pointer_away
 lw_wait_until 20000 lw_lamps_are "--R" || lw_fail "the red lamp never lit alone"

@@ -3,7 +3,7 @@
 # Installs what building, running and testing the timer needs on Debian 12; installs nothing
 # when all of it is there already.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 packages=(
     cmake g++ make

@@ -8,12 +8,8 @@ lw_click_radio 7
 lw_start_and_watch G 5000 || lw_fail "green never lit: ${LW_LOOKS[*]}"
 lw_key ctrl+q
 
-app_gone() { ! kill -0 "$LW_APP_PID" 2>/dev/null; }
-if lw_wait_until 5000 app_gone; then
-    status=0
-    wait "$LW_APP_PID" || status=$?
-    LW_APP_PID=""
-    lw_check "exit status after Quit" 0 "$status"
+if lw_await_app_exit 5000; then
+    lw_check "exit status after Quit" 0 "$LW_APP_STATUS"
     lw_window_mapped && lw_fail "the window is still shown after Quit"
 else
     lw_fail "the program was still running 5 s after Ctrl+Q"

@@ -38,9 +38,7 @@ lw_click_radio 7
 lw_start_and_watch G 5000 || lw_fail "green never lit: ${LW_LOOKS[*]}"
 stop
 
-kill -9 "$LW_APP_PID"
-wait "$LW_APP_PID" 2>/dev/null || true
-LW_APP_PID=""
+lw_end_app KILL
 
 rows() { sqlite3 "$record" "$1" 2>&1 | tr '\n' ' ' | sed 's/ $//'; }
 # The verdict with no grace for lamps at 4, 5 and 6 s, whatever second STOP came in.
@@ -76,8 +74,7 @@ lw_check "thresholds as timed" "00:04 00:05 00:06 4 5 6" \
 lw_launch "$1"
 lw_start_and_watch G 5000 || lw_fail "green never lit after the restart: ${LW_LOOKS[*]}"
 kill -TERM "$LW_APP_PID"
-app_gone() { ! kill -0 "$LW_APP_PID" 2>/dev/null; }
-lw_wait_until 5000 app_gone || lw_fail "the timer was still running 5 s after SIGTERM"
+lw_await_app_exit 5000 || lw_fail "the timer was still running 5 s after SIGTERM"
 lw_check "the run ended by SIGTERM (stopped, rehearsal, meeting)" "0|1|1" \
     "$(rows "SELECT stopped, rehearsal, meeting_id FROM speech WHERE id = 5")"
 lw_finish

@@ -9,9 +9,6 @@ source "$(dirname "$0")/lib.sh"
 MONITOR_W=1280
 MONITOR_H=720
 SPEAKER_TITLE="Speaker's view"
-# The light as designed, 660 x 242, at the scale that fits the monitor's width.
-LIGHT_W=660
-LIGHT_H=242
 
 LW_SCREEN_W=$((2 * MONITOR_W))
 LW_SCREEN_H=$MONITOR_H
@@ -25,7 +22,7 @@ lw_menu alt+o g n
 
 speaker_window() { xdotool search --onlyvisible --name "^${SPEAKER_TITLE}\$" 2>/dev/null | head -n 1; }
 speaker_shown() { [ -n "$(speaker_window)" ]; }
-speaker_geometry() { LW_WIN=$(speaker_window) lw_window_geometry; }
+speaker_geometry() { lw_window_geometry "$(speaker_window)"; }
 speaker_gone() { ! speaker_shown; }
 place_and_width() { lw_window_geometry | awk '{ print $1, $2, $3 }'; }
 active_is_operator() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$LW_WIN" ]; }
@@ -36,14 +33,14 @@ lw_check_soon "speaker's window" "$MONITOR_W 0 $MONITOR_W $MONITOR_H" speaker_ge
 lw_check_soon "operator's window" "$x0 $y0 $w0 $h0" lw_window_geometry
 active_is_operator || lw_fail "the speaker's window took the focus: $(xdotool getactivewindow)"
 
-# Each lamp point on the speaker's light, relative to the operator's client area as lw_pixels
-# takes them.
-light_top=$(((MONITOR_H - LIGHT_H * MONITOR_W / LIGHT_W) / 2))
+# Each lamp point on the speaker's light, the light as designed on its own at the scale that
+# fits the monitor's width, relative to the operator's client area as lw_pixels takes them.
+light_top=$(((MONITOR_H - LW_LIGHT_OWN_H * MONITOR_W / LW_LIGHT_OWN_W) / 2))
 SPEAKER_X=()
 for i in 0 1 2; do
-    SPEAKER_X[i]=$((MONITOR_W + LW_LAMP_X[i] * MONITOR_W / LIGHT_W - LW_ORIGIN_X))
+    SPEAKER_X[i]=$((MONITOR_W + LW_LAMP_X[i] * MONITOR_W / LW_LIGHT_OWN_W - LW_ORIGIN_X))
 done
-SPEAKER_Y=$((light_top + LW_LAMP_Y * MONITOR_W / LIGHT_W - LW_ORIGIN_Y))
+SPEAKER_Y=$((light_top + LW_LAMP_Y * MONITOR_W / LW_LIGHT_OWN_W - LW_ORIGIN_Y))
 
 # Both lights in one screenshot: a lamp's letter where both show it alike, "?" where not.
 operator_lamps() { lw_lamps; }
@@ -116,8 +113,7 @@ for pair in "1 4000" "2 5000" "3 6000"; do
     read -r index due <<<"$pair"
     seen=${changes[$index]%%:*}
     if [ -z "$seen" ] || [ "$seen" -lt "$due" ] || [ "$seen" -gt $((due + LW_LATE_MS + 300)) ]; then
-        lw_fail "red turned ${changes[$index]#*:} at ${seen:-never} ms, due at $due"
-        LW_TIMING_MISSES=$((LW_TIMING_MISSES + 1))
+        lw_timing_miss "red turned ${changes[$index]#*:} at ${seen:-never} ms, due at $due"
     fi
 done
 lw_key alt+p

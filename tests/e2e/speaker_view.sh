@@ -7,23 +7,17 @@
 source "$(dirname "$0")/lib.sh"
 SCREEN_W=1920
 SCREEN_H=1080
-# The light area as designed: 9900 x 3615 twips, 15 to the pixel. It fits the screen's width.
-LIGHT_W=660
-LIGHT_H=241
-# The red lamp's centre on the light, and its designed height.
-RED_XY=(494 121)
-LAMP_PX=153
 
 LW_SCREEN_W=$SCREEN_W
 LW_SCREEN_H=$SCREEN_H
 LW_WM=openbox lw_start "$1"
+# The red lamp's centre on the light, and its designed height. The light as the window places
+# it fits the screen's width in the view.
+RED_XY=("${LW_LAMP_X[2]}" "$LW_LAMP_MID_Y")
+LAMP_PX=$LW_LAMP_H
 read -r x0 y0 w0 h0 < <(lw_window_geometry)
 menu_bar=$((h0 - LW_CLIENT_H))
 lw_log "window client area at $x0,$y0 size ${w0}x$h0, outer height $(lw_outer_height)"
-
-# A point of the light at the view's scale, as "x y" on the screen.
-light_top=$(((SCREEN_H - LIGHT_H * SCREEN_W / LIGHT_W) / 2))
-big() { echo $(($1 * SCREEN_W / LIGHT_W)) $((light_top + $2 * SCREEN_W / LIGHT_W)); }
 
 # The length of the red run through the given screen point, across ("x") or down ("y").
 red_chord()
@@ -48,15 +42,10 @@ designed_lamp_painted()
 lw_key F11
 lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" ||
     lw_fail "F11 did not fill the screen: $(lw_window_geometry)"
-LW_ORIGIN_X=0
-LW_ORIGIN_Y=$light_top
-for i in 0 1 2; do
-    LW_LAMP_X[i]=$((LW_LAMP_X[i] * SCREEN_W / LIGHT_W))
-done
-LW_LAMP_Y=$((LW_LAMP_Y * SCREEN_W / LIGHT_W))
+lw_locate_view
 # The window is full screen before the light has been painted at its new scale.
 lw_check_soon "lamps in the view before START" "---" lw_lamps
-lw_check_soon "above the light, where the menu bar was" "0,0,0" lw_pixel 20 $((5 - light_top))
+lw_check_soon "above the light, where the menu bar was" "0,0,0" lw_screen_pixel 20 5
 
 # Esc before any START gives the window back as it was entered, height and all.
 lw_key Escape
@@ -71,7 +60,7 @@ lw_check_lamp_time G 2
 lw_check_lamp_time Y 4
 lw_check_lamp_time R 6
 lw_check "window after START in the view" "0 0 $SCREEN_W $SCREEN_H" "$(lw_window_geometry)"
-read -r rx ry < <(big "${RED_XY[@]}")
+read -r rx ry < <(lw_screen_point "${RED_XY[@]}")
 big_across=$(red_chord x "$rx" "$ry")
 big_down=$(red_chord y "$rx" "$ry")
 
@@ -96,10 +85,9 @@ done
 lw_key F11
 lw_wait_until 5000 lw_geometry_is "0 0 $SCREEN_W $SCREEN_H" || lw_fail "F11 again: $(lw_window_geometry)"
 lw_key alt+p
-lw_wait_until 3000 lw_shows_button "$((LW_START_XY[0] * SCREEN_W / LIGHT_W))" \
-    "$((LW_START_XY[1] * SCREEN_W / LIGHT_W))" || lw_fail "START did not come back in the view"
-lw_check_soon "elapsed time's box on the light" "255,255,255" \
-    lw_pixel $((LW_ELAPSED_XY[0] * SCREEN_W / LIGHT_W)) $((LW_ELAPSED_XY[1] * SCREEN_W / LIGHT_W))
+lw_wait_until 3000 lw_shows_button "${LW_START_XY[@]}" ||
+    lw_fail "START did not come back in the view"
+lw_check_soon "elapsed time's box on the light" "255,255,255" lw_pixel "${LW_ELAPSED_XY[@]}"
 lw_check "window after STOP in the view" "0 0 $SCREEN_W $SCREEN_H" "$(lw_window_geometry)"
 lw_key Escape
 lw_wait_until 5000 lw_outer_height_is 520 || lw_fail "Esc after a run: outer height $(lw_outer_height)"

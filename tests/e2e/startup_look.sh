@@ -30,7 +30,7 @@ done
 expected_names=("" "Ice Breaker" "Standard" "Advanced" "Speech Evaluation" "Table Topics"
     "CUSTOM Events" "Timer TEST")
 for row in 1 7; do
-    name=$(lw_read_text_at 200 "${LW_ROW_Y[$row]}")
+    name=$(lw_read_text_at "$LW_NAME_X" "${LW_ROW_Y[$row]}")
     case "$name" in
     "${expected_names[$row]}"*) lw_log "ok: row $row is '$name'" ;;
     *) lw_fail "row $row: expected a name starting '${expected_names[$row]}', got '$name'" ;;

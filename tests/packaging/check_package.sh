@@ -7,7 +7,7 @@
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
-source "$repo/tools/lib.sh"
+source "$repo/tools/packages.sh"
 build="$(realpath -m "${LW_PACKAGE_BUILD_DIR:-$repo/build/package}")"
 pkg=lecternworks-timer
 bin=/usr/bin/lecternworks-timer
