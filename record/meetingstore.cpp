@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
 
-#include "record/clocktext.h"
+#include "timing/clocktext.h"
 
 #include <QAtomicInteger>
 #include <QDir>
