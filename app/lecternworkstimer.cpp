@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/lecternworkstimer.h"
 
-#include "app/checked16.h"
 #include "app/commandbutton.h"
 #include "app/recordcommands.h"
 #include "app/savedtitle.h"
-#include "app/speechcategories.h"
 #include "app/ticktimer.h"
 #include "app/version.h"
 #include "components/framedpanel.h"
@@ -16,11 +14,13 @@
 #include "components/storedlayout.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
-#include "record/graceperiod.h"
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
 #include "speaker/speakerscreen.h"
 #include "speaker/speakerview.h"
+#include "timing/checked16.h"
+#include "timing/graceperiod.h"
+#include "timing/speechcategories.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -301,24 +301,22 @@ void LecternWorksTimer::ConvertTimeChange(qint32 stageCode)
     if (m_timing.FormIsLoading)
         return;
     TimingState &t = m_timing;
-    // A later stage waits for the difference to the stage before it.
-    const auto laterStage = [&t](qint16 &delay, qint16 &minutes, qint16 &seconds) {
-        delay = Checked16::holdingSub(
-            SpeechCategories::thresholdSeconds(t.TimeChangeText, minutes, seconds),
-            t.PreviousChangeTime);
-        t.PreviousChangeTime = Checked16::holdingAdd(t.PreviousChangeTime, delay);
+    const auto convert = [&t](qint16 from, qint16 &minutes, qint16 &seconds, qint16 &delay) {
+        const auto stage = SpeechCategories::stageDelay(t.TimeChangeText, from);
+        minutes = stage.minutes;
+        seconds = stage.seconds;
+        delay = stage.delay;
+        t.PreviousChangeTime = stage.changeTime;
     };
     switch (stageCode) {
     case HorizontalTimer::Green:
-        t.SecondsToGreen =
-            SpeechCategories::thresholdSeconds(t.TimeChangeText, t.GreenMinutes, t.GreenSeconds);
-        t.PreviousChangeTime = t.SecondsToGreen;
+        convert(0, t.GreenMinutes, t.GreenSeconds, t.SecondsToGreen);
         break;
     case HorizontalTimer::Yellow:
-        laterStage(t.SecondsToYellow, t.YellowMinutes, t.YellowSeconds);
+        convert(t.PreviousChangeTime, t.YellowMinutes, t.YellowSeconds, t.SecondsToYellow);
         break;
     case HorizontalTimer::Red:
-        laterStage(t.SecondsToRed, t.RedMinutes, t.RedSeconds);
+        convert(t.PreviousChangeTime, t.RedMinutes, t.RedSeconds, t.SecondsToRed);
         break;
     default:
         break;

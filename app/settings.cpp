@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings.h"
 
-#include "record/graceperiod.h"
+#include "timing/graceperiod.h"
 
 #include <QCoreApplication>
 

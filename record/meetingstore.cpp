@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
 
-#include "record/clocktext.h"
 #include "record/recordlog.h"
+#include "timing/clocktext.h"
 
 #include <QFile>
 #include <QSignalBlocker>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "record/verdict.h"
+#include "timing/verdict.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "report/reporttext.h"
 
-#include "record/clocktext.h"
 #include "report/speechlabels.h"
+#include "timing/clocktext.h"
 
 #include <QCoreApplication>
 #include <QStringList>

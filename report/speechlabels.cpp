@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/speechlabels.h"
 
-#include "record/clocktext.h"
+#include "timing/clocktext.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "report/timingchart.h"
 
-#include "record/clocktext.h"
-#include "record/verdict.h"
 #include "report/speechlabels.h"
+#include "timing/clocktext.h"
+#include "timing/lampwindow.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "app/checked16.h"
 #include "app/lecternworkstimer.h"
 #include "app/savedtitle.h"
 #include "app/settings.h"
@@ -8,10 +7,10 @@
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/shapecircle.h"
 #include "controls/signal_light/timergoodies.h"
-#include "record/graceperiod.h"
 #include "record/meetingstore.h"
 #include "speaker/speakerscreen.h"
 #include "tests/support/windowdriver.h"
+#include "timing/graceperiod.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -35,8 +34,6 @@ private slots:
     void elapsedTimeText_data();
     void elapsedTimeText();
     void countersHoldAtTheirLimitsPastNineHours();
-    void heldArithmetic_data();
-    void heldArithmetic();
     void startAndStopSetTheOuterHeight_data();
     void startAndStopSetTheOuterHeight();
     void leaveColorsOnDuringARun();
@@ -219,31 +216,6 @@ void TestTimingRun::countersHoldAtTheirLimitsPastNineHours()
     QCOMPARE(window.horizontalTimer()->ChangeYourColorTO(), HorizontalTimer::Red);
     window.commandStopTimer_Click();
     QCOMPARE(elapsedText(window), QStringLiteral("546:07"));
-}
-
-void TestTimingRun::heldArithmetic_data()
-{
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("sum");
-    QTest::addColumn<int>("difference");
-    QTest::addColumn<int>("product");
-    QTest::newRow("ordinary") << 240 << 60 << 300 << 180 << 14400;
-    QTest::newRow("past the top") << 32767 << 2 << 32767 << 32765 << 32767;
-    QTest::newRow("past the bottom") << -32768 << 2 << -32766 << -32768 << -32768;
-    QTest::newRow("both past") << -32768 << -32768 << -32768 << 0 << 32767;
-}
-
-void TestTimingRun::heldArithmetic()
-{
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(int, sum);
-    QFETCH(int, difference);
-    QFETCH(int, product);
-    QCOMPARE(int(Checked16::holdingAdd(qint16(a), qint16(b))), sum);
-    QCOMPARE(int(Checked16::holdingSub(qint16(a), qint16(b))), difference);
-    QCOMPARE(int(Checked16::holdingMul(qint16(a), qint16(b))), product);
 }
 
 void TestTimingRun::startAndStopSetTheOuterHeight_data()

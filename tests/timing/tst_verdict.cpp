@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "record/verdict.h"
+#include "timing/verdict.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/lecternworkstimer.h"
-#include "app/speechcategories.h"
 #include "components/maskedtimebox.h"
 #include "components/propertybag.h"
 #include "controls/signal_light/timergoodies.h"
 #include "tests/support/storedrow.h"
 #include "tests/support/windowdriver.h"
+#include "timing/speechcategories.h"
 
 #include <QAction>
 #include <QEvent>
@@ -58,8 +58,8 @@ template <> char *toString(const Delays &d)
 }
 } // namespace QTest
 
-// The speech categories: default thresholds, row reports and the test speeds.
-class TestSpeechCategories : public QObject
+// The speech categories in the window's rows: default thresholds, row reports and the test speeds.
+class TestCategoryRows : public QObject
 {
     Q_OBJECT
 
@@ -70,8 +70,6 @@ private slots:
     void rowReportGivesStageDelays();
     void testSpeedsAfterAReportOfTheTestRow_data();
     void testSpeedsAfterAReportOfTheTestRow();
-    void thresholdTexts_data();
-    void thresholdTexts();
     void repeatedReportsGiveTheSameDelays();
     void reportLeavesOnlyItsRowSelected();
     void otherRowsAreUnclickedInAscendingOrder();
@@ -80,13 +78,13 @@ private slots:
     void rowThresholdsLightTheColoursOnTheirTicks();
 };
 
-void TestSpeechCategories::init()
+void TestCategoryRows::init()
 {
     TimerGoodies::CurrentTimerColor = 0;
     TimerGoodies::LeaveOldColorsFlag = 0;
 }
 
-void TestSpeechCategories::startUpWritesDefaultsAndChoosesMedium()
+void TestCategoryRows::startUpWritesDefaultsAndChoosesMedium()
 {
     // The label each row shows is the category whose thresholds the program writes into it.
     for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row)
@@ -114,7 +112,7 @@ void TestSpeechCategories::startUpWritesDefaultsAndChoosesMedium()
              QStringLiteral("Advanced Seech     (8 to 10 Minutes)"));
 }
 
-void TestSpeechCategories::rowReportGivesStageDelays_data()
+void TestCategoryRows::rowReportGivesStageDelays_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<Delays>("delays");
@@ -126,7 +124,7 @@ void TestSpeechCategories::rowReportGivesStageDelays_data()
     QTest::newRow("test row at medium") << 7 << Delays{2, 2, 2};
 }
 
-void TestSpeechCategories::rowReportGivesStageDelays()
+void TestCategoryRows::rowReportGivesStageDelays()
 {
     QFETCH(int, row);
     QFETCH(Delays, delays);
@@ -138,7 +136,7 @@ void TestSpeechCategories::rowReportGivesStageDelays()
     QCOMPARE(delaysOf(window), delays);
 }
 
-void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow_data()
+void TestCategoryRows::testSpeedsAfterAReportOfTheTestRow_data()
 {
     QTest::addColumn<int>("speed");
     QTest::addColumn<QString>("texts");
@@ -148,7 +146,7 @@ void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow_data()
     QTest::newRow("slow") << 30 << "00:03 00:06 00:09" << Delays{3, 3, 3};
 }
 
-void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow()
+void TestCategoryRows::testSpeedsAfterAReportOfTheTestRow()
 {
     QFETCH(int, speed);
     QFETCH(QString, texts);
@@ -162,35 +160,7 @@ void TestSpeechCategories::testSpeedsAfterAReportOfTheTestRow()
     QCOMPARE(delaysOf(window), delays);
 }
 
-void TestSpeechCategories::thresholdTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<int>("absolute");
-    QTest::newRow("seconds above 59") << "01:75" << 1 << 75 << 135;
-    QTest::newRow("largest time") << "99:99" << 99 << 99 << 6039;
-    QTest::newRow("empty box") << "__:__" << 0 << 0 << 0;
-    QTest::newRow("minutes partly filled") << "5_:__" << 5 << 0 << 300;
-    QTest::newRow("both partly filled") << "_6:_1" << 6 << 1 << 361;
-    QTest::newRow("stray characters") << "a1:b2" << 1 << 2 << 62;
-    QTest::newRow("no text") << "" << 0 << 0 << 0;
-    QTest::newRow("no colon") << "12345" << 12 << 45 << 765;
-}
-
-void TestSpeechCategories::thresholdTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(int, minutes);
-    QFETCH(int, seconds);
-    QFETCH(int, absolute);
-    qint16 readMinutes = -1, readSeconds = -1;
-    QCOMPARE(SpeechCategories::thresholdSeconds(text, readMinutes, readSeconds), absolute);
-    QCOMPARE(readMinutes, minutes);
-    QCOMPARE(readSeconds, seconds);
-}
-
-void TestSpeechCategories::repeatedReportsGiveTheSameDelays()
+void TestCategoryRows::repeatedReportsGiveTheSameDelays()
 {
     LecternWorksTimer window;
     window.TimerEvent(2)->SelectThisEvent();
@@ -204,7 +174,7 @@ void TestSpeechCategories::repeatedReportsGiveTheSameDelays()
     QCOMPARE(window.timingState().FormIsLoading, qint16(0));
 }
 
-void TestSpeechCategories::reportLeavesOnlyItsRowSelected()
+void TestCategoryRows::reportLeavesOnlyItsRowSelected()
 {
     LecternWorksTimer window;
     const QColor yellow(255, 255, 0);
@@ -217,7 +187,7 @@ void TestSpeechCategories::reportLeavesOnlyItsRowSelected()
     }
 }
 
-void TestSpeechCategories::otherRowsAreUnclickedInAscendingOrder()
+void TestCategoryRows::otherRowsAreUnclickedInAscendingOrder()
 {
     LecternWorksTimer window;
     RecolourLog log;
@@ -231,7 +201,7 @@ void TestSpeechCategories::otherRowsAreUnclickedInAscendingOrder()
     QCOMPARE(log.rows, (QList<int>{1, 2, 3, 5, 6, 7}));
 }
 
-void TestSpeechCategories::newTestSpeedTakesEffectAtTheNextReport()
+void TestCategoryRows::newTestSpeedTakesEffectAtTheNextReport()
 {
     LecternWorksTimer window;
     window.TimerEvent(1)->SelectThisEvent();
@@ -250,7 +220,7 @@ void TestSpeechCategories::newTestSpeedTakesEffectAtTheNextReport()
     QCOMPARE(lookChanges(window, 10), (LookChanges{{3, "G--"}, {6, "-Y-"}, {9, "--R"}}));
 }
 
-void TestSpeechCategories::emptyCustomRowArmsNothing()
+void TestCategoryRows::emptyCustomRowArmsNothing()
 {
     LecternWorksTimer window;
     // GIVEN a run of row 1 stopped in mid-countdown
@@ -270,7 +240,7 @@ void TestSpeechCategories::emptyCustomRowArmsNothing()
              QStringLiteral("05:00"));
 }
 
-void TestSpeechCategories::rowThresholdsLightTheColoursOnTheirTicks()
+void TestCategoryRows::rowThresholdsLightTheColoursOnTheirTicks()
 {
     LecternWorksTimer window;
     window.TimerEvent(5)->SelectThisEvent();
@@ -278,5 +248,5 @@ void TestSpeechCategories::rowThresholdsLightTheColoursOnTheirTicks()
     QCOMPARE(lookChanges(window, 200), (LookChanges{{60, "G--"}, {90, "-Y-"}, {120, "--R"}}));
 }
 
-QTEST_MAIN(TestSpeechCategories)
-#include "tst_speechcategories.moc"
+QTEST_MAIN(TestCategoryRows)
+#include "tst_categoryrows.moc"

@@ -1,23 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "record/verdict.h"
+#include "timing/verdict.h"
 
-#include "record/clocktext.h"
+#include "timing/clocktext.h"
+#include "timing/lampwindow.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-
-LampWindow lampWindow(const std::array<int, 3> &thresholdSeconds)
-{
-    LampWindow window;
-    for (const int seconds : thresholdSeconds) {
-        if (seconds <= 0)
-            continue;
-        window.first = window.empty() ? seconds : std::min(window.first, seconds);
-        window.last = std::max(window.last, seconds);
-    }
-    return window;
-}
 
 Verdict judgeSpeech(const std::array<int, 3> &thresholdSeconds, int elapsedSeconds,
                     int graceSeconds, bool rehearsal)

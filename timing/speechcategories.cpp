@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/speechcategories.h"
+#include "timing/speechcategories.h"
 
-#include "app/checked16.h"
+#include "timing/checked16.h"
 
 namespace SpeechCategories {
 
@@ -21,6 +21,15 @@ qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds)
     minutes = fieldValue(QStringView(text).left(2));
     seconds = fieldValue(QStringView(text).right(2));
     return Checked16::holdingAdd(Checked16::holdingMul(minutes, SecondsPerMinute), seconds);
+}
+
+StageDelay stageDelay(const QString &thresholdText, qint16 previousChangeTime)
+{
+    StageDelay stage;
+    const qint16 threshold = thresholdSeconds(thresholdText, stage.minutes, stage.seconds);
+    stage.delay = Checked16::holdingSub(threshold, previousChangeTime);
+    stage.changeTime = Checked16::holdingAdd(previousChangeTime, stage.delay);
+    return stage;
 }
 
 } // namespace SpeechCategories

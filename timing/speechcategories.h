@@ -82,4 +82,17 @@ qint16 fieldValue(QStringView field);
 // and seconds are stored on the way.
 qint16 thresholdSeconds(const QString &text, qint16 &minutes, qint16 &seconds);
 
+// One stage of the light as its threshold's text gives it.
+struct StageDelay
+{
+    qint16 minutes = 0;
+    qint16 seconds = 0;
+    qint16 delay = 0;      // seconds from the stage before it
+    qint16 changeTime = 0; // seconds from START: where the next stage counts from
+};
+
+// A later stage waits for the difference to the stage before it, which changed at
+// previousChangeTime; the first stage counts from START, 0. Out of order, the delay is negative.
+StageDelay stageDelay(const QString &thresholdText, qint16 previousChangeTime);
+
 } // namespace SpeechCategories
