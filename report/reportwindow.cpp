@@ -103,20 +103,25 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_splitter->setChildrenCollapsible(false);
 
     const auto button = [this](const QString &caption, const char *name,
-                               void (ReportWindow::*handler)()) {
+                               void (ReportWindow::*handler)(), const QString &description) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
+        b->setAccessibleDescription(description);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(tr("&Copy"), "commandCopy", &ReportWindow::commandCopy_Click));
-    buttons->addWidget(
-        button(tr("&Export CSV..."), "commandExportCsv", &ReportWindow::commandExportCsv_Click));
-    buttons->addWidget(
-        button(tr("Save as P&DF..."), "commandSavePdf", &ReportWindow::commandSavePdf_Click));
-    buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click));
+    buttons->addWidget(button(tr("&Copy"), "commandCopy", &ReportWindow::commandCopy_Click,
+                              tr("Copies the report as text to the clipboard")));
+    buttons->addWidget(button(tr("&Export CSV..."), "commandExportCsv",
+                              &ReportWindow::commandExportCsv_Click,
+                              tr("Saves the report's table as a CSV file")));
+    buttons->addWidget(button(tr("Save as P&DF..."), "commandSavePdf",
+                              &ReportWindow::commandSavePdf_Click,
+                              tr("Saves the report as a PDF file")));
+    buttons->addWidget(button(tr("Pr&int..."), "commandPrint", &ReportWindow::commandPrint_Click,
+                              tr("Prints the report")));
     buttons->addStretch();
 
     m_status = new QLabel(this);

@@ -9,6 +9,7 @@
 #include "controls/signal_light/timergoodies.h"
 #include "record/graceperiod.h"
 #include "record/meetingstore.h"
+#include "sound/cuesounds.h"
 #include "speaker_screen/speakerscreen.h"
 #include "tests/support/windowdriver.h"
 
@@ -334,6 +335,8 @@ void TestTimingRun::overtimeFlash()
     // STOP in a dark second leaves the red lamp steady.
     window.commandStopTimer_Click();
     QVERIFY(!lamp->isBlinkedOff());
+    // Sounds are off: their module was never loaded.
+    QVERIFY(!window.cueSounds()->isLoaded());
 }
 
 void TestTimingRun::oneScreenShowsTheViewInTheWindow()
