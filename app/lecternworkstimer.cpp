@@ -16,6 +16,7 @@
 #include "controls/signal_light/horizontaltimer.h"
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
+#include "sound/cuesounds.h"
 #include "speaker/speakerscreen.h"
 #include "speaker/speakerview.h"
 #include "timing/checked16.h"
@@ -55,6 +56,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     ElapsedTime = new MaskedTimeBox(panelElapsedTime);
     ElapsedTime->setObjectName(QStringLiteral("ElapsedTime"));
     ElapsedTime->setAccessibleName(tr("Time elapsed"));
+    ElapsedTime->setAccessibleDescription(
+        tr("How long the last speech ran, in minutes and seconds"));
     // A result, not an input: it can be selected and copied, never typed over.
     ElapsedTime->setReadOnly(true);
 
@@ -64,10 +67,13 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 
     commandStopTimer = new CommandButton(client);
     commandStopTimer->setObjectName(QStringLiteral("commandStopTimer"));
+    commandStopTimer->setAccessibleDescription(tr("Stops the timing and shows the time spoken"));
     connect(commandStopTimer, &CommandButton::clicked, this,
             &LecternWorksTimer::commandStopTimer_Click);
     commandStartTimer = new CommandButton(client);
     commandStartTimer->setObjectName(QStringLiteral("commandStartTimer"));
+    commandStartTimer->setAccessibleDescription(
+        tr("Starts timing a speech by the chosen category's thresholds"));
     connect(commandStartTimer, &CommandButton::clicked, this,
             &LecternWorksTimer::commandStartTimer_Click);
     commandCycleColor = new CommandButton(client);
@@ -98,6 +104,9 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
     m_meetingStore = new MeetingStore(this);
+    m_sounds = new CueSounds(this);
+    m_sounds->setVolume(m_settings.soundVolume());
+    m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
     m_layoutFaults = MenuPlacer::place(layout.menus(), menuBar(), createMenuItems());
@@ -151,6 +160,8 @@ void LecternWorksTimer::commandStartTimer_Click()
     m_run = runAtStart(selected, startedAt);
     // Opened while the speaker talks, not when STOP wants to show the time.
     QTimer::singleShot(0, m_meetingStore, &MeetingStore::prepare);
+    if (m_menus.menuSounds->isChecked())
+        QTimer::singleShot(0, m_sounds, &CueSounds::prepare);
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);
@@ -187,6 +198,12 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
     }
     if (m_menus.menuFlashWhenOverTime->isChecked())
         m_overtimeFlash.tick(m_timing.ElapsedSeconds, [this] { return m_settings.graceSeconds(); });
+    const SoundCues::Cue cue = m_soundCues.tick(
+        m_timing.ElapsedSeconds, m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green,
+        [this] { return m_settings.graceSeconds(); },
+        [this] { return m_settings.soundRepeatSeconds(); });
+    if (m_menus.menuSounds->isChecked())
+        m_sounds->play(cue);
 }
 
 void LecternWorksTimer::StartTiming()
@@ -197,6 +214,7 @@ void LecternWorksTimer::StartTiming()
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
     m_overtimeFlash.start(m_run.thresholdSeconds);
+    m_soundCues.start(m_run.thresholdSeconds);
     TickTock_TIMER->setEnabled(true);
 }
 
@@ -446,6 +464,43 @@ void LecternWorksTimer::menuFlashWhenOverTime_Click()
         m_overtimeFlash.stop();
 }
 
+void LecternWorksTimer::menuMarkTheLamps_Click()
+{
+    QAction *item = m_menus.menuMarkTheLamps;
+    item->setChecked(!item->isChecked());
+    m_settings.setMarkTheLamps(item->isChecked());
+    m_horizontalTimer->setLampsMarked(item->isChecked());
+}
+
+void LecternWorksTimer::menuSounds_Click()
+{
+    QAction *item = m_menus.menuSounds;
+    item->setChecked(!item->isChecked());
+    m_settings.setSounds(item->isChecked());
+    if (item->isChecked())
+        m_sounds->prepare();
+}
+
+void LecternWorksTimer::menuOvertimeBell_Click(qint16 repeatSeconds)
+{
+    m_settings.setSoundRepeatSeconds(repeatSeconds);
+    for (QAction *repeat : m_menus.menuOvertimeBell->actions())
+        repeat->setChecked(repeat->data().toInt() == m_settings.soundRepeatSeconds());
+}
+
+void LecternWorksTimer::menuSoundVolume_Click(qint16 percent)
+{
+    m_settings.setSoundVolume(percent);
+    for (QAction *volume : m_menus.menuSoundVolume->actions())
+        volume->setChecked(volume->data().toInt() == m_settings.soundVolume());
+    m_sounds->setVolume(m_settings.soundVolume());
+}
+
+void LecternWorksTimer::menuTestSounds_Click()
+{
+    m_sounds->playEach();
+}
+
 void LecternWorksTimer::menuSpeakerScreen_Click(const QString &screenName)
 {
     m_settings.setSpeakerScreen(screenName);
@@ -508,6 +563,13 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
         item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
     m_menus.menuFlashWhenOverTime->setCheckable(true);
     m_menus.menuFlashWhenOverTime->setChecked(m_settings.flashWhenOverTime());
+    m_menus.menuMarkTheLamps = item("menuMarkTheLamps", &LecternWorksTimer::menuMarkTheLamps_Click);
+    m_menus.menuMarkTheLamps->setCheckable(true);
+    m_menus.menuMarkTheLamps->setChecked(m_settings.markTheLamps());
+    m_menus.menuSounds = item("menuSounds", &LecternWorksTimer::menuSounds_Click);
+    m_menus.menuSounds->setCheckable(true);
+    m_menus.menuSounds->setChecked(m_settings.sounds());
+    m_menus.menuTestSounds = item("menuTestSounds", &LecternWorksTimer::menuTestSounds_Click);
     m_menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
@@ -535,6 +597,27 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
             [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
 
+    // Captions from the stored layout; each item carries its value.
+    const auto valueItems = [this](const QString &name, const auto &values, int chosen) {
+        auto *group = new QActionGroup(this);
+        for (int value : values) {
+            auto *action = new QAction(group);
+            action->setObjectName(MenuPlacer::itemName(name, value));
+            action->setCheckable(true);
+            action->setChecked(value == chosen);
+            action->setData(value);
+        }
+        return group;
+    };
+    m_menus.menuOvertimeBell = valueItems(QStringLiteral("menuOvertimeBell"), SoundCues::Repeats,
+                                          m_settings.soundRepeatSeconds());
+    connect(m_menus.menuOvertimeBell, &QActionGroup::triggered, this,
+            [this](QAction *repeat) { menuOvertimeBell_Click(qint16(repeat->data().toInt())); });
+    m_menus.menuSoundVolume =
+        valueItems(QStringLiteral("menuSoundVolume"), SoundCues::Volumes, m_settings.soundVolume());
+    connect(m_menus.menuSoundVolume, &QActionGroup::triggered, this,
+            [this](QAction *volume) { menuSoundVolume_Click(qint16(volume->data().toInt())); });
+
     m_menus.menuSpeakerScreen = new QMenu(this);
     m_menus.menuSpeakerScreen->menuAction()->setObjectName(QStringLiteral("menuSpeakerScreen"));
     const auto listScreens = [this] { m_speakerScreen->listScreensIn(m_menus.menuSpeakerScreen); };
@@ -542,16 +625,14 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     connect(m_menus.menuSpeakerScreen, &QMenu::aboutToShow, this, listScreens);
     connect(m_menus.menuSpeakerScreen, &QMenu::triggered, this,
             [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
-    return QList<QAction *>{m_menus.menuNewMeeting,
-                            m_menus.menuTimersReport,
-                            m_menus.menuBackUpMeetings,
-                            m_menus.menuQuit,
-                            m_menus.menuLeaveColorsOn,
-                            m_menus.menuFlashWhenOverTime,
-                            m_menus.menuResetElapsedTime,
-                            m_menus.menuAbout,
-                            m_menus.menuSpeakerScreen->menuAction()} +
-           m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
+    return QList<QAction *>{m_menus.menuNewMeeting,     m_menus.menuTimersReport,
+                            m_menus.menuBackUpMeetings, m_menus.menuQuit,
+                            m_menus.menuLeaveColorsOn,  m_menus.menuFlashWhenOverTime,
+                            m_menus.menuMarkTheLamps,   m_menus.menuSounds,
+                            m_menus.menuTestSounds,     m_menus.menuResetElapsedTime,
+                            m_menus.menuAbout,          m_menus.menuSpeakerScreen->menuAction()} +
+           m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions() +
+           m_menus.menuOvertimeBell->actions() + m_menus.menuSoundVolume->actions();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "controls/signal_light/overtimeflash.h"
 #include "record/speechrecord.h"
+#include "sound/soundcues.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class CommandButton;
+class CueSounds;
 class FramedPanel;
 class HorizontalTimer;
 class MaskedTimeBox;
@@ -54,6 +56,9 @@ public:
         QAction *menuQuit = nullptr;
         QAction *menuLeaveColorsOn = nullptr;
         QAction *menuFlashWhenOverTime = nullptr;
+        QAction *menuMarkTheLamps = nullptr;
+        QAction *menuSounds = nullptr;
+        QAction *menuTestSounds = nullptr;
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
         // The screens, listed afresh whenever the menu opens.
@@ -62,6 +67,9 @@ public:
         QActionGroup *menuTimerTestSpeed = nullptr;
         // The grace periods, each carrying its seconds as data.
         QActionGroup *menuGracePeriod = nullptr;
+        // The overtime bell's repeats and the sounds' volumes, each carrying its value as data.
+        QActionGroup *menuOvertimeBell = nullptr;
+        QActionGroup *menuSoundVolume = nullptr;
     };
 
     // The stored layout is the program's own unless a test gives another.
@@ -79,6 +87,7 @@ public:
     // The report's window once opened; null before.
     ReportWindow *reportWindow() const { return m_reportWindow.get(); }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
+    CueSounds *cueSounds() const { return m_sounds; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -97,6 +106,11 @@ public:
     void menuQuit_Click();
     void menuLeaveColorsOn_Click();
     void menuFlashWhenOverTime_Click();
+    void menuMarkTheLamps_Click();
+    void menuSounds_Click();
+    void menuOvertimeBell_Click(qint16 repeatSeconds);
+    void menuSoundVolume_Click(qint16 percent);
+    void menuTestSounds_Click();
     void menuSpeakerScreen_Click(const QString &screenName);
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
@@ -146,6 +160,8 @@ private:
     // The speaker's view on a screen of its own, when there is another.
     SpeakerScreen *m_speakerScreen = nullptr;
     OvertimeFlash m_overtimeFlash;
+    SoundCues m_soundCues;
+    CueSounds *m_sounds = nullptr; // loads its module only once a sound is wanted
 
     TimingState m_timing;
     bool m_endingWithoutAsking = false;

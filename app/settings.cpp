@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings.h"
 
+#include "sound/soundcues.h"
 #include "timing/graceperiod.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +25,14 @@ bool readGrace(const QVariant &stored, QVariant &typed)
     const int seconds = stored.toInt(&ok);
     typed = seconds;
     return ok && GracePeriod::isChoice(seconds);
+}
+
+template <const auto &Offered> bool readOffered(const QVariant &stored, QVariant &typed)
+{
+    bool ok = false;
+    const int value = stored.toInt(&ok);
+    typed = value;
+    return ok && std::find(Offered.begin(), Offered.end(), value) != Offered.end();
 }
 
 bool readBool(const QVariant &stored, QVariant &typed)
@@ -43,6 +54,12 @@ const Entry Entries[] = {
     {Settings::Choice::GraceSeconds, "record/graceSeconds", int(GracePeriod::DefaultSeconds),
      readGrace},
     {Settings::Choice::FlashWhenOverTime, "light/flashWhenOverTime", false, readBool},
+    {Settings::Choice::MarkTheLamps, "light/markTheLamps", false, readBool},
+    {Settings::Choice::Sounds, "sound/on", false, readBool},
+    {Settings::Choice::SoundRepeatSeconds, "sound/repeatSeconds", SoundCues::DefaultRepeat,
+     readOffered<SoundCues::Repeats>},
+    {Settings::Choice::SoundVolume, "sound/volume", SoundCues::DefaultVolume,
+     readOffered<SoundCues::Volumes>},
     {Settings::Choice::SpeakerScreen, "speaker/screen", QString(), readText},
     {Settings::Choice::LastFolder, "report/lastFolder", QString(), readText},
 };
@@ -99,6 +116,46 @@ bool Settings::flashWhenOverTime() const
 void Settings::setFlashWhenOverTime(bool on)
 {
     setValue(Choice::FlashWhenOverTime, on);
+}
+
+bool Settings::markTheLamps() const
+{
+    return value(Choice::MarkTheLamps).toBool();
+}
+
+void Settings::setMarkTheLamps(bool on)
+{
+    setValue(Choice::MarkTheLamps, on);
+}
+
+bool Settings::sounds() const
+{
+    return value(Choice::Sounds).toBool();
+}
+
+void Settings::setSounds(bool on)
+{
+    setValue(Choice::Sounds, on);
+}
+
+int Settings::soundRepeatSeconds() const
+{
+    return value(Choice::SoundRepeatSeconds).toInt();
+}
+
+void Settings::setSoundRepeatSeconds(int seconds)
+{
+    setValue(Choice::SoundRepeatSeconds, seconds);
+}
+
+int Settings::soundVolume() const
+{
+    return value(Choice::SoundVolume).toInt();
+}
+
+void Settings::setSoundVolume(int percent)
+{
+    setValue(Choice::SoundVolume, percent);
 }
 
 QString Settings::speakerScreen() const

@@ -21,6 +21,17 @@ public:
     // Options ▸ Flash When Over Time.
     bool flashWhenOverTime() const;
     void setFlashWhenOverTime(bool on);
+    // Options ▸ Mark the Lamps.
+    bool markTheLamps() const;
+    void setMarkTheLamps(bool on);
+    // Options ▸ Sounds: whether the cues play, the bell's repeat (0: once) and the volume in
+    // percent, each one of those SoundCues offers.
+    bool sounds() const;
+    void setSounds(bool on);
+    int soundRepeatSeconds() const;
+    void setSoundRepeatSeconds(int seconds);
+    int soundVolume() const;
+    void setSoundVolume(int percent);
     // The screen the speaker's screen takes, by name; empty until chosen.
     QString speakerScreen() const;
     void setSpeakerScreen(const QString &name);
@@ -31,7 +42,16 @@ public:
     // Forgets every choice (a first start, for tests).
     void clear();
 
-    enum class Choice { GraceSeconds, FlashWhenOverTime, SpeakerScreen, LastFolder };
+    enum class Choice {
+        GraceSeconds,
+        FlashWhenOverTime,
+        MarkTheLamps,
+        Sounds,
+        SoundRepeatSeconds,
+        SoundVolume,
+        SpeakerScreen,
+        LastFolder
+    };
 
 private:
     QVariant value(Choice choice) const;

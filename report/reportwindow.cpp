@@ -103,9 +103,10 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
         addCommand(tr("Save as P&DF..."), {}, this, &ReportWindow::commandSavePdf_Click);
     m_printAction = addCommand(tr("Pr&int..."), {}, this, &ReportWindow::commandPrint_Click);
 
-    const auto button = [this](QAction *action, const char *name) {
+    const auto button = [this](QAction *action, const char *name, const QString &description) {
         auto *b = new QPushButton(action->text(), this);
         b->setObjectName(QLatin1String(name));
+        b->setAccessibleDescription(description);
         b->setAutoDefault(false);
         b->setEnabled(action->isEnabled());
         connect(b, &QPushButton::clicked, action, &QAction::trigger);
@@ -113,10 +114,13 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
         return b;
     };
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(m_copyAction, "commandCopy"));
-    buttons->addWidget(button(m_exportCsvAction, "commandExportCsv"));
-    buttons->addWidget(button(m_savePdfAction, "commandSavePdf"));
-    buttons->addWidget(button(m_printAction, "commandPrint"));
+    buttons->addWidget(
+        button(m_copyAction, "commandCopy", tr("Copies the report as text to the clipboard")));
+    buttons->addWidget(button(m_exportCsvAction, "commandExportCsv",
+                              tr("Saves the report's table as a CSV file")));
+    buttons->addWidget(
+        button(m_savePdfAction, "commandSavePdf", tr("Saves the report as a PDF file")));
+    buttons->addWidget(button(m_printAction, "commandPrint", tr("Prints the report")));
     buttons->addStretch();
 
     m_status = new QLabel(this);

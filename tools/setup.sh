@@ -8,6 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
+    # The sounds' module, loaded only once sounds are switched on.
+    qt6-multimedia-dev
     fonts-dejavu-core fonts-liberation2
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -23,6 +25,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.
     packages+=(openbox weston qt6-wayland)
+    # A screen reader's view of the window: the accessibility bus and its Python bindings.
+    packages+=(at-spi2-core python3-pyatspi dbus-bin)
 fi
 
 lw_install_missing "${packages[@]}"

@@ -26,6 +26,8 @@ TimerEventDATA::TimerEventDATA(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("TimerEventDATA"));
     optionEventSelected = new QRadioButton(this);
     optionEventSelected->setObjectName(QStringLiteral("optionEventSelected"));
+    optionEventSelected->setAccessibleDescription(
+        tr("Chooses this speech category: the next speech is timed by its thresholds"));
     // Alone in its group, the button stays set when clicked again and reports each click.
     m_selectionGroup = new QButtonGroup(this);
     m_selectionGroup->setExclusive(true);
@@ -41,10 +43,14 @@ TimerEventDATA::TimerEventDATA(QWidget *parent) : QWidget(parent)
 
     const QStringList thresholds{tr("green threshold"), tr("yellow threshold"),
                                  tr("red threshold")};
+    const QStringList meanings{tr("Minutes and seconds at which the green lamp lights"),
+                               tr("Minutes and seconds at which the yellow lamp lights"),
+                               tr("Minutes and seconds at which the red lamp lights")};
     for (qint16 index = GreenBox; index <= RedBox; ++index) {
         auto *box = new MaskedTimeBox(this);
         box->setObjectName(QStringLiteral("EventTime(%1)").arg(index));
         box->setAccessibleName(thresholds.at(index - 1));
+        box->setAccessibleDescription(meanings.at(index - 1));
         connect(box, &MaskedTimeBox::changed, this, [this, index] { EventTime_Change(index); });
         m_eventTime[index - 1] = box;
     }

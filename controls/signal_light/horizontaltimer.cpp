@@ -13,6 +13,31 @@
 namespace {
 const QString LayoutPath = QStringLiteral(":/layouts/horizontaltimer.json");
 const QString PanelBitmap = QStringLiteral(":/timerpanel.bmp");
+
+// What the light calls each lamp: its colour in the light's name, the lamp's own accessible
+// name, the lamp in the description and the mark drawn inside it.
+struct LampWords
+{
+    int code;
+    const char *colour;
+    const char *lamp;
+    const char *titled;
+    const char *mark;
+};
+
+const LampWords Lamps[] = {
+    {HorizontalTimer::Green, QT_TRANSLATE_NOOP("HorizontalTimer", "green"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "green lamp"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "Green lamp"), QT_TRANSLATE_NOOP("HorizontalTimer", "G")},
+    {HorizontalTimer::Yellow, QT_TRANSLATE_NOOP("HorizontalTimer", "yellow"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "yellow lamp"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "Yellow lamp"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "Y")},
+    {HorizontalTimer::Red, QT_TRANSLATE_NOOP("HorizontalTimer", "red"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "red lamp"),
+     QT_TRANSLATE_NOOP("HorizontalTimer", "Red lamp"), QT_TRANSLATE_NOOP("HorizontalTimer", "R")},
+};
+
 } // namespace
 
 HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
@@ -24,21 +49,16 @@ HorizontalTimer::HorizontalTimer(QWidget *parent) : QWidget(parent)
     pictureTimerPanel->setObjectName(QStringLiteral("pictureTimerPanel"));
     pictureTimerPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     showPanelPicture(1.0);
-    const QMap<int, QString> lampNames{
-        {Green, tr("Green lamp")}, {Yellow, tr("Yellow lamp")}, {Red, tr("Red lamp")}};
-    for (auto it = lampNames.cbegin(); it != lampNames.cend(); ++it) {
+    for (const LampWords &words : Lamps) {
         auto *circle = new ShapeCircle(pictureTimerPanel);
-        circle->setObjectName(QStringLiteral("shapeTimerCircle(%1)").arg(it.key()));
-        circle->setAccessibleName(it.value());
-        connect(circle, &ShapeCircle::lookChanged, this, &HorizontalTimer::describe);
-        m_circles.insert(it.key(), circle);
+        circle->setObjectName(QStringLiteral("shapeTimerCircle(%1)").arg(words.code));
+        circle->setAccessibleName(tr(words.lamp));
+        m_circles.insert(words.code, circle);
     }
     m_layout = StoredLayout::loadAndApply(LayoutPath, this);
     resize(m_layout.clientSize());
     connect(&SharedLamps::instance(), &SharedLamps::changed, this, &HorizontalTimer::showLamps);
     showLamps();
-    setAccessibleName(tr("Signal light"));
-    describe();
 }
 
 qint32 HorizontalTimer::ChangeYourColorTO() const
@@ -84,9 +104,17 @@ void HorizontalTimer::setLeaveOldColorsOn(bool newTruth)
 
 void HorizontalTimer::ResetYourColors()
 {
-    darken(Green);
-    darken(Yellow);
-    darken(Red);
+    SharedLamps::instance().setLit({});
+}
+
+bool HorizontalTimer::lampsMarked() const
+{
+    return SharedLamps::instance().marked();
+}
+
+void HorizontalTimer::setLampsMarked(bool marked)
+{
+    SharedLamps::instance().setMarked(marked);
 }
 
 ShapeCircle *HorizontalTimer::shapeTimerCircle(int index) const
@@ -125,23 +153,14 @@ void HorizontalTimer::ShowTimerColor()
     }
     if (!m_circles.contains(code))
         return;
-    light(code);
-    if (TimerGoodies::LeaveOldColorsFlag != 0)
-        return;
-    for (int other : {Green, Yellow, Red}) {
-        if (other != code)
-            darken(other);
+    QSet<int> lit{code};
+    if (TimerGoodies::LeaveOldColorsFlag != 0) {
+        for (int other : {Green, Yellow, Red}) {
+            if (SharedLamps::instance().isLit(other))
+                lit.insert(other);
+        }
     }
-}
-
-void HorizontalTimer::light(int index)
-{
-    SharedLamps::instance().setLit(index, true);
-}
-
-void HorizontalTimer::darken(int index)
-{
-    SharedLamps::instance().setLit(index, false);
+    SharedLamps::instance().setLit(lit);
 }
 
 void HorizontalTimer::showLamps()
@@ -152,16 +171,30 @@ void HorizontalTimer::showLamps()
                                                        : ShapeCircle::Transparent);
         it.value()->setBlinkedOff(it.key() == Red && lamps.redBlinkedOff());
     }
+    for (const LampWords &words : Lamps)
+        m_circles.value(words.code)->setMark(lamps.marked() ? tr(words.mark) : QString());
+    describe();
 }
 
 void HorizontalTimer::describe()
 {
-    QStringList lit;
-    for (ShapeCircle *circle : std::as_const(m_circles)) {
-        if (circle->isLit())
-            lit << circle->accessibleName();
-        circle->setAccessibleDescription(circle->isLit() ? tr("lit") : tr("dark"));
+    QStringList colours;
+    QStringList lamps;
+    for (const LampWords &words : Lamps) {
+        if (m_circles.value(words.code)->isLit()) {
+            colours << tr(words.colour);
+            lamps << tr(words.titled);
+        }
     }
-    setAccessibleDescription(lit.isEmpty() ? tr("All lamps dark")
-                                           : tr("Lit: %1").arg(lit.join(QStringLiteral(", "))));
+    const QString name =
+        tr("Signal light: %1")
+            .arg(colours.isEmpty() ? tr("dark") : colours.join(QStringLiteral(", ")));
+    // The flash and the marks leave the name as it is: a screen reader hears only the lamps.
+    if (name == m_shownName)
+        return;
+    m_shownName = name;
+    setAccessibleDescription(lamps.isEmpty() ? tr("All lamps dark")
+                                             : tr("Lit: %1").arg(lamps.join(QStringLiteral(", "))));
+    // Last, so that a reader told of the new name finds the description already new.
+    setAccessibleName(name);
 }

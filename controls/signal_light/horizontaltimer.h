@@ -11,7 +11,9 @@ class QLabel;
 class ShapeCircle;
 
 // The signal light: green, yellow and red lamps on a dark panel. Its colour code, its
-// leave-old-colours option and its lamps are shared by every light in the process.
+// leave-old-colours option, its lamps and their marks are shared by every light in the process.
+// Its accessible name says which lamps are lit ("Signal light: yellow") and changes once for each
+// change of the lamps, never with the tick.
 class HorizontalTimer : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ public:
     bool LeaveOldColorsOn() const;
     void setLeaveOldColorsOn(bool newTruth);
     void ResetYourColors();
+    // A letter inside each lit lamp, on every light.
+    bool lampsMarked() const;
+    void setLampsMarked(bool marked);
 
     // The lamp that shows the given colour code (10, 20 or 30), or null.
     ShapeCircle *shapeTimerCircle(int index) const;
@@ -41,13 +46,12 @@ public:
 private:
     void ShowTimerColor();
     void showPanelPicture(double scale);
-    void light(int index);
-    void darken(int index);
     void showLamps();
     void describe();
 
     FramedPanel *SSPanel1 = nullptr;
     QLabel *pictureTimerPanel = nullptr;
     QMap<int, ShapeCircle *> m_circles;
+    QString m_shownName; // the accessible name last announced
     StoredLayout m_layout;
 };

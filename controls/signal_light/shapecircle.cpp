@@ -1,9 +1,47 @@
 // SPDX-License-Identifier: MIT
 #include "controls/signal_light/shapecircle.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
-ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent) {}
+namespace {
+
+// The mark's height as a share of the lamp's diameter: readable from the back of the room, clear
+// of the outline.
+constexpr qreal MarkShare = 0.5;
+// Dark on every lamp colour, as the lamps are all bright.
+constexpr Qt::GlobalColor MarkColor = Qt::black;
+
+// The lamp's state belongs in its name: that is what a screen reader reads out.
+class LampAccessible : public QAccessibleWidget
+{
+public:
+    explicit LampAccessible(ShapeCircle *lamp) : QAccessibleWidget(lamp, QAccessible::Indicator) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *lamp = static_cast<const ShapeCircle *>(widget());
+        return (lamp->isLit() ? ShapeCircle::tr("%1, lit") : ShapeCircle::tr("%1, dark"))
+            .arg(lamp->accessibleName());
+    }
+};
+
+QAccessibleInterface *lampAccessible(const QString &, QObject *object)
+{
+    if (auto *lamp = qobject_cast<ShapeCircle *>(object))
+        return new LampAccessible(lamp);
+    return nullptr;
+}
+
+} // namespace
+
+ShapeCircle::ShapeCircle(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = (QAccessible::installFactory(lampAccessible), true);
+    Q_UNUSED(installed);
+}
 
 void ShapeCircle::setBackColor(const QColor &color)
 {
@@ -32,7 +70,6 @@ void ShapeCircle::setBackStyle(int style)
         return;
     m_backStyle = style;
     invalidate();
-    emit lookChanged();
 }
 
 void ShapeCircle::setBlinkedOff(bool off)
@@ -40,6 +77,14 @@ void ShapeCircle::setBlinkedOff(bool off)
     if (m_blinkedOff == off)
         return;
     m_blinkedOff = off;
+    invalidate();
+}
+
+void ShapeCircle::setMark(const QString &mark)
+{
+    if (m_mark == mark)
+        return;
+    m_mark = mark;
     invalidate();
 }
 
@@ -76,6 +121,14 @@ void ShapeCircle::paintEvent(QPaintEvent *)
         const bool filled = m_backStyle == Opaque && !m_blinkedOff;
         cachePainter.setBrush(filled ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
         cachePainter.drawEllipse(circle);
+        if (filled && !m_mark.isEmpty()) {
+            QFont font = this->font();
+            font.setBold(true);
+            font.setPixelSize(qMax(1, qRound(diameter * MarkShare)));
+            cachePainter.setFont(font);
+            cachePainter.setPen(MarkColor);
+            cachePainter.drawText(circle, Qt::AlignCenter, m_mark);
+        }
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_cache);

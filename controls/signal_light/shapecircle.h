@@ -4,8 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-// One lamp of the light: a circle centred in its box. Lit, it is filled with its lamp colour;
-// dark, it is transparent and shows only its outline over whatever lies behind it.
+// One lamp of the light: a circle centred in its box. Lit, it is filled with its lamp colour and
+// carries its mark if it has one; dark, it is transparent and shows only its outline over
+// whatever lies behind it. A screen reader hears its accessible name with "lit" or "dark".
 class ShapeCircle : public QWidget
 {
     Q_OBJECT
@@ -33,11 +34,11 @@ public:
     // A lit lamp drawn dark for the moment, as in a flash; it stays lit.
     bool isBlinkedOff() const { return m_blinkedOff; }
     void setBlinkedOff(bool off);
+    // A letter drawn inside the lamp while it shows lit; none when empty.
+    QString mark() const { return m_mark; }
+    void setMark(const QString &mark);
 
     QSize sizeHint() const override;
-
-signals:
-    void lookChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -51,5 +52,6 @@ private:
     int m_backStyle = Opaque;
     qreal m_borderWidth = 1.0;
     bool m_blinkedOff = false;
+    QString m_mark;
     QPixmap m_cache;
 };

@@ -14,14 +14,19 @@ SharedLamps &SharedLamps::instance()
     return lamps;
 }
 
-void SharedLamps::setLit(int code, bool lit)
+void SharedLamps::setLit(const QSet<int> &codes)
 {
-    if (isLit(code) == lit)
+    if (m_lit == codes)
         return;
-    if (lit)
-        m_lit.insert(code);
-    else
-        m_lit.remove(code);
+    m_lit = codes;
+    emit changed();
+}
+
+void SharedLamps::setMarked(bool marked)
+{
+    if (m_marked == marked)
+        return;
+    m_marked = marked;
     emit changed();
 }
 
@@ -37,5 +42,6 @@ void SharedLamps::restart()
 {
     m_lit = {HorizontalTimer::Green, HorizontalTimer::Yellow, HorizontalTimer::Red};
     m_redBlinkedOff = false;
+    m_marked = false;
     emit changed();
 }

@@ -8,6 +8,7 @@
 #include "controls/signal_light/shapecircle.h"
 #include "controls/signal_light/timergoodies.h"
 #include "record/meetingstore.h"
+#include "sound/cuesounds.h"
 #include "speaker/speakerscreen.h"
 #include "tests/support/windowdriver.h"
 #include "timing/graceperiod.h"
@@ -307,6 +308,8 @@ void TestTimingRun::overtimeFlash()
     // STOP in a dark second leaves the red lamp steady.
     window.commandStopTimer_Click();
     QVERIFY(!lamp->isBlinkedOff());
+    // Sounds are off: their module was never loaded.
+    QVERIFY(!window.cueSounds()->isLoaded());
 }
 
 void TestTimingRun::oneScreenShowsTheViewInTheWindow()

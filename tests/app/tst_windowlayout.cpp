@@ -212,6 +212,18 @@ void TestWindowLayout::menuBarStructure()
         "  -",
         "  &Leave Colors On\tCtrl+L",
         "  &Flash When Over Time",
+        "  &Mark the Lamps",
+        "  So&unds",
+        "    &Play Sounds",
+        "    -",
+        "    Overtime Bell &Once",
+        "    Overtime Bell &Every 30 Seconds",
+        "    -",
+        "    &Soft",
+        "    &Medium",
+        "    &Loud",
+        "    -",
+        "    &Test Sounds",
         "  -",
         "  &Reset Elapsed Time\tCtrl+R",
         "  -",
@@ -224,16 +236,17 @@ void TestWindowLayout::menuBarStructure()
     };
     QCOMPARE(seen, expected);
     QVERIFY(window.layoutFaults().isEmpty());
-    // After start-up only MED, the grace period and the screen next to the window's carry a
-    // check mark.
+    // After start-up only MED, the grace period, the screen next to the window's, the bell's
+    // repeat and the volume carry a check mark: the options are off.
     QStringList checked;
     for (QAction *item : window.findChildren<QAction *>()) {
         if (item->isChecked())
             checked << item->objectName();
     }
     checked.sort();
-    QCOMPARE(checked, (QStringList{"menuGracePeriod(30)", "menuSpeakerScreen(square)",
-                                   "menuTimerTestSpeed(20)"}));
+    QCOMPARE(checked,
+             (QStringList{"menuGracePeriod(30)", "menuOvertimeBell(0)", "menuSoundVolume(60)",
+                          "menuSpeakerScreen(square)", "menuTimerTestSpeed(20)"}));
 }
 
 void TestWindowLayout::separatorsCannotBeChosen()
@@ -449,6 +462,11 @@ void TestWindowLayout::everyControlHasAnAccessibleName()
     QVERIFY(
         window.TimerEvent(5)->EventTime(2)->accessibleName().contains(QStringLiteral("yellow")));
     QVERIFY(!window.horizontalTimer()->accessibleName().isEmpty());
+    for (const char *described : {"commandStartTimer", "commandStopTimer", "ElapsedTime"})
+        QVERIFY(!window.findChild<QWidget *>(QLatin1String(described))
+                     ->accessibleDescription()
+                     .isEmpty());
+    QVERIFY(!window.TimerEvent(5)->EventTime(2)->accessibleDescription().isEmpty());
     for (QWidget *w : window.findChildren<QWidget *>()) {
         if (w->focusPolicy() & Qt::TabFocus) {
             const bool named =
@@ -649,6 +667,11 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     deliverTicks(window, 2);
     QCOMPARE(lampLook(*speaker->light()), QStringLiteral("GYR"));
     QCOMPARE(lampLook(*window.horizontalTimer()), QStringLiteral("GYR"));
+    // Marked from the operator's menu, the speaker's lamps carry their letters too.
+    window.menuItems().menuMarkTheLamps->trigger();
+    QCOMPARE(speaker->light()->shapeTimerCircle(HorizontalTimer::Red)->mark(), QStringLiteral("R"));
+    window.menuItems().menuMarkTheLamps->trigger();
+    QCOMPARE(speaker->light()->shapeTimerCircle(HorizontalTimer::Red)->mark(), QString());
     QCOMPARE(QApplication::focusWidget(), child(window, "commandStopTimer"));
     // WHEN Esc THEN the speaker's window closes and the operator's stays as START left it
     const QRect running = window.geometry();

@@ -17,6 +17,7 @@ icon=/usr/share/icons/hicolor/scalable/apps/lecternworks-timer.svg
 manpage=/usr/share/man/man1/lecternworks-timer.1.gz
 docdir=/usr/share/doc/lecternworks-timer
 installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
+    /usr/lib/lecternworks-timer/sound/lecternworks-timer-sound.so
     "$docdir/changelog.gz")
 
 export DEBIAN_FRONTEND=noninteractive

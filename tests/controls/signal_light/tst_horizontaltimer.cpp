@@ -5,6 +5,7 @@
 #include "controls/signal_light/timergoodies.h"
 #include "tests/support/lamplook.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -29,6 +30,10 @@ private slots:
     void panelBitmapIsTheStoredPicture();
     void litLampIsDrawnInItsColour();
     void accessibleDescriptionNamesLitLamps();
+    void marksInsideLitLamps_data();
+    void marksInsideLitLamps();
+    void accessibleNamesSayWhatIsLit_data();
+    void accessibleNamesSayWhatIsLit();
 };
 
 void TestHorizontalTimer::init()
@@ -229,6 +234,92 @@ void TestHorizontalTimer::accessibleDescriptionNamesLitLamps()
     QVERIFY(light.accessibleDescription().contains(QStringLiteral("Green")));
     QVERIFY(light.accessibleDescription().contains(QStringLiteral("Yellow")));
     QVERIFY(!light.accessibleDescription().contains(QStringLiteral("Red")));
+}
+
+void TestHorizontalTimer::marksInsideLitLamps_data()
+{
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<bool>("leaveOn");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("redBlinkedOff");
+    QTest::addColumn<QString>("withMark"); // lamps with dark strokes inside, as lampLook writes
+    QTest::newRow("not marked") << false << true << 3 << false << "---";
+    QTest::newRow("marked, all lit") << true << true << 3 << false << "GYR";
+    QTest::newRow("marked, yellow alone") << true << false << 2 << false << "-Y-";
+    QTest::newRow("marked, red in a dark second") << true << true << 3 << true << "GY-";
+}
+
+void TestHorizontalTimer::marksInsideLitLamps()
+{
+    QFETCH(bool, marked);
+    QFETCH(bool, leaveOn);
+    QFETCH(int, steps);
+    QFETCH(bool, redBlinkedOff);
+    QFETCH(QString, withMark);
+    HorizontalTimer light;
+    light.ResetYourColors();
+    light.setLeaveOldColorsOn(leaveOn);
+    light.setLampsMarked(marked);
+    for (int step = 0; step < steps; ++step)
+        light.CycleTimerColor();
+    SharedLamps::instance().setRedBlinkedOff(redBlinkedOff);
+    const QImage shot = light.grab().toImage();
+    QString seen;
+    for (int code : {10, 20, 30}) {
+        // The middle half of the lamp, in the light's picture: dark strokes are a mark.
+        const QRect lamp = light.shapeTimerCircle(code)->geometry().translated(16, 16);
+        const QRect middle(lamp.topLeft() + QPoint(lamp.width() / 4, lamp.height() / 4),
+                           lamp.size() / 2);
+        int dark = 0;
+        for (int y = middle.top(); y <= middle.bottom(); ++y) {
+            for (int x = middle.left(); x <= middle.right(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 60 ? 1 : 0;
+        }
+        seen += dark > middle.width() * middle.height() / 20 ? u"GYR"[code / 10 - 1] : u'-';
+    }
+    QCOMPARE(seen, withMark);
+}
+
+void TestHorizontalTimer::accessibleNamesSayWhatIsLit_data()
+{
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<bool>("leaveOn");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("lightName");
+    QTest::addColumn<QStringList>("lampNames");
+    QTest::newRow("at start") << false << false << 0 << "Signal light: green, yellow, red"
+                              << QStringList{"green lamp, lit", "yellow lamp, lit",
+                                             "red lamp, lit"};
+    QTest::newRow("all dark") << true << false << 0 << "Signal light: dark"
+                              << QStringList{"green lamp, dark", "yellow lamp, dark",
+                                             "red lamp, dark"};
+    QTest::newRow("yellow") << true << false << 2 << "Signal light: yellow"
+                            << QStringList{"green lamp, dark", "yellow lamp, lit",
+                                           "red lamp, dark"};
+    QTest::newRow("green and yellow left on")
+        << true << true << 2 << "Signal light: green, yellow"
+        << QStringList{"green lamp, lit", "yellow lamp, lit", "red lamp, dark"};
+}
+
+void TestHorizontalTimer::accessibleNamesSayWhatIsLit()
+{
+    QFETCH(bool, reset);
+    QFETCH(bool, leaveOn);
+    QFETCH(int, steps);
+    QFETCH(QString, lightName);
+    QFETCH(QStringList, lampNames);
+    HorizontalTimer light;
+    if (reset)
+        light.ResetYourColors();
+    light.setLeaveOldColorsOn(leaveOn);
+    for (int step = 0; step < steps; ++step)
+        light.CycleTimerColor();
+    QCOMPARE(QAccessible::queryAccessibleInterface(&light)->text(QAccessible::Name), lightName);
+    QStringList names;
+    for (int code : {10, 20, 30})
+        names << QAccessible::queryAccessibleInterface(light.shapeTimerCircle(code))
+                     ->text(QAccessible::Name);
+    QCOMPARE(names, lampNames);
 }
 
 QTEST_MAIN(TestHorizontalTimer)
