@@ -6,6 +6,7 @@
 #include "app/savedtitle.h"
 #include "app/ticktimer.h"
 #include "app/version.h"
+#include "app/windowmenus.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
 #include "components/menuplacer.h"
@@ -109,7 +110,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
-    m_layoutFaults = MenuPlacer::place(layout.menus(), menuBar(), createMenuItems());
+    m_layoutFaults = MenuPlacer::place(layout.menus(), menuBar(),
+                                       WindowMenus::create(this, m_menus, m_settings));
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
@@ -533,106 +535,6 @@ void LecternWorksTimer::menuAbout_Click()
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
     about->open();
-}
-
-QList<QAction *> LecternWorksTimer::createMenuItems()
-{
-    const auto item = [this](const char *name, void (LecternWorksTimer::*handler)()) {
-        auto *action = new QAction(this);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, [this, action, handler] {
-            // Qt flips a checkable item before reporting it; the handlers own the check
-            // marks, so they see the item as it was when chosen.
-            if (action->isCheckable()) {
-                const QSignalBlocker blocker(action);
-                action->setChecked(!action->isChecked());
-            }
-            (this->*handler)();
-        });
-        return action;
-    };
-    m_menus.menuNewMeeting = item("menuNewMeeting", &LecternWorksTimer::menuNewMeeting_Click);
-    m_menus.menuTimersReport = item("menuTimersReport", &LecternWorksTimer::menuTimersReport_Click);
-    m_menus.menuBackUpMeetings =
-        item("menuBackUpMeetings", &LecternWorksTimer::menuBackUpMeetings_Click);
-    m_menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
-    m_menus.menuLeaveColorsOn =
-        item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
-    m_menus.menuLeaveColorsOn->setCheckable(true);
-    m_menus.menuFlashWhenOverTime =
-        item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
-    m_menus.menuFlashWhenOverTime->setCheckable(true);
-    m_menus.menuFlashWhenOverTime->setChecked(m_settings.flashWhenOverTime());
-    m_menus.menuMarkTheLamps = item("menuMarkTheLamps", &LecternWorksTimer::menuMarkTheLamps_Click);
-    m_menus.menuMarkTheLamps->setCheckable(true);
-    m_menus.menuMarkTheLamps->setChecked(m_settings.markTheLamps());
-    m_menus.menuSounds = item("menuSounds", &LecternWorksTimer::menuSounds_Click);
-    m_menus.menuSounds->setCheckable(true);
-    m_menus.menuSounds->setChecked(m_settings.sounds());
-    m_menus.menuTestSounds = item("menuTestSounds", &LecternWorksTimer::menuTestSounds_Click);
-    m_menus.menuResetElapsedTime =
-        item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
-    m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
-
-    m_menus.menuTimerTestSpeed = new QActionGroup(this);
-    for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
-        auto *action = new QAction(QString::fromLatin1(speed.caption), m_menus.menuTimerTestSpeed);
-        action->setObjectName(
-            MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
-        action->setCheckable(true);
-        action->setData(speed.menuIndex);
-    }
-    connect(m_menus.menuTimerTestSpeed, &QActionGroup::triggered, this,
-            [this](QAction *speed) { menuTimerTestSpeed_Click(qint16(speed->data().toInt())); });
-
-    m_menus.menuGracePeriod = new QActionGroup(this);
-    for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
-        auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
-        action->setObjectName(
-            MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
-        action->setCheckable(true);
-        action->setChecked(grace.seconds == m_settings.graceSeconds());
-        action->setData(grace.seconds);
-    }
-    connect(m_menus.menuGracePeriod, &QActionGroup::triggered, this,
-            [this](QAction *grace) { menuGracePeriod_Click(qint16(grace->data().toInt())); });
-
-    // Captions from the stored layout; each item carries its value.
-    const auto valueItems = [this](const QString &name, const auto &values, int chosen) {
-        auto *group = new QActionGroup(this);
-        for (int value : values) {
-            auto *action = new QAction(group);
-            action->setObjectName(MenuPlacer::itemName(name, value));
-            action->setCheckable(true);
-            action->setChecked(value == chosen);
-            action->setData(value);
-        }
-        return group;
-    };
-    m_menus.menuOvertimeBell = valueItems(QStringLiteral("menuOvertimeBell"), SoundCues::Repeats,
-                                          m_settings.soundRepeatSeconds());
-    connect(m_menus.menuOvertimeBell, &QActionGroup::triggered, this,
-            [this](QAction *repeat) { menuOvertimeBell_Click(qint16(repeat->data().toInt())); });
-    m_menus.menuSoundVolume =
-        valueItems(QStringLiteral("menuSoundVolume"), SoundCues::Volumes, m_settings.soundVolume());
-    connect(m_menus.menuSoundVolume, &QActionGroup::triggered, this,
-            [this](QAction *volume) { menuSoundVolume_Click(qint16(volume->data().toInt())); });
-
-    m_menus.menuSpeakerScreen = new QMenu(this);
-    m_menus.menuSpeakerScreen->menuAction()->setObjectName(QStringLiteral("menuSpeakerScreen"));
-    const auto listScreens = [this] { m_speakerScreen->listScreensIn(m_menus.menuSpeakerScreen); };
-    listScreens();
-    connect(m_menus.menuSpeakerScreen, &QMenu::aboutToShow, this, listScreens);
-    connect(m_menus.menuSpeakerScreen, &QMenu::triggered, this,
-            [this](QAction *screen) { menuSpeakerScreen_Click(screen->data().toString()); });
-    return QList<QAction *>{m_menus.menuNewMeeting,     m_menus.menuTimersReport,
-                            m_menus.menuBackUpMeetings, m_menus.menuQuit,
-                            m_menus.menuLeaveColorsOn,  m_menus.menuFlashWhenOverTime,
-                            m_menus.menuMarkTheLamps,   m_menus.menuSounds,
-                            m_menus.menuTestSounds,     m_menus.menuResetElapsedTime,
-                            m_menus.menuAbout,          m_menus.menuSpeakerScreen->menuAction()} +
-           m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions() +
-           m_menus.menuOvertimeBell->actions() + m_menus.menuSoundVolume->actions();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

@@ -137,7 +137,6 @@ private:
     void recordRun(bool stopped);
 
     void showRunState();
-    QList<QAction *> createMenuItems();
 
     void setupSpeakerView(const StoredLayout &designLayout);
 

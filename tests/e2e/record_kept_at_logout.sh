@@ -35,6 +35,6 @@ lw_focus "$(offer)"
 lw_key Return
 taken() { [ ! -e "$recovery" ] && [ "$(sqlite3 "$record" 'SELECT COUNT(*) FROM speech' 2>/dev/null)" = 2 ]; }
 lw_wait_until 10000 taken || lw_fail "the record does not hold both speeches, or the file stayed"
-lw_check "the speeches taken in (row, stopped)" "1|1 1|1" \
+lw_check "the speeches taken in (row, stopped)" "7|1 7|1" \
     "$(sqlite3 "$record" 'SELECT row_index, stopped FROM speech ORDER BY id' | tr '\n' ' ' | sed 's/ $//')"
 lw_finish
