@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
+// Names that keep the form the timer's design gave them: the window LecternWorksTimer, its
+// controls (commandStartTimer, commandStopTimer, commandCycleColor, panelElapsedTime,
+// panelSelectionButtons, ElapsedTime, TickTock_TIMER, the row array TimerEvent), its timing state
+// (TimingState's fields), its handlers (Form_Load, commandStartTimer_Click, commandStopTimer_Click,
+// commandCycleColor_Click, TickTock_TIMER_Timer, TimerEvent_EventWuzClicked,
+// menuTimerTestSpeed_Click, menuLeaveColorsOn_Click, menuQuit_Click, menuResetElapsedTime_Click,
+// menuAbout_Click) and its private steps (StartTiming, StopTiming, ArmNextColorChange,
+// TimeToChangeColor, ShowElapsedTime, LoadEventTimes, ConvertTimeChange, SetDefaultEventTimes).
+// Every other name is this program's own and follows Qt's style (members with m_).
 #include "app/lecternworkstimer.h"
 
+#include "app/aboutbox.h"
 #include "app/commandbutton.h"
 #include "app/recordcommands.h"
 #include "app/savedtitle.h"
 #include "app/ticktimer.h"
-#include "app/version.h"
 #include "app/windowmenus.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
@@ -18,6 +27,7 @@
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
 #include "sound/cuesounds.h"
+#include "speaker/speakerkeys.h"
 #include "speaker/speakerscreen.h"
 #include "speaker/speakerview.h"
 #include "timing/checked16.h"
@@ -30,7 +40,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace {
@@ -520,21 +529,8 @@ void LecternWorksTimer::menuResetElapsedTime_Click()
 
 void LecternWorksTimer::menuAbout_Click()
 {
-    // Opened, not executed: the tick goes on while the box is up. The caption names the
-    // program and its version; the version record gives the file version.
-    auto *about = new QMessageBox(
-        QMessageBox::Information, m_menus.menuAbout->text().remove(u'&'),
-        tr("<p><b>%1</b><br>File version %2</p>"
-           "<p>A speech timer for public-speaking clubs: its light turns green, yellow and red "
-           "as the speaker passes each threshold.</p>"
-           "<p>Copyright the LecternWorks Timer developers.<br>"
-           "Released under the MIT licence.</p>")
-            .arg(windowTitle().toHtmlEscaped(), Version::FileVersion),
-        QMessageBox::Ok, this);
-    about->setObjectName(QStringLiteral("aboutBox"));
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->setWindowModality(Qt::ApplicationModal);
-    about->open();
+    // Opened, not executed: the tick goes on while the box is up.
+    showAboutBox(m_menus.menuAbout->text().remove(u'&'), windowTitle(), this);
 }
 
 // ---- The speaker's view ----------------------------------------------------------------
@@ -542,39 +538,15 @@ void LecternWorksTimer::menuAbout_Click()
 void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
 {
     m_speakerView = new SpeakerView(this, m_horizontalTimer, panelSelectionButtons, designLayout);
-    keySpeakerView = new QAction(tr("Speaker's view"), this);
-    keySpeakerView->setObjectName(QStringLiteral("keySpeakerView"));
-    // The desktop's own full-screen keys, and F11 wherever the desktop names none.
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
-    if (!keys.contains(QKeySequence(Qt::Key_F11)))
-        keys.prepend(QKeySequence(Qt::Key_F11));
-    keySpeakerView->setShortcuts(keys);
-    connect(keySpeakerView, &QAction::triggered, this,
+    m_speakerKeys = new SpeakerKeys(this, m_speakerView, m_speakerScreen);
+    connect(m_speakerKeys, &SpeakerKeys::togglePressed, this,
             &LecternWorksTimer::keySpeakerView_Triggered);
-    addAction(keySpeakerView);
-    keyLeaveView = new QAction(tr("Leave the speaker's view"), this);
-    keyLeaveView->setObjectName(QStringLiteral("keyLeaveView"));
-    keyLeaveView->setShortcut(QKeySequence(Qt::Key_Escape));
-    // Esc means nothing to the window outside the view.
-    keyLeaveView->setEnabled(false);
-    connect(keyLeaveView, &QAction::triggered, this, [this] {
-        m_speakerView->isActive() ? m_speakerView->leave() : m_speakerScreen->close();
-    });
-    addAction(keyLeaveView);
-    connect(m_speakerView, &SpeakerView::activeChanged, keyLeaveView, &QAction::setEnabled);
-    connect(m_speakerScreen, &SpeakerScreen::openChanged, keyLeaveView, &QAction::setEnabled);
 }
 
 void LecternWorksTimer::keySpeakerView_Triggered()
 {
-    if (m_speakerView->isActive()) {
-        m_speakerView->leave();
-    } else if (m_speakerScreen->isOpen()) {
-        m_speakerScreen->close();
-    } else if (!m_speakerScreen->open()) {
-        m_speakerView->enter();
-        // A threshold box that had the focus is hidden now; the button on the light takes it.
+    // A threshold box that had the focus is hidden in the view; the button on the light takes it.
+    if (m_speakerKeys->toggle())
         (commandStartTimer->isHidden() ? commandStopTimer : commandStartTimer)
             ->setFocus(Qt::OtherFocusReason);
-    }
 }

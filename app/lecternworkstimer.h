@@ -21,6 +21,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class ReportWindow;
+class SpeakerKeys;
 class SpeakerScreen;
 class SpeakerView;
 class StoredLayout;
@@ -153,8 +154,7 @@ private:
     QStringList m_layoutFaults;
 
     // The speaker's view: the light area scaled to fill the screen.
-    QAction *keySpeakerView = nullptr;
-    QAction *keyLeaveView = nullptr;
+    SpeakerKeys *m_speakerKeys = nullptr;
     SpeakerView *m_speakerView = nullptr;
     // The speaker's view on a screen of its own, when there is another.
     SpeakerScreen *m_speakerScreen = nullptr;
