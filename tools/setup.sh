@@ -9,6 +9,8 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
     fonts-dejavu-core fonts-liberation2
+    # The light on other devices: Qt's HTTP and WebSocket servers, and the QR code.
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev pkgconf
 )
 if [ "${1:-}" = "--tests" ]; then
     # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
@@ -23,6 +25,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.
     packages+=(openbox weston qt6-wayland)
+    # A real browser on the light's page, and a reader for the QR code the window shows.
+    packages+=(chromium chromium-driver python3-selenium zbar-tools)
 fi
 
 lw_install_missing "${packages[@]}"

@@ -1,0 +1,398 @@
+// SPDX-License-Identifier: MIT
+#include "network/lightserver.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QWebSocket>
+
+#include <memory>
+
+// The server on 127.0.0.1, asked as devices and as strangers would ask it. Every refusal is
+// checked while a tick in this thread keeps time: no client holds the server, or its thread.
+class TestLightServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void answers_data();
+    void answers();
+    void webSocket_data();
+    void webSocket();
+    void revokedWhileConnected();
+    void manyConnections();
+    void slowClient();
+    void failuresRefuseTheAddress();
+    void controllerCommands_data();
+    void controllerCommands();
+    void devicesSurviveARestart();
+
+private:
+    static constexpr int TimeoutMs = 400;
+    static constexpr int TickMs = 10;
+    static constexpr int LateTickMs = 250;
+
+    QByteArray pair(const QString &code);
+    QString code() { return QUrlQuery(m_server->pairingUrl().fragment()).queryItemValue("pair"); }
+    QByteArray host() const { return "127.0.0.1:" + QByteArray::number(m_server->port()); }
+    // Sends raw bytes and returns the answer's status, or -1 when the connection closed with none.
+    int raw(const QByteArray &request, QByteArray *answer = nullptr);
+    std::unique_ptr<QWebSocket> openWebSocket(const QString &origin, const QString &hello,
+                                              QStringList *messages);
+
+    qint64 m_now = 0;
+    std::unique_ptr<LightServer> m_server;
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+    qint64 m_latestTick = 0;
+    QByteArray m_viewer, m_controller, m_revoked;
+};
+
+void TestLightServer::init()
+{
+    LightServer::Limits limits;
+    limits.requestTimeoutMs = TimeoutMs;
+    m_server = std::make_unique<LightServer>(
+        nullptr, [this] { return m_now; }, limits);
+    QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
+    QCOMPARE(m_server->servers().value(0)->serverAddress(), QHostAddress(QHostAddress::LocalHost));
+    m_viewer = pair(code());
+    m_controller = pair(code());
+    m_revoked = pair(code());
+    const QList<PairedDevice> devices = m_server->devices();
+    QCOMPARE(devices.size(), 3);
+    m_server->setRole(devices[1].id, PairedDevice::Role::Controller);
+    m_server->revoke(devices[2].id);
+    m_latestTick = 0;
+    m_sinceTick.start();
+    connect(&m_tick, &QTimer::timeout, this,
+            [this] { m_latestTick = qMax(m_latestTick, m_sinceTick.restart()); });
+    m_tick.start(TickMs);
+}
+
+void TestLightServer::cleanup()
+{
+    m_tick.stop();
+    m_tick.disconnect(this);
+    QVERIFY2(m_latestTick < LateTickMs, qPrintable(QString::number(m_latestTick)));
+    m_server.reset();
+}
+
+QByteArray TestLightServer::pair(const QString &pairingCode)
+{
+    QNetworkAccessManager manager;
+    QNetworkRequest request(QUrl(m_server->origin() + "/api/pair"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    std::unique_ptr<QNetworkReply> reply(manager.post(
+        request, QJsonDocument(QJsonObject{{"code", pairingCode}, {"agent", "test"}}).toJson()));
+    if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 5000))
+        return {};
+    return QJsonDocument::fromJson(reply->readAll()).object().value("key").toString().toLatin1();
+}
+
+int TestLightServer::raw(const QByteArray &request, QByteArray *answer)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_server->port());
+    if (!socket.waitForConnected(2000))
+        return -2;
+    socket.write(request);
+    QByteArray got;
+    (void)QTest::qWaitFor(
+        [&] {
+            got += socket.readAll();
+            return socket.state() != QAbstractSocket::ConnectedState || got.contains("\r\n\r\n");
+        },
+        5000);
+    QTest::qWait(20);
+    got += socket.readAll();
+    if (answer)
+        *answer = got;
+    return got.startsWith("HTTP/1.") ? got.mid(9, 3).toInt() : -1;
+}
+
+void TestLightServer::answers_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    const QByteArray post = "POST {path} HTTP/1.1\r\nHost: {host}\r\n{extra}Content-Type: "
+                            "application/json\r\nContent-Length: {length}\r\n\r\n{body}";
+    const auto make = [&](const QByteArray &path, const QByteArray &extra, const QByteArray &body) {
+        return QByteArray(post)
+            .replace("{path}", path)
+            .replace("{extra}", extra)
+            .replace("{body}", body);
+    };
+    const QByteArray get = "GET {path} HTTP/1.1\r\nHost: {host}\r\n{extra}\r\n";
+    const auto getting = [&](const QByteArray &path, const QByteArray &extra) {
+        return QByteArray(get).replace("{path}", path).replace("{extra}", extra);
+    };
+    const QByteArray start = R"({"command":"start"})";
+    QTest::newRow("the page, for anyone") << getting("/", "") << 200;
+    QTest::newRow("pairing once") << make("/api/pair", "", R"({"code":"{code}"})") << 200;
+    QTest::newRow("a code used twice") << make("/api/pair", "", R"({"code":"{used}"})") << 403;
+    QTest::newRow("an expired code") << make("/api/pair", "", R"({"code":"{expired}"})") << 403;
+    QTest::newRow("state with a key")
+        << getting("/api/state", "Authorization: Bearer {viewer}\r\n") << 200;
+    QTest::newRow("state with no key") << getting("/api/state", "") << 401;
+    QTest::newRow("key in the URL") << getting("/api/state?key={viewer}", "") << 401;
+    QTest::newRow("a wrong key") << getting("/api/state", "Authorization: Bearer AAAA\r\n") << 401;
+    QTest::newRow("a revoked key")
+        << getting("/api/state", "Authorization: Bearer {revoked}\r\n") << 401;
+    QTest::newRow("a viewer sending START")
+        << make("/api/command", "Authorization: Bearer {viewer}\r\n", start) << 403;
+    QTest::newRow("START with no key") << make("/api/command", "", start) << 401;
+    QTest::newRow("a GET with a command")
+        << getting("/api/command?command=start", "Authorization: Bearer {controller}\r\n") << 405;
+    QTest::newRow("a bad Host") << QByteArray("GET / HTTP/1.1\r\nHost: rebound.example:80\r\n\r\n")
+                                << 421;
+    QTest::newRow("Host given twice")
+        << QByteArray("GET / HTTP/1.1\r\nHost: {host}\r\nHost: rebound.example\r\n\r\n") << 421;
+    QTest::newRow("a bad Origin")
+        << make("/api/command",
+                "Origin: http://evil.example\r\nAuthorization: Bearer {controller}\r\n", start)
+        << 403;
+    const QByteArray upgrade =
+        "GET /ws HTTP/1.1\r\nHost: {h}\r\nUpgrade: websocket\r\n"
+        "Connection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nOrigin: http://{o}\r\n\r\n";
+    const auto upgrading = [&](const QByteArray &h, const QByteArray &o) {
+        return QByteArray(upgrade).replace("{h}", h).replace("{o}", o);
+    };
+    QTest::newRow("a WebSocket") << upgrading("{host}", "{host}") << 101;
+    QTest::newRow("a WebSocket to a bad Host") << upgrading("rebound.example", "{host}") << 421;
+    QTest::newRow("a WebSocket from a bad Origin") << upgrading("{host}", "evil.example") << 403;
+    QTest::newRow("a preflight") << QByteArray("OPTIONS /api/command HTTP/1.1\r\nHost: {host}\r\n"
+                                               "Origin: http://evil.example\r\n\r\n")
+                                 << 403;
+    QTest::newRow("an oversized header")
+        << getting("/", "X-Filler: " + QByteArray(9 * 1024, 'x') + "\r\n") << 431;
+    QTest::newRow("an oversized body")
+        << make("/api/pair", "", "{\"code\":\"" + QByteArray(5 * 1024, 'x') + "\"}") << 413;
+    QTest::newRow("a huge body") << make("/api/pair", "", QByteArray(64 * 1024, 'x')) << -1;
+    QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11)
+                              << -1;
+}
+
+void TestLightServer::answers()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    const QString used = code();
+    QVERIFY(!pair(used).isEmpty());
+    const QString expired = code();
+    m_now += 120'000;
+    request.replace("{host}", host())
+        .replace("{code}", code().toLatin1())
+        .replace("{used}", used.toLatin1())
+        .replace("{expired}", expired.toLatin1())
+        .replace("{viewer}", m_viewer)
+        .replace("{controller}", m_controller)
+        .replace("{revoked}", m_revoked);
+    request.replace("{length}",
+                    QByteArray::number(request.size() - request.indexOf("\r\n\r\n") - 4));
+    QSignalSpy started(m_server.get(), &LightServer::startRequested);
+    QByteArray answer;
+    QCOMPARE(raw(request, &answer), status);
+    QCOMPARE(started.count(), 0);
+    QVERIFY(!answer.toLower().contains("access-control-"));
+    QCOMPARE(answer.contains("\"lamps\""), request.contains("/api/state") && status == 200);
+}
+
+std::unique_ptr<QWebSocket>
+TestLightServer::openWebSocket(const QString &origin, const QString &hello, QStringList *messages)
+{
+    auto socket = std::make_unique<QWebSocket>(origin);
+    connect(socket.get(), &QWebSocket::textMessageReceived, this,
+            [messages](const QString &m) { messages->append(m); });
+    connect(socket.get(), &QWebSocket::connected, this,
+            [s = socket.get(), hello] { s->sendTextMessage(hello); });
+    socket->open(QUrl(QStringLiteral("ws://%1/ws").arg(QString::fromLatin1(host()))));
+    return socket;
+}
+
+void TestLightServer::webSocket_data()
+{
+    QTest::addColumn<QString>("origin");
+    QTest::addColumn<QString>("hello");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("closeCode"); // 0: never opened
+    const QString own = "http://{host}";
+    QTest::newRow("a paired device") << own << R"({"key":"{viewer}"})" << true << 0;
+    QTest::newRow("no key") << own << R"({"hello":1})" << false << int(LightServer::NotPaired);
+    QTest::newRow("a wrong key") << own << R"({"key":"AAAA"})" << false
+                                 << int(LightServer::NotPaired);
+    QTest::newRow("a revoked key")
+        << own << R"({"key":"{revoked}"})" << false << int(LightServer::NotPaired);
+    // Refused before the handshake: the socket never opens.
+    QTest::newRow("a bad Origin") << "http://evil.example"
+                                  << R"({"key":"{viewer}"})" << false << 0;
+    QTest::newRow("no Origin") << ""
+                               << R"({"key":"{viewer}"})" << false << 0;
+}
+
+void TestLightServer::webSocket()
+{
+    QFETCH(QString, origin);
+    QFETCH(QString, hello);
+    QFETCH(bool, shown);
+    QFETCH(int, closeCode);
+    const QString h = QString::fromLatin1(host());
+    QStringList messages;
+    auto socket = openWebSocket(origin.replace("{host}", h),
+                                hello.replace("{viewer}", m_viewer).replace("{revoked}", m_revoked),
+                                &messages);
+    bool opened = false;
+    connect(socket.get(), &QWebSocket::connected, this, [&opened] { opened = true; });
+    if (shown) {
+        QTRY_COMPARE(messages.size(), 1);
+        QCOMPARE(QJsonDocument::fromJson(messages[0].toUtf8())["role"].toString(), "viewer");
+        LightState state;
+        state.green = true;
+        m_server->setState(state);
+        QTRY_COMPARE(messages.size(), 2);
+        QVERIFY(QJsonDocument::fromJson(messages[1].toUtf8())["lamps"]["green"].toBool());
+    } else {
+        QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(opened, closeCode != 0);
+        if (opened)
+            QCOMPARE(int(socket->closeCode()), closeCode);
+        QVERIFY(messages.isEmpty());
+    }
+}
+
+void TestLightServer::revokedWhileConnected()
+{
+    QStringList messages;
+    auto socket = openWebSocket("http://" + host(), "{\"key\":\"" + m_viewer + "\"}", &messages);
+    QTRY_COMPARE(m_server->connectedDevices(), 1);
+    m_server->revoke(m_server->devices().first().id);
+    QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(int(socket->closeCode()), int(LightServer::NotPaired));
+    QCOMPARE(m_server->connectedDevices(), 0);
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QCOMPARE(raw("GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer " +
+                 m_viewer + "\r\n\r\n"),
+             401);
+}
+
+void TestLightServer::manyConnections()
+{
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    for (int i = 0; i < 200; ++i) {
+        sockets.push_back(std::make_unique<QTcpSocket>());
+        sockets.back()->connectToHost(QHostAddress::LocalHost, m_server->port());
+    }
+    const auto open = [&] {
+        return std::count_if(sockets.begin(), sockets.end(), [](const auto &s) {
+            return s->state() == QAbstractSocket::ConnectedState;
+        });
+    };
+    int most = 0;
+    QElapsedTimer watched;
+    watched.start();
+    while (watched.elapsed() < TimeoutMs) {
+        most = qMax(most, m_server->openConnections());
+        QTest::qWait(TickMs);
+    }
+    QVERIFY2(most > 16 && most <= 32, qPrintable(QString::number(most)));
+    // The idle ones go when their time is up, and a device gets in again.
+    QTRY_COMPARE(open(), 0);
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QCOMPARE(raw("GET / HTTP/1.1\r\nHost: " + host() + "\r\n\r\n"), 200);
+}
+
+void TestLightServer::slowClient()
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_server->port());
+    QVERIFY(socket.waitForConnected(2000));
+    const QByteArray request = "GET / HTTP/1.1\r\nHost: " + host() + "\r\n\r\n";
+    QElapsedTimer held;
+    held.start();
+    // One byte every 50 ms would take a second for the whole request.
+    for (int i = 0; i < request.size() && socket.state() == QAbstractSocket::ConnectedState; ++i) {
+        socket.write(request.mid(i, 1));
+        QTest::qWait(50);
+    }
+    QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(held.elapsed() < 2 * TimeoutMs);
+    QVERIFY(!socket.readAll().startsWith("HTTP"));
+}
+
+void TestLightServer::failuresRefuseTheAddress()
+{
+    const QByteArray ask =
+        "GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer ";
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(raw(ask + "wrong\r\n\r\n"), 401);
+    // Refused for a minute, even with the right key.
+    QVERIFY(raw(ask + m_viewer + "\r\n\r\n") != 200);
+    m_now += 60'000;
+    QCOMPARE(raw(ask + m_viewer + "\r\n\r\n"), 200);
+}
+
+void TestLightServer::controllerCommands_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("stops");
+    QTest::addColumn<int>("row");
+    QTest::newRow("start") << QByteArray(R"({"command":"start"})") << 204 << 1 << 0 << 0;
+    QTest::newRow("stop") << QByteArray(R"({"command":"stop"})") << 204 << 0 << 1 << 0;
+    QTest::newRow("row") << QByteArray(R"({"command":"row","row":2})") << 204 << 0 << 0 << 2;
+    QTest::newRow("no such row") << QByteArray(R"({"command":"row","row":9})") << 400 << 0 << 0
+                                 << 0;
+    QTest::newRow("not a command") << QByteArray("start") << 400 << 0 << 0 << 0;
+}
+
+void TestLightServer::controllerCommands()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    QFETCH(int, starts);
+    QFETCH(int, stops);
+    QFETCH(int, row);
+    LightState state;
+    state.rows = QStringList{"Table Topics", "Speech"};
+    m_server->setState(state);
+    QSignalSpy started(m_server.get(), &LightServer::startRequested);
+    QSignalSpy stopped(m_server.get(), &LightServer::stopRequested);
+    QSignalSpy chosen(m_server.get(), &LightServer::rowRequested);
+    QCOMPARE(raw("POST /api/command HTTP/1.1\r\nHost: " + host() + "\r\nOrigin: " +
+                 m_server->origin().toLatin1() + "\r\nAuthorization: Bearer " + m_controller +
+                 "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body),
+             status);
+    QCOMPARE(started.count(), starts);
+    QCOMPARE(stopped.count(), stops);
+    QCOMPARE(chosen.isEmpty() ? 0 : chosen.first().first().toInt(), row);
+}
+
+void TestLightServer::devicesSurviveARestart()
+{
+    const QList<PairedDevice> before = m_server->devices();
+    const QList<PairedDevice> stored = DeviceRegistry::fromJson(DeviceRegistry::toJson(before));
+    QCOMPARE(stored, before);
+    QVERIFY(!DeviceRegistry::toJson(before).contains(m_viewer));
+    m_server = std::make_unique<LightServer>();
+    m_server->setDevices(stored);
+    QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
+    QCOMPARE(raw("GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer " +
+                     m_controller + "\r\n\r\n",
+                 nullptr),
+             200);
+}
+
+QTEST_GUILESS_MAIN(TestLightServer)
+#include "tst_lightserver.moc"
