@@ -15,6 +15,9 @@
 #include "components/twips.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
+#include "network/deviceregistry.h"
+#include "network/lightservice.h"
+#include "network/pairingwindow.h"
 #include "record/graceperiod.h"
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
@@ -123,6 +126,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     commandStartTimer->setFocus(Qt::OtherFocusReason);
 
     setupSpeakerView(layout);
+    setupLightOnOtherDevices();
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -165,6 +169,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
     commandStopTimer->setFocus(Qt::OtherFocusReason);
+    announceRunState();
 }
 
 void LecternWorksTimer::commandStopTimer_Click()
@@ -177,6 +182,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
     recordRun(true);
+    announceRunState();
 }
 
 void LecternWorksTimer::commandCycleColor_Click()
@@ -195,6 +201,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
     }
     if (m_menus.menuFlashWhenOverTime->isChecked())
         m_overtimeFlash.tick(m_timing.ElapsedSeconds, [this] { return m_settings.graceSeconds(); });
+    announceRunState();
 }
 
 void LecternWorksTimer::StartTiming()
@@ -325,6 +332,7 @@ void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
         else
             TimerEvent(i)->UnclickYourEvent();
     }
+    announceRunState();
 }
 
 qint16 LecternWorksTimer::selectedRow() const
@@ -523,6 +531,18 @@ void LecternWorksTimer::menuAbout_Click()
     about->open();
 }
 
+void LecternWorksTimer::menuLightOnOtherDevices_Click()
+{
+    if (!m_pairingWindow) {
+        m_pairingWindow = new PairingWindow(m_lightService, m_settings.lightChoices(), this);
+        connect(m_pairingWindow, &PairingWindow::choicesChanged, this,
+                [this](const LightChoices &choices) { m_settings.setLightChoices(choices); });
+    }
+    m_pairingWindow->show();
+    m_pairingWindow->raise();
+    m_pairingWindow->activateWindow();
+}
+
 QList<QAction *> LecternWorksTimer::createMenuItems()
 {
     const auto item = [this](const char *name, void (LecternWorksTimer::*handler)()) {
@@ -552,6 +572,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     m_menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
+    m_menus.menuLightOnOtherDevices =
+        item("menuLightOnOtherDevices", &LecternWorksTimer::menuLightOnOtherDevices_Click);
 
     m_menus.menuTimerTestSpeed = new QActionGroup(this);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
@@ -588,8 +610,48 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
                             m_menus.menuFlashWhenOverTime,
                             m_menus.menuResetElapsedTime,
                             m_menus.menuAbout,
+                            m_menus.menuLightOnOtherDevices,
                             m_menus.menuSpeakerScreen->menuAction()} +
            m_menus.menuTimerTestSpeed->actions() + m_menus.menuGracePeriod->actions();
+}
+
+// ---- The light on other devices ---------------------------------------------------------
+
+void LecternWorksTimer::setupLightOnOtherDevices()
+{
+    m_lightService = new LightService(this);
+    QStringList rows;
+    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
+        rows << TimerEvent(i)->EventName();
+    m_lightService->setRows(rows);
+    m_lightService->setDevices(DeviceRegistry::fromJson(m_settings.lightDevices()));
+    connect(m_lightService, &LightService::devicesChanged, this,
+            [this](const QList<PairedDevice> &devices) {
+                m_settings.setLightDevices(DeviceRegistry::toJson(devices));
+            });
+    connect(this, &LecternWorksTimer::runStateChanged, m_lightService, &LightService::setRunState);
+    // A controller's keys are the window's own, taken only when the window shows them.
+    connect(m_lightService, &LightService::startRequested, this, [this] {
+        if (!commandStartTimer->isHidden())
+            commandStartTimer_Click();
+    });
+    connect(m_lightService, &LightService::stopRequested, this, [this] {
+        if (!commandStopTimer->isHidden())
+            commandStopTimer_Click();
+    });
+    connect(m_lightService, &LightService::rowRequested, this, [this](int row) {
+        if (TimerEventDATA *chosen = TimerEvent(row); chosen && !TickTock_TIMER->isEnabled())
+            chosen->SelectThisEvent();
+    });
+    announceRunState();
+    const LightChoices choices = m_settings.lightChoices();
+    if (choices.onAtStart && !choices.address.isEmpty())
+        m_lightService->start(QHostAddress(choices.address), choices.port);
+}
+
+void LecternWorksTimer::announceRunState()
+{
+    emit runStateChanged(TickTock_TIMER->isEnabled(), selectedRow(), m_timing.ElapsedSeconds);
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

@@ -14,8 +14,10 @@
 class CommandButton;
 class FramedPanel;
 class HorizontalTimer;
+class LightService;
 class MaskedTimeBox;
 class MeetingStore;
+class PairingWindow;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -54,6 +56,7 @@ public:
         QAction *menuFlashWhenOverTime = nullptr;
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
+        QAction *menuLightOnOtherDevices = nullptr;
         // The screens, listed afresh whenever the menu opens.
         QMenu *menuSpeakerScreen = nullptr;
         // The test speeds, each carrying its menu index as data.
@@ -77,6 +80,9 @@ public:
     // The report's window once opened; null before.
     ReportWindow *reportWindow() const { return m_reportWindow.get(); }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
+    LightService *lightService() const { return m_lightService; }
+    // The light on other devices' window once opened; null before.
+    PairingWindow *pairingWindow() const { return m_pairingWindow; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -97,7 +103,12 @@ public:
     void menuSpeakerScreen_Click(const QString &screenName);
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
+    void menuLightOnOtherDevices_Click();
     void keySpeakerView_Triggered();
+
+signals:
+    // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
+    void runStateChanged(bool running, int row, int elapsedSeconds);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -117,6 +128,8 @@ private:
     void recordRun(bool stopped);
 
     void showRunState();
+    void announceRunState();
+    void setupLightOnOtherDevices();
     void setOuterHeight();
     void applyOuterHeight();
     QList<QAction *> createMenuItems();
@@ -159,4 +172,8 @@ private:
     MeetingStore *m_meetingStore = nullptr;
     SpeechRecord m_run;
     std::unique_ptr<ReportWindow> m_reportWindow; // made at its first opening
+
+    // The light on other devices, off until switched on.
+    LightService *m_lightService = nullptr;
+    PairingWindow *m_pairingWindow = nullptr; // made at its first opening
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "network/lightchoices.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -28,10 +30,28 @@ public:
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
 
+    // The light on other devices: the address and port it is offered on and whether it is
+    // switched on at start.
+    LightChoices lightChoices() const;
+    void setLightChoices(const LightChoices &choices);
+    // The devices paired with it, each with its key's hash and its role, as the light's
+    // server writes them.
+    QByteArray lightDevices() const;
+    void setLightDevices(const QByteArray &devices);
+
     // Forgets every choice (a first start, for tests).
     void clear();
 
-    enum class Choice { GraceSeconds, FlashWhenOverTime, SpeakerScreen, LastFolder };
+    enum class Choice {
+        GraceSeconds,
+        FlashWhenOverTime,
+        SpeakerScreen,
+        LastFolder,
+        LightAddress,
+        LightPort,
+        LightOnAtStart,
+        LightDevices
+    };
 
 private:
     QVariant value(Choice choice) const;

@@ -134,7 +134,14 @@ bool LightServer::start(const QHostAddress &address, quint16 port)
                                           m_limits.requestTimeoutMs};
     auto *tcp = new GuardedTcpServer(limits, refused, this);
     if (!tcp->listen(address, port)) {
-        m_error = tcp->errorString();
+        m_error = tcp->serverError() == QAbstractSocket::AddressInUseError
+                      ? tr("Port %1 is taken on %2 by another program; choose another port.")
+                            .arg(port)
+                            .arg(address.toString())
+                      : tr("Cannot listen on %1 port %2: %3")
+                            .arg(address.toString())
+                            .arg(port)
+                            .arg(tcp->errorString());
         delete tcp;
         return false;
     }

@@ -8,47 +8,56 @@
 LightService::LightService(QObject *parent) : QObject(parent)
 {
     m_thread.setObjectName(QStringLiteral("light on other devices"));
-    m_server = new LightServer;
-    m_server->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_server, &QObject::deleteLater);
-    // Across threads these are queued: the window hears of a device between its own events.
-    connect(m_server, &LightServer::startRequested, this, &LightService::startRequested);
-    connect(m_server, &LightServer::stopRequested, this, &LightService::stopRequested);
-    connect(m_server, &LightServer::rowRequested, this, &LightService::rowRequested);
-    connect(m_server, &LightServer::pairingUrlChanged, this, [this](const QUrl &url) {
-        m_pairingUrl = url;
-        emit pairingUrlChanged(url);
-    });
-    connect(m_server, &LightServer::devicesChanged, this,
-            [this](const QList<PairedDevice> &devices) {
-                m_devices = devices;
-                emit devicesChanged(devices);
-            });
-    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &LightService::pushState);
+    // The server is made on its thread: the HTTP server keeps parts that would not move there.
+    m_home = new QObject;
+    m_home->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_home, &QObject::deleteLater);
     m_thread.start();
+    onServer([this] {
+        m_server = new LightServer(m_home);
+        // Across threads these are queued: the window hears of a device between its own events.
+        connect(m_server, &LightServer::startRequested, this, &LightService::startRequested);
+        connect(m_server, &LightServer::stopRequested, this, &LightService::stopRequested);
+        connect(m_server, &LightServer::rowRequested, this, &LightService::rowRequested);
+        connect(m_server, &LightServer::pairingUrlChanged, this, [this](const QUrl &url) {
+            m_pairingUrl = url;
+            emit pairingUrlChanged(url);
+        });
+        connect(m_server, &LightServer::devicesChanged, this,
+                [this](const QList<PairedDevice> &devices) {
+                    m_devices = devices;
+                    emit devicesChanged(devices);
+                });
+    });
+    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &LightService::pushState);
     pushState();
 }
 
 LightService::~LightService()
 {
-    QMetaObject::invokeMethod(m_server, [server = m_server] { server->stop(); });
+    onServer([this] { m_server->stop(); });
     m_thread.quit();
     m_thread.wait();
 }
 
+template <typename Work> void LightService::onServer(Work work)
+{
+    QMetaObject::invokeMethod(m_home, std::move(work), Qt::QueuedConnection);
+}
+
 void LightService::start(const QHostAddress &address, quint16 port)
 {
-    QMetaObject::invokeMethod(m_server, [this, server = m_server, address, port] {
-        const bool listening = server->start(address, port);
-        const QString error = server->errorString();
+    onServer([this, address, port] {
+        const bool listening = m_server->start(address, port);
+        const QString error = m_server->errorString();
         QMetaObject::invokeMethod(this, [this, listening, error] { listened(listening, error); });
     });
 }
 
 void LightService::stop()
 {
-    QMetaObject::invokeMethod(m_server, [this, server = m_server] {
-        server->stop();
+    onServer([this] {
+        m_server->stop();
         QMetaObject::invokeMethod(this, [this] { listened(false, QString()); });
     });
 }
@@ -65,20 +74,17 @@ void LightService::listened(bool listening, const QString &error)
 void LightService::setDevices(const QList<PairedDevice> &devices)
 {
     m_devices = devices;
-    QMetaObject::invokeMethod(m_server,
-                              [server = m_server, devices] { server->setDevices(devices); });
+    onServer([this, devices] { m_server->setDevices(devices); });
 }
 
 void LightService::setRole(const QString &deviceId, PairedDevice::Role role)
 {
-    QMetaObject::invokeMethod(
-        m_server, [server = m_server, deviceId, role] { server->setRole(deviceId, role); });
+    onServer([this, deviceId, role] { m_server->setRole(deviceId, role); });
 }
 
 void LightService::revoke(const QString &deviceId)
 {
-    QMetaObject::invokeMethod(m_server,
-                              [server = m_server, deviceId] { server->revoke(deviceId); });
+    onServer([this, deviceId] { m_server->revoke(deviceId); });
 }
 
 void LightService::setRunState(bool running, int row, int elapsedSeconds)
@@ -108,6 +114,5 @@ void LightService::pushState()
     m_state.yellow = lamps.isLit(HorizontalTimer::Yellow);
     // The overtime flash's dark moments are shown as the window shows them.
     m_state.red = lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff();
-    QMetaObject::invokeMethod(m_server,
-                              [server = m_server, state = m_state] { server->setState(state); });
+    onServer([this, state = m_state] { m_server->setState(state); });
 }

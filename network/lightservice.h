@@ -48,10 +48,14 @@ signals:
     void rowRequested(int row);
 
 private:
+    // Runs the work on the server's thread, after all handed over before it.
+    template <typename Work> void onServer(Work work);
     void pushState();
     void listened(bool listening, const QString &error);
 
     QThread m_thread;
+    // Lives on the server's thread, as the server does; the server is only touched there.
+    QObject *m_home = nullptr;
     LightServer *m_server = nullptr;
     LightState m_state;
     bool m_listening = false;
