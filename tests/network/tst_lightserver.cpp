@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "network/lightserver.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -14,6 +16,7 @@
 #include <QUrlQuery>
 #include <QWebSocket>
 
+#include <limits>
 #include <memory>
 
 // The server on 127.0.0.1, asked as devices and as strangers would ask it. Every refusal is
@@ -36,6 +39,7 @@ private slots:
     void controllerCommands_data();
     void controllerCommands();
     void devicesSurviveARestart();
+    void randomBytesAndRandomHttp();
 
 private:
     static constexpr int TimeoutMs = 400;
@@ -391,6 +395,70 @@ void TestLightServer::devicesSurviveARestart()
     QCOMPARE(raw("GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer " +
                      m_controller + "\r\n\r\n",
                  nullptr),
+             200);
+}
+
+// Random bytes and random requests, many at once, for LW_FUZZ_MS (a moment by default; a
+// minute under the sanitizers): the server stays up, answers a device after and keeps time.
+void TestLightServer::randomBytesAndRandomHttp()
+{
+    const qint64 runMs = qEnvironmentVariableIntValue("LW_FUZZ_MS") > 0
+                             ? qEnvironmentVariableIntValue("LW_FUZZ_MS")
+                             : 1500;
+    // Every request reaches the server: none is turned away for the failures before it.
+    const QList<PairedDevice> devices = m_server->devices();
+    LightServer::Limits limits;
+    limits.requestTimeoutMs = TimeoutMs;
+    limits.failures.allowed = std::numeric_limits<int>::max();
+    m_server = std::make_unique<LightServer>(nullptr, [this] { return m_now; }, limits);
+    m_server->setDevices(devices);
+    QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
+    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    const auto bytes = [&](int most) {
+        QByteArray b(random.bounded(1, most), Qt::Uninitialized);
+        for (char &c : b)
+            c = char(random.bounded(256));
+        return b;
+    };
+    const QList<QByteArray> methods{"GET", "POST", "PUT", "HEAD", "OPTIONS", "CONNECT", "X"};
+    const QList<QByteArray> paths{"/", "/ws", "/api/pair", "/api/state", "/api/command", "*"};
+    const QList<QByteArray> headers{"Host: " + host(), "Upgrade: websocket", "Connection: Upgrade",
+                                    "Sec-WebSocket-Version: 13", "Content-Length: 99999999",
+                                    "Transfer-Encoding: chunked", "Origin: http://" + host(),
+                                    "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==",
+                                    "Authorization: Bearer " + m_controller};
+    std::vector<std::unique_ptr<QTcpSocket>> open;
+    QElapsedTimer running;
+    running.start();
+    int sent = 0;
+    while (running.elapsed() < runMs) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, m_server->port());
+        QByteArray request;
+        if (random.bounded(3) == 0) {
+            request = bytes(20000);
+        } else {
+            request = methods[random.bounded(methods.size())] + ' ' +
+                      paths[random.bounded(paths.size())] + " HTTP/1.1\r\n";
+            for (int i = random.bounded(8); i > 0; --i)
+                request += (random.bounded(4) ? headers[random.bounded(headers.size())]
+                                              : bytes(200)) + "\r\n";
+            request += "\r\n" + (random.bounded(2) ? bytes(6000) : QByteArray());
+        }
+        socket->write(request);
+        open.push_back(std::move(socket));
+        ++sent;
+        if (open.size() >= 40) {
+            QTest::qWait(5);
+            open.erase(open.begin(), open.begin() + 20);
+        }
+        QCoreApplication::processEvents();
+    }
+    open.clear();
+    qInfo("%d random requests", sent);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->openConnections(), 0, 3 * TimeoutMs + 5000);
+    QCOMPARE(raw("GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer " +
+                 m_controller + "\r\n\r\n"),
              200);
 }
 
