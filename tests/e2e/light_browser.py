@@ -17,7 +17,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
-PHONE_SIZE = "390,844"
+PHONE_WIDTH, PHONE_HEIGHT = 390, 844
 POLL_S = 0.02
 
 LOOK_SCRIPT = """
@@ -33,9 +33,13 @@ def browser():
     options.binary_location = "/usr/bin/chromium"
     # Root in a container has no sandbox to give.
     for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                     "--window-size=" + PHONE_SIZE, "--no-first-run"):
+                     "--no-first-run"):
         options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    # A phone's screen, held in portrait, whatever the headless window's own size.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": PHONE_WIDTH, "height": PHONE_HEIGHT, "deviceScaleFactor": 1, "mobile": True})
+    return driver
 
 
 def wait(deadline_ms, probe):

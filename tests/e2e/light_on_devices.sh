@@ -53,7 +53,6 @@ lw_key o
 lw_wait_until 5000 pairing_shown || lw_fail "Options > Light on Other Devices... opened no window"
 lw_wait_until 10000 scanned_here || lw_fail "no QR code for port $PORT: '$(scanned)'"
 url=$(scanned)
-[ -z "${LW_KEEP_DIR:-}" ] || import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing-window.png"
 
 lw_check "open the scanned address" ok "$(browse open "$url")"
 lw_check "paired and shown" ok "$(browse state live 10000)"
@@ -67,7 +66,10 @@ lw_check "START and STOP on the phone once a controller" ok "$(browse controls 5
 lw_focus_timer
 lw_click "${LW_START_XY[@]}"
 lw_check "green on the phone after START" ok "$(browse lamps G-- 8000)"
-[ -z "${LW_KEEP_DIR:-}" ] || browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
+if [ -n "${LW_KEEP_DIR:-}" ]; then
+    browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
+    import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing.png"
+fi
 
 lw_check "STOP pressed on the phone" ok "$(browse click stop)"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP on the phone did not stop the window"
