@@ -77,8 +77,9 @@ private:
     void count()
     {
         m_received += m_socket->bytesAvailable();
+        // Closed once the HTTP server's own reader has had this arrival, not under it.
         if (m_server && m_received > m_server->m_limits.maxRequestBytes)
-            close();
+            QMetaObject::invokeMethod(this, &Guard::close, Qt::QueuedConnection);
     }
     // One byte a second, or nothing at all, holds no connection past its time.
     void close()
