@@ -3,11 +3,12 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -111,15 +112,20 @@ int TestLightServer::raw(const QByteArray &request, QByteArray *answer)
     if (!socket.waitForConnected(2000))
         return -2;
     socket.write(request);
+    // Until closed, or the head and as much body as it announces have come.
     QByteArray got;
+    const auto whole = [&] {
+        const qsizetype head = got.indexOf("\r\n\r\n");
+        const QRegularExpressionMatch length =
+            QRegularExpression("content-length: (\\d+)").match(QString::fromLatin1(got.toLower()));
+        return head >= 0 && got.size() >= head + 4 + length.captured(1).toInt();
+    };
     (void)QTest::qWaitFor(
         [&] {
             got += socket.readAll();
-            return socket.state() != QAbstractSocket::ConnectedState || got.contains("\r\n\r\n");
+            return socket.state() != QAbstractSocket::ConnectedState || whole();
         },
         5000);
-    QTest::qWait(20);
-    got += socket.readAll();
     if (answer)
         *answer = got;
     return got.startsWith("HTTP/1.") ? got.mid(9, 3).toInt() : -1;
@@ -129,61 +135,49 @@ void TestLightServer::answers_data()
 {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<int>("status");
-    const QByteArray post = "POST {path} HTTP/1.1\r\nHost: {host}\r\n{extra}Content-Type: "
-                            "application/json\r\nContent-Length: {length}\r\n\r\n{body}";
-    const auto make = [&](const QByteArray &path, const QByteArray &extra, const QByteArray &body) {
-        return QByteArray(post)
-            .replace("{path}", path)
-            .replace("{extra}", extra)
-            .replace("{body}", body);
+    // {key: ...} stands for an Authorization header with that key.
+    const auto get = [](const QByteArray &path, const QByteArray &extra = {}) {
+        return "GET " + path + " HTTP/1.1\r\nHost: {host}\r\n" + extra + "\r\n";
     };
-    const QByteArray get = "GET {path} HTTP/1.1\r\nHost: {host}\r\n{extra}\r\n";
-    const auto getting = [&](const QByteArray &path, const QByteArray &extra) {
-        return QByteArray(get).replace("{path}", path).replace("{extra}", extra);
+    const auto post = [](const QByteArray &path, const QByteArray &extra, const QByteArray &body) {
+        return "POST " + path + " HTTP/1.1\r\nHost: {host}\r\n" + extra +
+               "Content-Length: {length}\r\n\r\n" + body;
+    };
+    const auto ws = [](const QByteArray &host, const QByteArray &origin) {
+        return "GET /ws HTTP/1.1\r\nHost: " + host +
+               "\r\nUpgrade: websocket\r\nConnection: Upgrade"
+               "\r\nSec-WebSocket-Version: 13\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n" +
+               origin + "\r\n";
     };
     const QByteArray start = R"({"command":"start"})";
-    QTest::newRow("the page, for anyone") << getting("/", "") << 200;
-    QTest::newRow("pairing once") << make("/api/pair", "", R"({"code":"{code}"})") << 200;
-    QTest::newRow("a code used twice") << make("/api/pair", "", R"({"code":"{used}"})") << 403;
-    QTest::newRow("an expired code") << make("/api/pair", "", R"({"code":"{expired}"})") << 403;
-    QTest::newRow("state with a key")
-        << getting("/api/state", "Authorization: Bearer {viewer}\r\n") << 200;
-    QTest::newRow("state with no key") << getting("/api/state", "") << 401;
-    QTest::newRow("key in the URL") << getting("/api/state?key={viewer}", "") << 401;
-    QTest::newRow("a wrong key") << getting("/api/state", "Authorization: Bearer AAAA\r\n") << 401;
+    const QByteArray viewer = "Authorization: Bearer {viewer}\r\n";
+    const QByteArray controller = "Authorization: Bearer {controller}\r\n";
+    const QByteArray evil = "Origin: http://evil.example\r\n";
+    QTest::newRow("the page, for anyone") << get("/") << 200;
+    QTest::newRow("pairing once") << post("/api/pair", {}, R"({"code":"{code}"})") << 200;
+    QTest::newRow("a code used twice") << post("/api/pair", {}, R"({"code":"{used}"})") << 403;
+    QTest::newRow("an expired code") << post("/api/pair", {}, R"({"code":"{expired}"})") << 403;
+    QTest::newRow("state with a key") << get("/api/state", viewer) << 200;
+    QTest::newRow("state with no key") << get("/api/state") << 401;
+    QTest::newRow("key in the URL") << get("/api/state?key={viewer}") << 401;
+    QTest::newRow("a wrong key") << get("/api/state", "Authorization: Bearer AAAA\r\n") << 401;
     QTest::newRow("a revoked key")
-        << getting("/api/state", "Authorization: Bearer {revoked}\r\n") << 401;
-    QTest::newRow("a viewer sending START")
-        << make("/api/command", "Authorization: Bearer {viewer}\r\n", start) << 403;
-    QTest::newRow("START with no key") << make("/api/command", "", start) << 401;
-    QTest::newRow("a GET with a command")
-        << getting("/api/command?command=start", "Authorization: Bearer {controller}\r\n") << 405;
-    QTest::newRow("a bad Host") << QByteArray("GET / HTTP/1.1\r\nHost: rebound.example:80\r\n\r\n")
-                                << 421;
-    QTest::newRow("Host given twice")
-        << QByteArray("GET / HTTP/1.1\r\nHost: {host}\r\nHost: rebound.example\r\n\r\n") << 421;
-    QTest::newRow("a bad Origin")
-        << make("/api/command",
-                "Origin: http://evil.example\r\nAuthorization: Bearer {controller}\r\n", start)
-        << 403;
-    const QByteArray upgrade =
-        "GET /ws HTTP/1.1\r\nHost: {h}\r\nUpgrade: websocket\r\n"
-        "Connection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
-        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nOrigin: http://{o}\r\n\r\n";
-    const auto upgrading = [&](const QByteArray &h, const QByteArray &o) {
-        return QByteArray(upgrade).replace("{h}", h).replace("{o}", o);
-    };
-    QTest::newRow("a WebSocket") << upgrading("{host}", "{host}") << 101;
-    QTest::newRow("a WebSocket to a bad Host") << upgrading("rebound.example", "{host}") << 421;
-    QTest::newRow("a WebSocket from a bad Origin") << upgrading("{host}", "evil.example") << 403;
-    QTest::newRow("a preflight") << QByteArray("OPTIONS /api/command HTTP/1.1\r\nHost: {host}\r\n"
-                                               "Origin: http://evil.example\r\n\r\n")
-                                 << 403;
-    QTest::newRow("an oversized header")
-        << getting("/", "X-Filler: " + QByteArray(9 * 1024, 'x') + "\r\n") << 431;
-    QTest::newRow("an oversized body")
-        << make("/api/pair", "", "{\"code\":\"" + QByteArray(5 * 1024, 'x') + "\"}") << 413;
-    QTest::newRow("a huge body") << make("/api/pair", "", QByteArray(64 * 1024, 'x')) << -1;
+        << get("/api/state", "Authorization: Bearer {revoked}\r\n") << 401;
+    QTest::newRow("a viewer sending START") << post("/api/command", viewer, start) << 403;
+    QTest::newRow("START with no key") << post("/api/command", {}, start) << 401;
+    QTest::newRow("a GET with a command") << get("/api/command?command=start", controller) << 405;
+    QTest::newRow("a bad Host") << get("/").replace("{host}", "rebound.example") << 421;
+    QTest::newRow("Host given twice") << get("/", "Host: rebound.example\r\n") << 421;
+    QTest::newRow("a bad Origin") << post("/api/command", evil + controller, start) << 403;
+    QTest::newRow("a preflight") << get("/api/command", evil).replace("GET", "OPTIONS") << 403;
+    QTest::newRow("a WebSocket") << ws("{host}", "Origin: http://{host}\r\n") << 101;
+    QTest::newRow("a WebSocket to a bad Host")
+        << ws("rebound.example", "Origin: http://{host}\r\n") << 421;
+    QTest::newRow("a WebSocket from a bad Origin") << ws("{host}", evil) << 403;
+    QTest::newRow("a WebSocket with no Origin") << ws("{host}", {}) << 403;
+    QTest::newRow("an oversized header") << get("/", "X: " + QByteArray(9000, 'x') + "\r\n") << 431;
+    QTest::newRow("an oversized body") << post("/api/pair", {}, QByteArray(5000, 'x')) << 413;
+    QTest::newRow("a huge body") << post("/api/pair", {}, QByteArray(64 * 1024, 'x')) << -1;
     QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11)
                               << -1;
 }
@@ -230,7 +224,7 @@ void TestLightServer::webSocket_data()
     QTest::addColumn<QString>("origin");
     QTest::addColumn<QString>("hello");
     QTest::addColumn<bool>("shown");
-    QTest::addColumn<int>("closeCode"); // 0: never opened
+    QTest::addColumn<int>("closeCode");
     const QString own = "http://{host}";
     QTest::newRow("a paired device") << own << R"({"key":"{viewer}"})" << true << 0;
     QTest::newRow("no key") << own << R"({"hello":1})" << false << int(LightServer::NotPaired);
@@ -238,11 +232,6 @@ void TestLightServer::webSocket_data()
                                  << int(LightServer::NotPaired);
     QTest::newRow("a revoked key")
         << own << R"({"key":"{revoked}"})" << false << int(LightServer::NotPaired);
-    // Refused before the handshake: the socket never opens.
-    QTest::newRow("a bad Origin") << "http://evil.example"
-                                  << R"({"key":"{viewer}"})" << false << 0;
-    QTest::newRow("no Origin") << ""
-                               << R"({"key":"{viewer}"})" << false << 0;
 }
 
 void TestLightServer::webSocket()
@@ -256,8 +245,6 @@ void TestLightServer::webSocket()
     auto socket = openWebSocket(origin.replace("{host}", h),
                                 hello.replace("{viewer}", m_viewer).replace("{revoked}", m_revoked),
                                 &messages);
-    bool opened = false;
-    connect(socket.get(), &QWebSocket::connected, this, [&opened] { opened = true; });
     if (shown) {
         QTRY_COMPARE(messages.size(), 1);
         QCOMPARE(QJsonDocument::fromJson(messages[0].toUtf8())["role"].toString(), "viewer");
@@ -268,9 +255,7 @@ void TestLightServer::webSocket()
         QVERIFY(QJsonDocument::fromJson(messages[1].toUtf8())["lamps"]["green"].toBool());
     } else {
         QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
-        QCOMPARE(opened, closeCode != 0);
-        if (opened)
-            QCOMPARE(int(socket->closeCode()), closeCode);
+        QCOMPARE(int(socket->closeCode()), closeCode);
         QVERIFY(messages.isEmpty());
     }
 }
@@ -402,60 +387,53 @@ void TestLightServer::devicesSurviveARestart()
 // minute under the sanitizers): the server stays up, answers a device after and keeps time.
 void TestLightServer::randomBytesAndRandomHttp()
 {
-    const qint64 runMs = qEnvironmentVariableIntValue("LW_FUZZ_MS") > 0
-                             ? qEnvironmentVariableIntValue("LW_FUZZ_MS")
-                             : 1500;
     // Every request reaches the server: none is turned away for the failures before it.
     const QList<PairedDevice> devices = m_server->devices();
     LightServer::Limits limits;
     limits.requestTimeoutMs = TimeoutMs;
     limits.failures.allowed = std::numeric_limits<int>::max();
-    m_server = std::make_unique<LightServer>(nullptr, [this] { return m_now; }, limits);
+    m_server = std::make_unique<LightServer>(
+        nullptr, [this] { return m_now; }, limits);
     m_server->setDevices(devices);
     QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    const auto pick = [&](const QList<QByteArray> &from) {
+        return from[random.bounded(from.size())];
+    };
     const auto bytes = [&](int most) {
         QByteArray b(random.bounded(1, most), Qt::Uninitialized);
-        for (char &c : b)
-            c = char(random.bounded(256));
+        std::generate(b.begin(), b.end(), [&] { return char(random.bounded(256)); });
         return b;
     };
-    const QList<QByteArray> methods{"GET", "POST", "PUT", "HEAD", "OPTIONS", "CONNECT", "X"};
-    const QList<QByteArray> paths{"/", "/ws", "/api/pair", "/api/state", "/api/command", "*"};
-    const QList<QByteArray> headers{"Host: " + host(), "Upgrade: websocket", "Connection: Upgrade",
-                                    "Sec-WebSocket-Version: 13", "Content-Length: 99999999",
-                                    "Transfer-Encoding: chunked", "Origin: http://" + host(),
+    const QList<QByteArray> heads{"GET /",    "POST /api/pair", "POST /api/command",
+                                  "GET /ws",  "GET /api/state", "OPTIONS *",
+                                  "CONNECT x"};
+    const QList<QByteArray> headers{"Host: " + host(),
+                                    "Upgrade: websocket",
+                                    "Connection: Upgrade",
+                                    "Sec-WebSocket-Version: 13",
+                                    "Content-Length: 99999999",
+                                    "Transfer-Encoding: chunked",
+                                    "Origin: http://" + host(),
                                     "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==",
                                     "Authorization: Bearer " + m_controller};
+    const int runMs = qMax(1500, qEnvironmentVariableIntValue("LW_FUZZ_MS"));
     std::vector<std::unique_ptr<QTcpSocket>> open;
     QElapsedTimer running;
     running.start();
-    int sent = 0;
     while (running.elapsed() < runMs) {
-        auto socket = std::make_unique<QTcpSocket>();
-        socket->connectToHost(QHostAddress::LocalHost, m_server->port());
-        QByteArray request;
-        if (random.bounded(3) == 0) {
-            request = bytes(20000);
-        } else {
-            request = methods[random.bounded(methods.size())] + ' ' +
-                      paths[random.bounded(paths.size())] + " HTTP/1.1\r\n";
-            for (int i = random.bounded(8); i > 0; --i)
-                request += (random.bounded(4) ? headers[random.bounded(headers.size())]
-                                              : bytes(200)) + "\r\n";
-            request += "\r\n" + (random.bounded(2) ? bytes(6000) : QByteArray());
-        }
-        socket->write(request);
-        open.push_back(std::move(socket));
-        ++sent;
-        if (open.size() >= 40) {
-            QTest::qWait(5);
+        QByteArray request = pick(heads) + " HTTP/1.1\r\n";
+        for (int i = random.bounded(8); i > 0; --i)
+            request += (random.bounded(4) ? pick(headers) : bytes(200)) + "\r\n";
+        request += "\r\n" + (random.bounded(2) ? bytes(6000) : QByteArray());
+        open.push_back(std::make_unique<QTcpSocket>());
+        open.back()->connectToHost(QHostAddress::LocalHost, m_server->port());
+        open.back()->write(random.bounded(3) ? request : bytes(20000));
+        if (open.size() >= 40)
             open.erase(open.begin(), open.begin() + 20);
-        }
         QCoreApplication::processEvents();
     }
     open.clear();
-    qInfo("%d random requests", sent);
     QTRY_COMPARE_WITH_TIMEOUT(m_server->openConnections(), 0, 3 * TimeoutMs + 5000);
     QCOMPARE(raw("GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer " +
                  m_controller + "\r\n\r\n"),

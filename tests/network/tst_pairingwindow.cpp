@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "controls/signal_light/horizontaltimer.h"
-#include "controls/signal_light/sharedlamps.h"
 #include "network/lightservice.h"
 #include "network/pairingwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
-#include <QTreeWidget>
-#include <QUrlQuery>
-#include <QWebSocket>
 
 #include <memory>
 
@@ -33,7 +23,6 @@ private slots:
     void nothingListensWhileOff();
     void aPortTaken();
     void noAddressNoSwitch();
-    void pairedDeviceFollowsTheLamps();
 
 private:
     bool answers() const;
@@ -100,41 +89,6 @@ void TestPairingWindow::noAddressNoSwitch()
     m_window->addressBox()->setCurrentIndex(0);
     QVERIFY(!m_window->switchBox()->isEnabled());
     QVERIFY(m_window->choices().address.isEmpty());
-}
-
-void TestPairingWindow::pairedDeviceFollowsTheLamps()
-{
-    m_window->switchBox()->setChecked(true);
-    QTRY_VERIFY(!m_service->pairingUrl().isEmpty());
-    const QUrl url = m_service->pairingUrl();
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url.resolved(QUrl(QStringLiteral("/api/pair"))));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    const QString code = QUrlQuery(url.fragment()).queryItemValue(QStringLiteral("pair"));
-    std::unique_ptr<QNetworkReply> reply(
-        manager.post(request, QJsonDocument(QJsonObject{{"code", code}}).toJson()));
-    QTRY_VERIFY(reply->isFinished());
-    const QString key = QJsonDocument::fromJson(reply->readAll())["key"].toString();
-    QTRY_COMPARE(m_window->deviceList()->topLevelItemCount(), 1);
-
-    QWebSocket socket(url.adjusted(QUrl::RemovePath | QUrl::RemoveFragment).toString());
-    QStringList messages;
-    connect(&socket, &QWebSocket::textMessageReceived, this,
-            [&messages](const QString &m) { messages << m; });
-    connect(&socket, &QWebSocket::connected, this,
-            [&] { socket.sendTextMessage(QStringLiteral("{\"key\":\"%1\"}").arg(key)); });
-    socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(m_port)));
-    QTRY_COMPARE(messages.size(), 1);
-    SharedLamps::instance().setLit(HorizontalTimer::Green, false);
-    SharedLamps::instance().setLit(HorizontalTimer::Green, true);
-    QTRY_VERIFY(QJsonDocument::fromJson(messages.last().toUtf8())["lamps"]["green"].toBool());
-
-    m_window->controllerButton()->click();
-    QTRY_VERIFY(QJsonDocument::fromJson(messages.last().toUtf8())["role"] == "controller");
-    QCOMPARE(m_window->deviceList()->topLevelItem(0)->text(2), QStringLiteral("controller"));
-    m_window->revokeButton()->click();
-    QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
-    QTRY_COMPARE(m_window->deviceList()->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestPairingWindow)
