@@ -66,15 +66,13 @@ lw_check "START and STOP on the phone once a controller" ok "$(browse controls 5
 lw_focus_timer
 lw_click "${LW_START_XY[@]}"
 lw_check "green on the phone after START" ok "$(browse lamps G-- 8000)"
-if [ -n "${LW_KEEP_DIR:-}" ]; then
-    browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
-    import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing.png"
-fi
+[ -z "${LW_KEEP_DIR:-}" ] || browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
 
 lw_check "STOP pressed on the phone" ok "$(browse click stop)"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP on the phone did not stop the window"
 
 lw_focus "$(pairing_window)"
+[ -z "${LW_KEEP_DIR:-}" ] || import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing.png"
 lw_key alt+r
 lw_check "the phone loses the light when revoked" ok "$(browse state unpaired 5000)"
 
