@@ -5,6 +5,8 @@
 #include "controls/signal_light/sharedlamps.h"
 #include "network/lightserver.h"
 
+#include <utility>
+
 LightService::LightService(QObject *parent) : QObject(parent)
 {
     m_thread.setObjectName(QStringLiteral("light on other devices"));
@@ -109,6 +111,17 @@ void LightService::setNextSpeaker(const QString &name)
 
 void LightService::pushState()
 {
+    // A colour step darkens one lamp and lights the next as separate changes; the window paints
+    // only where they end, and so do the devices: what is handed over is the state once this
+    // turn of the event loop is done.
+    if (std::exchange(m_pushPending, true))
+        return;
+    QMetaObject::invokeMethod(this, &LightService::sendState, Qt::QueuedConnection);
+}
+
+void LightService::sendState()
+{
+    m_pushPending = false;
     const SharedLamps &lamps = SharedLamps::instance();
     m_state.green = lamps.isLit(HorizontalTimer::Green);
     m_state.yellow = lamps.isLit(HorizontalTimer::Yellow);

@@ -51,6 +51,7 @@ private:
     // Runs the work on the server's thread, after all handed over before it.
     template <typename Work> void onServer(Work work);
     void pushState();
+    void sendState();
     void listened(bool listening, const QString &error);
 
     QThread m_thread;
@@ -58,6 +59,7 @@ private:
     QObject *m_home = nullptr;
     LightServer *m_server = nullptr;
     LightState m_state;
+    bool m_pushPending = false;
     bool m_listening = false;
     QString m_error;
     QUrl m_pairingUrl;
