@@ -5,6 +5,8 @@
 #include "controls/signal_light/sharedlamps.h"
 #include "network/lightserver.h"
 
+#include <QDateTime>
+
 #include <utility>
 
 LightService::LightService(QObject *parent) : QObject(parent)
@@ -116,6 +118,7 @@ void LightService::pushState()
     // turn of the event loop is done.
     if (std::exchange(m_pushPending, true))
         return;
+    m_pushRequestedAtMs = QDateTime::currentMSecsSinceEpoch();
     QMetaObject::invokeMethod(this, &LightService::sendState, Qt::QueuedConnection);
 }
 
@@ -123,9 +126,14 @@ void LightService::sendState()
 {
     m_pushPending = false;
     const SharedLamps &lamps = SharedLamps::instance();
-    m_state.green = lamps.isLit(HorizontalTimer::Green);
-    m_state.yellow = lamps.isLit(HorizontalTimer::Yellow);
     // The overtime flash's dark moments are shown as the window shows them.
-    m_state.red = lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff();
+    const bool red = lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff();
+    const bool green = lamps.isLit(HorizontalTimer::Green);
+    const bool yellow = lamps.isLit(HorizontalTimer::Yellow);
+    if (green != m_state.green || yellow != m_state.yellow || red != m_state.red)
+        m_state.lampsChangedAtMs = m_pushRequestedAtMs;
+    m_state.green = green;
+    m_state.yellow = yellow;
+    m_state.red = red;
     onServer([this, state = m_state] { m_server->setState(state); });
 }

@@ -60,6 +60,7 @@ private:
     LightServer *m_server = nullptr;
     LightState m_state;
     bool m_pushPending = false;
+    qint64 m_pushRequestedAtMs = 0;
     bool m_listening = false;
     QString m_error;
     QUrl m_pairingUrl;

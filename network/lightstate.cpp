@@ -14,6 +14,7 @@ QJsonObject LightState::toJson() const
         {QStringLiteral("row"), row},
         {QStringLiteral("rows"), QJsonArray::fromStringList(rows)},
         {QStringLiteral("next"), nextSpeaker},
+        {QStringLiteral("lampsAt"), double(lampsChangedAtMs)},
     };
 }
 

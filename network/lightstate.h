@@ -17,6 +17,9 @@ struct LightState
     int row = 0;
     QStringList rows;
     QString nextSpeaker;
+    // When the window's lamps last changed, in milliseconds since the epoch: the page, on the
+    // same machine or one with a set clock, tells how long they took to reach it.
+    qint64 lampsChangedAtMs = 0;
 
     QJsonObject toJson() const;
     bool operator==(const LightState &other) const;

@@ -9,6 +9,10 @@ let socket = null;
 let retries = 0;
 let role = 'viewer';
 let wakeLock = null;
+let shownLook = '';
+// How long each change of the lamps took from the window to this screen, in milliseconds: the
+// last few, for anyone who asks (the browser test does).
+window.lampDelaysMs = [];
 
 const $ = (id) => document.getElementById(id);
 
@@ -56,8 +60,16 @@ async function pair(code) {
 
 function show(state) {
   role = state.role;
+  const look = ['green', 'yellow', 'red'].map((c) => (state.lamps[c] ? c[0] : '-')).join('');
   for (const colour of ['green', 'yellow', 'red'])
     $('lamp-' + colour).classList.toggle('lit', !!state.lamps[colour]);
+  if (look !== shownLook && shownLook && state.lampsAt) {
+    requestAnimationFrame(() => {
+      window.lampDelaysMs.push(Date.now() - state.lampsAt);
+      window.lampDelaysMs.splice(0, window.lampDelaysMs.length - 100);
+    });
+  }
+  shownLook = look;
   $('light').classList.remove('stale');
   const m = Math.floor(state.elapsed / 60), s = state.elapsed % 60;
   $('elapsed').textContent = String(m).padStart(2, '0') + ':' + String(s).padStart(2, '0');

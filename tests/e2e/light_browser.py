@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # A phone's browser for the end-to-end tests: headless Chromium through chromedriver, a phone's
 # screen, one command a line on stdin, each answered by one line, "ok" or "fail WHAT-IT-SAW":
-#   open URL | state NAME MS | lamps LOOK MS | controls MS | click ID | shot PATH | quit
+#   open URL | state NAME MS | lamps LOOK MS | controls MS | click ID | shot PATH | delay | quit
 # "state" waits for the page's state (unpaired, connecting, live); "lamps" for a current light
-# such as "G--"; "controls" for START and STOP.
+# such as "G--"; "controls" for START and STOP; "delay" answers "ok MEDIAN MAX COUNT" of the
+# page's lamp changes, from the window to the screen, in milliseconds.
 import sys
 import time
 
@@ -56,6 +57,10 @@ def main():
                 driver.get(args[0])
             elif command == "click":
                 driver.find_element(By.ID, args[0]).click()
+            elif command == "delay":
+                delays = sorted(driver.execute_script("return window.lampDelaysMs"))
+                answer = ("ok %d %d %d" % (delays[len(delays) // 2], delays[-1], len(delays))
+                          if delays else "fail no lamp change timed")
             elif command == "shot":
                 driver.save_screenshot(args[0])
             elif command == "quit":

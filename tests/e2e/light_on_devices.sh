@@ -66,10 +66,16 @@ lw_check "START and STOP on the phone once a controller" ok "$(browse controls 5
 lw_focus_timer
 lw_click "${LW_START_XY[@]}"
 lw_check "green on the phone after START" ok "$(browse lamps G-- 8000)"
+lw_check "then yellow" ok "$(browse lamps -Y- 8000)"
 [ -z "${LW_KEEP_DIR:-}" ] || browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
 
 lw_check "STOP pressed on the phone" ok "$(browse click stop)"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP on the phone did not stop the window"
+
+# The lamps' way from the window to the phone's screen: median within 100 ms.
+read -r verdict median most count <<<"$(browse delay)"
+lw_log "lamp changes, window to phone: median ${median:-?} ms, max ${most:-?} ms, of ${count:-0}"
+[ "$verdict" = ok ] && [ "$median" -le 100 ] || lw_fail "lamp delay to the phone: $verdict $median"
 
 lw_focus "$(pairing_window)"
 [ -z "${LW_KEEP_DIR:-}" ] || import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing.png"
