@@ -464,7 +464,7 @@ void LightServer::acceptWebSockets()
         // The key comes first, and soon.
         QTimer::singleShot(m_limits.requestTimeoutMs, socket, [this, socket] {
             if (!m_clients.contains(socket))
-                socket->abort();
+                refuse(socket, Refused, QStringLiteral("no key in time"));
         });
     }
 }

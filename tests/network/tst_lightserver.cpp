@@ -213,8 +213,10 @@ TestLightServer::openWebSocket(const QString &origin, const QString &hello, QStr
     auto socket = std::make_unique<QWebSocket>(origin);
     connect(socket.get(), &QWebSocket::textMessageReceived, this,
             [messages](const QString &m) { messages->append(m); });
-    connect(socket.get(), &QWebSocket::connected, this,
-            [s = socket.get(), hello] { s->sendTextMessage(hello); });
+    connect(socket.get(), &QWebSocket::connected, this, [s = socket.get(), hello] {
+        if (!hello.isEmpty())
+            s->sendTextMessage(hello);
+    });
     socket->open(QUrl(QStringLiteral("ws://%1/ws").arg(QString::fromLatin1(host()))));
     return socket;
 }
@@ -232,6 +234,7 @@ void TestLightServer::webSocket_data()
                                  << int(LightServer::NotPaired);
     QTest::newRow("a revoked key")
         << own << R"({"key":"{revoked}"})" << false << int(LightServer::NotPaired);
+    QTest::newRow("no key in time") << own << "" << false << int(LightServer::Refused);
 }
 
 void TestLightServer::webSocket()
