@@ -24,6 +24,9 @@
 #include "components/storedlayout.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
+#include "network/deviceregistry.h"
+#include "network/lightservice.h"
+#include "network/pairingwindow.h"
 #include "record/meetingstore.h"
 #include "report/reportwindow.h"
 #include "sound/cuesounds.h"
@@ -135,6 +138,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     commandStartTimer->setFocus(Qt::OtherFocusReason);
 
     setupSpeakerView(layout);
+    setupLightOnOtherDevices();
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -179,6 +183,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
     commandStopTimer->setFocus(Qt::OtherFocusReason);
+    announceRunState();
 }
 
 void LecternWorksTimer::commandStopTimer_Click()
@@ -191,6 +196,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
     recordRun(true);
+    announceRunState();
 }
 
 void LecternWorksTimer::commandCycleColor_Click()
@@ -215,6 +221,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         [this] { return m_settings.soundRepeatSeconds(); });
     if (m_menus.menuSounds->isChecked())
         m_sounds->play(cue);
+    announceRunState();
 }
 
 void LecternWorksTimer::StartTiming()
@@ -301,6 +308,7 @@ void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
         else
             TimerEvent(i)->UnclickYourEvent();
     }
+    announceRunState();
 }
 
 qint16 LecternWorksTimer::selectedRow() const
@@ -531,6 +539,57 @@ void LecternWorksTimer::menuAbout_Click()
 {
     // Opened, not executed: the tick goes on while the box is up.
     showAboutBox(m_menus.menuAbout->text().remove(u'&'), windowTitle(), this);
+}
+
+void LecternWorksTimer::menuLightOnOtherDevices_Click()
+{
+    if (!m_pairingWindow) {
+        m_pairingWindow = new PairingWindow(m_lightService, m_settings.lightChoices(), this);
+        connect(m_pairingWindow, &PairingWindow::choicesChanged, this,
+                [this](const LightChoices &choices) { m_settings.setLightChoices(choices); });
+    }
+    m_pairingWindow->show();
+    m_pairingWindow->raise();
+    m_pairingWindow->activateWindow();
+}
+
+// ---- The light on other devices ---------------------------------------------------------
+
+void LecternWorksTimer::setupLightOnOtherDevices()
+{
+    m_lightService = new LightService(this);
+    QStringList rows;
+    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
+        rows << TimerEvent(i)->EventName();
+    m_lightService->setRows(rows);
+    m_lightService->setDevices(DeviceRegistry::fromJson(m_settings.lightDevices()));
+    connect(m_lightService, &LightService::devicesChanged, this,
+            [this](const QList<PairedDevice> &devices) {
+                m_settings.setLightDevices(DeviceRegistry::toJson(devices));
+            });
+    connect(this, &LecternWorksTimer::runStateChanged, m_lightService, &LightService::setRunState);
+    // A controller's keys are the window's own, taken only when the window shows them.
+    connect(m_lightService, &LightService::startRequested, this, [this] {
+        if (!commandStartTimer->isHidden())
+            commandStartTimer_Click();
+    });
+    connect(m_lightService, &LightService::stopRequested, this, [this] {
+        if (!commandStopTimer->isHidden())
+            commandStopTimer_Click();
+    });
+    connect(m_lightService, &LightService::rowRequested, this, [this](int row) {
+        if (TimerEventDATA *chosen = TimerEvent(row); chosen && !TickTock_TIMER->isEnabled())
+            chosen->SelectThisEvent();
+    });
+    announceRunState();
+    const LightChoices choices = m_settings.lightChoices();
+    if (choices.onAtStart && !choices.address.isEmpty())
+        m_lightService->start(QHostAddress(choices.address), choices.port);
+}
+
+void LecternWorksTimer::announceRunState()
+{
+    emit runStateChanged(TickTock_TIMER->isEnabled(), selectedRow(), m_timing.ElapsedSeconds);
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

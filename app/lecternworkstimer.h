@@ -15,8 +15,10 @@ class CommandButton;
 class CueSounds;
 class FramedPanel;
 class HorizontalTimer;
+class LightService;
 class MaskedTimeBox;
 class MeetingStore;
+class PairingWindow;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -62,6 +64,7 @@ public:
         QAction *menuTestSounds = nullptr;
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
+        QAction *menuLightOnOtherDevices = nullptr;
         // The screens, listed afresh whenever the menu opens.
         QMenu *menuSpeakerScreen = nullptr;
         // The test speeds, each carrying its menu index as data.
@@ -89,6 +92,9 @@ public:
     ReportWindow *reportWindow() const { return m_reportWindow.get(); }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds; }
+    LightService *lightService() const { return m_lightService; }
+    // The light on other devices' window once opened; null before.
+    PairingWindow *pairingWindow() const { return m_pairingWindow; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -115,10 +121,15 @@ public:
     void menuSpeakerScreen_Click(const QString &screenName);
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
+    void menuLightOnOtherDevices_Click();
     void keySpeakerView_Triggered();
     // For an end that cannot ask (a logout, SIGTERM): closes as Quit does, but what the record
     // could not save goes to a recovery file instead of a question.
     void closeWithoutAsking();
+
+signals:
+    // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
+    void runStateChanged(bool running, int row, int elapsedSeconds);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -138,6 +149,8 @@ private:
     void recordRun(bool stopped);
 
     void showRunState();
+    void announceRunState();
+    void setupLightOnOtherDevices();
 
     void setupSpeakerView(const StoredLayout &designLayout);
 
@@ -170,4 +183,8 @@ private:
     MeetingStore *m_meetingStore = nullptr;
     SpeechRecord m_run;
     std::unique_ptr<ReportWindow> m_reportWindow; // made at its first opening
+
+    // The light on other devices, off until switched on.
+    LightService *m_lightService = nullptr;
+    PairingWindow *m_pairingWindow = nullptr; // made at its first opening
 };

@@ -5,6 +5,9 @@
 #include "timing/graceperiod.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
+
+#include <limits>
 
 #include <algorithm>
 
@@ -50,6 +53,20 @@ bool readText(const QVariant &stored, QVariant &typed)
     return stored.canConvert<QString>();
 }
 
+bool readAddress(const QVariant &stored, QVariant &typed)
+{
+    typed = stored.toString();
+    return typed.toString().isEmpty() || !QHostAddress(typed.toString()).isNull();
+}
+
+bool readPort(const QVariant &stored, QVariant &typed)
+{
+    bool ok = false;
+    const int port = stored.toInt(&ok);
+    typed = port;
+    return ok && port > 0 && port <= std::numeric_limits<quint16>::max();
+}
+
 const Entry Entries[] = {
     {Settings::Choice::GraceSeconds, "record/graceSeconds", int(GracePeriod::DefaultSeconds),
      readGrace},
@@ -62,6 +79,10 @@ const Entry Entries[] = {
      readOffered<SoundCues::Volumes>},
     {Settings::Choice::SpeakerScreen, "speaker/screen", QString(), readText},
     {Settings::Choice::LastFolder, "report/lastFolder", QString(), readText},
+    {Settings::Choice::LightAddress, "network/address", QString(), readAddress},
+    {Settings::Choice::LightPort, "network/port", int(LightChoices::DefaultPort), readPort},
+    {Settings::Choice::LightOnAtStart, "network/onAtStart", false, readBool},
+    {Settings::Choice::LightDevices, "network/devices", QString(), readText},
 };
 
 const Entry &entry(Settings::Choice choice)
@@ -176,6 +197,32 @@ QString Settings::lastFolder() const
 void Settings::setLastFolder(const QString &folder)
 {
     setValue(Choice::LastFolder, folder);
+}
+
+LightChoices Settings::lightChoices() const
+{
+    LightChoices choices;
+    choices.address = value(Choice::LightAddress).toString();
+    choices.port = quint16(value(Choice::LightPort).toInt());
+    choices.onAtStart = value(Choice::LightOnAtStart).toBool();
+    return choices;
+}
+
+void Settings::setLightChoices(const LightChoices &choices)
+{
+    setValue(Choice::LightAddress, choices.address);
+    setValue(Choice::LightPort, int(choices.port));
+    setValue(Choice::LightOnAtStart, choices.onAtStart);
+}
+
+QByteArray Settings::lightDevices() const
+{
+    return value(Choice::LightDevices).toString().toUtf8();
+}
+
+void Settings::setLightDevices(const QByteArray &devices)
+{
+    setValue(Choice::LightDevices, QString::fromUtf8(devices));
 }
 
 void Settings::clear()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "network/lightchoices.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -39,6 +41,15 @@ public:
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
 
+    // The light on other devices: the address and port it is offered on and whether it is
+    // switched on at start.
+    LightChoices lightChoices() const;
+    void setLightChoices(const LightChoices &choices);
+    // The devices paired with it, each with its key's hash and its role, as the light's
+    // server writes them.
+    QByteArray lightDevices() const;
+    void setLightDevices(const QByteArray &devices);
+
     // Forgets every choice (a first start, for tests).
     void clear();
 
@@ -50,7 +61,11 @@ public:
         SoundRepeatSeconds,
         SoundVolume,
         SpeakerScreen,
-        LastFolder
+        LastFolder,
+        LightAddress,
+        LightPort,
+        LightOnAtStart,
+        LightDevices
     };
 
 private:

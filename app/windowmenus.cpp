@@ -53,6 +53,8 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
     menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
     menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
+    menus.menuLightOnOtherDevices =
+        item("menuLightOnOtherDevices", &LecternWorksTimer::menuLightOnOtherDevices_Click);
 
     menus.menuTimerTestSpeed = new QActionGroup(window);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
@@ -114,12 +116,19 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
     QObject::connect(menus.menuSpeakerScreen, &QMenu::triggered, window, [window](QAction *screen) {
         window->menuSpeakerScreen_Click(screen->data().toString());
     });
-    return QList<QAction *>{menus.menuNewMeeting,     menus.menuTimersReport,
-                            menus.menuBackUpMeetings, menus.menuQuit,
-                            menus.menuLeaveColorsOn,  menus.menuFlashWhenOverTime,
-                            menus.menuMarkTheLamps,   menus.menuSounds,
-                            menus.menuTestSounds,     menus.menuResetElapsedTime,
-                            menus.menuAbout,          menus.menuSpeakerScreen->menuAction()} +
+    return QList<QAction *>{menus.menuNewMeeting,
+                            menus.menuTimersReport,
+                            menus.menuBackUpMeetings,
+                            menus.menuQuit,
+                            menus.menuLeaveColorsOn,
+                            menus.menuFlashWhenOverTime,
+                            menus.menuMarkTheLamps,
+                            menus.menuSounds,
+                            menus.menuTestSounds,
+                            menus.menuResetElapsedTime,
+                            menus.menuAbout,
+                            menus.menuLightOnOtherDevices,
+                            menus.menuSpeakerScreen->menuAction()} +
            menus.menuTimerTestSpeed->actions() + menus.menuGracePeriod->actions() +
            menus.menuOvertimeBell->actions() + menus.menuSoundVolume->actions();
 }

@@ -7,6 +7,7 @@
 #
 #   bash bench/run.sh
 #   bash bench/run.sh --record   # only what recording a speech costs (seconds, not minutes)
+#   bash bench/run.sh --light    # only the light on ten devices (under a minute)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
@@ -41,6 +42,31 @@ measure_record() {
     echo
     echo "$table"
 }
+# ---- The light on other devices: the window with no device and with ten viewers ------------
+light_heading="## The light on ten devices"
+# Replaces the light's section of bench/results.md with a fresh measurement.
+measure_light() {
+    mkdir -p "$out"
+    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
+    cmake --build "$out/app" --target lw-bench-light -j"$(nproc)" >"$out/build-light.log"
+    local table kept="" home="$out/light-home"
+    rm -rf "$home"
+    # Its settings, paired viewers and record in the run's own folder, never the user's.
+    table="$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
+        "$out/app/bench/light/lw-bench-light" 2>"$out/light.log")"
+    [ -f "$results" ] && kept="$(sed "/^$light_heading\$/,/^## /{/^## /!d}" "$results" |
+        sed "/^$light_heading\$/d")"
+    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen, on 127.0.0.1: five FAST runs (lamps at 1, 2 and 3 s) with no device, then five with ten paired viewers (QWebSocket, in a process of their own) connected.\n\n%s\n' \
+        "$kept" "$light_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" "$table" >"$results"
+    echo
+    echo "$table"
+}
+if [ "${1:-}" = "--light" ]; then
+    lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev \
+        qt6-websockets-dev libqrencode-dev pkgconf
+    measure_light
+    exit 0
+fi
 if [ "${1:-}" = "--record" ]; then
     lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite
     measure_record
@@ -250,3 +276,4 @@ printf '# Benchmark results\n\nWritten by `bash bench/run.sh`.\n\n%s\n' "$table"
 echo
 echo "$table"
 measure_record
+measure_light

@@ -11,6 +11,8 @@ packages=(
     # The sounds' module, loaded only once sounds are switched on.
     qt6-multimedia-dev
     fonts-dejavu-core fonts-liberation2
+    # The light on other devices: Qt's HTTP and WebSocket servers, and the QR code.
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev pkgconf
 )
 if [ "${1:-}" = "--tests" ]; then
     # A real X server, a hand on its mouse and keyboard, and eyes on its screen.
@@ -27,6 +29,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(openbox weston qt6-wayland)
     # A screen reader's view of the window: the accessibility bus and its Python bindings.
     packages+=(at-spi2-core python3-pyatspi dbus-bin)
+    # A real browser on the light's page, and a reader for the QR code the window shows.
+    packages+=(chromium chromium-driver python3-selenium zbar-tools)
 fi
 
 lw_install_missing "${packages[@]}"

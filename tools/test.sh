@@ -17,5 +17,7 @@ LW_PACKAGE_BUILD_DIR=build/package bash tests/packaging/check_package.sh
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLW_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"
+# The light's server takes a minute of random bytes and requests here.
 (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    LSAN_OPTIONS="suppressions=$PWD/../../tests/lsan.supp" ctest --output-on-failure -j"$jobs")
+    LSAN_OPTIONS="suppressions=$PWD/../../tests/lsan.supp" LW_FUZZ_MS=60000 \
+    ctest --output-on-failure -j"$jobs")

@@ -12,6 +12,8 @@ private slots:
     void init() { Settings().clear(); }
     void handEditedValues_data();
     void handEditedValues();
+    void lightChoices_data();
+    void lightChoices();
 };
 
 void TestSettings::handEditedValues_data()
@@ -38,6 +40,32 @@ void TestSettings::handEditedValues()
     const Settings settings;
     QCOMPARE(settings.graceSeconds(), grace);
     QCOMPARE(settings.flashWhenOverTime(), flash);
+}
+
+void TestSettings::lightChoices_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("port");
+    QTest::newRow("an address") << "network/address" << "192.168.1.20" << "192.168.1.20" << 8080;
+    QTest::newRow("not an address") << "network/address" << "printer" << "" << 8080;
+    QTest::newRow("a port") << "network/port" << "8123" << "" << 8123;
+    QTest::newRow("no such port") << "network/port" << "70000" << "" << 8080;
+}
+
+void TestSettings::lightChoices()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, address);
+    QFETCH(int, port);
+    QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+        .setValue(key, stored);
+    const Settings settings;
+    QCOMPARE(settings.lightChoices().address, address);
+    QCOMPARE(int(settings.lightChoices().port), port);
+    QVERIFY(!settings.lightChoices().onAtStart);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

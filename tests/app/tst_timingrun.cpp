@@ -6,7 +6,9 @@
 #include "components/maskedtimebox.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/shapecircle.h"
+#include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/timergoodies.h"
+#include "network/lightservice.h"
 #include "record/meetingstore.h"
 #include "sound/cuesounds.h"
 #include "speaker/speakerscreen.h"
@@ -15,6 +17,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +46,8 @@ private slots:
     void oneScreenShowsTheViewInTheWindow();
     void stopAndCloseRecordTheRun();
     void anUnsavedRecordShowsInTheTitle();
+    void aControllersKeysAreTheWindows_data();
+    void aControllersKeysAreTheWindows();
 
 private:
     QString elapsedText(LecternWorksTimer &window) const;
@@ -388,6 +393,44 @@ void TestTimingRun::anUnsavedRecordShowsInTheTitle()
              QStringLiteral("Timer"));
     QVERIFY(blocker.remove());
     QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, 10000);
+}
+
+// A paired controller's START, STOP and row go through the window's own handlers, and only
+// where the window's own keys would.
+void TestTimingRun::aControllersKeysAreTheWindows_data()
+{
+    QTest::addColumn<bool>("runningBefore");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("runningAfter");
+    QTest::addColumn<int>("row");
+    QTest::newRow("START") << false << "start" << true << 7;
+    QTest::newRow("START while timing") << true << "start" << true << 7;
+    QTest::newRow("STOP") << true << "stop" << false << 7;
+    QTest::newRow("STOP while stopped") << false << "stop" << false << 7;
+    QTest::newRow("a row") << false << "row" << false << 3;
+    QTest::newRow("a row while timing") << true << "row" << true << 7;
+}
+
+void TestTimingRun::aControllersKeysAreTheWindows()
+{
+    QFETCH(bool, runningBefore);
+    QFETCH(QString, command);
+    QFETCH(bool, runningAfter);
+    QFETCH(int, row);
+    LecternWorksTimer window;
+    if (runningBefore)
+        window.commandStartTimer_Click();
+    QSignalSpy announced(&window, &LecternWorksTimer::runStateChanged);
+    LightService *light = window.lightService();
+    if (command == "start")
+        emit light->startRequested();
+    else if (command == "stop")
+        emit light->stopRequested();
+    else
+        emit light->rowRequested(3);
+    QCOMPARE(window.tickTimer()->isEnabled(), runningAfter);
+    QVERIFY(window.TimerEvent(row)->isSelected());
+    QCOMPARE(announced.isEmpty(), runningBefore == runningAfter && row == 7);
 }
 
 QTEST_MAIN(TestTimingRun)

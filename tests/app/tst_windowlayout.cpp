@@ -231,6 +231,7 @@ void TestWindowLayout::menuBarStructure()
         "    full-hd (1920 x 1080)",
         "    square (1280 x 1024)",
         "    wide-and-low (2560 x 600)",
+        "  Light on &Other Devices...",
         "&Help",
         "  &About Brindlewick Lecternworks Timer\tCtrl+A",
     };

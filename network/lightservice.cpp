@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "network/lightservice.h"
+
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/sharedlamps.h"
+#include "network/lightserver.h"
+
+#include <QDateTime>
+
+#include <utility>
+
+LightService::LightService(QObject *parent) : QObject(parent)
+{
+    m_thread.setObjectName(QStringLiteral("light on other devices"));
+    // The server is made on its thread: the HTTP server keeps parts that would not move there.
+    m_home = new QObject;
+    m_home->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_home, &QObject::deleteLater);
+    m_thread.start();
+    onServer([this] {
+        m_server = new LightServer(m_home);
+        // Across threads these are queued: the window hears of a device between its own events.
+        connect(m_server, &LightServer::startRequested, this, &LightService::startRequested);
+        connect(m_server, &LightServer::stopRequested, this, &LightService::stopRequested);
+        connect(m_server, &LightServer::rowRequested, this, &LightService::rowRequested);
+        connect(m_server, &LightServer::pairingUrlChanged, this, [this](const QUrl &url) {
+            m_pairingUrl = url;
+            emit pairingUrlChanged(url);
+        });
+        connect(m_server, &LightServer::devicesChanged, this,
+                [this](const QList<PairedDevice> &devices) {
+                    m_devices = devices;
+                    emit devicesChanged(devices);
+                });
+    });
+    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &LightService::pushState);
+    pushState();
+}
+
+LightService::~LightService()
+{
+    onServer([this] { m_server->stop(); });
+    m_thread.quit();
+    m_thread.wait();
+}
+
+template <typename Work> void LightService::onServer(Work work)
+{
+    QMetaObject::invokeMethod(m_home, std::move(work), Qt::QueuedConnection);
+}
+
+void LightService::start(const QHostAddress &address, quint16 port)
+{
+    onServer([this, address, port] {
+        const bool listening = m_server->start(address, port);
+        const QString error = m_server->errorString();
+        QMetaObject::invokeMethod(this, [this, listening, error] { listened(listening, error); });
+    });
+}
+
+void LightService::stop()
+{
+    onServer([this] {
+        m_server->stop();
+        QMetaObject::invokeMethod(this, [this] { listened(false, QString()); });
+    });
+}
+
+void LightService::listened(bool listening, const QString &error)
+{
+    m_listening = listening;
+    m_error = error;
+    if (!listening)
+        m_pairingUrl.clear();
+    emit listeningChanged(listening);
+}
+
+void LightService::setDevices(const QList<PairedDevice> &devices)
+{
+    m_devices = devices;
+    onServer([this, devices] { m_server->setDevices(devices); });
+}
+
+void LightService::setRole(const QString &deviceId, PairedDevice::Role role)
+{
+    onServer([this, deviceId, role] { m_server->setRole(deviceId, role); });
+}
+
+void LightService::revoke(const QString &deviceId)
+{
+    onServer([this, deviceId] { m_server->revoke(deviceId); });
+}
+
+void LightService::setRunState(bool running, int row, int elapsedSeconds)
+{
+    m_state.running = running;
+    m_state.row = row;
+    m_state.elapsedSeconds = elapsedSeconds;
+    pushState();
+}
+
+void LightService::setRows(const QStringList &rows)
+{
+    m_state.rows = rows;
+    pushState();
+}
+
+void LightService::setNextSpeaker(const QString &name)
+{
+    m_state.nextSpeaker = name;
+    pushState();
+}
+
+void LightService::pushState()
+{
+    // A colour step darkens one lamp and lights the next as separate changes; the window paints
+    // only where they end, and so do the devices: what is handed over is the state once this
+    // turn of the event loop is done.
+    if (std::exchange(m_pushPending, true))
+        return;
+    m_pushRequestedAtMs = QDateTime::currentMSecsSinceEpoch();
+    QMetaObject::invokeMethod(this, &LightService::sendState, Qt::QueuedConnection);
+}
+
+void LightService::sendState()
+{
+    m_pushPending = false;
+    const SharedLamps &lamps = SharedLamps::instance();
+    // The overtime flash's dark moments are shown as the window shows them.
+    const bool red = lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff();
+    const bool green = lamps.isLit(HorizontalTimer::Green);
+    const bool yellow = lamps.isLit(HorizontalTimer::Yellow);
+    if (green != m_state.green || yellow != m_state.yellow || red != m_state.red)
+        m_state.lampsChangedAtMs = m_pushRequestedAtMs;
+    m_state.green = green;
+    m_state.yellow = yellow;
+    m_state.red = red;
+    onServer([this, state = m_state] { m_server->setState(state); });
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "network/deviceregistry.h"
+#include "network/lightstate.h"
+
+#include <QHostAddress>
+#include <QObject>
+#include <QThread>
+#include <QUrl>
+
+class LightServer;
+
+// The window's side of the light on other devices. The server runs on a thread of its own, so
+// no lamp of the window ever waits on a device; this object hands it the lamps, the run and
+// the window's choices, and hands the window back what devices ask for.
+class LightService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LightService(QObject *parent = nullptr);
+    ~LightService() override;
+
+    // Listens on the address and port, once the server's thread has tried: see listeningChanged.
+    void start(const QHostAddress &address, quint16 port);
+    void stop();
+    bool isListening() const { return m_listening; }
+    QString errorString() const { return m_error; }
+    QUrl pairingUrl() const { return m_pairingUrl; }
+
+    const QList<PairedDevice> &devices() const { return m_devices; }
+    void setDevices(const QList<PairedDevice> &devices);
+    void setRole(const QString &deviceId, PairedDevice::Role role);
+    void revoke(const QString &deviceId);
+
+    // The window's run: whether a speech is timed, the row chosen and the seconds so far.
+    void setRunState(bool running, int row, int elapsedSeconds);
+    void setRows(const QStringList &rows);
+    void setNextSpeaker(const QString &name);
+
+signals:
+    void listeningChanged(bool listening);
+    void pairingUrlChanged(const QUrl &url);
+    void devicesChanged(const QList<PairedDevice> &devices);
+    void startRequested();
+    void stopRequested();
+    void rowRequested(int row);
+
+private:
+    // Runs the work on the server's thread, after all handed over before it.
+    template <typename Work> void onServer(Work work);
+    void pushState();
+    void sendState();
+    void listened(bool listening, const QString &error);
+
+    QThread m_thread;
+    // Lives on the server's thread, as the server does; the server is only touched there.
+    QObject *m_home = nullptr;
+    LightServer *m_server = nullptr;
+    LightState m_state;
+    bool m_pushPending = false;
+    qint64 m_pushRequestedAtMs = 0;
+    bool m_listening = false;
+    QString m_error;
+    QUrl m_pairingUrl;
+    QList<PairedDevice> m_devices;
+};

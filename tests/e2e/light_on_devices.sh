@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The light on a phone: the timer switched on at start on 127.0.0.1, its QR code read off the
+# screen and opened in a headless browser the size of a phone, which pairs. Made a controller,
+# the phone shows the green lamp after START, and STOP pressed on the phone stops the window.
+# Revoked, the phone loses the light. LW_KEEP_DIR, when set, receives the screenshots.
+source "$(dirname "$0")/lib.sh"
+PY=/usr/bin/python3
+for tool in zbarimg chromedriver chromium "$PY"; do
+    command -v "$tool" >/dev/null || { lw_log "missing $tool (bash tools/setup.sh --tests)"; exit 1; }
+done
+"$PY" -c "import selenium" 2>/dev/null || { lw_log "missing python3-selenium"; exit 1; }
+
+PAIRING_TITLE="Light on Other Devices"
+pairing_window() { xdotool search --onlyvisible --name "^${PAIRING_TITLE}\$" 2>/dev/null | head -n 1; }
+pairing_shown() { [ -n "$(pairing_window)" ]; }
+keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
+# The address in the QR code the pairing window shows, as a phone's camera reads it.
+scanned() { import -window "$(pairing_window)" png:- 2>/dev/null | zbarimg --raw -q - 2>/dev/null; }
+scanned_here() { [[ "$(scanned)" == "http://127.0.0.1:$PORT/#pair="* ]]; }
+
+# A port free a moment ago, on loopback only.
+PORT=$("$PY" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+
+lw_require_tools
+lw_begin
+# Switched on at start, as the operator left it, on loopback.
+mkdir -p "$XDG_CONFIG_HOME/lecternworks-timer"
+printf '[network]\naddress=127.0.0.1\nport=%s\nonAtStart=true\n' "$PORT" \
+    >"$XDG_CONFIG_HOME/lecternworks-timer/lecternworks-timer.conf"
+lw_start_display || exit 1
+LW_WM=openbox lw_start_wm
+lw_launch "$1"
+
+coproc BROWSER { "$PY" "$(dirname "$0")/light_browser.py" 2>"$LW_TMP/browser.log"; }
+# Sends one command to the browser and prints its answer.
+browse()
+{
+    local answer
+    echo "$*" >&"${BROWSER[1]}"
+    if ! read -r -t 30 answer <&"${BROWSER[0]}"; then
+        answer="fail no answer to '$*'"
+        cat "$LW_TMP/browser.log" >&2
+    fi
+    echo "$answer"
+}
+
+# Not lw_menu: the window the item opens counts among the program's windows.
+menus=$(lw_visible_windows)
+lw_key alt+o
+lw_wait_until 5000 lw_menu_shown "$menus" || lw_fail "Alt+O opened no menu"
+lw_key o
+lw_wait_until 5000 pairing_shown || lw_fail "Options > Light on Other Devices... opened no window"
+lw_wait_until 10000 scanned_here || lw_fail "no QR code for port $PORT: '$(scanned)'"
+url=$(scanned)
+
+lw_check "open the scanned address" ok "$(browse open "$url")"
+lw_check "paired and shown" ok "$(browse state live 10000)"
+# Dark, as the window's lamps are at start-up (lw_launch waited for them).
+lw_check "the lamps as the window shows them" ok "$(browse lamps --- 5000)"
+
+lw_focus "$(pairing_window)"
+lw_key alt+c
+lw_check "START and STOP on the phone once a controller" ok "$(browse controls 5000)"
+
+lw_focus_timer
+lw_click "${LW_START_XY[@]}"
+lw_check "green on the phone after START" ok "$(browse lamps G-- 8000)"
+lw_check "then yellow" ok "$(browse lamps -Y- 8000)"
+[ -z "${LW_KEEP_DIR:-}" ] || browse shot "$LW_KEEP_DIR/phone.png" >/dev/null
+
+lw_check "STOP pressed on the phone" ok "$(browse click stop)"
+lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP on the phone did not stop the window"
+
+# The lamps' way from the window to the phone's screen: median within 100 ms.
+read -r verdict median most count <<<"$(browse delay)"
+lw_log "lamp changes, window to phone: median ${median:-?} ms, max ${most:-?} ms, of ${count:-0}"
+[ "$verdict" = ok ] && [ "$median" -le 100 ] || lw_fail "lamp delay to the phone: $verdict $median"
+
+lw_focus "$(pairing_window)"
+[ -z "${LW_KEEP_DIR:-}" ] || import -window "$(pairing_window)" "$LW_KEEP_DIR/pairing.png"
+lw_key alt+r
+lw_check "the phone loses the light when revoked" ok "$(browse state unpaired 5000)"
+
+browse quit >/dev/null
+wait "${BROWSER_PID:-}" 2>/dev/null || true
+lw_finish

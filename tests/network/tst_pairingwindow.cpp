@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "network/lightservice.h"
+#include "network/pairingwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+
+// The operator's window and the server behind it on its own thread, on 127.0.0.1.
+class TestPairingWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void nothingListensWhileOff();
+    void aPortTaken();
+    void noAddressNoSwitch();
+
+private:
+    bool answers() const;
+
+    quint16 m_port = 0;
+    std::unique_ptr<LightService> m_service;
+    std::unique_ptr<PairingWindow> m_window;
+};
+
+void TestPairingWindow::init()
+{
+    // A port free a moment ago, handed to the window as the operator's choice.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    m_port = probe.serverPort();
+    probe.close();
+    m_window.reset();
+    m_service = std::make_unique<LightService>();
+    LightChoices choices;
+    choices.address = QStringLiteral("127.0.0.1");
+    choices.port = m_port;
+    m_window = std::make_unique<PairingWindow>(m_service.get(), choices);
+}
+
+bool TestPairingWindow::answers() const
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_port);
+    return socket.waitForConnected(1000);
+}
+
+void TestPairingWindow::nothingListensWhileOff()
+{
+    QVERIFY(!m_window->switchBox()->isChecked());
+    QVERIFY(!answers());
+    QVERIFY(m_window->qrLabel()->pixmap().isNull());
+    m_window->switchBox()->setChecked(true);
+    QTRY_VERIFY(m_service->isListening());
+    QVERIFY(answers());
+    QTRY_VERIFY(m_window->urlLabel()->text().startsWith(
+        QStringLiteral("http://127.0.0.1:%1/#pair=").arg(m_port)));
+    QVERIFY(!m_window->qrLabel()->pixmap().isNull());
+    m_window->switchBox()->setChecked(false);
+    QTRY_VERIFY(!m_service->isListening());
+    QVERIFY(!answers());
+    QVERIFY(m_window->urlLabel()->text().isEmpty());
+}
+
+void TestPairingWindow::aPortTaken()
+{
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::LocalHost, m_port));
+    m_window->switchBox()->setChecked(true);
+    QTRY_VERIFY(m_window->messageLabel()->text().contains(QStringLiteral("taken")));
+    QVERIFY(!m_window->switchBox()->isChecked());
+    QSignalSpy chosen(m_window.get(), &PairingWindow::choicesChanged);
+    m_window->portBox()->setValue(m_port + 1);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.first().first().value<LightChoices>().port, m_port + 1);
+}
+
+void TestPairingWindow::noAddressNoSwitch()
+{
+    m_window->addressBox()->setCurrentIndex(0);
+    QVERIFY(!m_window->switchBox()->isEnabled());
+    QVERIFY(m_window->choices().address.isEmpty());
+}
+
+QTEST_MAIN(TestPairingWindow)
+#include "tst_pairingwindow.moc"
