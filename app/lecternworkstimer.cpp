@@ -3,6 +3,7 @@
 
 #include "app/checked16.h"
 #include "app/commandbutton.h"
+#include "app/meetingrecord.h"
 #include "app/speechcategories.h"
 #include "app/ticktimer.h"
 #include "app/version.h"
@@ -16,7 +17,6 @@
 #include "controls/signal_light/horizontaltimer.h"
 #include "record/graceperiod.h"
 #include "record/meetingstore.h"
-#include "report/reportwindow.h"
 #include "speaker_screen/speakerscreen.h"
 
 #include <QAction>
@@ -113,7 +113,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_horizontalTimer = new HorizontalTimer(client);
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
-    m_meetingStore = new MeetingStore(this);
+    m_recordFile = MeetingStore::defaultFilePath();
 
     QList<QAction *> unplaced = createMenuItems();
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
@@ -123,9 +123,6 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
-    connect(m_meetingStore, &MeetingStore::savedChanged, this, [this](bool saved) {
-        setWindowTitle(MeetingStore::titleShowingSaved(windowTitle(), saved));
-    });
     // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());
@@ -138,6 +135,26 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
+
+MeetingStore *LecternWorksTimer::meetingStore() const
+{
+    return m_record ? m_record->store() : nullptr;
+}
+
+ReportWindow *LecternWorksTimer::reportWindow() const
+{
+    return m_record ? m_record->report() : nullptr;
+}
+
+MeetingRecord *LecternWorksTimer::meetingRecord()
+{
+    if (!m_record) {
+        m_record = MeetingRecord::open(m_recordFile);
+        if (m_record)
+            m_record->showSavedStateIn(this);
+    }
+    return m_record.get();
+}
 
 TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
 {
@@ -170,7 +187,10 @@ void LecternWorksTimer::commandStartTimer_Click()
         LoadEventTimes(selected);
     m_run = runAtStart(selected, startedAt);
     // Opened while the speaker talks, not when STOP wants to show the time.
-    QTimer::singleShot(0, m_meetingStore, &MeetingStore::prepare);
+    QTimer::singleShot(0, this, [this] {
+        if (MeetingRecord *record = meetingRecord())
+            record->prepare();
+    });
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);
@@ -314,8 +334,8 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
     if (TickTock_TIMER->isEnabled())
         recordRun(false);
     QMainWindow::closeEvent(event);
-    if (m_reportWindow)
-        m_reportWindow->close();
+    if (m_record)
+        m_record->closeReport();
 }
 
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
@@ -434,8 +454,9 @@ void LecternWorksTimer::recordRun(bool stopped)
     // The light's colour code counts its stages in tens: dark, green, yellow, red.
     const auto lamp =
         SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
-    m_meetingStore->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
-                                                  m_settings.graceSeconds()));
+    if (MeetingRecord *record = meetingRecord())
+        record->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
+                                              m_settings.graceSeconds()));
     m_run = SpeechRecord();
 }
 
@@ -453,23 +474,19 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 
 void LecternWorksTimer::menuNewMeeting_Click()
 {
-    m_meetingStore->startNewMeeting();
+    if (MeetingRecord *record = meetingRecord())
+        record->startNewMeeting();
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
-    const auto open = [this] {
-        if (!m_reportWindow)
-            m_reportWindow = std::make_unique<ReportWindow>(
-                m_meetingStore, m_horizontalTimer,
-                QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
-        m_reportWindow->setLastFolder(m_settings.lastFolder());
-        connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
-                [this](const QString &folder) { m_settings.setLastFolder(folder); });
-        m_reportWindow->showAndRaise();
-    };
-    ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
-                                  TickTock_TIMER->millisecondsToNextTick(), this, open);
+    MeetingRecord *record = meetingRecord();
+    if (!record)
+        return;
+    record->openReport(
+        m_horizontalTimer, {commandStartTimer, commandStopTimer}, m_settings.lastFolder(),
+        [this](const QString &folder) { m_settings.setLastFolder(folder); },
+        TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
 }
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)

@@ -15,6 +15,7 @@ class CommandButton;
 class FramedPanel;
 class HorizontalTimer;
 class MaskedTimeBox;
+class MeetingRecord;
 class MeetingStore;
 class QAction;
 class QActionGroup;
@@ -74,9 +75,10 @@ public:
     TimerEventDATA *TimerEvent(int index) const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
-    MeetingStore *meetingStore() const { return m_meetingStore; }
+    // The record's store once the record is opened (at the first START, say); null before.
+    MeetingStore *meetingStore() const;
     // The report's window once opened; null before.
-    ReportWindow *reportWindow() const { return m_reportWindow.get(); }
+    ReportWindow *reportWindow() const;
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
@@ -116,6 +118,8 @@ private:
     void SetDefaultEventTimes(qint32 index);
     SpeechRecord runAtStart(qint16 index, const QDateTime &startedAt) const;
     void recordRun(bool stopped);
+    // The record, opened at its first use; null when its module cannot be loaded.
+    MeetingRecord *meetingRecord();
 
     void showRunState();
     void setOuterHeight();
@@ -157,8 +161,8 @@ private:
     TimingState m_timing;
     Settings m_settings;
 
-    // The meeting's record, and the run being timed until it is handed to it.
-    MeetingStore *m_meetingStore = nullptr;
+    // The meeting's record and its report, and the run being timed until it is handed to it.
+    QString m_recordFile; // where the record is kept, as the user's folders were at start-up
+    std::unique_ptr<MeetingRecord> m_record;
     SpeechRecord m_run;
-    std::unique_ptr<ReportWindow> m_reportWindow; // made at its first opening
 };

@@ -11,7 +11,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QVariant>
 
 namespace {
@@ -25,7 +24,6 @@ constexpr int StopBusyTimeoutMs = 250;
 // lock: a speech the file cannot take at once stays in memory until the next retry.
 constexpr int NeverWaitMs = 0;
 constexpr int RetryIntervalMs = 3000;
-const QString FileName = QStringLiteral("meetings.sqlite");
 const QString AsideSuffix = QStringLiteral(".unreadable-%1");
 // SQLite's result codes for a file that is not a database, or a damaged one.
 const QStringList UnreadableCodes = {QStringLiteral("11"), QStringLiteral("26")};
@@ -130,11 +128,6 @@ MeetingStore::~MeetingStore()
                  qPrintable(s.verdict().sentence()));
     }
     close();
-}
-
-QString MeetingStore::defaultFilePath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' + FileName;
 }
 
 QSqlDatabase MeetingStore::database() const

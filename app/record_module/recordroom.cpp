@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "app/record_module/recordroom.h"
+
+#include "record/meetingstore.h"
+#include "report/reportwindow.h"
+
+#include <QAbstractButton>
+
+RecordRoom::RecordRoom(const QString &filePath) : m_store(new MeetingStore(filePath, this)) {}
+
+// The report goes before the store it shows.
+RecordRoom::~RecordRoom() = default;
+
+void RecordRoom::prepare()
+{
+    m_store->prepare();
+}
+
+void RecordRoom::record(const SpeechRecord &speech)
+{
+    m_store->record(speech);
+}
+
+void RecordRoom::startNewMeeting()
+{
+    m_store->startNewMeeting();
+}
+
+void RecordRoom::showSavedStateIn(QWidget *window)
+{
+    connect(m_store, &MeetingStore::savedChanged, window, [window](bool saved) {
+        window->setWindowTitle(MeetingStore::titleShowingSaved(window->windowTitle(), saved));
+    });
+}
+
+void RecordRoom::openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
+                            const QString &lastFolder,
+                            const std::function<void(const QString &)> &folderUsed, bool ticking,
+                            qint64 toNextTickMs)
+{
+    const auto open = [this, timerLight, timerButtons, lastFolder, folderUsed] {
+        if (!m_report) {
+            m_report = std::make_unique<ReportWindow>(m_store, timerLight, timerButtons);
+            connect(m_report.get(), &ReportWindow::folderUsed, this, folderUsed);
+        }
+        m_report->setLastFolder(lastFolder);
+        m_report->showAndRaise();
+    };
+    ReportWindow::openClearOfTick(ticking, toNextTickMs, this, open);
+}
+
+void RecordRoom::closeReport()
+{
+    if (m_report)
+        m_report->close();
+}
+
+std::unique_ptr<MeetingRecord> RecordModule::open(const QString &filePath)
+{
+    return std::make_unique<RecordRoom>(filePath);
+}
