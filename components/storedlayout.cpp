@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QWidget>
@@ -257,7 +258,14 @@ QRect StoredLayout::placement(const QString &name) const
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)
 {
-    const StoredLayout layout = load(path);
+    // A layout compiled into the program never changes, so it is read once however many
+    // controls it lays out: the seven rows share one.
+    static QHash<QString, StoredLayout> compiledIn;
+    const bool isCompiledIn = path.startsWith(u':');
+    const auto stored = isCompiledIn ? compiledIn.constFind(path) : compiledIn.constEnd();
+    const StoredLayout layout = stored != compiledIn.constEnd() ? *stored : load(path);
+    if (isCompiledIn && stored == compiledIn.constEnd())
+        compiledIn.insert(path, layout);
     QString fault = layout.errorString();
     if (layout.isValid()) {
         const QStringList missing = layout.applyTo(root);
