@@ -12,7 +12,7 @@
 
 #include "app/aboutbox.h"
 #include "app/commandbutton.h"
-#include "app/recordcommands.h"
+#include "app/meetingrecord.h"
 #include "app/savedtitle.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -28,7 +28,7 @@
 #include "network/lightservice.h"
 #include "network/pairingwindow.h"
 #include "record/meetingstore.h"
-#include "report/reportwindow.h"
+#include "record/recoveryfile.h"
 #include "sound/cuesounds.h"
 #include "speaker/speakerkeys.h"
 #include "speaker/speakerscreen.h"
@@ -116,7 +116,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_horizontalTimer = new HorizontalTimer(client);
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
-    m_meetingStore = new MeetingStore(this);
+    m_recordFile = MeetingStore::defaultFilePath();
     m_sounds = new CueSounds(this);
     m_sounds->setVolume(m_settings.soundVolume());
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
@@ -127,8 +127,6 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
-    connect(m_meetingStore, &MeetingStore::savedChanged, this,
-            [this](bool saved) { setWindowTitle(titleShowingSaved(windowTitle(), saved)); });
     // The layout gives the client area; the menu bar sits above it.
     resize(layout.clientSize().width(),
            layout.clientSize().height() + menuBar()->sizeHint().height());
@@ -142,6 +140,28 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
+
+MeetingStore *LecternWorksTimer::meetingStore() const
+{
+    return m_record ? m_record->store() : nullptr;
+}
+
+ReportWindow *LecternWorksTimer::reportWindow() const
+{
+    return m_record ? m_record->report() : nullptr;
+}
+
+MeetingRecord *LecternWorksTimer::meetingRecord()
+{
+    if (!m_record) {
+        m_record = MeetingRecord::open(m_recordFile);
+        if (m_record)
+            m_record->watchSaved(this, [this](bool saved) {
+                setWindowTitle(titleShowingSaved(windowTitle(), saved));
+            });
+    }
+    return m_record.get();
+}
 
 TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
 {
@@ -174,7 +194,10 @@ void LecternWorksTimer::commandStartTimer_Click()
         LoadEventTimes(selected);
     m_run = runAtStart(selected, startedAt);
     // Opened while the speaker talks, not when STOP wants to show the time.
-    QTimer::singleShot(0, m_meetingStore, &MeetingStore::prepare);
+    QTimer::singleShot(0, this, [this] {
+        if (MeetingRecord *record = meetingRecord())
+            record->prepare();
+    });
     if (m_menus.menuSounds->isChecked())
         QTimer::singleShot(0, m_sounds, &CueSounds::prepare);
     StartTiming();
@@ -279,8 +302,9 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
     if (running)
         recordRun(false);
     if (m_endingWithoutAsking) {
-        RecordCommands::keepForNextStart(m_meetingStore);
-    } else if (!RecordCommands::settleBeforeClosing(m_meetingStore, this)) {
+        if (m_record)
+            m_record->keepForNextStart();
+    } else if (m_record && !m_record->settleBeforeClosing(this)) {
         // The operator stays; the speech, recorded already, is shown as stopped.
         event->ignore();
         if (running)
@@ -288,8 +312,8 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
         return;
     }
     QMainWindow::closeEvent(event);
-    if (m_reportWindow)
-        m_reportWindow->close();
+    if (m_record)
+        m_record->closeReport();
 }
 
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
@@ -404,8 +428,9 @@ void LecternWorksTimer::recordRun(bool stopped)
     // The light's colour code counts its stages in tens: dark, green, yellow, red.
     const auto lamp =
         SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
-    m_meetingStore->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
-                                                  m_settings.graceSeconds()));
+    if (MeetingRecord *record = meetingRecord())
+        record->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
+                                              m_settings.graceSeconds()));
     m_run = SpeechRecord();
 }
 
@@ -423,29 +448,25 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 
 void LecternWorksTimer::menuNewMeeting_Click()
 {
-    m_meetingStore->startNewMeeting();
+    if (MeetingRecord *record = meetingRecord())
+        record->startNewMeeting();
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
-    const auto open = [this] {
-        if (!m_reportWindow) {
-            m_reportWindow = std::make_unique<ReportWindow>(
-                m_meetingStore, m_horizontalTimer,
-                QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
-            m_reportWindow->setLastFolder(m_settings.lastFolder());
-            connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
-                    [this](const QString &folder) { m_settings.setLastFolder(folder); });
-        }
-        m_reportWindow->showAndRaise();
-    };
-    ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
-                                  TickTock_TIMER->millisecondsToNextTick(), this, open);
+    MeetingRecord *record = meetingRecord();
+    if (!record)
+        return;
+    record->openReport(
+        m_horizontalTimer, {commandStartTimer, commandStopTimer}, m_settings.lastFolder(),
+        [this](const QString &folder) { m_settings.setLastFolder(folder); },
+        TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
 }
 
 void LecternWorksTimer::menuBackUpMeetings_Click()
 {
-    RecordCommands::backUp(m_meetingStore, this);
+    if (MeetingRecord *record = meetingRecord())
+        record->backUp(this);
 }
 
 void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
@@ -458,6 +479,14 @@ void LecternWorksTimer::menuGracePeriod_Click(qint16 seconds)
 void LecternWorksTimer::menuQuit_Click()
 {
     close();
+}
+
+void LecternWorksTimer::offerRecovery()
+{
+    // The record is loaded for it only when a recovery file is waiting.
+    if (!RecoveryFile::waiting().isEmpty())
+        if (MeetingRecord *record = meetingRecord())
+            record->offerRecovery(this);
 }
 
 void LecternWorksTimer::closeWithoutAsking()

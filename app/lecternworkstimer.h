@@ -17,6 +17,7 @@ class FramedPanel;
 class HorizontalTimer;
 class LightService;
 class MaskedTimeBox;
+class MeetingRecord;
 class MeetingStore;
 class PairingWindow;
 class QAction;
@@ -87,9 +88,10 @@ public:
     TimerEventDATA *TimerEvent(int index) const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
-    MeetingStore *meetingStore() const { return m_meetingStore; }
+    // The record's store once the record is opened (at the first START, say); null before.
+    MeetingStore *meetingStore() const;
     // The report's window once opened; null before.
-    ReportWindow *reportWindow() const { return m_reportWindow.get(); }
+    ReportWindow *reportWindow() const;
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds; }
     LightService *lightService() const { return m_lightService; }
@@ -126,6 +128,8 @@ public:
     // For an end that cannot ask (a logout, SIGTERM): closes as Quit does, but what the record
     // could not save goes to a recovery file instead of a question.
     void closeWithoutAsking();
+    // What an earlier run had to leave in a recovery file, offered to the operator.
+    void offerRecovery();
 
 signals:
     // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
@@ -147,6 +151,8 @@ private:
     void SetDefaultEventTimes(qint32 index);
     SpeechRecord runAtStart(qint16 index, const QDateTime &startedAt) const;
     void recordRun(bool stopped);
+    // The record, opened at its first use; null when its module cannot be loaded.
+    MeetingRecord *meetingRecord();
 
     void showRunState();
     void announceRunState();
@@ -179,10 +185,10 @@ private:
     bool m_endingWithoutAsking = false;
     Settings m_settings;
 
-    // The meeting's record, and the run being timed until it is handed to it.
-    MeetingStore *m_meetingStore = nullptr;
+    // The meeting's record and its report, and the run being timed until it is handed to it.
+    QString m_recordFile; // where the record is kept, as the user's folders were at start-up
+    std::unique_ptr<MeetingRecord> m_record;
     SpeechRecord m_run;
-    std::unique_ptr<ReportWindow> m_reportWindow; // made at its first opening
 
     // The light on other devices, off until switched on.
     LightService *m_lightService = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/displaystart.h"
 #include "app/lecternworkstimer.h"
-#include "app/recordcommands.h"
 #include "app/terminationsignal.h"
 #include "app/version.h"
 
@@ -25,7 +24,6 @@ int main(int argc, char *argv[])
                      &LecternWorksTimer::closeWithoutAsking);
     window.show();
     // What an earlier run had to leave in a recovery file, offered once the window is up.
-    QTimer::singleShot(
-        0, &window, [&window] { RecordCommands::offerRecovery(window.meetingStore(), &window); });
+    QTimer::singleShot(0, &window, &LecternWorksTimer::offerRecovery);
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QWidget>
@@ -58,8 +59,18 @@ void applyColor(QWidget *widget, const char *property, QPalette::ColorRole role,
         widget->setAutoFillBackground(true);
 }
 
-// What a scale changes: position, size, line and outline widths and the font.
-void placeEntry(QWidget *widget, const QJsonObject &entry, double scale, const QPoint &origin)
+void placeFont(QWidget *widget, const QJsonObject &entry, double scale)
+{
+    const QJsonObject font = entry.value(QLatin1String("font")).toObject();
+    if (!font.isEmpty()) {
+        widget->setFont(Fonts::designFont(font.value(QLatin1String("family")).toString(),
+                                          font.value(QLatin1String("size")).toDouble() * scale,
+                                          font.value(QLatin1String("weight")).toInt(400)));
+    }
+}
+
+// Position, size, line and outline widths: what a scale changes besides the font.
+void placeGeometry(QWidget *widget, const QJsonObject &entry, double scale, const QPoint &origin)
 {
     if (entry.contains(QLatin1String("x1"))) {
         widget->setGeometry(lineGeometry(entry, scale).translated(origin));
@@ -73,17 +84,11 @@ void placeEntry(QWidget *widget, const QJsonObject &entry, double scale, const Q
             widget->setProperty("borderWidth",
                                 entry.value(QLatin1String("borderWidth")).toDouble() * scale);
     }
-    const QJsonObject font = entry.value(QLatin1String("font")).toObject();
-    if (!font.isEmpty()) {
-        widget->setFont(Fonts::designFont(font.value(QLatin1String("family")).toString(),
-                                          font.value(QLatin1String("size")).toDouble() * scale,
-                                          font.value(QLatin1String("weight")).toInt(400)));
-    }
 }
 
 void applyEntry(QWidget *widget, const QJsonObject &entry)
 {
-    placeEntry(widget, entry, 1.0, QPoint());
+    placeGeometry(widget, entry, 1.0, QPoint());
     if (entry.contains(QLatin1String("text"))) {
         const char *property =
             widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
@@ -126,6 +131,9 @@ QList<Placed> applyList(QWidget *root, const QJsonArray &entries, QStringList &m
         applyEntry(widget, entry);
         Placed here{widget, entry.value(QLatin1String("tabIndex")).toInt(-1), {}};
         here.children = applyList(root, entry.value(QLatin1String("children")).toArray(), missing);
+        // A control's font reaches the children that have none of their own yet: set after
+        // theirs, it has no child lay out its text once more in a font it never shows.
+        placeFont(widget, entry, 1.0);
         placed << here;
     }
     // Listed front to back: raising from the back leaves the first one on top.
@@ -141,8 +149,10 @@ void placeList(QWidget *root, const QJsonArray &entries, double scale, const QPo
         const QString name = entry.value(QLatin1String("name")).toString();
         QWidget *widget = root->objectName() == name ? root : root->findChild<QWidget *>(name);
         if (widget)
-            placeEntry(widget, entry, scale, origin);
+            placeGeometry(widget, entry, scale, origin);
         placeList(root, entry.value(QLatin1String("children")).toArray(), scale, QPoint());
+        if (widget)
+            placeFont(widget, entry, scale);
     }
 }
 
@@ -248,7 +258,14 @@ QRect StoredLayout::placement(const QString &name) const
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)
 {
-    const StoredLayout layout = load(path);
+    // A layout compiled into the program never changes, so it is read once however many
+    // controls it lays out: the seven rows share one.
+    static QHash<QString, StoredLayout> compiledIn;
+    const bool isCompiledIn = path.startsWith(u':');
+    const auto stored = isCompiledIn ? compiledIn.constFind(path) : compiledIn.constEnd();
+    const StoredLayout layout = stored != compiledIn.constEnd() ? *stored : load(path);
+    if (isCompiledIn && stored == compiledIn.constEnd())
+        compiledIn.insert(path, layout);
     QString fault = layout.errorString();
     if (layout.isValid()) {
         const QStringList missing = layout.applyTo(root);

@@ -30,7 +30,6 @@ constexpr int NeverWaitMs = 0;
 constexpr int RetryIntervalMs = 3000;
 // After a write, once the window has had time to draw what STOP or the edit changed.
 constexpr int CheckpointDelayMs = 500;
-const QString FileName = QStringLiteral("meetings.sqlite");
 
 // The time as ISO 8601 with its offset, for whoever reads the file with other tools.
 QString readableTime(const QDateTime &at)
@@ -236,11 +235,6 @@ MeetingStore::~MeetingStore()
                   : e.kind == SpeechEdit::Kind::Delete ? "deleted"
                                                        : "brought back");
     checkpoint();
-}
-
-QString MeetingStore::defaultFilePath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' + FileName;
 }
 
 // ---- Recording --------------------------------------------------------------------------

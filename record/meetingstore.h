@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStandardPaths>
 #include <QString>
 #include <QTimer>
 
@@ -35,7 +36,12 @@ public:
     explicit MeetingStore(const QString &filePath, QObject *parent = nullptr);
     ~MeetingStore() override;
 
-    static QString defaultFilePath();
+    // In the header, so that a program can tell where its record will be without loading SQL.
+    static QString defaultFilePath()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+               QStringLiteral("/meetings.sqlite");
+    }
     QString filePath() const { return m_file.path(); }
 
     // Opens the file now, so that the first speech recorded does not wait for it.

@@ -335,6 +335,7 @@ void TestTimingRun::oneScreenShowsTheViewInTheWindow()
 void TestTimingRun::stopAndCloseRecordTheRun()
 {
     LecternWorksTimer window;
+    QVERIFY2(!window.meetingStore(), "the record opened at start-up");
     window.menuItems().menuNewMeeting->trigger();
     for (QAction *grace : window.menuItems().menuGracePeriod->actions()) {
         if (grace->data().toInt() == 15)

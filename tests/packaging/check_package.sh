@@ -16,9 +16,11 @@ metainfo=/usr/share/metainfo/org.lecternworks.timer.metainfo.xml
 icon=/usr/share/icons/hicolor/scalable/apps/lecternworks-timer.svg
 manpage=/usr/share/man/man1/lecternworks-timer.1.gz
 docdir=/usr/share/doc/lecternworks-timer
+# The meeting's record and its report, which the program loads from beside itself when first used.
+record_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-record.so
 installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
     /usr/lib/lecternworks-timer/sound/lecternworks-timer-sound.so
-    "$docdir/changelog.gz")
+    "$docdir/changelog.gz" "$record_module")
 
 export DEBIAN_FRONTEND=noninteractive
 
@@ -81,6 +83,8 @@ check "depends on the WebSockets" grep -qE '(^|, )libqt6websockets6( |,|$)' <<<"
 check "depends on the QR encoder" grep -qE '(^|, )libqrencode4( |,|$)' <<<"$depends"
 check "depends on the platform plugins" grep -qE '(^|, )qt6-qpa-plugins( |,|$)' <<<"$depends"
 check "depends on the SQLite driver" grep -qE '(^|, )libqt6sql6-sqlite( |,|$)' <<<"$depends"
+check "depends on Qt Print Support, which the record's module needs" \
+    grep -qE '(^|, )libqt6printsupport6( |,|$)' <<<"$depends"
 check "has a maintainer" test -n "$(dpkg-deb -f "$deb" Maintainer)"
 check "has a description" test -n "$(dpkg-deb -f "$deb" Description)"
 check "recommends qt6-wayland" \

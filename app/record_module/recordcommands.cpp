@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/recordcommands.h"
+#include "app/record_module/recordcommands.h"
 
 #include "components/checkedsave.h"
 #include "record/meetingstore.h"

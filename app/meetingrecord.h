@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "record/speechrecord.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class MeetingStore;
+class QAbstractButton;
+class QWidget;
+class ReportWindow;
+
+// The meeting's record and its report, as the window uses them. They need Qt SQL and Qt Print
+// Support, so they live in a module of their own that the program loads at the first START,
+// New Meeting or report rather than at start-up.
+class MeetingRecord
+{
+public:
+    virtual ~MeetingRecord() = default;
+
+    // The record kept in filePath. Loads the module at the first call; null when it cannot be
+    // loaded, which is told once: the timer works on without a record.
+    static std::unique_ptr<MeetingRecord> open(const QString &filePath);
+
+    virtual MeetingStore *store() = 0;
+    // The report's window once opened; null before.
+    virtual ReportWindow *report() const = 0;
+
+    // Opens the record's file, so that the first speech recorded does not wait for it.
+    virtual void prepare() = 0;
+    virtual void record(const SpeechRecord &speech) = 0;
+    virtual void startNewMeeting() = 0;
+    // Told, within context's life, each time every speech and change has reached the file or
+    // some wait in memory.
+    virtual void watchSaved(QObject *context, const std::function<void(bool)> &saved) = 0;
+
+    // File ▸ Back Up Meetings...: asks where, then writes a whole copy of the record there.
+    virtual void backUp(QWidget *window) = 0;
+    // Before the window closes: asks the operator what to do with what the file has not taken;
+    // false when the operator chose to stay.
+    virtual bool settleBeforeClosing(QWidget *window) = 0;
+    // An end that cannot ask (a logout, SIGTERM): what the file has not taken goes to a
+    // recovery file.
+    virtual void keepForNextStart() = 0;
+    // At start, with recovery files waiting: offers to take them into the record.
+    virtual void offerRecovery(QWidget *window) = 0;
+
+    // Opens the report beside the window of timerLight, or brings it to the front; while the
+    // timer ticks, clear of its next tick. The access keys of timerButtons (START and STOP) work
+    // from the report too. Its file dialogs start in lastFolder and tell folderUsed of each folder
+    // a file was chosen in.
+    virtual void openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
+                            const QString &lastFolder,
+                            const std::function<void(const QString &)> &folderUsed, bool ticking,
+                            qint64 toNextTickMs) = 0;
+    virtual void closeReport() = 0;
+};
+
+// What the module gives the program: the record, made on demand.
+class MeetingRecordModule
+{
+public:
+    virtual ~MeetingRecordModule() = default;
+    virtual std::unique_ptr<MeetingRecord> open(const QString &filePath) = 0;
+};
+
+#define MeetingRecordModule_iid "org.lecternworks.timer.MeetingRecordModule/1.0"
+Q_DECLARE_INTERFACE(MeetingRecordModule, MeetingRecordModule_iid)
