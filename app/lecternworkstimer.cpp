@@ -14,6 +14,7 @@
 #include "app/commandbutton.h"
 #include "app/meetingrecord.h"
 #include "app/savedtitle.h"
+#include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
 #include "components/framedpanel.h"
@@ -29,7 +30,6 @@
 #include "network/pairingwindow.h"
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
-#include "sound/cuesounds.h"
 #include "speaker/speakerkeys.h"
 #include "speaker/speakerscreen.h"
 #include "speaker/speakerview.h"
@@ -40,7 +40,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -78,21 +77,20 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     TickTock_TIMER->setObjectName(QStringLiteral("TickTock_TIMER"));
     connect(TickTock_TIMER, &TickTimer::timeout, this, &LecternWorksTimer::TickTock_TIMER_Timer);
 
-    commandStopTimer = new CommandButton(client);
-    commandStopTimer->setObjectName(QStringLiteral("commandStopTimer"));
-    commandStopTimer->setAccessibleDescription(tr("Stops the timing and shows the time spoken"));
-    connect(commandStopTimer, &CommandButton::clicked, this,
-            &LecternWorksTimer::commandStopTimer_Click);
-    commandStartTimer = new CommandButton(client);
-    commandStartTimer->setObjectName(QStringLiteral("commandStartTimer"));
-    commandStartTimer->setAccessibleDescription(
-        tr("Starts timing a speech by the chosen category's thresholds"));
-    connect(commandStartTimer, &CommandButton::clicked, this,
-            &LecternWorksTimer::commandStartTimer_Click);
-    commandCycleColor = new CommandButton(client);
-    commandCycleColor->setObjectName(QStringLiteral("commandCycleColor"));
-    connect(commandCycleColor, &CommandButton::clicked, this,
-            &LecternWorksTimer::commandCycleColor_Click);
+    const auto command = [this, client](const char *name, void (LecternWorksTimer::*handler)(),
+                                        const QString &description) {
+        auto *button = new CommandButton(client);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleDescription(description);
+        connect(button, &CommandButton::clicked, this, handler);
+        return button;
+    };
+    commandStopTimer = command("commandStopTimer", &LecternWorksTimer::commandStopTimer_Click,
+                               tr("Stops the timing and shows the time spoken"));
+    commandStartTimer = command("commandStartTimer", &LecternWorksTimer::commandStartTimer_Click,
+                                tr("Starts timing a speech by the chosen category's thresholds"));
+    commandCycleColor =
+        command("commandCycleColor", &LecternWorksTimer::commandCycleColor_Click, QString());
 
     panelSelectionButtons = new FramedPanel(client);
     panelSelectionButtons->setObjectName(QStringLiteral("panelSelectionButtons"));
@@ -101,11 +99,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
         row->setObjectName(MenuPlacer::itemName(QStringLiteral("TimerEvent"), index));
         connect(row, &TimerEventDATA::EventWuzClicked, this,
                 [this, index] { TimerEvent_EventWuzClicked(index); });
-        QFile stored(RowDataPath.arg(index));
-        PropertyBag bag;
-        if (stored.open(QIODevice::ReadOnly))
-            bag = PropertyBag::fromBytes(stored.readAll());
-        row->UserControl_ReadProperties(bag);
+        row->UserControl_ReadProperties(PropertyBag::fromFile(RowDataPath.arg(index)));
         m_timerEvent.insert(index, row);
     }
     auto *line = new QWidget(panelSelectionButtons);
@@ -117,13 +111,13 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
     m_recordFile = MeetingStore::defaultFilePath();
-    m_sounds = new CueSounds(this);
-    m_sounds->setVolume(m_settings.soundVolume());
+    m_sounds = new SoundLink(&m_settings, this);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
     m_layoutFaults = MenuPlacer::place(layout.menus(), menuBar(),
                                        WindowMenus::create(this, m_menus, m_settings));
+    m_sounds->setItems(m_menus.menuSounds, m_menus.menuOvertimeBell, m_menus.menuSoundVolume);
     if (!m_layoutFaults.isEmpty())
         qCritical("%s: %s", qPrintable(layoutPath), qPrintable(m_layoutFaults.join(u',')));
     setWindowTitle(layout.caption());
@@ -141,16 +135,6 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 
 LecternWorksTimer::~LecternWorksTimer() = default;
 
-MeetingStore *LecternWorksTimer::meetingStore() const
-{
-    return m_record ? m_record->store() : nullptr;
-}
-
-ReportWindow *LecternWorksTimer::reportWindow() const
-{
-    return m_record ? m_record->report() : nullptr;
-}
-
 MeetingRecord *LecternWorksTimer::meetingRecord()
 {
     if (!m_record) {
@@ -161,11 +145,6 @@ MeetingRecord *LecternWorksTimer::meetingRecord()
             });
     }
     return m_record.get();
-}
-
-TimerEventDATA *LecternWorksTimer::TimerEvent(int index) const
-{
-    return m_timerEvent.value(index, nullptr);
 }
 
 // ---- Timing run -------------------------------------------------------------------------
@@ -198,8 +177,6 @@ void LecternWorksTimer::commandStartTimer_Click()
         if (MeetingRecord *record = meetingRecord())
             record->prepare();
     });
-    if (m_menus.menuSounds->isChecked())
-        QTimer::singleShot(0, m_sounds, &CueSounds::prepare);
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);
@@ -238,12 +215,8 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
     }
     if (m_menus.menuFlashWhenOverTime->isChecked())
         m_overtimeFlash.tick(m_timing.ElapsedSeconds, [this] { return m_settings.graceSeconds(); });
-    const SoundCues::Cue cue = m_soundCues.tick(
-        m_timing.ElapsedSeconds, m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green,
-        [this] { return m_settings.graceSeconds(); },
-        [this] { return m_settings.soundRepeatSeconds(); });
-    if (m_menus.menuSounds->isChecked())
-        m_sounds->play(cue);
+    m_sounds->tick(m_timing.ElapsedSeconds,
+                   m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
     announceRunState();
 }
 
@@ -255,7 +228,7 @@ void LecternWorksTimer::StartTiming()
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
     m_overtimeFlash.start(m_run.thresholdSeconds);
-    m_soundCues.start(m_run.thresholdSeconds);
+    m_sounds->start(m_run.thresholdSeconds);
     TickTock_TIMER->setEnabled(true);
 }
 
@@ -518,35 +491,6 @@ void LecternWorksTimer::menuMarkTheLamps_Click()
     item->setChecked(!item->isChecked());
     m_settings.setMarkTheLamps(item->isChecked());
     m_horizontalTimer->setLampsMarked(item->isChecked());
-}
-
-void LecternWorksTimer::menuSounds_Click()
-{
-    QAction *item = m_menus.menuSounds;
-    item->setChecked(!item->isChecked());
-    m_settings.setSounds(item->isChecked());
-    if (item->isChecked())
-        m_sounds->prepare();
-}
-
-void LecternWorksTimer::menuOvertimeBell_Click(qint16 repeatSeconds)
-{
-    m_settings.setSoundRepeatSeconds(repeatSeconds);
-    for (QAction *repeat : m_menus.menuOvertimeBell->actions())
-        repeat->setChecked(repeat->data().toInt() == m_settings.soundRepeatSeconds());
-}
-
-void LecternWorksTimer::menuSoundVolume_Click(qint16 percent)
-{
-    m_settings.setSoundVolume(percent);
-    for (QAction *volume : m_menus.menuSoundVolume->actions())
-        volume->setChecked(volume->data().toInt() == m_settings.soundVolume());
-    m_sounds->setVolume(m_settings.soundVolume());
-}
-
-void LecternWorksTimer::menuTestSounds_Click()
-{
-    m_sounds->playEach();
 }
 
 void LecternWorksTimer::menuSpeakerScreen_Click(const QString &screenName)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/meetingrecord.h"
 #include "app/settings.h"
+#include "app/soundlink.h"
 #include "controls/signal_light/overtimeflash.h"
 #include "record/speechrecord.h"
-#include "sound/soundcues.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -85,15 +86,15 @@ public:
 
     const TimingState &timingState() const { return m_timing; }
     const MenuItems &menuItems() const { return m_menus; }
-    TimerEventDATA *TimerEvent(int index) const;
+    TimerEventDATA *TimerEvent(int index) const { return m_timerEvent.value(index, nullptr); }
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     // The record's store once the record is opened (at the first START, say); null before.
-    MeetingStore *meetingStore() const;
+    MeetingStore *meetingStore() const { return m_record ? m_record->store() : nullptr; }
     // The report's window once opened; null before.
-    ReportWindow *reportWindow() const;
+    ReportWindow *reportWindow() const { return m_record ? m_record->report() : nullptr; }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
-    CueSounds *cueSounds() const { return m_sounds; }
+    CueSounds *cueSounds() const { return m_sounds->player(); }
     LightService *lightService() const { return m_lightService; }
     // The light on other devices' window once opened; null before.
     PairingWindow *pairingWindow() const { return m_pairingWindow; }
@@ -116,10 +117,10 @@ public:
     void menuLeaveColorsOn_Click();
     void menuFlashWhenOverTime_Click();
     void menuMarkTheLamps_Click();
-    void menuSounds_Click();
-    void menuOvertimeBell_Click(qint16 repeatSeconds);
-    void menuSoundVolume_Click(qint16 percent);
-    void menuTestSounds_Click();
+    void menuSounds_Click() { m_sounds->soundsChosen(); }
+    void menuOvertimeBell_Click(qint16 repeatSeconds) { m_sounds->repeatChosen(repeatSeconds); }
+    void menuSoundVolume_Click(qint16 percent) { m_sounds->volumeChosen(percent); }
+    void menuTestSounds_Click() { m_sounds->testChosen(); }
     void menuSpeakerScreen_Click(const QString &screenName);
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
@@ -178,8 +179,7 @@ private:
     // The speaker's view on a screen of its own, when there is another.
     SpeakerScreen *m_speakerScreen = nullptr;
     OvertimeFlash m_overtimeFlash;
-    SoundCues m_soundCues;
-    CueSounds *m_sounds = nullptr; // loads its module only once a sound is wanted
+    SoundLink *m_sounds = nullptr;
 
     TimingState m_timing;
     bool m_endingWithoutAsking = false;

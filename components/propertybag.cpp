@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "components/propertybag.h"
 
+#include <QFile>
 #include <QSet>
 #include <QtEndian>
 #include <limits>
@@ -304,4 +305,10 @@ qsizetype PropertyBag::indexOf(const QString &name) const
             return i;
     }
     return -1;
+}
+
+PropertyBag PropertyBag::fromFile(const QString &path)
+{
+    QFile stored(path);
+    return stored.open(QIODevice::ReadOnly) ? fromBytes(stored.readAll()) : PropertyBag();
 }

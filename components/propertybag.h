@@ -29,6 +29,8 @@ public:
     PropertyBag() = default;
 
     static PropertyBag fromBytes(const QByteArray &data, Error *error = nullptr);
+    // The bag stored in a file (a resource, say); empty when there is none to read.
+    static PropertyBag fromFile(const QString &path);
     QByteArray toBytes() const;
 
     QVariant readProperty(const QString &name, const QVariant &defaultValue) const;
