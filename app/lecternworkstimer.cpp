@@ -12,8 +12,7 @@
 
 #include "app/aboutbox.h"
 #include "app/commandbutton.h"
-#include "app/meetingrecord.h"
-#include "app/savedtitle.h"
+#include "app/recordlink.h"
 #include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -110,7 +109,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_horizontalTimer = new HorizontalTimer(client);
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
-    m_recordFile = MeetingStore::defaultFilePath();
+    m_record = new RecordLink(this);
     m_sounds = new SoundLink(&m_settings, this);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
@@ -134,18 +133,6 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
-
-MeetingRecord *LecternWorksTimer::meetingRecord()
-{
-    if (!m_record) {
-        m_record = MeetingRecord::open(m_recordFile);
-        if (m_record)
-            m_record->watchSaved(this, [this](bool saved) {
-                setWindowTitle(titleShowingSaved(windowTitle(), saved));
-            });
-    }
-    return m_record.get();
-}
 
 // ---- Timing run -------------------------------------------------------------------------
 
@@ -171,12 +158,8 @@ void LecternWorksTimer::commandStartTimer_Click()
     const qint16 selected = selectedRow();
     if (selected != 0)
         LoadEventTimes(selected);
-    m_run = runAtStart(selected, startedAt);
-    // Opened while the speaker talks, not when STOP wants to show the time.
-    QTimer::singleShot(0, this, [this] {
-        if (MeetingRecord *record = meetingRecord())
-            record->prepare();
-    });
+    // The record is opened while the speaker talks, not when STOP wants to show the time.
+    m_record->startRun(runAtStart(selected, startedAt));
     StartTiming();
     showRunState();
     commandStopTimer->setVisible(true);
@@ -227,8 +210,8 @@ void LecternWorksTimer::StartTiming()
     // can fire; the tick runs all the same, because the time spoken always counts.
     m_timing.SecondsUntilChange = 0;
     ArmNextColorChange();
-    m_overtimeFlash.start(m_run.thresholdSeconds);
-    m_sounds->start(m_run.thresholdSeconds);
+    m_overtimeFlash.start(m_record->run().thresholdSeconds);
+    m_sounds->start(m_record->run().thresholdSeconds);
     TickTock_TIMER->setEnabled(true);
 }
 
@@ -274,10 +257,7 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
     const bool running = TickTock_TIMER->isEnabled();
     if (running)
         recordRun(false);
-    if (m_endingWithoutAsking) {
-        if (m_record)
-            m_record->keepForNextStart();
-    } else if (m_record && !m_record->settleBeforeClosing(this)) {
+    if (!m_record->settleBeforeClosing(!m_endingWithoutAsking)) {
         // The operator stays; the speech, recorded already, is shown as stopped.
         event->ignore();
         if (running)
@@ -285,8 +265,8 @@ void LecternWorksTimer::closeEvent(QCloseEvent *event)
         return;
     }
     QMainWindow::closeEvent(event);
-    if (m_record)
-        m_record->closeReport();
+    if (MeetingRecord *record = m_record->opened())
+        record->closeReport();
 }
 
 void LecternWorksTimer::resizeEvent(QResizeEvent *event)
@@ -395,16 +375,11 @@ SpeechRecord LecternWorksTimer::runAtStart(qint16 index, const QDateTime &starte
 
 void LecternWorksTimer::recordRun(bool stopped)
 {
-    // Each run is recorded once, by whichever ends it first.
-    if (!m_run.startedAt.isValid())
-        return;
     // The light's colour code counts its stages in tens: dark, green, yellow, red.
-    const auto lamp =
-        SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
-    if (MeetingRecord *record = meetingRecord())
-        record->record(SpeechRecord::finished(m_run, m_timing.ElapsedSeconds, lamp, stopped,
-                                              m_settings.graceSeconds()));
-    m_run = SpeechRecord();
+    m_record->finishRun(
+        m_timing.ElapsedSeconds,
+        SpeechRecord::Lamp(m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green),
+        stopped, m_settings.graceSeconds());
 }
 
 void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
@@ -421,13 +396,13 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 
 void LecternWorksTimer::menuNewMeeting_Click()
 {
-    if (MeetingRecord *record = meetingRecord())
+    if (MeetingRecord *record = m_record->open())
         record->startNewMeeting();
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
-    MeetingRecord *record = meetingRecord();
+    MeetingRecord *record = m_record->open();
     if (!record)
         return;
     record->openReport(
@@ -438,7 +413,7 @@ void LecternWorksTimer::menuTimersReport_Click()
 
 void LecternWorksTimer::menuBackUpMeetings_Click()
 {
-    if (MeetingRecord *record = meetingRecord())
+    if (MeetingRecord *record = m_record->open())
         record->backUp(this);
 }
 
@@ -458,7 +433,7 @@ void LecternWorksTimer::offerRecovery()
 {
     // The record is loaded for it only when a recovery file is waiting.
     if (!RecoveryFile::waiting().isEmpty())
-        if (MeetingRecord *record = meetingRecord())
+        if (MeetingRecord *record = m_record->open())
             record->offerRecovery(this);
 }
 

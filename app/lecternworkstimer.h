@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/meetingrecord.h"
+#include "app/recordlink.h"
 #include "app/settings.h"
 #include "app/soundlink.h"
 #include "controls/signal_light/overtimeflash.h"
@@ -90,9 +90,15 @@ public:
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     // The record's store once the record is opened (at the first START, say); null before.
-    MeetingStore *meetingStore() const { return m_record ? m_record->store() : nullptr; }
+    MeetingStore *meetingStore() const
+    {
+        return m_record->opened() ? m_record->opened()->store() : nullptr;
+    }
     // The report's window once opened; null before.
-    ReportWindow *reportWindow() const { return m_record ? m_record->report() : nullptr; }
+    ReportWindow *reportWindow() const
+    {
+        return m_record->opened() ? m_record->opened()->report() : nullptr;
+    }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds->player(); }
     LightService *lightService() const { return m_lightService; }
@@ -152,8 +158,6 @@ private:
     void SetDefaultEventTimes(qint32 index);
     SpeechRecord runAtStart(qint16 index, const QDateTime &startedAt) const;
     void recordRun(bool stopped);
-    // The record, opened at its first use; null when its module cannot be loaded.
-    MeetingRecord *meetingRecord();
 
     void showRunState();
     void announceRunState();
@@ -186,9 +190,7 @@ private:
     Settings m_settings;
 
     // The meeting's record and its report, and the run being timed until it is handed to it.
-    QString m_recordFile; // where the record is kept, as the user's folders were at start-up
-    std::unique_ptr<MeetingRecord> m_record;
-    SpeechRecord m_run;
+    RecordLink *m_record = nullptr;
 
     // The light on other devices, off until switched on.
     LightService *m_lightService = nullptr;

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/meetingrecord.h"
+#include "record/speechrecord.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+// The meeting's record as the window uses it: opened (its module loaded) at the first use, the
+// run being timed until STOP hands it over, and the window's title saying whether every speech
+// has reached the file.
+class RecordLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordLink(QWidget *window);
+    ~RecordLink() override;
+
+    // The record, opened now if need be; null when its module cannot be loaded.
+    MeetingRecord *open();
+    // The record if it was opened; null before.
+    MeetingRecord *opened() const { return m_record.get(); }
+
+    // START: the run as it begins; the file is opened while the speaker talks.
+    void startRun(const SpeechRecord &run);
+    const SpeechRecord &run() const { return m_run; }
+    // STOP or the end of the program, whichever comes first, records the run once.
+    void finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool stopped, int graceSeconds);
+
+    // Before the window closes: what the file has not taken is settled, asking the operator
+    // unless the end cannot ask. False when the operator chose to stay.
+    bool settleBeforeClosing(bool canAsk);
+
+private:
+    QWidget *m_window = nullptr;
+    QString m_filePath; // as the user's folders were at start-up
+    std::unique_ptr<MeetingRecord> m_record;
+    SpeechRecord m_run;
+};
