@@ -41,6 +41,8 @@ constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 // Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
 constexpr int ShellGraceMs = 1000;
+// How long the title says that File ▸ New Meeting began one.
+constexpr int NewMeetingNoteMs = 4000;
 
 QString twoDigits(int number)
 {
@@ -442,18 +444,36 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 void LecternWorksTimer::menuNewMeeting_Click()
 {
     m_meetingStore->startNewMeeting();
+    if (m_reportWindow)
+        m_reportWindow->showNewMeeting();
+    // The title says so for a while, before its " (record not saved)" if it has one.
+    const QString note = tr(" - new meeting started");
+    const auto showNote = [this, note](bool shown) {
+        const QString plain = MeetingStore::titleShowingSaved(windowTitle(), true).remove(note);
+        setWindowTitle(MeetingStore::titleShowingSaved(shown ? plain + note : plain,
+                                                       m_meetingStore->isSaved()));
+    };
+    showNote(true);
+    QTimer::singleShot(NewMeetingNoteMs, this, [showNote] { showNote(false); });
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
     const auto open = [this] {
-        if (!m_reportWindow)
+        if (!m_reportWindow) {
             m_reportWindow = std::make_unique<ReportWindow>(
                 m_meetingStore, m_horizontalTimer,
                 QList<QAbstractButton *>{commandStartTimer, commandStopTimer});
+            connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
+                    [this](const QString &folder) { m_settings.setLastFolder(folder); });
+            connect(m_reportWindow.get(), &ReportWindow::detailsUsed, this,
+                    [this](const QString &title, const QString &timerName) {
+                        m_settings.setMeetingTitle(title);
+                        m_settings.setTimerName(timerName);
+                    });
+        }
         m_reportWindow->setLastFolder(m_settings.lastFolder());
-        connect(m_reportWindow.get(), &ReportWindow::folderUsed, this,
-                [this](const QString &folder) { m_settings.setLastFolder(folder); });
+        m_reportWindow->setRememberedDetails(m_settings.meetingTitle(), m_settings.timerName());
         m_reportWindow->showAndRaise();
     };
     ReportWindow::openClearOfTick(TickTock_TIMER->isEnabled(),
@@ -556,7 +576,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuTimerTestSpeed = new QActionGroup(this);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
         auto *action = new QAction(QString::fromLatin1(speed.caption), m_menus.menuTimerTestSpeed);
-        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
+        action->setObjectName(
+            MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
         action->setCheckable(true);
         action->setData(speed.menuIndex);
     }
@@ -566,7 +587,8 @@ QList<QAction *> LecternWorksTimer::createMenuItems()
     m_menus.menuGracePeriod = new QActionGroup(this);
     for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
         auto *action = new QAction(QString::fromLatin1(grace.caption), m_menus.menuGracePeriod);
-        action->setObjectName(MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
+        action->setObjectName(
+            MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
         action->setCheckable(true);
         action->setChecked(grace.seconds == m_settings.graceSeconds());
         action->setData(grace.seconds);

@@ -45,6 +45,8 @@ const Entry Entries[] = {
     {Settings::Choice::FlashWhenOverTime, "light/flashWhenOverTime", false, readBool},
     {Settings::Choice::SpeakerScreen, "speaker/screen", QString(), readText},
     {Settings::Choice::LastFolder, "report/lastFolder", QString(), readText},
+    {Settings::Choice::MeetingTitle, "report/meetingTitle", QString(), readText},
+    {Settings::Choice::TimerName, "report/timerName", QString(), readText},
 };
 
 const Entry &entry(Settings::Choice choice)
@@ -119,6 +121,26 @@ QString Settings::lastFolder() const
 void Settings::setLastFolder(const QString &folder)
 {
     setValue(Choice::LastFolder, folder);
+}
+
+QString Settings::meetingTitle() const
+{
+    return value(Choice::MeetingTitle).toString();
+}
+
+void Settings::setMeetingTitle(const QString &title)
+{
+    setValue(Choice::MeetingTitle, title);
+}
+
+QString Settings::timerName() const
+{
+    return value(Choice::TimerName).toString();
+}
+
+void Settings::setTimerName(const QString &name)
+{
+    setValue(Choice::TimerName, name);
 }
 
 void Settings::clear()

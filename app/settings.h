@@ -27,11 +27,23 @@ public:
     // The folder the report's files went to last; empty until one was saved.
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
+    // The title and timer's name typed last in the report, for the next meeting.
+    QString meetingTitle() const;
+    void setMeetingTitle(const QString &title);
+    QString timerName() const;
+    void setTimerName(const QString &name);
 
     // Forgets every choice (a first start, for tests).
     void clear();
 
-    enum class Choice { GraceSeconds, FlashWhenOverTime, SpeakerScreen, LastFolder };
+    enum class Choice {
+        GraceSeconds,
+        FlashWhenOverTime,
+        SpeakerScreen,
+        LastFolder,
+        MeetingTitle,
+        TimerName
+    };
 
 private:
     QVariant value(Choice choice) const;

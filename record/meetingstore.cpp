@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int SchemaVersion = 1;
+constexpr int SchemaVersion = 2; // 2: meeting_detail
 // How long the write at STOP, or an edit from the report, may wait for another copy's lock: that
 // copy's one-speech transaction takes a few milliseconds, one flush of the log included, so this
 // covers it many times over, while the time STOP shows is late by a quarter of a second at most.
@@ -56,6 +56,10 @@ const char *const SchemaStatements[] = {
     " speaker_name TEXT NOT NULL DEFAULT '',"
     " deleted INTEGER NOT NULL DEFAULT 0)",
     "CREATE INDEX IF NOT EXISTS speech_by_meeting ON speech(meeting_id, started_utc_ms)",
+    "CREATE TABLE IF NOT EXISTS meeting_detail ("
+    " meeting_id INTEGER PRIMARY KEY REFERENCES meeting(id),"
+    " title TEXT NOT NULL DEFAULT '',"
+    " timer_name TEXT NOT NULL DEFAULT '')",
 };
 
 const QString SpeechColumns = QStringLiteral(
@@ -440,10 +444,15 @@ QList<Meeting> MeetingStore::meetings()
     QSqlQuery q(database());
     q.prepare(
         QStringLiteral("SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
-                       " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
-                       "  WHERE c.meeting_id = m.id AND c.deleted = 0)"
+                       " f.started_utc_offset, c.speeches, c.rehearsals, c.mistaken,"
+                       " d.meeting_id, d.title, d.timer_name"
                        " FROM meeting m LEFT JOIN speech f ON f.id = (SELECT s.id FROM speech s"
                        "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
+                       " LEFT JOIN (SELECT meeting_id, COUNT(*) AS speeches,"
+                       "  SUM(rehearsal AND NOT mistaken_start) AS rehearsals,"
+                       "  SUM(mistaken_start) AS mistaken FROM speech WHERE deleted = 0"
+                       "  GROUP BY meeting_id) c ON c.meeting_id = m.id"
+                       " LEFT JOIN meeting_detail d ON d.meeting_id = m.id"
                        " ORDER BY m.id"));
     if (!q.exec()) {
         fail(tr("cannot read"), describe(q.lastError()));
@@ -455,6 +464,11 @@ QList<Meeting> MeetingStore::meetings()
         m.startedAt = q.value(3).isNull() ? fromStored(q.value(1), q.value(2))
                                           : fromStored(q.value(3), q.value(4));
         m.speechCount = q.value(5).toInt();
+        m.rehearsalCount = q.value(6).toInt();
+        m.mistakenStartCount = q.value(7).toInt();
+        m.hasDetails = !q.value(8).isNull();
+        m.title = q.value(9).toString();
+        m.timerName = q.value(10).toString();
         list.append(m);
     }
     return list;
@@ -551,6 +565,27 @@ bool MeetingStore::updateSpeech(const QString &column, qint64 speechId, const QV
         return false;
     const qint64 meetingId = q.value(0).toLongLong();
     q.finish();
+    emit changed(meetingId);
+    return true;
+}
+
+bool MeetingStore::setMeetingDetails(qint64 meetingId, const QString &title,
+                                     const QString &timerName)
+{
+    if (!open())
+        return false;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT INTO meeting_detail (meeting_id, title, timer_name)"
+                             " VALUES (?, ?, ?) ON CONFLICT (meeting_id) DO UPDATE"
+                             " SET title = excluded.title, timer_name = excluded.timer_name"));
+    q.addBindValue(meetingId);
+    q.addBindValue(cleanSpeakerName(title));
+    q.addBindValue(cleanSpeakerName(timerName));
+    setBusyTimeout(StopBusyTimeoutMs);
+    const bool written = q.exec();
+    setBusyTimeout(NeverWaitMs);
+    if (!written)
+        return fail(tr("cannot change"), describe(q.lastError()));
     emit changed(meetingId);
     return true;
 }
