@@ -122,7 +122,7 @@ QPrinter *ReportFiles::printer()
     // The name a print to a file is offered under; with no printer that is all it can do, so
     // the file is suggested in the folder used last.
     m_printer->setDocName(documentName(m_meeting));
-    if (QPrinterInfo::availablePrinters().isEmpty() && m_printer->outputFileName().isEmpty())
+    if (QPrinterInfo::availablePrinters().isEmpty())
         m_printer->setOutputFileName(ReportExport::suggestedFile(
             m_lastFolder, m_meeting.startedAt.date(), QStringLiteral("pdf")));
     return m_printer.get();

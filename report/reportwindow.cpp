@@ -38,12 +38,15 @@ namespace {
 constexpr int PictureRowsShown = 8;
 constexpr QSize StartSize(940, 620);
 // Smaller than this the report is no use: it then opens where the window manager puts it.
-constexpr QSize UsableSize(600, 400);
+constexpr QSize UsableSize(480, 360);
+// The print dialog asks for less than its labels need.
+constexpr QSize UsableDialogSize(480, 320);
 // Opening the report takes some milliseconds: during a speech it waits while a tick is this
 // near, and opens this long after it.
 constexpr int OpeningMs = 100;
 // The meeting picker's PgUp and PgDn move this many meetings.
 constexpr int PickerPage = 10;
+constexpr int PickerLetters = 22;
 
 // An empty speaker's cell says what typing in it does.
 class NameHint : public QStyledItemDelegate
@@ -78,7 +81,10 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
 
     m_meetings = new QComboBox(this);
     m_meetings->setObjectName(QStringLiteral("comboMeeting"));
-    m_meetings->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Not sized to its longest meeting: measuring a thousand of them delays Ctrl+T, and the
+    // report fits narrower rooms beside the timer.
+    m_meetings->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_meetings->setMinimumContentsLength(PickerLetters);
     m_meetings->installEventFilter(this);
     auto *meetingLabel = new QLabel(tr("&Meeting:"), this);
     meetingLabel->setBuddy(m_meetings);
@@ -192,6 +198,9 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     connect(m_showRehearsals, &QCheckBox::toggled, m_model, &ReportModel::setShowRehearsals);
     connect(m_title, &QLineEdit::editingFinished, this, &ReportWindow::detailsEdited);
     connect(m_timerName, &QLineEdit::editingFinished, this, &ReportWindow::detailsEdited);
+    // Enter keeps what was typed and goes back to the speeches, where the keys usually are.
+    for (QLineEdit *edit : {m_title, m_timerName})
+        connect(edit, &QLineEdit::returnPressed, m_table, [this] { m_table->setFocus(); });
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
@@ -518,9 +527,11 @@ bool ReportWindow::savePdf(const QString &path)
 void ReportWindow::openClearOfLight(QDialog *dialog) const
 {
     dialog->ensurePolished();
-    const QSize wanted = dialog->size().expandedTo(dialog->sizeHint());
+    const QSize wanted = dialog->size().expandedTo(dialog->sizeHint()).expandedTo(UsableDialogSize);
     dialog->resize(wanted);
     placeBesideTimer(dialog, wanted);
+    // The print dialog would shrink itself, as it shows, to a hint too small for its labels.
+    dialog->setMinimumSize(dialog->size());
     dialog->open();
 }
 
