@@ -135,17 +135,18 @@ void ReportFiles::askToPrint()
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QDialog::accepted, this, [this] {
         QPrinter &paper = *m_printer;
-        // The dialog may have taken the margins back to the printer's own.
-        paper.setPageMargins(PageMargins, QPageLayout::Millimeter);
-        ReportPage::render(paper, m_meeting, m_model->shownSpeeches());
+        // A print to a file is saved as Save as PDF saves, checked to the last byte.
         const QString file = paper.outputFileName();
         if (!file.isEmpty()) {
             m_lastFolder = QFileInfo(file).absolutePath();
             emit folderUsed(m_lastFolder);
+            savePdf(file);
+            return;
         }
-        emit said(tr("Sent to %1.")
-                      .arg(file.isEmpty() ? paper.printerName() : QDir::toNativeSeparators(file)),
-                  false);
+        // The dialog may have taken the margins back to the printer's own.
+        paper.setPageMargins(PageMargins, QPageLayout::Millimeter);
+        ReportPage::render(paper, m_meeting, m_model->shownSpeeches());
+        emit said(tr("Sent to %1.").arg(paper.printerName()), false);
     });
     m_openDialog(dialog);
 }

@@ -92,10 +92,9 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_showRehearsals->setObjectName(QStringLiteral("checkShowRehearsals"));
     auto *top = new QHBoxLayout;
     top->addWidget(meetingLabel);
-    top->addWidget(m_meetings);
+    top->addWidget(m_meetings, 1);
     top->addSpacing(fontMetrics().height());
     top->addWidget(m_showRehearsals);
-    top->addStretch();
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("editTitle"));
