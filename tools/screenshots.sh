@@ -56,11 +56,22 @@ lw_wait_until 20000 lw_pixel_is 1437 542 "255,0,0" || lw_fail "the red lamp is n
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/speaker.png"
 
+# The timer's frame in the screen's top left corner, its client inside the frame's extents.
+timer_to_corner()
+{
+    local frame_left frame_top
+    read -r frame_left _ frame_top _ <<<"$(xprop -id "$LW_WIN" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
+    xdotool windowmove --sync "$LW_WIN" "${frame_left:-0}" "${frame_top:-0}"
+    lw_locate_client
+}
+
 # The report after three speeches on the CUSTOM row (3, 4 and 5 s, no grace), one under, one
-# qualified, one over, each speaker named.
+# qualified, one over, each speaker named; the timer in a corner, so the report opens at its
+# full size beside it.
 kill "$LW_APP_PID"
 wait "$LW_APP_PID" 2>/dev/null || true
 lw_launch "$build/app/lecternworks-timer"
+timer_to_corner
 # A meeting of its own, without the rehearsal above.
 lw_menu alt+f n
 lw_menu alt+o g n
@@ -109,10 +120,7 @@ trap - EXIT
 LW_SCREEN_W=1366
 LW_SCREEN_H=768
 LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
-# The frame's top left at the screen's: the client goes inside the frame's extents.
-read -r frame_left _ frame_top _ <<<"$(xprop -id "$LW_WIN" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
-xdotool windowmove --sync "$LW_WIN" "${frame_left:-0}" "${frame_top:-0}"
-lw_locate_client
+timer_to_corner
 lw_menu alt+o g n
 lw_choose_custom 0003 0004 0005
 lw_time_speech "" 2400

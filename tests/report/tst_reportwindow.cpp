@@ -53,6 +53,7 @@ private slots:
     void printSuggestion();
     void deleteAndUndo_data();
     void deleteAndUndo();
+    void newMeeting();
 };
 
 void TestReportWindow::writeFile_data()
@@ -442,6 +443,26 @@ void TestReportWindow::deleteAndUndo()
     QCOMPARE(table->model()->rowCount(), rows);
     QCOMPARE(window.deleteAction()->isEnabled(), rows > 0);
     QCOMPARE(window.undoAction()->isEnabled(), deletes > undos);
+}
+
+// New Meeting shows the meeting it began, empty, whichever meeting was shown, and says so.
+void TestReportWindow::newMeeting()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342)));
+    store.startNewMeeting();
+    QVERIFY(store.record(iceBreaker(30, 300)));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    auto *picker = window.findChild<QComboBox *>();
+    QTest::keyClick(picker, Qt::Key_Home);
+    store.startNewMeeting();
+    window.showNewMeeting();
+    QCOMPARE(picker->count(), 3);
+    QCOMPARE(picker->currentIndex(), 2);
+    QCOMPARE(window.findChild<QTableView *>()->model()->rowCount(), 0);
+    QVERIFY(window.statusText().startsWith(QStringLiteral("A new meeting has begun")));
 }
 
 QTEST_MAIN(TestReportWindow)
