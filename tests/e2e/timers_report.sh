@@ -28,20 +28,27 @@ TIMER="Marie-Claire O'Neil"
 report_has_lines() { [ "$(lw_copied_report | grep -c '^[0-9]\. ')" = "$1" ]; }
 # The copied report's speeches and verdicts, without its heading.
 report_speeches() { lw_copied_report | grep -E '^([0-9]+\. |Did not qualify)'; }
-# The top left of the table's first row, as "x y" in the report's window, found by its
-# selection colour: the heading is just above it. Makes the first row current first.
-first_row_at()
+# Sets row_x and row_y to the top left of the table's current row in the report's window, found
+# by its selection colour; false while no row shows it.
+selected_row_found()
 {
-    lw_focus_report
-    lw_key ctrl+Home
-    local window
-    window="$(lw_report_window)"
-    import -window "$window" -depth 8 txt:- 2>/dev/null | awk -F'[,: ()]+' '
-        NR > 1 && $3 < 80 && $4 > 110 && $4 < 170 && $5 > 170 { print $1, $2; exit }'
+    read -r row_x row_y <<<"$(import -window "$(lw_report_window)" -depth 8 txt:- 2>/dev/null |
+        awk -F'[,: ()]+' 'NR > 1 && $3 < 80 && $4 > 110 && $4 < 170 && $5 > 170 { print $1, $2; exit }')"
+    [ -n "$row_y" ]
 }
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
 dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
+# "x y width height" of a window's client area.
+geometry()
+{
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^  Width:/ { w = $2 }
+        /^  Height:/ { h = $2 }
+        END { print x, y, w, h }'
+}
 # Saves through the report's file dialog, opened by its button's access key, and waits for the
 # file.
 save_as()
@@ -102,8 +109,9 @@ lw_wait_until 5000 report_has_lines 2 || lw_fail "Delete left $(lw_copied_report
 lw_key ctrl+z
 lw_wait_until 5000 report_has_lines 3 || lw_fail "Ctrl+Z did not bring the speech back"
 # The same from the table's context menu (the Menu key), its Delete Speech item by its letter.
+windows=$(lw_visible_windows)
 lw_key ctrl+Home Down Menu
-sleep 0.5
+lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "the Menu key showed no context menu"
 lw_key d
 lw_wait_until 5000 report_has_lines 2 || lw_fail "the context menu's Delete left $(lw_copied_report | grep -c '^[0-9]\. ') rows"
 lw_focus_report
@@ -112,9 +120,10 @@ lw_wait_until 5000 report_has_lines 3 || lw_fail "Ctrl+Z did not bring the speec
 
 # A click on the Time heading turns the order round: the first row is then the last speech,
 # which a name typed there names.
-read -r row_x row_y <<<"$(first_row_at)"
-[ -n "$row_y" ] || lw_fail "the table's current row was not found"
-geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } /^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print x, y, w, h }'; }
+# The first row current: the heading is just above its top.
+lw_focus_report
+lw_key ctrl+Home
+lw_wait_until 5000 selected_row_found || lw_fail "the table's current row was not found"
 read -r report_x report_y _ <<<"$(geometry "$(lw_report_window)")"
 xdotool mousemove --sync $((report_x + row_x + 8)) $((report_y + row_y - 8)) click 1
 lw_focus_report
