@@ -39,15 +39,11 @@ selected_row_found()
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
 dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
-# "x y width height" of a window's client area.
+# "x y width height" of a window's client area, on the screen (xdotool's counts the frame twice).
 geometry()
 {
-    xwininfo -id "$1" | awk '
-        /Absolute upper-left X:/ { x = $4 }
-        /Absolute upper-left Y:/ { y = $4 }
-        /^  Width:/ { w = $2 }
-        /^  Height:/ { h = $2 }
-        END { print x, y, w, h }'
+    xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ { p = p $4 " " }
+        /^  (Width|Height):/ { p = p $2 " " } END { print p }'
 }
 # Saves through the report's file dialog, opened by its button's access key, and waits for the
 # file.
@@ -118,9 +114,8 @@ lw_focus_report
 lw_key ctrl+z
 lw_wait_until 5000 report_has_lines 3 || lw_fail "Ctrl+Z did not bring the speech back"
 
-# A click on the Time heading turns the order round: the first row is then the last speech,
-# which a name typed there names.
-# The first row current: the heading is just above its top.
+# A click on the Time heading, just above the first row, turns the order round: the first row is
+# then the last speech, which a name typed there names.
 lw_focus_report
 lw_key ctrl+Home
 lw_wait_until 5000 selected_row_found || lw_fail "the table's current row was not found"
