@@ -281,7 +281,6 @@ void TestReportWindow::pickerKeys_data()
     QTest::addColumn<int>("shown");
     QTest::newRow("Home") << QList<int>{Qt::Key_Home} << 0;
     QTest::newRow("End after Home") << QList<int>{Qt::Key_Home, Qt::Key_End} << 24;
-    QTest::newRow("PgUp") << QList<int>{Qt::Key_PageUp} << 14;
     QTest::newRow("PgUp, PgUp, PgDn")
         << QList<int>{Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageDown} << 14;
 }
@@ -454,7 +453,6 @@ void TestReportWindow::newMeeting()
     QTest::keyClick(picker, Qt::Key_Home);
     store.startNewMeeting();
     window.showNewMeeting();
-    QCOMPARE(picker->count(), 3);
     QCOMPARE(picker->currentIndex(), 2);
     QCOMPARE(window.findChild<QTableView *>()->model()->rowCount(), 0);
     QVERIFY(window.statusText().startsWith(QStringLiteral("A new meeting has begun")));

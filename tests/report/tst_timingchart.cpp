@@ -51,9 +51,7 @@ void TestTimingChart::layout()
     QFETCH(QList<SpeechRecord>, speeches);
     QFETCH(int, axisAtLeast);
     QFETCH(int, axisAtMost);
-    QFont font;
-    font.setPixelSize(13);
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics{QFont()};
     const QRect area(0, 0, 700, TimingChart::heightFor(metrics, int(speeches.size())));
     const TimingChart::Layout shape = TimingChart::layout(metrics, area, speeches);
 
