@@ -134,6 +134,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
     m_table->setWordWrap(false);
+    // A row at a time, so that the picture can scroll to the bar of the table's first row.
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_table->setItemDelegateForColumn(SpeechLabels::Speaker, new NameHint(m_table));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(false);
