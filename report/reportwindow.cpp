@@ -384,8 +384,11 @@ void ReportWindow::meetingChosen(int index)
         m_shown.title = m_rememberedTitle;
         m_shown.timerName = m_rememberedTimerName;
         const bool newest = index >= 0 && index == m_meetingList.size() - 1;
+        // Written once the window is idle: this runs at STOP, when a speech joins the meeting.
         if (newest && !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
-            m_store->setMeetingDetails(m_shown.id, m_shown.title, m_shown.timerName);
+            QTimer::singleShot(0, this, [this, shown = m_shown] {
+                m_store->setMeetingDetails(shown.id, shown.title, shown.timerName);
+            });
     }
     if (!m_title->hasFocus())
         m_title->setText(m_shown.title);
