@@ -13,6 +13,7 @@
 #include "app/aboutbox.h"
 #include "app/commandbutton.h"
 #include "app/recordlink.h"
+#include "app/savedtitle.h"
 #include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -46,6 +47,9 @@
 namespace {
 
 const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
+
+// How long the title says that File ▸ New Meeting began one.
+constexpr int NewMeetingNoteMs = 4000;
 
 QString twoDigits(int number)
 {
@@ -396,8 +400,18 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 
 void LecternWorksTimer::menuNewMeeting_Click()
 {
-    if (MeetingRecord *record = m_record->open())
-        record->startNewMeeting();
+    MeetingRecord *record = m_record->open();
+    if (!record)
+        return;
+    record->startNewMeeting();
+    // The title says so for a while, before its " (record not saved)" if it has one.
+    const QString note = tr(" - new meeting started");
+    const auto showNote = [this, note, record](bool shown) {
+        const QString plain = titleShowingSaved(windowTitle(), true).remove(note);
+        setWindowTitle(titleShowingSaved(shown ? plain + note : plain, record->store()->isSaved()));
+    };
+    showNote(true);
+    QTimer::singleShot(NewMeetingNoteMs, this, [showNote] { showNote(false); });
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
@@ -405,10 +419,17 @@ void LecternWorksTimer::menuTimersReport_Click()
     MeetingRecord *record = m_record->open();
     if (!record)
         return;
-    record->openReport(
-        m_horizontalTimer, {commandStartTimer, commandStopTimer}, m_settings.lastFolder(),
-        [this](const QString &folder) { m_settings.setLastFolder(folder); },
-        TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
+    MeetingRecord::ReportChoices choices;
+    choices.lastFolder = m_settings.lastFolder();
+    choices.meetingTitle = m_settings.meetingTitle();
+    choices.timerName = m_settings.timerName();
+    choices.folderUsed = [this](const QString &folder) { m_settings.setLastFolder(folder); };
+    choices.detailsUsed = [this](const QString &title, const QString &timerName) {
+        m_settings.setMeetingTitle(title);
+        m_settings.setTimerName(timerName);
+    };
+    record->openReport(m_horizontalTimer, {commandStartTimer, commandStopTimer}, choices,
+                       TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
 }
 
 void LecternWorksTimer::menuBackUpMeetings_Click()

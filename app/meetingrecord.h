@@ -50,14 +50,21 @@ public:
     // At start, with recovery files waiting: offers to take them into the record.
     virtual void offerRecovery(QWidget *window) = 0;
 
+    // What the report is handed and tells back: the folder its file dialogs start in and the
+    // meeting's title and timer's name offered for a new meeting, and each one the operator used.
+    struct ReportChoices
+    {
+        QString lastFolder;
+        QString meetingTitle;
+        QString timerName;
+        std::function<void(const QString &)> folderUsed;
+        std::function<void(const QString &title, const QString &timerName)> detailsUsed;
+    };
     // Opens the report beside the window of timerLight, or brings it to the front; while the
     // timer ticks, clear of its next tick. The access keys of timerButtons (START and STOP) work
-    // from the report too. Its file dialogs start in lastFolder and tell folderUsed of each folder
-    // a file was chosen in.
+    // from the report too.
     virtual void openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
-                            const QString &lastFolder,
-                            const std::function<void(const QString &)> &folderUsed, bool ticking,
-                            qint64 toNextTickMs) = 0;
+                            const ReportChoices &choices, bool ticking, qint64 toNextTickMs) = 0;
     virtual void closeReport() = 0;
 };
 

@@ -83,6 +83,8 @@ const Entry Entries[] = {
     {Settings::Choice::LightPort, "network/port", int(LightChoices::DefaultPort), readPort},
     {Settings::Choice::LightOnAtStart, "network/onAtStart", false, readBool},
     {Settings::Choice::LightDevices, "network/devices", QString(), readText},
+    {Settings::Choice::MeetingTitle, "report/meetingTitle", QString(), readText},
+    {Settings::Choice::TimerName, "report/timerName", QString(), readText},
 };
 
 const Entry &entry(Settings::Choice choice)
@@ -223,6 +225,26 @@ QByteArray Settings::lightDevices() const
 void Settings::setLightDevices(const QByteArray &devices)
 {
     setValue(Choice::LightDevices, QString::fromUtf8(devices));
+}
+
+QString Settings::meetingTitle() const
+{
+    return value(Choice::MeetingTitle).toString();
+}
+
+void Settings::setMeetingTitle(const QString &title)
+{
+    setValue(Choice::MeetingTitle, title);
+}
+
+QString Settings::timerName() const
+{
+    return value(Choice::TimerName).toString();
+}
+
+void Settings::setTimerName(const QString &name)
+{
+    setValue(Choice::TimerName, name);
 }
 
 void Settings::clear()

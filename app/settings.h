@@ -40,6 +40,11 @@ public:
     // The folder the report's files went to last; empty until one was saved.
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
+    // The title and timer's name typed last in the report, for the next meeting.
+    QString meetingTitle() const;
+    void setMeetingTitle(const QString &title);
+    QString timerName() const;
+    void setTimerName(const QString &name);
 
     // The light on other devices: the address and port it is offered on and whether it is
     // switched on at start.
@@ -62,6 +67,8 @@ public:
         SoundVolume,
         SpeakerScreen,
         LastFolder,
+        MeetingTitle,
+        TimerName,
         LightAddress,
         LightPort,
         LightOnAtStart,

@@ -6,7 +6,8 @@
 # bench/results.md.
 #
 #   bash bench/run.sh
-#   bash bench/run.sh --record   # only what recording a speech costs (seconds, not minutes)
+#   bash bench/run.sh --record   # only what recording a speech and opening the report cost
+#                                # (seconds, not minutes)
 #   bash bench/run.sh --light    # only the light on ten devices (under a minute)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
@@ -31,10 +32,12 @@ record_heading="## Recording a speech"
 measure_record() {
     mkdir -p "$out"
     cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
-    cmake --build "$out/app" --target lw-bench-record -j"$(nproc)" >"$out/build-record.log"
+    cmake --build "$out/app" --target lw-bench-record lw-bench-report -j"$(nproc)" >"$out/build-record.log"
     local table kept=""
     # On the disk the results live on, where the user's data folder would be, not in memory.
     table="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/record/lw-bench-record" 2>/dev/null)"
+    # Ctrl+T with the same two sizes of record.
+    table+=$'\n\n'"$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/report/lw-bench-report" 2>/dev/null)"
     [ -f "$results" ] && kept="$(sed "/^$record_heading\$/,\$d" "$results")"
     printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen; the record on %s.\n\n%s\n' \
         "$kept" "$record_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" \

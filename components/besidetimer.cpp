@@ -12,7 +12,7 @@ QMargins frameMargins(const QRect &frame, const QRect &client)
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
-QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClient, int lightBottom,
+QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
             const QSize &wanted, const QSize &least)
 {
     const QMargins frame = frameMargins(timerFrame, timerClient);
@@ -21,8 +21,8 @@ QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClie
         QRect(QPoint(near.right() + 1, screen.top()), screen.bottomRight()),
         QRect(screen.topLeft(), QPoint(near.left() - 1, screen.bottom())),
         QRect(QPoint(screen.left(), near.bottom() + 1), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(screen.right(), near.top() - 1)),
     };
-    const QRect belowLight(QPoint(screen.left(), lightBottom + Gap), screen.bottomRight());
 
     const QSize outerWanted = wanted.grownBy(frame);
     const QSize outerLeast = least.grownBy(frame);
@@ -43,8 +43,10 @@ QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClie
                 room = &r;
         }
     }
-    const QRect chosen = room != std::end(rooms) ? *room : belowLight;
-    const QSize placed = outerWanted.boundedTo(chosen.size()).expandedTo(outerLeast);
+    if (room == std::end(rooms))
+        return {};
+    const QRect &chosen = *room;
+    const QSize placed = outerWanted.boundedTo(chosen.size());
     const auto within = [](int wish, int low, int high) {
         return std::max(low, std::min(wish, high));
     };

@@ -6,7 +6,8 @@
 #include <QSize>
 
 // Where a window of the timer's (the report or one of its dialogs) opens: beside the timer,
-// never over its light. Rectangles only, so that it is worked out without a screen.
+// never over its light or its category rows. Rectangles only, so that it is worked out without
+// a screen.
 namespace BesideTimer {
 
 // Between the timer's frame and the window.
@@ -15,12 +16,13 @@ inline constexpr int Gap = 8;
 // The frame a window manager draws around a client area, from the two rectangles.
 QMargins frameMargins(const QRect &frame, const QRect &client);
 
-// The window right of the timer, else left, else below, where it fits whole; else shrunk into
-// the one of those rooms that shows most of it; else below the light, over the timer's rows but
-// never over its light; level with the timer where the room allows. The screen is its available
-// area, lightBottom the first row under the light; wanted and least are the window's client
-// sizes, its frame is taken to be as wide as the timer's. Returns the window's frame rectangle.
-QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClient, int lightBottom,
+// The window right of the timer, else left, else below, else above, where it fits whole; else
+// shrunk into the one of those rooms that shows most of it at no less than its least size;
+// level with the timer where the room allows. The screen is its available area; wanted and
+// least are the window's client sizes, its frame is taken to be as wide as the timer's.
+// Returns the window's frame rectangle, or a null rectangle when no room holds it at its least
+// size: then the window manager places it.
+QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
             const QSize &wanted, const QSize &least);
 
 } // namespace BesideTimer

@@ -395,14 +395,20 @@ QList<Meeting> MeetingStore::meetings()
     QList<Meeting> list;
     if (!m_file.open())
         return list;
-    // A meeting's time is its first speech's START, or when it was begun if it has none.
+    // A meeting's time is its first speech's START, or when it was begun if it has none. The
+    // counts come with it, in the one query, however many meetings there are.
     QSqlQuery q(m_file.database());
     q.prepare(
         QStringLiteral("SELECT m.id, m.begun_utc_ms, m.begun_utc_offset, f.started_utc_ms,"
-                       " f.started_utc_offset, (SELECT COUNT(*) FROM speech c"
-                       "  WHERE c.meeting_id = m.id AND c.deleted = 0)"
+                       " f.started_utc_offset, c.speeches, c.rehearsals, c.mistaken,"
+                       " d.meeting_id, d.title, d.timer_name"
                        " FROM meeting m LEFT JOIN speech f ON f.id = (SELECT s.id FROM speech s"
                        "  WHERE s.meeting_id = m.id ORDER BY s.started_utc_ms, s.id LIMIT 1)"
+                       " LEFT JOIN (SELECT meeting_id, COUNT(*) AS speeches,"
+                       "  SUM(rehearsal AND NOT mistaken_start) AS rehearsals,"
+                       "  SUM(mistaken_start) AS mistaken FROM speech WHERE deleted = 0"
+                       "  GROUP BY meeting_id) c ON c.meeting_id = m.id"
+                       " LEFT JOIN meeting_detail d ON d.meeting_id = m.id"
                        " ORDER BY m.id"));
     if (!q.exec()) {
         m_file.fail(tr("cannot read"), describe(q.lastError()));
@@ -414,9 +420,36 @@ QList<Meeting> MeetingStore::meetings()
         m.startedAt = q.value(3).isNull() ? fromStored(q.value(1), q.value(2))
                                           : fromStored(q.value(3), q.value(4));
         m.speechCount = q.value(5).toInt();
+        m.rehearsalCount = q.value(6).toInt();
+        m.mistakenStartCount = q.value(7).toInt();
+        m.hasDetails = !q.value(8).isNull();
+        m.title = q.value(9).toString();
+        m.timerName = q.value(10).toString();
         list.append(m);
     }
     return list;
+}
+
+bool MeetingStore::setMeetingDetails(qint64 meetingId, const QString &title,
+                                     const QString &timerName)
+{
+    if (!m_file.open())
+        return false;
+    QSqlQuery q(m_file.database());
+    q.prepare(QStringLiteral("INSERT INTO meeting_detail (meeting_id, title, timer_name)"
+                             " VALUES (?, ?, ?) ON CONFLICT (meeting_id) DO UPDATE"
+                             " SET title = excluded.title, timer_name = excluded.timer_name"));
+    q.addBindValue(meetingId);
+    q.addBindValue(storedText(cleanSpeakerName(title)));
+    q.addBindValue(storedText(cleanSpeakerName(timerName)));
+    m_file.setBusyTimeout(StopBusyTimeoutMs);
+    const QSqlError error = runToEnd(q);
+    m_file.setBusyTimeout(NeverWaitMs);
+    if (error.isValid())
+        return m_file.fail(tr("cannot change"), describe(error));
+    m_checkpoint.start();
+    emit changed(meetingId);
+    return true;
 }
 
 QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)

@@ -56,6 +56,8 @@ public:
     qint64 currentMeetingId();
     // Every meeting, oldest first, with its start time.
     QList<Meeting> meetings();
+    // The meeting's title and timer's name, cleaned as a speaker's name is.
+    bool setMeetingDetails(qint64 meetingId, const QString &title, const QString &timerName);
     // A meeting's speeches in the order they were started; deleted ones left out.
     QList<SpeechRecord> speeches(qint64 meetingId);
 

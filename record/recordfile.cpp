@@ -13,6 +13,8 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <iterator>
+
 namespace {
 
 const QString AsideSuffix = QStringLiteral(".unreadable-%1");
@@ -47,6 +49,23 @@ const char *const Version1[] = {
     " deleted INTEGER NOT NULL DEFAULT 0)",
     "CREATE INDEX IF NOT EXISTS speech_by_meeting ON speech(meeting_id, started_utc_ms)",
 };
+
+// Version 2: a meeting's title and the timer's name, typed in the report.
+const char *const Version2[] = {
+    "CREATE TABLE meeting_detail ("
+    " meeting_id INTEGER PRIMARY KEY REFERENCES meeting(id),"
+    " title TEXT NOT NULL DEFAULT '',"
+    " timer_name TEXT NOT NULL DEFAULT '')",
+};
+
+bool runAll(QSqlQuery &q, const char *const *first, const char *const *last)
+{
+    for (; first != last; ++first) {
+        if (!q.exec(QLatin1String(*first)))
+            return false;
+    }
+    return true;
+}
 
 QAtomicInteger<quint64> connectionCount;
 
@@ -154,6 +173,8 @@ bool RecordFile::migrate(int version)
     const QString what = version == 0 ? tr("cannot create") : tr("cannot update");
     if (version < 1 && !migrateStep(1, what, &RecordFile::migrateTo1))
         return false;
+    if (version < 2 && !migrateStep(2, what, &RecordFile::migrateTo2))
+        return false;
     return true;
 }
 
@@ -181,11 +202,12 @@ bool RecordFile::migrateStep(int version, const QString &what,
 
 bool RecordFile::migrateTo1(QSqlQuery &q)
 {
-    for (const char *statement : Version1) {
-        if (!q.exec(QLatin1String(statement)))
-            return false;
-    }
-    return true;
+    return runAll(q, std::begin(Version1), std::end(Version1));
+}
+
+bool RecordFile::migrateTo2(QSqlQuery &q)
+{
+    return runAll(q, std::begin(Version2), std::end(Version2));
 }
 
 // The file is kept for whoever can read it; the record starts afresh beside it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportfiles.h"
 
+#include "components/checkedsave.h"
 #include "report/reportmodel.h"
 #include "report/reportpage.h"
 #include "report/reporttext.h"
@@ -12,7 +13,9 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -20,16 +23,25 @@ namespace {
 
 const QString SuggestedName = QStringLiteral("meeting-%1.%2");
 constexpr int PdfResolution = 300;
+// Many printers clip near the paper's edge.
 constexpr qreal PageMarginMm = 15;
+const QMarginsF PageMargins(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm);
+// The preview shows a whole page at a readable size, where the screen allows.
+constexpr QSize PreviewSize(900, 760);
 
 bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write, QString *why)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && write(file) && commitChecked(file))
         return true;
     if (why)
         *why = file.errorString();
     return false;
+}
+
+QString documentName(const Meeting &meeting)
+{
+    return ReportExport::fileName(meeting.startedAt.date(), {}).chopped(1);
 }
 
 } // namespace
@@ -44,30 +56,34 @@ QString suggestedFile(const QString &lastFolder, const QDate &day, const QString
         folder = lastFolder;
     else if (!documents.isEmpty() && QFileInfo(documents).isDir())
         folder = documents;
-    const QDate named = day.isValid() ? day : QDate::currentDate();
-    return QDir(folder).filePath(SuggestedName.arg(named.toString(Qt::ISODate), suffix));
+    return QDir(folder).filePath(fileName(day, suffix));
 }
 
-bool writeCsv(const QString &path, const ReportModel &model, QString *why)
+QString fileName(const QDate &day, const QString &suffix)
 {
-    const QByteArray bytes = ReportText::csv(model.allSpeeches());
+    const QDate named = day.isValid() ? day : QDate::currentDate();
+    return SuggestedName.arg(named.toString(Qt::ISODate), suffix);
+}
+
+bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why)
+{
+    const QByteArray bytes = ReportText::csv(meeting, model.allSpeeches());
     return writeFile(
         path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); }, why);
 }
 
-bool writePdf(const QString &path, const QString &heading, const ReportModel &model, QString *why)
+bool writePdf(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why)
 {
     return writeFile(
         path,
         [&](QSaveFile &file) {
             QPdfWriter writer(&file);
             writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
-                                  QPageLayout::Millimeter);
+            writer.setPageMargins(PageMargins, QPageLayout::Millimeter);
             writer.setResolution(PdfResolution);
-            writer.setTitle(heading);
+            writer.setTitle(ReportText::heading(meeting, model.shownSpeeches()).join(u' '));
             writer.setCreator(QGuiApplication::applicationDisplayName());
-            ReportPage::render(writer, heading, model.shownSpeeches());
+            ReportPage::render(writer, meeting, model.shownSpeeches());
             return file.error() == QFileDevice::NoError;
         },
         why);
@@ -83,12 +99,6 @@ ReportFiles::ReportFiles(const ReportModel *model, QWidget *window,
 
 ReportFiles::~ReportFiles() = default;
 
-void ReportFiles::setMeeting(const QString &heading, const QDate &day)
-{
-    m_heading = heading;
-    m_day = day;
-}
-
 void ReportFiles::askToExportCsv()
 {
     askForFile(tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
@@ -101,37 +111,69 @@ void ReportFiles::askToSavePdf()
                [this](const QString &path) { return savePdf(path); });
 }
 
-void ReportFiles::askToPrint()
+QPrinter *ReportFiles::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageSize(QPageSize(QPageSize::A4));
     }
-    m_printer->setDocName(m_heading);
-    auto *dialog = new QPrintDialog(m_printer.get(), m_window);
+    m_printer->setPageMargins(PageMargins, QPageLayout::Millimeter);
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+    // The name a print to a file is offered under; with no printer that is all it can do, so
+    // the file is suggested in the folder used last.
+    m_printer->setDocName(documentName(m_meeting));
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        m_printer->setOutputFileName(ReportExport::suggestedFile(
+            m_lastFolder, m_meeting.startedAt.date(), QStringLiteral("pdf")));
+    return m_printer.get();
+}
+
+void ReportFiles::askToPrint()
+{
+    auto *dialog = new QPrintDialog(printer(), m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QDialog::accepted, this, [this] {
-        ReportPage::render(*m_printer, m_heading, m_model->shownSpeeches());
-        emit said(tr("Sent to %1.")
-                      .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName()
-                                                                 : m_printer->outputFileName()),
-                  false);
+        QPrinter &paper = *m_printer;
+        // A print to a file is saved as Save as PDF saves, checked to the last byte.
+        const QString file = paper.outputFileName();
+        if (!file.isEmpty()) {
+            m_lastFolder = QFileInfo(file).absolutePath();
+            emit folderUsed(m_lastFolder);
+            savePdf(file);
+            return;
+        }
+        // The dialog may have taken the margins back to the printer's own.
+        paper.setPageMargins(PageMargins, QPageLayout::Millimeter);
+        ReportPage::render(paper, m_meeting, m_model->shownSpeeches());
+        emit said(tr("Sent to %1.").arg(paper.printerName()), false);
     });
+    m_openDialog(dialog);
+}
+
+void ReportFiles::showPrintPreview()
+{
+    auto *dialog = new QPrintPreviewDialog(printer(), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *paper) {
+        ReportPage::render(*paper, m_meeting, m_model->shownSpeeches());
+    });
+    dialog->resize(PreviewSize);
     m_openDialog(dialog);
 }
 
 bool ReportFiles::exportCsv(const QString &path)
 {
     QString why;
-    const bool written = ReportExport::writeCsv(path, *m_model, &why);
+    const bool written = ReportExport::writeCsv(path, m_meeting, *m_model, &why);
     return saved(path, written, why);
 }
 
 bool ReportFiles::savePdf(const QString &path)
 {
     QString why;
-    const bool written = ReportExport::writePdf(path, m_heading, *m_model, &why);
+    const bool written = ReportExport::writePdf(path, m_meeting, *m_model, &why);
     return saved(path, written, why);
 }
 
@@ -147,7 +189,8 @@ bool ReportFiles::saved(const QString &path, bool written, const QString &why)
 void ReportFiles::askForFile(const QString &caption, const QString &filter, const QString &suffix,
                              const std::function<bool(const QString &)> &write)
 {
-    const QFileInfo suggested(ReportExport::suggestedFile(m_lastFolder, m_day, suffix));
+    const QFileInfo suggested(
+        ReportExport::suggestedFile(m_lastFolder, m_meeting.startedAt.date(), suffix));
     auto *dialog = new QFileDialog(m_window, caption, suggested.absolutePath(), filter);
     dialog->selectFile(suggested.fileName());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

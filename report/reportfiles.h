@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "record/meeting.h"
+
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -13,17 +15,20 @@ class QPrinter;
 class QWidget;
 class ReportModel;
 
-// The report as files, written from the model. Each file is written through a QSaveFile, so it
-// appears whole or not at all; false and why when it could not be.
+// The report as files, written from the model. Each file is written through a QSaveFile and
+// committed only when every byte reached the disk, so it appears whole or not at all and a file
+// it replaces stays as it was; false and why when it could not be.
 namespace ReportExport {
 
 // The meeting's day (today's when there is none) names the file; it goes to lastFolder if that
 // is still there, else to the documents folder, else home.
 QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix);
+// "meeting-2026-12-07.pdf": no colons or other characters a FAT or exFAT stick refuses.
+QString fileName(const QDate &day, const QString &suffix);
 // Every speech of the meeting, a column saying which were rehearsals.
-bool writeCsv(const QString &path, const ReportModel &model, QString *why);
+bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 // The speeches shown, as they are printed.
-bool writePdf(const QString &path, const QString &heading, const ReportModel &model, QString *why);
+bool writePdf(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 
 } // namespace ReportExport
 
@@ -41,12 +46,13 @@ public:
 
     // The folder the file dialogs open in first, when it is still there.
     void setLastFolder(const QString &folder) { m_lastFolder = folder; }
-    // The meeting shown: the heading of its pages, and its day (none: invalid).
-    void setMeeting(const QString &heading, const QDate &day);
+    // The meeting shown: its details head the pages, its day names the files.
+    void setMeeting(const Meeting &meeting) { m_meeting = meeting; }
 
     void askToExportCsv();
     void askToSavePdf();
     void askToPrint();
+    void showPrintPreview();
     bool exportCsv(const QString &path);
     bool savePdf(const QString &path);
 
@@ -60,12 +66,12 @@ private:
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
                     const std::function<bool(const QString &)> &write);
     bool saved(const QString &path, bool written, const QString &why);
+    QPrinter *printer();
 
     const ReportModel *m_model = nullptr;
     QWidget *m_window = nullptr;
     std::function<void(QDialog *)> m_openDialog;
     QString m_lastFolder;
-    QString m_heading;
-    QDate m_day;
+    Meeting m_meeting;
     std::unique_ptr<QPrinter> m_printer; // made at the first Print...
 };

@@ -24,6 +24,46 @@ qsizetype addedRun(const QList<SpeechRecord> &longer, const QList<SpeechRecord> 
     return first;
 }
 
+QVariant sortKey(const SpeechRecord &s, int column)
+{
+    switch (column) {
+    case SpeechLabels::Time:
+        return s.startedAt.toMSecsSinceEpoch();
+    case SpeechLabels::Green:
+    case SpeechLabels::Yellow:
+    case SpeechLabels::Red:
+        return qint64(s.thresholdSeconds[std::size_t(column - SpeechLabels::Green)]);
+    case SpeechLabels::Elapsed:
+        return qint64(s.elapsedSeconds);
+    case SpeechLabels::Lamp:
+        return qint64(s.lampReached);
+    case SpeechLabels::Grace:
+        return qint64(s.graceSeconds);
+    case SpeechLabels::VerdictColumn: {
+        // Rehearsals first, then the furthest under, up to the furthest over.
+        constexpr qint64 Apart = 1'000'000;
+        if (s.rehearsal || s.mistakenStart)
+            return -3 * Apart;
+        const Verdict v = s.verdict();
+        switch (v.kind) {
+        case Verdict::Kind::Under:
+            return -Apart - v.bySeconds;
+        case Verdict::Kind::Over:
+            return Apart + v.bySeconds;
+        case Verdict::Kind::Qualified:
+            return qint64(0);
+        case Verdict::Kind::NoLimits:
+        case Verdict::Kind::None:
+            break;
+        }
+        return -2 * Apart;
+    }
+    default:
+        break;
+    }
+    return SpeechLabels::cell(s, column);
+}
+
 } // namespace
 
 ReportModel::ReportModel(MeetingStore *store, QObject *parent)
@@ -148,8 +188,11 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         if (column == SpeechLabels::Speaker && s.speakerName.isEmpty())
             return tr("Press Enter or F2 to type the speaker's name");
         break;
+    case SortRole:
+        return sortKey(s, column);
     case Qt::TextAlignmentRole:
-        if (column >= SpeechLabels::Green && column <= SpeechLabels::Elapsed)
+        if ((column >= SpeechLabels::Green && column <= SpeechLabels::Elapsed) ||
+            column == SpeechLabels::Grace)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         break;
     default:

@@ -18,6 +18,9 @@ class ReportModel : public QAbstractTableModel
 public:
     explicit ReportModel(MeetingStore *store, QObject *parent = nullptr);
 
+    // What a column sorts by: times and seconds as numbers, verdicts from under to over.
+    static constexpr int SortRole = Qt::UserRole;
+
     // Rehearsals and mistaken starts: shown only when asked for.
     static bool isRehearsal(const SpeechRecord &speech);
 

@@ -5,6 +5,7 @@
 #include "timing/clocktext.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -58,20 +59,91 @@ QString yesNo(bool value)
 
 } // namespace
 
-QString ReportText::readAloud(const QList<SpeechRecord> &speeches)
+QString ReportText::meetingWhen(const Meeting &meeting)
 {
-    QStringList lines;
+    return QLocale().toString(meeting.startedAt, QStringLiteral("ddd d MMM yyyy, HH:mm"));
+}
+
+QString ReportText::summary(const QList<SpeechRecord> &speeches)
+{
+    int count = 0, qualified = 0, under = 0, over = 0;
+    for (const SpeechRecord &s : speeches) {
+        if (s.rehearsal || s.mistakenStart)
+            continue;
+        ++count;
+        switch (s.verdict().kind) {
+        case Verdict::Kind::Qualified:
+            ++qualified;
+            break;
+        case Verdict::Kind::Under:
+            ++under;
+            break;
+        case Verdict::Kind::Over:
+            ++over;
+            break;
+        case Verdict::Kind::NoLimits:
+        case Verdict::Kind::None:
+            break;
+        }
+    }
+    if (count == 0)
+        return tr("No speeches");
+    const QString speechCount = count == 1 ? tr("1 speech") : tr("%1 speeches").arg(count);
+    return tr("%1: %2 qualified, %3 under time, %4 over time")
+        .arg(speechCount)
+        .arg(qualified)
+        .arg(under)
+        .arg(over);
+}
+
+std::optional<int> ReportText::commonGrace(const QList<SpeechRecord> &speeches)
+{
+    std::optional<int> grace;
+    for (const SpeechRecord &s : speeches) {
+        if (!SpeechLabels::judged(s))
+            continue;
+        if (grace && *grace != s.graceSeconds)
+            return std::nullopt;
+        grace = s.graceSeconds;
+    }
+    return grace;
+}
+
+QStringList ReportText::heading(const Meeting &meeting, const QList<SpeechRecord> &speeches)
+{
+    QStringList lines{meeting.title.isEmpty() ? tr("Timer's Report") : meeting.title};
+    QString when =
+        meeting.startedAt.isValid() ? tr("Meeting of %1").arg(meetingWhen(meeting)) : QString();
+    if (!meeting.timerName.isEmpty())
+        when += (when.isEmpty() ? QString() : QStringLiteral("; ")) +
+                tr("timer: %1").arg(meeting.timerName);
+    if (!when.isEmpty())
+        lines << when;
+    QString counts = summary(speeches);
+    if (const std::optional<int> grace = commonGrace(speeches))
+        counts += tr("; grace: %1").arg(SpeechLabels::grace(*grace).toLower());
+    lines << counts;
+    return lines;
+}
+
+QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> &speeches)
+{
+    QStringList lines = heading(meeting, speeches);
     QStringList notQualified;
     bool anyQualified = false;
+    const bool graceEach = !commonGrace(speeches) && !speeches.isEmpty();
     int number = 0;
     for (const SpeechRecord &speech : speeches) {
         const QString category = SpeechLabels::category(speech);
         const QString who = speech.speakerName.isEmpty()
                                 ? category
                                 : speech.speakerName + QStringLiteral(", ") + category;
-        lines << QStringLiteral("%1. %2: %3, %4")
-                     .arg(++number)
-                     .arg(who, clockText(speech.elapsedSeconds), sentence(speech));
+        QString line = QStringLiteral("%1. %2: %3, %4")
+                           .arg(++number)
+                           .arg(who, clockText(speech.elapsedSeconds), sentence(speech));
+        if (graceEach && SpeechLabels::judged(speech))
+            line += tr(" (grace: %1)").arg(SpeechLabels::grace(speech.graceSeconds).toLower());
+        lines << line;
         if (missed(speech))
             notQualified << QStringLiteral("%1 (%2)").arg(SpeechLabels::who(speech),
                                                           speech.verdict().sentence());
@@ -82,30 +154,31 @@ QString ReportText::readAloud(const QList<SpeechRecord> &speeches)
         lines << tr("Did not qualify: %1.").arg(notQualified.join(QStringLiteral("; ")));
     else if (anyQualified)
         lines << tr("Everyone qualified.");
-    return lines.join(u'\n') + (lines.isEmpty() ? QString() : QStringLiteral("\n"));
+    return lines.join(u'\n') + QStringLiteral("\n");
 }
 
-QByteArray ReportText::csv(const QList<SpeechRecord> &speeches)
+QByteArray ReportText::csv(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
     static const QStringList header{QStringLiteral("Started"),     QStringLiteral("Speaker"),
                                     QStringLiteral("Category"),    QStringLiteral("Green"),
                                     QStringLiteral("Green (s)"),   QStringLiteral("Yellow"),
                                     QStringLiteral("Yellow (s)"),  QStringLiteral("Red"),
                                     QStringLiteral("Red (s)"),     QStringLiteral("Elapsed"),
-                                    QStringLiteral("Elapsed (s)"), QStringLiteral("Lamp reached"),
+                                    QStringLiteral("Elapsed (s)"), QStringLiteral("Lamp"),
                                     QStringLiteral("Verdict"),     QStringLiteral("Grace (s)"),
                                     QStringLiteral("Rehearsal"),   QStringLiteral("Mistaken start"),
-                                    QStringLiteral("Stopped")};
+                                    QStringLiteral("Stopped"),     QStringLiteral("Meeting"),
+                                    QStringLiteral("Timer")};
     QString out = QChar(0xFEFF) + header.join(u',') + QStringLiteral("\r\n");
     for (const SpeechRecord &s : speeches) {
         QStringList fields{s.startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                           csvText(s.speakerName), csvText(s.description.trimmed())};
+                           csvText(s.speakerName), csvText(SpeechLabels::category(s))};
         for (const int seconds : s.thresholdSeconds)
             fields << clockText(seconds) << QString::number(seconds);
         fields << clockText(s.elapsedSeconds) << QString::number(s.elapsedSeconds)
                << SpeechLabels::lamp(s.lampReached) << csvField(SpeechLabels::verdict(s))
                << QString::number(s.graceSeconds) << yesNo(s.rehearsal) << yesNo(s.mistakenStart)
-               << yesNo(s.stopped);
+               << yesNo(s.stopped) << csvText(meeting.title) << csvText(meeting.timerName);
         out += fields.join(u',') + QStringLiteral("\r\n");
     }
     return out.toUtf8();

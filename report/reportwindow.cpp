@@ -19,11 +19,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 
@@ -31,18 +34,38 @@
 
 namespace {
 
-const QString MeetingDateFormat = QStringLiteral("ddd d MMM yyyy, HH:mm");
 // Bars shown before the picture scrolls; the splitter gives it more on request.
 constexpr int PictureRowsShown = 8;
 constexpr QSize StartSize(940, 620);
+// Smaller than this the report is no use: it then opens where the window manager puts it.
+constexpr QSize UsableSize(480, 360);
+// The print dialog asks for less than its labels need.
+constexpr QSize UsableDialogSize(480, 320);
 // Opening the report takes some milliseconds: during a speech it waits while a tick is this
 // near, and opens this long after it.
 constexpr int OpeningMs = 100;
+// The meeting picker's PgUp and PgDn move this many meetings.
+constexpr int PickerPage = 10;
+constexpr int PickerLetters = 22;
 
-QString meetingName(const Meeting &meeting)
+// An empty speaker's cell says what typing in it does.
+class NameHint : public QStyledItemDelegate
 {
-    return QLocale().toString(meeting.startedAt, MeetingDateFormat);
-}
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!option->text.isEmpty())
+            return;
+        option->text = ReportWindow::tr("type a name");
+        option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
+        option->palette.setColor(QPalette::HighlightedText,
+                                 option->palette.color(QPalette::PlaceholderText));
+    }
+};
 
 } // namespace
 
@@ -58,17 +81,39 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
 
     m_meetings = new QComboBox(this);
     m_meetings->setObjectName(QStringLiteral("comboMeeting"));
-    m_meetings->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Not sized to its longest meeting: measuring a thousand of them delays Ctrl+T, and the
+    // report fits narrower rooms beside the timer.
+    m_meetings->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_meetings->setMinimumContentsLength(PickerLetters);
+    m_meetings->installEventFilter(this);
     auto *meetingLabel = new QLabel(tr("&Meeting:"), this);
     meetingLabel->setBuddy(m_meetings);
     m_showRehearsals = new QCheckBox(tr("Show &rehearsals"), this);
     m_showRehearsals->setObjectName(QStringLiteral("checkShowRehearsals"));
     auto *top = new QHBoxLayout;
     top->addWidget(meetingLabel);
-    top->addWidget(m_meetings);
+    top->addWidget(m_meetings, 1);
     top->addSpacing(fontMetrics().height());
     top->addWidget(m_showRehearsals);
-    top->addStretch();
+
+    m_title = new QLineEdit(this);
+    m_title->setObjectName(QStringLiteral("editTitle"));
+    m_title->setPlaceholderText(tr("the club's or the meeting's name"));
+    m_title->setMaxLength(MeetingStore::SpeakerNameMaxLength);
+    auto *titleLabel = new QLabel(tr("Tit&le:"), this);
+    titleLabel->setBuddy(m_title);
+    m_timerName = new QLineEdit(this);
+    m_timerName->setObjectName(QStringLiteral("editTimerName"));
+    m_timerName->setPlaceholderText(tr("who timed the meeting"));
+    m_timerName->setMaxLength(MeetingStore::SpeakerNameMaxLength);
+    auto *timerLabel = new QLabel(tr("Timer's &name:"), this);
+    timerLabel->setBuddy(m_timerName);
+    auto *details = new QHBoxLayout;
+    details->addWidget(titleLabel);
+    details->addWidget(m_title, 3);
+    details->addSpacing(fontMetrics().height());
+    details->addWidget(timerLabel);
+    details->addWidget(m_timerName, 2);
 
     m_chart = new TimingChart(this);
     m_chartScroll = new QScrollArea(this);
@@ -76,15 +121,27 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_chartScroll->setWidgetResizable(true);
     m_chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_chartScroll->setMinimumHeight(TimingChart::heightFor(fontMetrics(), 1));
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(ReportModel::SortRole);
+    m_sorted->setSortLocaleAware(true);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("tableSpeeches"));
-    m_table->setModel(m_model);
+    m_table->setModel(m_sorted);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(SpeechLabels::Speaker, QHeaderView::Stretch);
+    m_table->setWordWrap(false);
+    // A row at a time, so that the picture can scroll to the bar of the table's first row.
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_table->setItemDelegateForColumn(SpeechLabels::Speaker, new NameHint(m_table));
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(SpeechLabels::Time, Qt::AscendingOrder);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_table->installEventFilter(this);
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->addWidget(m_chartScroll);
@@ -93,14 +150,20 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
 
     m_copyAction =
         addCommand(tr("&Copy"), QKeySequence::Copy, this, &ReportWindow::commandCopy_Click);
-    m_deleteAction = addCommand(tr("Delete Speech"), QKeySequence::Delete, m_table,
+    m_deleteAction = addCommand(tr("&Delete Speech"), QKeySequence::Delete, m_table,
                                 &ReportWindow::keyDeleteSpeech_Triggered);
-    m_undoAction = addCommand(tr("Undo Delete"), QKeySequence::Undo, this,
+    m_undoAction = addCommand(tr("&Undo Delete"), QKeySequence::Undo, this,
                               &ReportWindow::keyUndoDelete_Triggered);
+    // The table's context menu offers both, their keys shown.
+    m_table->addAction(m_undoAction);
+    for (QAction *action : {m_deleteAction, m_undoAction})
+        action->setShortcutVisibleInContextMenu(true);
     m_exportCsvAction =
         addCommand(tr("&Export CSV..."), {}, this, &ReportWindow::commandExportCsv_Click);
     m_savePdfAction =
         addCommand(tr("Save as P&DF..."), {}, this, &ReportWindow::commandSavePdf_Click);
+    m_printPreviewAction =
+        addCommand(tr("Print Pre&view..."), {}, this, &ReportWindow::commandPrintPreview_Click);
     m_printAction = addCommand(tr("Pr&int..."), {}, this, &ReportWindow::commandPrint_Click);
 
     const auto button = [this](QAction *action, const char *name, const QString &description) {
@@ -120,6 +183,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
                               tr("Saves the report's table as a CSV file")));
     buttons->addWidget(
         button(m_savePdfAction, "commandSavePdf", tr("Saves the report as a PDF file")));
+    buttons->addWidget(button(m_printPreviewAction, "commandPrintPreview",
+                              tr("Shows the printed pages before they are printed")));
     buttons->addWidget(button(m_printAction, "commandPrint", tr("Prints the report")));
     buttons->addStretch();
 
@@ -130,19 +195,31 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(details);
     layout->addWidget(m_splitter, 1);
     layout->addLayout(buttons);
     layout->addWidget(m_status);
 
     connect(m_meetings, qOverload<int>(&QComboBox::activated), this, &ReportWindow::meetingChosen);
     connect(m_showRehearsals, &QCheckBox::toggled, m_model, &ReportModel::setShowRehearsals);
+    connect(m_title, &QLineEdit::editingFinished, this, &ReportWindow::detailsEdited);
+    connect(m_timerName, &QLineEdit::editingFinished, this, &ReportWindow::detailsEdited);
+    // Enter keeps what was typed and goes back to the speeches, where the keys usually are.
+    for (QLineEdit *edit : {m_title, m_timerName})
+        connect(edit, &QLineEdit::returnPressed, m_table, [this] { m_table->setFocus(); });
     connect(m_model, &ReportModel::speechesChanged, this, &ReportWindow::speechesChanged);
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
-    connect(m_store, &MeetingStore::changed, this, &ReportWindow::meetingChanged);
+    connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &ReportWindow::updateCommands);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &ReportWindow::updateCommands);
+            &ReportWindow::followTable);
+    connect(m_sorted, &QAbstractItemModel::layoutChanged, this, &ReportWindow::speechesChanged);
+    connect(m_sorted, &QAbstractItemModel::modelReset, this, &ReportWindow::updateCommands);
+    connect(m_table->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int firstRow) {
+        m_chartScroll->verticalScrollBar()->setValue(
+            TimingChart::rowTop(m_chart->fontMetrics(), firstRow) -
+            TimingChart::rowTop(m_chart->fontMetrics(), 0));
+    });
     connect(m_files, &ReportFiles::folderUsed, this, &ReportWindow::folderUsed);
     connect(m_files, &ReportFiles::said, this, &ReportWindow::say);
     meetingChosen(-1);
@@ -179,6 +256,22 @@ void ReportWindow::setLastFolder(const QString &folder)
     m_files->setLastFolder(folder);
 }
 
+void ReportWindow::setRememberedDetails(const QString &title, const QString &timerName)
+{
+    m_rememberedTitle = title;
+    m_rememberedTimerName = timerName;
+    if (m_meetings->count() > 0)
+        meetingChosen(m_meetings->currentIndex());
+}
+
+void ReportWindow::showNewMeeting()
+{
+    refreshMeetings();
+    m_meetings->setCurrentIndex(m_meetings->count() - 1);
+    meetingChosen(m_meetings->currentIndex());
+    say(tr("A new meeting has begun: the next speech timed is its first."));
+}
+
 void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *context,
                                    const std::function<void()> &open)
 {
@@ -208,7 +301,7 @@ void ReportWindow::showAndRaise()
 {
     if (!m_placed) {
         refreshMeetings();
-        placeBesideTimer(this);
+        placeBesideTimer(this, minimumSizeHint().expandedTo(minimumSize()).expandedTo(UsableSize));
         m_placed = true;
         // The speeches take the keys first: typing names the speaker of the row.
         m_table->setFocus(Qt::OtherFocusReason);
@@ -219,18 +312,22 @@ void ReportWindow::showAndRaise()
     activateWindow();
 }
 
-// The report and its dialogs alike; the frame is taken to be as wide as the timer's.
-void ReportWindow::placeBesideTimer(QWidget *window) const
+// The report and its dialogs alike; the frame is taken to be as wide as the timer's. Where no
+// room beside the timer holds the window, the window manager places it, whole on the screen.
+void ReportWindow::placeBesideTimer(QWidget *window, const QSize &least) const
 {
     const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
     if (!timer)
         return;
-    const int lightBottom = m_timerLight->mapToGlobal(QPoint(0, m_timerLight->height())).y();
-    const QRect placed = BesideTimer::place(
-        timer->screen()->availableGeometry(), timer->frameGeometry(), timer->geometry(),
-        lightBottom, window->size(), window->minimumSizeHint().expandedTo(window->minimumSize()));
-    window->resize(placed.size().shrunkBy(
-        BesideTimer::frameMargins(timer->frameGeometry(), timer->geometry())));
+    const QRect screen = timer->screen()->availableGeometry();
+    const QMargins frame = BesideTimer::frameMargins(timer->frameGeometry(), timer->geometry());
+    const QRect placed = BesideTimer::place(screen, timer->frameGeometry(), timer->geometry(),
+                                            window->size(), least);
+    if (placed.isNull()) {
+        window->resize(window->size().boundedTo(screen.size().shrunkBy(frame)));
+        return;
+    }
+    window->resize(placed.size().shrunkBy(frame));
     window->move(placed.topLeft());
 }
 
@@ -240,12 +337,6 @@ QString ReportWindow::statusText() const
 }
 
 // ---- The meeting shown -------------------------------------------------------------------
-
-void ReportWindow::meetingChanged(qint64 meetingId)
-{
-    m_counts.remove(meetingId);
-    refreshMeetings();
-}
 
 // The list follows the store; a window showing the newest meeting goes on to the next one
 // when it begins.
@@ -257,31 +348,33 @@ void ReportWindow::refreshMeetings()
     const QSignalBlocker blocker(m_meetings);
     m_meetings->clear();
     int chosen = int(m_meetingList.size()) - 1;
+    QStringList items;
+    items.reserve(m_meetingList.size());
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        m_meetings->addItem(tr("%1 (%2)").arg(meetingName(meeting), meetingCounts(meeting)));
+        const QString when =
+            meeting.title.isEmpty()
+                ? ReportText::meetingWhen(meeting)
+                : tr("%1, %2").arg(ReportText::meetingWhen(meeting), meeting.title);
+        items << tr("%1 (%2)").arg(when, meetingCounts(meeting));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
+    m_meetings->addItems(items);
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);
 }
 
-// The speeches counted as the table shows them, rehearsals apart.
+// The speeches counted as the table shows them, rehearsals apart, mistaken starts not at all.
 QString ReportWindow::meetingCounts(const Meeting &meeting)
 {
-    auto counts = m_counts.constFind(meeting.id);
-    if (counts == m_counts.cend()) {
-        Counts counted;
-        for (const SpeechRecord &speech : m_store->speeches(meeting.id))
-            ++(ReportModel::isRehearsal(speech) ? counted.rehearsals : counted.speeches);
-        counts = m_counts.insert(meeting.id, counted);
-    }
-    QString text = counts->speeches == 1 ? tr("1 speech") : tr("%1 speeches").arg(counts->speeches);
-    if (counts->rehearsals == 1)
+    const int rehearsals = meeting.rehearsalCount;
+    const int speeches = meeting.speechCount - rehearsals - meeting.mistakenStartCount;
+    QString text = speeches == 1 ? tr("1 speech") : tr("%1 speeches").arg(speeches);
+    if (rehearsals == 1)
         text += tr(", 1 rehearsal");
-    else if (counts->rehearsals > 1)
-        text += tr(", %1 rehearsals").arg(counts->rehearsals);
+    else if (rehearsals > 1)
+        text += tr(", %1 rehearsals").arg(rehearsals);
     return text;
 }
 
@@ -290,23 +383,92 @@ void ReportWindow::meetingChosen(int index)
     const qint64 id = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index).id : 0;
     if (id != m_model->meetingId())
         m_model->setMeeting(id);
-    if (index < 0) {
-        setWindowTitle(tr("Timer's Report"));
-        m_files->setMeeting(windowTitle(), {});
-        return;
+    m_shown = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index) : Meeting();
+    // A meeting with no details of its own takes those typed last; the newest keeps them.
+    if (!m_shown.hasDetails) {
+        m_shown.title = m_rememberedTitle;
+        m_shown.timerName = m_rememberedTimerName;
+        const bool newest = index >= 0 && index == m_meetingList.size() - 1;
+        // Written once the window is idle: this runs at STOP, when a speech joins the meeting.
+        if (newest && !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
+            QTimer::singleShot(0, this, [this, shown = m_shown] {
+                m_store->setMeetingDetails(shown.id, shown.title, shown.timerName);
+            });
     }
-    const Meeting &meeting = m_meetingList.at(index);
-    setWindowTitle(tr("Timer's Report - %1").arg(meetingName(meeting)));
-    m_files->setMeeting(tr("Timer's Report: meeting of %1").arg(meetingName(meeting)),
-                        meeting.startedAt.date());
+    if (!m_title->hasFocus())
+        m_title->setText(m_shown.title);
+    if (!m_timerName->hasFocus())
+        m_timerName->setText(m_shown.timerName);
+    m_files->setMeeting(m_shown);
+    setWindowTitle(index < 0 ? tr("Timer's Report")
+                             : tr("Timer's Report - %1").arg(ReportText::meetingWhen(m_shown)));
 }
 
+void ReportWindow::detailsEdited()
+{
+    const QString title = MeetingStore::cleanSpeakerName(m_title->text());
+    const QString timerName = MeetingStore::cleanSpeakerName(m_timerName->text());
+    if (title == m_shown.title && timerName == m_shown.timerName)
+        return;
+    m_shown.title = title;
+    m_shown.timerName = timerName;
+    m_files->setMeeting(m_shown);
+    m_rememberedTitle = title;
+    m_rememberedTimerName = timerName;
+    emit detailsUsed(title, timerName);
+    if (m_shown.id > 0 && !m_store->setMeetingDetails(m_shown.id, title, timerName))
+        say(tr("Could not save the meeting's details: %1").arg(m_store->lastError()), true);
+}
+
+// The picture lists the speeches in the table's order, so that a row and its bar go together.
 void ReportWindow::speechesChanged()
 {
-    m_chart->setSpeeches(m_model->shownSpeeches());
+    QList<SpeechRecord> inOrder;
+    const QList<SpeechRecord> &shown = m_model->shownSpeeches();
+    for (int row = 0; row < m_sorted->rowCount(); ++row) {
+        const int source = m_sorted->mapToSource(m_sorted->index(row, 0)).row();
+        if (source >= 0 && source < shown.size())
+            inOrder << shown.at(source);
+    }
+    m_chart->setSpeeches(inOrder);
     m_chartScroll->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartScroll->frameWidth());
     if (m_pictureSized)
         sizePicture();
+    fitColumns();
+    followTable();
+}
+
+// The current row's bar is highlighted and in sight.
+void ReportWindow::followTable()
+{
+    const int row = m_table->currentIndex().row();
+    m_chart->setHighlighted(row);
+    if (row >= 0) {
+        const QFontMetrics m = m_chart->fontMetrics();
+        const int rowH = TimingChart::rowTop(m, 1) - TimingChart::rowTop(m, 0);
+        m_chartScroll->ensureVisible(0, TimingChart::rowTop(m, row) + rowH / 2, 0, rowH);
+    }
+    updateCommands();
+}
+
+// Each column as wide as its contents; the speaker's takes whatever room is left over.
+void ReportWindow::fitColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    // Public in the base class only.
+    const QAbstractItemView *view = m_table;
+    int others = 0;
+    for (int c = 0; c < SpeechLabels::ColumnCount; ++c) {
+        if (c == SpeechLabels::Speaker)
+            continue;
+        const int width = std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c));
+        header->resizeSection(c, width);
+        others += width;
+    }
+    const int speaker = std::max({view->sizeHintForColumn(SpeechLabels::Speaker),
+                                  header->sectionSizeHint(SpeechLabels::Speaker),
+                                  m_table->viewport()->width() - others});
+    header->resizeSection(SpeechLabels::Speaker, speaker);
 }
 
 // The picture as tall as its bars, up to a few; beyond, it scrolls. The splitter's height is
@@ -334,7 +496,7 @@ void ReportWindow::showEvent(QShowEvent *event)
 
 void ReportWindow::commandCopy_Click()
 {
-    QGuiApplication::clipboard()->setText(ReportText::readAloud(m_model->shownSpeeches()));
+    QGuiApplication::clipboard()->setText(ReportText::readAloud(m_shown, m_model->shownSpeeches()));
     say(tr("The report is on the clipboard, ready to read aloud."));
 }
 
@@ -353,6 +515,11 @@ void ReportWindow::commandPrint_Click()
     m_files->askToPrint();
 }
 
+void ReportWindow::commandPrintPreview_Click()
+{
+    m_files->showPrintPreview();
+}
+
 bool ReportWindow::exportCsv(const QString &path)
 {
     return m_files->exportCsv(path);
@@ -363,11 +530,17 @@ bool ReportWindow::savePdf(const QString &path)
     return m_files->savePdf(path);
 }
 
-// A dialog left where Qt puts it, over the report, may cover the timer's light and STOP.
+// A dialog left where Qt puts it, over the report, may cover the timer's light and STOP. It is
+// never shrunk below the size it asks for: where no room holds that, the window manager places
+// it.
 void ReportWindow::openClearOfLight(QDialog *dialog) const
 {
-    dialog->adjustSize();
-    placeBesideTimer(dialog);
+    dialog->ensurePolished();
+    const QSize wanted = dialog->size().expandedTo(dialog->sizeHint()).expandedTo(UsableDialogSize);
+    dialog->resize(wanted);
+    placeBesideTimer(dialog, wanted);
+    // The print dialog would shrink itself, as it shows, to a hint too small for its labels.
+    dialog->setMinimumSize(dialog->size());
     dialog->open();
 }
 
@@ -384,7 +557,7 @@ void ReportWindow::say(const QString &text, bool problem)
 
 void ReportWindow::keyDeleteSpeech_Triggered()
 {
-    const QModelIndex current = m_table->currentIndex();
+    const QModelIndex current = m_sorted->mapToSource(m_table->currentIndex());
     if (!current.isValid())
         return;
     const QString when = m_model->index(current.row(), SpeechLabels::Time).data().toString();
@@ -410,6 +583,11 @@ void ReportWindow::keyUndoDelete_Triggered()
 // name is typed, the keys go to its editor.
 bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_meetings && event->type() == QEvent::KeyPress &&
+        pickerKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    if (watched == m_table && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &ReportWindow::fitColumns);
     if (watched != m_table || event->type() != QEvent::KeyPress || !m_table->hasFocus() ||
         !m_table->currentIndex().isValid())
         return QWidget::eventFilter(watched, event);
@@ -425,4 +603,33 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
     if (typed)
         m_table->setCurrentIndex(name);
     return QWidget::eventFilter(watched, event);
+}
+
+// Home, End, PgUp and PgDn move through the meetings as in a list.
+bool ReportWindow::pickerKey(const QKeyEvent *key)
+{
+    const int last = m_meetings->count() - 1;
+    const int now = m_meetings->currentIndex();
+    int to = now;
+    switch (key->key()) {
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = last;
+        break;
+    case Qt::Key_PageUp:
+        to = std::max(0, now - PickerPage);
+        break;
+    case Qt::Key_PageDown:
+        to = std::min(last, now + PickerPage);
+        break;
+    default:
+        return false;
+    }
+    if (last >= 0 && to != now) {
+        m_meetings->setCurrentIndex(to);
+        meetingChosen(to);
+    }
+    return true;
 }

@@ -3,7 +3,6 @@
 
 #include "record/meeting.h"
 
-#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -16,9 +15,12 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QKeyEvent;
 class QKeySequence;
 class QLabel;
+class QLineEdit;
 class QScrollArea;
+class QSortFilterProxyModel;
 class QSplitter;
 class QTableView;
 class ReportFiles;
@@ -51,6 +53,10 @@ public:
 
     // The folder its file dialogs open in first, when it is still there.
     void setLastFolder(const QString &folder);
+    // The title and timer's name typed last, for a meeting that has none of its own yet.
+    void setRememberedDetails(const QString &title, const QString &timerName);
+    // Shows the meeting just begun and says so.
+    void showNewMeeting();
 
     // What the window last said about a file or the clipboard.
     QString statusText() const;
@@ -63,12 +69,14 @@ public:
     QAction *exportCsvAction() const { return m_exportCsvAction; }
     QAction *savePdfAction() const { return m_savePdfAction; }
     QAction *printAction() const { return m_printAction; }
+    QAction *printPreviewAction() const { return m_printPreviewAction; }
 
     // Handlers; the commands call them.
     void commandCopy_Click();
     void commandExportCsv_Click();
     void commandSavePdf_Click();
     void commandPrint_Click();
+    void commandPrintPreview_Click();
     void keyDeleteSpeech_Triggered();
     void keyUndoDelete_Triggered();
 
@@ -79,23 +87,28 @@ public:
 signals:
     // A file was chosen in this folder, to be suggested again next time.
     void folderUsed(const QString &folder);
+    // A title or timer's name was typed, to be offered for the next meeting.
+    void detailsUsed(const QString &title, const QString &timerName);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void meetingChanged(qint64 meetingId);
     void refreshMeetings();
-    QString meetingCounts(const Meeting &meeting);
+    static QString meetingCounts(const Meeting &meeting);
     void meetingChosen(int index);
+    void detailsEdited();
     void speechesChanged();
+    void followTable();
     void sizePicture();
+    void fitColumns();
+    bool pickerKey(const QKeyEvent *key);
     QAction *addCommand(const QString &text, const QKeySequence &key, QWidget *scope,
                         void (ReportWindow::*handler)());
     void updateCommands();
     void say(const QString &text, bool problem = false);
-    void placeBesideTimer(QWidget *window) const;
+    void placeBesideTimer(QWidget *window, const QSize &least) const;
     void openClearOfLight(QDialog *dialog) const;
     void passTimerKeys(const QList<QAbstractButton *> &buttons);
 
@@ -109,7 +122,11 @@ private:
     QAction *m_exportCsvAction = nullptr;
     QAction *m_savePdfAction = nullptr;
     QAction *m_printAction = nullptr;
+    QAction *m_printPreviewAction = nullptr;
     QComboBox *m_meetings = nullptr;
+    QLineEdit *m_title = nullptr;
+    QLineEdit *m_timerName = nullptr;
+    QSortFilterProxyModel *m_sorted = nullptr;
     QCheckBox *m_showRehearsals = nullptr;
     TimingChart *m_chart = nullptr;
     QScrollArea *m_chartScroll = nullptr;
@@ -117,13 +134,9 @@ private:
     QTableView *m_table = nullptr;
     QLabel *m_status = nullptr;
     QList<Meeting> m_meetingList;
-    // Each meeting's speeches and rehearsals as the picker counts them, read once.
-    struct Counts
-    {
-        int speeches = 0;
-        int rehearsals = 0;
-    };
-    QHash<qint64, Counts> m_counts;
+    Meeting m_shown; // the meeting in the window, its details as shown
+    QString m_rememberedTitle;
+    QString m_rememberedTimerName;
     bool m_placed = false;
     bool m_pictureSized = false;
 };

@@ -4,7 +4,6 @@
 #include "timing/clocktext.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <array>
 
@@ -20,15 +19,13 @@ const std::array<const char *, SpeechLabels::ColumnCount> Headings{
     QT_TRANSLATE_NOOP("SpeechLabels", "Category"), QT_TRANSLATE_NOOP("SpeechLabels", "Green"),
     QT_TRANSLATE_NOOP("SpeechLabels", "Yellow"),   QT_TRANSLATE_NOOP("SpeechLabels", "Red"),
     QT_TRANSLATE_NOOP("SpeechLabels", "Elapsed"),  QT_TRANSLATE_NOOP("SpeechLabels", "Lamp"),
-    QT_TRANSLATE_NOOP("SpeechLabels", "Verdict")};
+    QT_TRANSLATE_NOOP("SpeechLabels", "Verdict"),  QT_TRANSLATE_NOOP("SpeechLabels", "Grace")};
 
 } // namespace
 
 QString SpeechLabels::category(const SpeechRecord &speech)
 {
-    static const QRegularExpression trailingLimits(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
-    const QString name = QString(speech.description).remove(trailingLimits).trimmed();
-    return name.isEmpty() ? speech.description.trimmed() : name;
+    return speech.description.simplified();
 }
 
 QString SpeechLabels::who(const SpeechRecord &speech)
@@ -62,7 +59,24 @@ QString SpeechLabels::verdict(const SpeechRecord &speech)
         return tr("Rehearsal");
     if (speech.mistakenStart)
         return tr("Mistaken start");
-    return speech.verdict().text();
+    QString sentence = speech.verdict().sentence();
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    return sentence;
+}
+
+QString SpeechLabels::grace(int seconds)
+{
+    return seconds > 0 ? tr("%1 s").arg(seconds) : tr("None");
+}
+
+bool SpeechLabels::judged(const SpeechRecord &speech)
+{
+    if (speech.rehearsal || speech.mistakenStart)
+        return false;
+    const Verdict::Kind kind = speech.verdict().kind;
+    return kind == Verdict::Kind::Qualified || kind == Verdict::Kind::Under ||
+           kind == Verdict::Kind::Over;
 }
 
 QColor SpeechLabels::verdictColor(const SpeechRecord &speech)
@@ -107,6 +121,8 @@ QString SpeechLabels::cell(const SpeechRecord &speech, int column)
         return lamp(speech.lampReached);
     case VerdictColumn:
         return verdict(speech);
+    case Grace:
+        return grace(speech.graceSeconds);
     default:
         break;
     }

@@ -25,10 +25,12 @@ constexpr std::array<int, 14> AxisSteps{1,   2,   5,   10,  15,   30,   60,
                                         120, 300, 600, 900, 1800, 3600, 7200};
 
 const QColor GridColor(0xd8, 0xd8, 0xd8);
-// Light tints, so the words written over them stay readable.
+// Light tints behind the bars; no words are written over them.
 const QColor GraceColor(0xea, 0xea, 0xea);
 const QColor BarColor(0x37, 0x47, 0x4f);
 const QColor RehearsalBarColor(0xa0, 0xa8, 0xad);
+// The table's current row, light enough for the bands and words on it.
+const QColor HighlightColor(0xe3, 0xec, 0xf7);
 const std::array<QColor, 3> LampColors{QColor(0xbf, 0xe8, 0xbf), QColor(0xf7, 0xee, 0xa8),
                                        QColor(0xf5, 0xbd, 0xbd)};
 
@@ -61,7 +63,15 @@ TimingChart::TimingChart(QWidget *parent) : QWidget(parent)
 void TimingChart::setSpeeches(const QList<SpeechRecord> &speeches)
 {
     m_speeches = speeches;
+    if (m_highlighted >= m_speeches.size())
+        m_highlighted = -1;
     updateGeometry();
+    update();
+}
+
+void TimingChart::setHighlighted(int index)
+{
+    m_highlighted = index;
     update();
 }
 
@@ -69,6 +79,11 @@ int TimingChart::heightFor(const QFontMetrics &metrics, int speechCount)
 {
     return axisHeight(metrics) + std::max(1, speechCount) * rowHeight(metrics) +
            metrics.height() / 2;
+}
+
+int TimingChart::rowTop(const QFontMetrics &metrics, int index)
+{
+    return axisHeight(metrics) + index * rowHeight(metrics);
 }
 
 QSize TimingChart::sizeHint() const
@@ -86,10 +101,76 @@ void TimingChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(palette().color(QPalette::Text));
-    paint(painter, rect(), m_speeches);
+    paint(painter, rect(), m_speeches, m_highlighted);
 }
 
-void TimingChart::paint(QPainter &painter, const QRect &area, const QList<SpeechRecord> &speeches)
+double TimingChart::Layout::at(int seconds) const
+{
+    return axisLeft +
+           (axisRight - axisLeft) * std::clamp(seconds, 0, axisEndSeconds) / axisEndSeconds;
+}
+
+TimingChart::Layout TimingChart::layout(const QFontMetrics &m, const QRect &area,
+                                        const QList<SpeechRecord> &speeches)
+{
+    Layout out;
+    const int line = m.height();
+    const int pad = line / 2;
+    const int rowH = rowHeight(m);
+
+    // The axis runs to the latest of every speech's end and its window with grace, a whole step.
+    int longest = 1;
+    int labelWidth = 0;
+    int endWidth = 0;
+    for (const SpeechRecord &s : speeches) {
+        longest = std::max(longest, s.elapsedSeconds);
+        if (!s.mistakenStart)
+            longest = std::max(longest, lampWindow(s.thresholdSeconds).last + s.graceSeconds);
+        // One more than the rounded width: the eliding measures exactly.
+        labelWidth = std::max(labelWidth, m.horizontalAdvance(SpeechLabels::who(s)) + 1);
+        endWidth = std::max(endWidth, m.horizontalAdvance(endText(s)) + 1);
+    }
+    labelWidth = std::min(labelWidth, int(area.width() * MaxLabelShare));
+    const int left = area.left() + pad + labelWidth + pad;
+    const int right = std::max(left + line, area.right() - pad - endWidth - pad);
+    const int tickRoom = m.horizontalAdvance(QStringLiteral("000:00")) * 2;
+    out.stepSeconds = AxisSteps.back();
+    for (const int candidate : AxisSteps) {
+        if (longest / candidate * tickRoom <= right - left) {
+            out.stepSeconds = candidate;
+            break;
+        }
+    }
+    out.axisEndSeconds = (longest + out.stepSeconds - 1) / out.stepSeconds * out.stepSeconds;
+    out.axisLeft = left;
+    out.axisRight = right;
+    const auto x = [&out](int seconds) { return out.at(seconds); };
+
+    const int barH = std::max(2, qRound(line * BarLines));
+    for (int i = 0; i < speeches.size(); ++i) {
+        const SpeechRecord &s = speeches.at(i);
+        const int top = rowTop(m, i) + area.top();
+        Row row;
+        const LampWindow lamps = lampWindow(s.thresholdSeconds);
+        if (!lamps.empty() && !s.mistakenStart) {
+            const int grace = std::max(0, s.graceSeconds);
+            row.band =
+                QRectF(QPointF(x(lamps.first - grace), top + (rowH - barH) / 2.0 - barH / 2.0),
+                       QPointF(x(lamps.last + grace), top + (rowH + barH) / 2.0 + barH / 2.0));
+        }
+        row.bar = QRectF(QPointF(x(0), top + (rowH - barH) / 2.0),
+                         QPointF(x(s.elapsedSeconds), top + (rowH + barH) / 2.0));
+        const double textTop = top + (rowH - line) / 2.0;
+        row.name = QRectF(area.left() + pad, textTop, labelWidth, line);
+        const double endLeft = std::max(row.bar.right(), row.band.isNull() ? 0 : row.band.right());
+        row.end = QRectF(endLeft + pad, textTop, m.horizontalAdvance(endText(s)) + 1, line);
+        out.rows << row;
+    }
+    return out;
+}
+
+void TimingChart::paint(QPainter &painter, const QRect &area, const QList<SpeechRecord> &speeches,
+                        int highlighted)
 {
     const QFontMetrics m = painter.fontMetrics();
     const QColor textColor = painter.pen().color();
@@ -104,79 +185,53 @@ void TimingChart::paint(QPainter &painter, const QRect &area, const QList<Speech
         return;
     }
 
-    // The axis runs to the latest of every speech's end and its window with grace, a whole step.
-    int longest = 1;
-    int labelWidth = 0;
-    int endWidth = 0;
-    for (const SpeechRecord &s : speeches) {
-        longest = std::max(
-            {longest, s.elapsedSeconds, lampWindow(s.thresholdSeconds).last + s.graceSeconds});
-        // One more than the rounded width: the eliding measures exactly.
-        labelWidth = std::max(labelWidth, m.horizontalAdvance(SpeechLabels::who(s)) + 1);
-        endWidth = std::max(endWidth, m.horizontalAdvance(endText(s)));
-    }
-    labelWidth = std::min(labelWidth, int(area.width() * MaxLabelShare));
-    const int left = area.left() + pad + labelWidth + pad;
-    const int right = std::max(left + line, area.right() - pad - endWidth - pad);
-    const int tickRoom = m.horizontalAdvance(QStringLiteral("000:00")) * 2;
-    int step = AxisSteps.back();
-    for (const int candidate : AxisSteps) {
-        if (longest / candidate * tickRoom <= right - left) {
-            step = candidate;
-            break;
-        }
-    }
-    const int axisEnd = (longest + step - 1) / step * step;
-    const auto x = [&](int seconds) {
-        return left + double(right - left) * std::clamp(seconds, 0, axisEnd) / axisEnd;
-    };
+    const Layout shape = layout(m, area, speeches);
     const int top = area.top() + axisH;
     const int bottom = top + int(speeches.size()) * rowH;
+    if (highlighted >= 0 && highlighted < speeches.size())
+        painter.fillRect(QRectF(area.left(), top + highlighted * rowH, area.width(), rowH),
+                         HighlightColor);
 
     // The time axis along the top, its grid through every row.
-    for (int t = 0; t <= axisEnd; t += step) {
+    for (int t = 0; t <= shape.axisEndSeconds; t += shape.stepSeconds) {
+        const double tx = shape.at(t);
         painter.setPen(GridColor);
-        painter.drawLine(QPointF(x(t), top - pad / 2), QPointF(x(t), bottom));
+        painter.drawLine(QPointF(tx, top - pad / 2), QPointF(tx, bottom));
         painter.setPen(textColor);
         const QString label = clockText(t);
         const int w = m.horizontalAdvance(label);
-        painter.drawText(QPointF(x(t) - w / 2.0, top - pad / 2 - m.descent()), label);
+        painter.drawText(QPointF(tx - w / 2.0, top - pad / 2 - m.descent()), label);
     }
 
-    const int barH = std::max(2, qRound(line * BarLines));
     for (int i = 0; i < speeches.size(); ++i) {
         const SpeechRecord &s = speeches.at(i);
+        const Row &row = shape.rows.at(i);
         const int rowTop = top + i * rowH;
-        const QRectF band(0, rowTop + (rowH - barH) / 2.0 - barH / 2.0, 0, barH * 2.0);
 
         // Behind the bar: the grace either side, then green to red between the first and last
         // lamps.
-        const LampWindow lamps = lampWindow(s.thresholdSeconds);
-        if (!lamps.empty()) {
-            const auto [first, last] = lamps;
-            const int grace = std::max(0, s.graceSeconds);
-            painter.fillRect(QRectF(QPointF(x(first - grace), band.top()),
-                                    QPointF(x(last + grace), band.bottom())),
-                             GraceColor);
-            const QRectF window(QPointF(x(first), band.top()), QPointF(x(last), band.bottom()));
+        if (!row.band.isNull()) {
+            const LampWindow lamps = lampWindow(s.thresholdSeconds);
+            painter.fillRect(row.band, GraceColor);
+            const QRectF window(QPointF(shape.at(lamps.first), row.band.top()),
+                                QPointF(shape.at(lamps.last), row.band.bottom()));
             QLinearGradient shade(window.topLeft(), window.topRight());
             shade.setColorAt(0, LampColors[0]);
             shade.setColorAt(0.5, LampColors[1]);
             shade.setColorAt(1, LampColors[2]);
-            painter.fillRect(window.adjusted(0, 0, first == last ? 1 : 0, 0), shade);
+            painter.fillRect(window.adjusted(0, 0, lamps.first == lamps.last ? 1 : 0, 0), shade);
         }
 
-        const QRectF bar(QPointF(x(0), rowTop + (rowH - barH) / 2.0),
-                         QPointF(x(s.elapsedSeconds), rowTop + (rowH + barH) / 2.0));
-        painter.fillRect(bar.adjusted(0, 0, s.elapsedSeconds > 0 ? 0 : 1, 0),
+        painter.fillRect(row.bar.adjusted(0, 0, s.elapsedSeconds > 0 ? 0 : 1, 0),
                          s.rehearsal || s.mistakenStart ? RehearsalBarColor : BarColor);
 
         painter.setPen(textColor);
-        const QString who = m.elidedText(SpeechLabels::who(s), Qt::ElideRight, labelWidth);
+        const QString who =
+            m.elidedText(SpeechLabels::who(s), Qt::ElideRight, int(row.name.width()));
         const double baseline = rowTop + (rowH + m.ascent() - m.descent()) / 2.0;
-        painter.drawText(QPointF(area.left() + pad, baseline), who);
+        painter.drawText(QPointF(row.name.left(), baseline), who);
         painter.setPen(SpeechLabels::verdictColor(s));
-        painter.drawText(QPointF(bar.right() + pad, baseline), endText(s));
+        painter.drawText(QPointF(row.end.left(), baseline), endText(s));
 
         painter.setPen(GridColor);
         painter.drawLine(QPointF(area.left(), rowTop + rowH), QPointF(area.right(), rowTop + rowH));

@@ -5,8 +5,10 @@
 # timing run of the "Timer TEST" row at FAST speed with the light at red) and
 # docs/screenshots/speaker.png (that run in the speaker's view on a 1920 x 1080 screen, under a
 # window manager, scaled to half size), docs/screenshots/report.png (the timer's report after
-# three named speeches) and docs/screenshots/two-screens.png (a run timed from the window on one
-# of two 1280 x 720 monitors, the speaker's screen on the other, half size).
+# three named speeches), docs/screenshots/report-page.png (the first page of its PDF),
+# docs/screenshots/report-laptop.png (the timer and its report on a 1366 x 768 screen) and
+# docs/screenshots/two-screens.png (a run timed from the window on one of two 1280 x 720
+# monitors, the speaker's screen on the other, half size).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -55,10 +57,21 @@ lw_wait_until 20000 lw_pixel_is "${LW_LAMP_X[2]}" "$LW_LAMP_MID_Y" "255,0,0" ||
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/speaker.png"
 
+# The timer's frame in the screen's top left corner, its client inside the frame's extents.
+timer_to_corner()
+{
+    local frame_left frame_top
+    read -r frame_left _ frame_top _ <<<"$(xprop -id "$LW_WIN" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
+    xdotool windowmove --sync "$LW_WIN" "${frame_left:-0}" "${frame_top:-0}"
+    lw_locate_client
+}
+
 # The report after three speeches on the CUSTOM row (3, 4 and 5 s, no grace), one under, one
-# qualified, one over, each speaker named.
+# qualified, one over, each speaker named; the timer in a corner, so the report opens at its
+# full size beside it.
 lw_end_app
 lw_launch "$build/app/lecternworks-timer"
+timer_to_corner
 # A meeting of its own, without the rehearsal above.
 lw_menu alt+f n
 lw_menu alt+o g n
@@ -74,8 +87,55 @@ for name in "Ann Lee" "Raj Patel" "Zoë Okafor"; do
 done
 named() { lw_copied_report | grep -q "^3. Zoë Okafor"; }
 lw_wait_until 10000 named || lw_fail "the names never reached the report"
+lw_focus_report
+lw_key alt+l
+lw_type "Riverside Speakers Club"
+lw_key Return
+lw_focus_report
+lw_key alt+n
+lw_type "Marie-Claire O'Neil"
+lw_key Return
+titled() { lw_copied_report | grep -q "timer: Marie-Claire O'Neil"; }
+lw_wait_until 10000 titled || lw_fail "the title never reached the report"
+lw_pointer_away
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window "$(lw_report_window)" "$shots/report.png"
+# Its PDF, through Save as PDF..., the first page at 60 dpi.
+lw_focus_report
+lw_key alt+d
+pdf_dialog() { xdotool search --onlyvisible --name "^Save as PDF\$" 2>/dev/null | head -n 1; }
+pdf_shown() { [ -n "$(pdf_dialog)" ]; }
+lw_wait_until 10000 pdf_shown || lw_fail "no dialog 'Save as PDF'"
+lw_focus "$(pdf_dialog)"
+lw_key ctrl+a
+lw_type "$LW_TMP/report.pdf"
+lw_key Return
+lw_wait_until 10000 test -s "$LW_TMP/report.pdf" || lw_fail "the PDF was never written"
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+pdftoppm -r 60 -png -singlefile "$LW_TMP/report.pdf" "$shots/report-page"
+
+# A 1366 x 768 laptop: the timer in the top left corner, the report beside it.
+lw_cleanup
+trap - EXIT
+LW_SCREEN_W=1366
+LW_SCREEN_H=768
+LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
+timer_to_corner
+lw_menu alt+o g n
+lw_choose_custom 0003 0004 0005
+lw_time_speech "" 2400
+lw_time_speech G 3000
+lw_time_speech GYR 6500
+lw_open_report
+lw_focus_report
+for name in "Ann Lee" "Raj Patel" "Zoë Okafor"; do
+    lw_type "$name"
+    lw_key Return Down
+done
+lw_wait_until 10000 named || lw_fail "the names never reached the report"
+lw_pointer_away
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window root -depth 8 "$shots/report-laptop.png"
 
 # Two monitors side by side: the window on the first, the speaker's screen on the second.
 lw_cleanup
@@ -100,4 +160,5 @@ lw_wait_until 20000 speaker_red || lw_fail "the speaker's red lamp never lit"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/two-screens.png"
 
-echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png, $shots/report.png and $shots/two-screens.png"
+echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png, $shots/report.png," \
+    "$shots/report-page.png, $shots/report-laptop.png and $shots/two-screens.png"

@@ -49,7 +49,7 @@ QString suggestedFile()
 // The CSV of what is unsaved, whole or not at all; the reason on failure.
 QString saveAsCsv(MeetingStore *store, const QString &path)
 {
-    const QByteArray bytes = ReportText::csv(store->unsavedSpeeches());
+    const QByteArray bytes = ReportText::csv(Meeting(), store->unsavedSpeeches());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && commitChecked(file))
         return QString();

@@ -25,6 +25,8 @@ void RecordRoom::record(const SpeechRecord &speech)
 void RecordRoom::startNewMeeting()
 {
     m_store->startNewMeeting();
+    if (m_report)
+        m_report->showNewMeeting();
 }
 
 void RecordRoom::watchSaved(QObject *context, const std::function<void(bool)> &saved)
@@ -53,16 +55,16 @@ void RecordRoom::offerRecovery(QWidget *window)
 }
 
 void RecordRoom::openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
-                            const QString &lastFolder,
-                            const std::function<void(const QString &)> &folderUsed, bool ticking,
-                            qint64 toNextTickMs)
+                            const ReportChoices &choices, bool ticking, qint64 toNextTickMs)
 {
-    const auto open = [this, timerLight, timerButtons, lastFolder, folderUsed] {
+    const auto open = [this, timerLight, timerButtons, choices] {
         if (!m_report) {
             m_report = std::make_unique<ReportWindow>(m_store, timerLight, timerButtons);
-            connect(m_report.get(), &ReportWindow::folderUsed, this, folderUsed);
+            connect(m_report.get(), &ReportWindow::folderUsed, this, choices.folderUsed);
+            connect(m_report.get(), &ReportWindow::detailsUsed, this, choices.detailsUsed);
         }
-        m_report->setLastFolder(lastFolder);
+        m_report->setLastFolder(choices.lastFolder);
+        m_report->setRememberedDetails(choices.meetingTitle, choices.timerName);
         m_report->showAndRaise();
     };
     ReportWindow::openClearOfTick(ticking, toNextTickMs, this, open);

@@ -27,9 +27,7 @@ public:
     void keepForNextStart() override;
     void offerRecovery(QWidget *window) override;
     void openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
-                    const QString &lastFolder,
-                    const std::function<void(const QString &)> &folderUsed, bool ticking,
-                    qint64 toNextTickMs) override;
+                    const ReportChoices &choices, bool ticking, qint64 toNextTickMs) override;
     void closeReport() override;
 
 private:

@@ -25,30 +25,47 @@ void TestBesideTimer::place_data()
 {
     QTest::addColumn<QRect>("screen");
     QTest::addColumn<QRect>("timer");
-    QTest::addColumn<int>("lightBottom");
     QTest::addColumn<QSize>("wanted");
     QTest::addColumn<QRect>("placed");
     const QRect hd(0, 0, 1920, 1080), laptop(0, 0, 1366, 768), small(0, 0, 1280, 720);
     QTest::newRow("1920x1080, timer top left: right of it")
-        << hd << QRect(0, 0, 662, 481) << 250 << Report << QRect(670, 0, 942, 641);
+        << hd << QRect(0, 0, 662, 481) << Report << QRect(670, 0, 942, 641);
     QTest::newRow("1920x1080, timer top right: left of it")
-        << hd << QRect(1258, 0, 662, 481) << 250 << Report << QRect(308, 0, 942, 641);
+        << hd << QRect(1258, 0, 662, 481) << Report << QRect(308, 0, 942, 641);
+    QTest::newRow("1920x1080, timer bottom left: right of it, on the screen")
+        << hd << QRect(0, 599, 662, 481) << Report << QRect(670, 439, 942, 641);
+    QTest::newRow("1920x1080, timer bottom right: left of it, on the screen")
+        << hd << QRect(1258, 599, 662, 481) << Report << QRect(308, 439, 942, 641);
     QTest::newRow("1366x768, timer across the top: below it")
-        << laptop << QRect(0, 0, 1366, 100) << 60 << Report << QRect(0, 108, 942, 641);
+        << laptop << QRect(0, 0, 1366, 100) << Report << QRect(0, 108, 942, 641);
     QTest::newRow("1366x768, timer top left: shrunk into the room on the right")
-        << laptop << QRect(0, 0, 662, 481) << 250 << Report << QRect(670, 0, 696, 641);
+        << laptop << QRect(0, 0, 662, 481) << Report << QRect(670, 0, 696, 641);
+    QTest::newRow("1366x768, timer top right: shrunk into the room on the left")
+        << laptop << QRect(704, 0, 662, 481) << Report << QRect(0, 0, 696, 641);
+    QTest::newRow("1366x768, timer bottom left: right of it")
+        << laptop << QRect(0, 287, 662, 481) << Report << QRect(670, 127, 696, 641);
+    QTest::newRow("1366x768, timer bottom right: left of it")
+        << laptop << QRect(704, 287, 662, 481) << Report << QRect(0, 127, 696, 641);
     QTest::newRow("1366x768, timer at the top: shrunk into the room below, which shows most")
-        << laptop << QRect(500, 0, 300, 200) << 120 << Report << QRect(424, 208, 942, 560);
+        << laptop << QRect(500, 0, 300, 200) << Report << QRect(424, 208, 942, 560);
+    QTest::newRow("1280x720, timer top left: right of it")
+        << small << QRect(0, 0, 662, 481) << Report << QRect(670, 0, 610, 641);
+    QTest::newRow("1280x720, timer top right: left of it")
+        << small << QRect(618, 0, 662, 481) << Report << QRect(0, 0, 610, 641);
+    QTest::newRow("1280x720, timer bottom left: right of it")
+        << small << QRect(0, 239, 662, 481) << Report << QRect(670, 79, 610, 641);
     QTest::newRow("1280x720, timer bottom right: shrunk into the room on the left")
-        << small << QRect(618, 239, 662, 481) << 490 << Report << QRect(0, 79, 610, 641);
+        << small << QRect(618, 239, 662, 481) << Report << QRect(0, 79, 610, 641);
     QTest::newRow("1280x720, a dialog level with the timer at the bottom left")
-        << small << QRect(0, 239, 662, 481) << 490 << QSize(600, 400) << QRect(670, 239, 602, 421);
-    QTest::newRow("1280x720, no room beside the timer: below the light")
-        << small << QRect(0, 0, 1280, 700) << 300 << Report << QRect(0, 308, 942, 412);
-    QTest::newRow("1280x720, too little below the light: the least size all the same")
-        << small << QRect(0, 0, 1280, 700) << 500 << Report << QRect(0, 508, 942, 321);
+        << small << QRect(0, 239, 662, 481) << QSize(600, 400) << QRect(670, 239, 602, 421);
+    QTest::newRow("1280x720, timer in the middle: above it")
+        << small << QRect(300, 400, 662, 300) << QSize(600, 300) << QRect(300, 71, 602, 321);
+    QTest::newRow("1280x720, no room beside the timer: the window manager places it")
+        << small << QRect(0, 0, 1280, 700) << Report << QRect();
+    QTest::newRow("1366x768, room only below the least size: the window manager places it")
+        << laptop << QRect(300, 0, 766, 500) << Report << QRect();
     QTest::newRow("second screen under a panel, timer top left: right of it")
-        << QRect(1920, 30, 1280, 690) << QRect(1920, 30, 300, 200) << 140 << QSize(600, 400)
+        << QRect(1920, 30, 1280, 690) << QRect(1920, 30, 300, 200) << QSize(600, 400)
         << QRect(2228, 30, 602, 421);
 }
 
@@ -56,14 +73,12 @@ void TestBesideTimer::place()
 {
     QFETCH(QRect, screen);
     QFETCH(QRect, timer);
-    QFETCH(int, lightBottom);
     QFETCH(QSize, wanted);
     QFETCH(QRect, placed);
-    QCOMPARE(
-        BesideTimer::place(screen, timer, timer.marginsRemoved(Frame), lightBottom, wanted, Least),
-        placed);
-    QVERIFY(!placed.intersects(
-        QRect(timer.left(), timer.top(), timer.width(), lightBottom - timer.top())));
+    QCOMPARE(BesideTimer::place(screen, timer, timer.marginsRemoved(Frame), wanted, Least), placed);
+    // Never over the light or the category rows, never off the screen.
+    QVERIFY(!placed.intersects(timer));
+    QVERIFY(placed.isNull() || screen.contains(placed));
 }
 
 QTEST_APPLESS_MAIN(TestBesideTimer)

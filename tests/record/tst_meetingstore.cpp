@@ -369,7 +369,8 @@ void TestMeetingStore::olderFileIsBroughtUpToDate()
     QCOMPARE(back.first().speakerName, firstSpeaker);
     RawFile raw(path());
     QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(), RecordFile::SchemaVersion);
-    QCOMPARE(raw.value(TableNames).toString(), QStringLiteral("meeting speech speech_by_meeting"));
+    QCOMPARE(raw.value(TableNames).toString(),
+             QStringLiteral("meeting meeting_detail speech speech_by_meeting"));
 }
 
 void TestMeetingStore::aFailedStepLeavesTheFileAsItWas()

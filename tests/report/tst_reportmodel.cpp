@@ -74,14 +74,17 @@ void TestReportModel::rows_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("in the order they started")
         << QList<SpeechRecord>{iceBreaker(12, 300, "Cy"), iceBreaker(2, 250, "Ann")} << false
-        << QStringList{"19:32 Ice Breaker Speech 4:10 Ann", "19:42 Ice Breaker Speech 5:00 Cy"};
+        << QStringList{"19:32 Ice Breaker Speech (4 to 6 Minutes) 4:10 Ann",
+                       "19:42 Ice Breaker Speech (4 to 6 Minutes) 5:00 Cy"};
     QTest::newRow("rehearsals and mistaken starts hidden")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(4, 250), custom(9, 65)}
-        << false << QStringList{"19:34 Ice Breaker Speech 4:10", "19:39 CUSTOM Events 1:05"};
+        << false
+        << QStringList{"19:34 Ice Breaker Speech (4 to 6 Minutes) 4:10",
+                       "19:39 CUSTOM Events 1:05"};
     QTest::newRow("shown when asked")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(4, 250)} << true
-        << QStringList{"19:30 Timer TEST 0:04", "19:32 Ice Breaker Speech 0:01",
-                       "19:34 Ice Breaker Speech 4:10"};
+        << QStringList{"19:30 Timer TEST 0:04", "19:32 Ice Breaker Speech (4 to 6 Minutes) 0:01",
+                       "19:34 Ice Breaker Speech (4 to 6 Minutes) 4:10"};
 }
 
 void TestReportModel::rows()
@@ -133,13 +136,13 @@ void TestReportModel::deleteAndUndo()
     QSignalSpy inserted(m_model.get(), &QAbstractItemModel::rowsInserted);
     QVERIFY(m_model->removeRow(1));
     QCOMPARE(removed.value(0).value(1).toInt(), 1);
-    QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech 5:00 Ann",
-                                      "19:46 Ice Breaker Speech 5:30 Cy"}));
+    QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech (4 to 6 Minutes) 5:00 Ann",
+                                      "19:46 Ice Breaker Speech (4 to 6 Minutes) 5:30 Cy"}));
     QCOMPARE(MeetingStore(storePath()).speeches(m_model->meetingId()).size(), 2);
     QVERIFY(m_model->restoreLastDeleted());
-    QCOMPARE(rowTexts(),
-             (QStringList{"19:30 Ice Breaker Speech 5:00 Ann", "19:38 Ice Breaker Speech 0:20 Bo",
-                          "19:46 Ice Breaker Speech 5:30 Cy"}));
+    QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech (4 to 6 Minutes) 5:00 Ann",
+                                      "19:38 Ice Breaker Speech (4 to 6 Minutes) 0:20 Bo",
+                                      "19:46 Ice Breaker Speech (4 to 6 Minutes) 5:30 Cy"}));
     QCOMPARE(inserted.value(0).value(1).toInt(), 1);
     QCOMPARE(resets.size(), 0);
 }
@@ -152,8 +155,8 @@ void TestReportModel::speechRecordedWhileOpen()
     QSignalSpy resets(m_model.get(), &QAbstractItemModel::modelReset);
     QSignalSpy inserted(m_model.get(), &QAbstractItemModel::rowsInserted);
     QVERIFY(m_store->record(iceBreaker(8, 250)));
-    QCOMPARE(rowTexts(),
-             (QStringList{"19:30 Ice Breaker Speech 5:00 Ann", "19:38 Ice Breaker Speech 4:10"}));
+    QCOMPARE(rowTexts(), (QStringList{"19:30 Ice Breaker Speech (4 to 6 Minutes) 5:00 Ann",
+                                      "19:38 Ice Breaker Speech (4 to 6 Minutes) 4:10"}));
     QCOMPARE(resets.size(), 0);
     QCOMPARE(inserted.size(), 1);
 }

@@ -13,6 +13,8 @@ class TestReportText : public QObject
 private slots:
     void readAloud_data();
     void readAloud();
+    void summary_data();
+    void summary();
     void csvRow_data();
     void csvRow();
     void csvHeader();
@@ -22,26 +24,64 @@ void TestReportText::readAloud_data()
 {
     QTest::addColumn<QList<SpeechRecord>>("speeches");
     QTest::addColumn<QString>("expected");
+    const QString head = QStringLiteral("Club of the Lectern\nMeeting of Mon 7 Dec 2026, 19:30; "
+                                        "timer: Ann Lee\n");
     QTest::newRow("named and qualified")
         << QList<SpeechRecord>{iceBreaker(0, 342, "Ann Lee")}
-        << "1. Ann Lee, Ice Breaker Speech: 5:42, qualified\nEveryone qualified.\n";
+        << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: 30 s\n"
+                  "1. Ann Lee, Ice Breaker Speech (4 to 6 Minutes): 5:42, qualified\n"
+                  "Everyone qualified.\n";
     QTest::newRow("under and over, one unnamed")
         << QList<SpeechRecord>{iceBreaker(0, 198, "Bo"), iceBreaker(10, 331), iceBreaker(20, 431)}
-        << "1. Bo, Ice Breaker Speech: 3:18, under time by 0:12\n"
-           "2. Ice Breaker Speech: 5:31, qualified\n"
-           "3. Ice Breaker Speech: 7:11, over time by 0:41\n"
-           "Did not qualify: Bo (under time by 0:12); Ice Breaker Speech (over time by 0:41).\n";
+        << head + "3 speeches: 1 qualified, 1 under time, 1 over time; grace: 30 s\n"
+                  "1. Bo, Ice Breaker Speech (4 to 6 Minutes): 3:18, under time by 0:12\n"
+                  "2. Ice Breaker Speech (4 to 6 Minutes): 5:31, qualified\n"
+                  "3. Ice Breaker Speech (4 to 6 Minutes): 7:11, over time by 0:41\n"
+                  "Did not qualify: Bo (under time by 0:12); Ice Breaker Speech (4 to 6 Minutes) "
+                  "(over time by 0:41).\n";
+    QTest::newRow("grace changed within the meeting: told with each verdict")
+        << QList<SpeechRecord>{iceBreaker(0, 235, "Bo", 0), iceBreaker(10, 235, "Cy", 15)}
+        << head + "2 speeches: 1 qualified, 1 under time, 0 over time\n"
+                  "1. Bo, Ice Breaker Speech (4 to 6 Minutes): 3:55, under time by 0:05 "
+                  "(grace: none)\n"
+                  "2. Cy, Ice Breaker Speech (4 to 6 Minutes): 3:55, qualified (grace: 15 s)\n"
+                  "Did not qualify: Bo (under time by 0:05).\n";
     QTest::newRow("no limits, a rehearsal shown")
         << QList<SpeechRecord>{custom(0, 61), rehearsal(5)}
-        << "1. CUSTOM Events: 1:01, no limits\n2. Timer TEST: 0:04, rehearsal\n";
-    QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << "";
+        << head + "1 speech: 0 qualified, 0 under time, 0 over time\n"
+                  "1. CUSTOM Events: 1:01, no limits\n2. Timer TEST: 0:04, rehearsal\n";
+    QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << head + "No speeches\n";
 }
 
 void TestReportText::readAloud()
 {
     QFETCH(QList<SpeechRecord>, speeches);
     QFETCH(QString, expected);
-    QCOMPARE(ReportText::readAloud(speeches), expected);
+    Meeting meeting;
+    meeting.startedAt = MeetingStart;
+    meeting.title = QStringLiteral("Club of the Lectern");
+    meeting.timerName = QStringLiteral("Ann Lee");
+    QCOMPARE(ReportText::readAloud(meeting, speeches), expected);
+}
+
+void TestReportText::summary_data()
+{
+    QTest::addColumn<QList<SpeechRecord>>("speeches");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("rehearsals and mistaken starts apart")
+        << QList<SpeechRecord>{rehearsal(0),       iceBreaker(1, 1),    iceBreaker(2, 300),
+                               iceBreaker(9, 100), iceBreaker(16, 250), iceBreaker(23, 500),
+                               iceBreaker(30, 330)}
+        << "5 speeches: 3 qualified, 1 under time, 1 over time";
+    QTest::newRow("only a mistaken start")
+        << QList<SpeechRecord>{iceBreaker(0, 0)} << "No speeches";
+}
+
+void TestReportText::summary()
+{
+    QFETCH(QList<SpeechRecord>, speeches);
+    QFETCH(QString, expected);
+    QCOMPARE(ReportText::summary(speeches), expected);
 }
 
 void TestReportText::csvRow_data()
@@ -49,7 +89,8 @@ void TestReportText::csvRow_data()
     QTest::addColumn<SpeechRecord>("speech");
     QTest::addColumn<QString>("expected");
     const QString rest = QStringLiteral(",Ice Breaker Speech (4 to 6 Minutes),4:00,240,5:00,300,"
-                                        "6:00,360,5:42,342,Yellow,Qualified,30,no,no,yes\r\n");
+                                        "6:00,360,5:42,342,Yellow,Qualified,30,no,no,yes,"
+                                        "\"Club, the\",Ann\r\n");
     const QString start = QStringLiteral("2026-12-07 19:30:00,");
     QTest::newRow("plain") << iceBreaker(0, 342, "Ann Lee") << start + "Ann Lee" + rest;
     QTest::newRow("comma") << iceBreaker(0, 342, "Lee, Ann") << start + "\"Lee, Ann\"" + rest;
@@ -62,25 +103,32 @@ void TestReportText::csvRow_data()
     QTest::newRow("rehearsal, unnamed")
         << rehearsal(0)
         << "2026-12-07 19:30:00,,Timer "
-           "TEST,0:01,1,0:02,2,0:03,3,0:04,4,Red,Rehearsal,30,yes,no,yes\r\n";
+           "TEST,0:01,1,0:02,2,0:03,3,0:04,4,Red,Rehearsal,30,yes,no,yes,\"Club, the\",Ann\r\n";
+    QTest::newRow("under time, in the table's words")
+        << iceBreaker(0, 198)
+        << start + ",Ice Breaker Speech (4 to 6 Minutes),4:00,240,5:00,300,6:00,360,3:18,198,"
+                   "None,Under time by 0:12,30,no,no,yes,\"Club, the\",Ann\r\n";
 }
 
 void TestReportText::csvRow()
 {
     QFETCH(SpeechRecord, speech);
     QFETCH(QString, expected);
-    const QByteArray csv = ReportText::csv({speech});
+    Meeting meeting;
+    meeting.title = QStringLiteral("Club, the");
+    meeting.timerName = QStringLiteral("Ann");
+    const QByteArray csv = ReportText::csv(meeting, {speech});
     const qsizetype headerEnd = csv.indexOf("\r\n") + 2;
     QCOMPARE(QString::fromUtf8(csv.mid(headerEnd)), expected);
 }
 
 void TestReportText::csvHeader()
 {
-    const QByteArray csv = ReportText::csv({});
+    const QByteArray csv = ReportText::csv({}, {});
     QVERIFY2(csv.startsWith("\xEF\xBB\xBF"
                             "Started,Speaker,Category,"),
              csv.constData());
-    QVERIFY(csv.endsWith(",Grace (s),Rehearsal,Mistaken start,Stopped\r\n"));
+    QVERIFY(csv.endsWith(",Grace (s),Rehearsal,Mistaken start,Stopped,Meeting,Timer\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestReportText)

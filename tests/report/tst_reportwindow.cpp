@@ -2,6 +2,7 @@
 #include "record/meetingstore.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
+#include "report/speechlabels.h"
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
 
@@ -10,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -17,6 +21,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Speeches;
 
@@ -27,16 +36,24 @@ class TestReportWindow : public QObject
 private slots:
     void writeFile_data();
     void writeFile();
+    void fullTarget_data();
+    void fullTarget();
     void timerKeys_data();
     void timerKeys();
     void firstShowing_data();
     void firstShowing();
     void meetingCounts_data();
     void meetingCounts();
+    void pickerKeys_data();
+    void pickerKeys();
+    void sortBy_data();
+    void sortBy();
     void suggestedFile_data();
     void suggestedFile();
+    void printSuggestion();
     void deleteAndUndo_data();
     void deleteAndUndo();
+    void newMeeting();
 };
 
 void TestReportWindow::writeFile_data()
@@ -77,7 +94,64 @@ void TestReportWindow::writeFile()
     if (pdf)
         QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
     else
-        QCOMPARE(bytes, ReportText::csv(store.speeches(store.currentMeetingId())));
+        QCOMPARE(bytes, ReportText::csv(store.meetings().constLast(),
+                                        store.speeches(store.currentMeetingId())));
+}
+
+void TestReportWindow::fullTarget_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("CSV") << false;
+    QTest::newRow("PDF") << true;
+}
+
+// Onto a full disk, a file is not said to be saved, and the earlier file there stays whole: a
+// small tmpfs where the test may mount one, else a file-size limit in a child process.
+void TestReportWindow::fullTarget()
+{
+    QFETCH(bool, pdf);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    ReportWindow window(&store);
+    const QString full = folder.filePath(QStringLiteral("full"));
+    const QString path = full + (pdf ? "/meeting.pdf" : "/meeting.csv");
+    const QByteArray old = "the earlier report\n";
+    QVERIFY(QDir().mkpath(full));
+    const bool mounted =
+        geteuid() == 0 &&
+        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=32k", "tmpfs", full}) == 0;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            QProcess::execute("umount", {full});
+    });
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush());
+    file.close();
+    QFile filler(full + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (mounted && filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
+    }
+    // Without a tmpfs, a child process that may write no more than a few bytes to any file.
+    const pid_t child = mounted ? 0 : fork();
+    if (child == 0) {
+        const rlimit limit{64, 64};
+        if (!mounted &&
+            (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit)))
+            _exit(2);
+        const bool refused = !(pdf ? window.savePdf(path) : window.exportCsv(path)) &&
+                             window.statusText().startsWith("Could not save " + path + ":");
+        if (!mounted)
+            _exit(refused ? 0 : 1);
+        QVERIFY2(refused, qPrintable(window.statusText()));
+    } else {
+        int status = -1;
+        if (child < 0 || waitpid(child, &status, 0) != child || WEXITSTATUS(status) == 2)
+            QSKIP("neither a tmpfs nor a child process with a file-size limit");
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
 }
 
 void TestReportWindow::timerKeys_data()
@@ -125,15 +199,17 @@ void TestReportWindow::firstShowing_data()
 {
     QTest::addColumn<int>("speeches");
     QTest::addColumn<QRect>("timer");
+    QTest::addColumn<bool>("beside");
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QTest::newRow("1 speech, timer on the left") << 1 << QRect(screen.topLeft(), QSize(200, 300));
+    QTest::newRow("1 speech, timer on the left")
+        << 1 << QRect(screen.topLeft(), QSize(200, 300)) << true;
     QTest::newRow("3 speeches, timer on the right")
-        << 3 << QRect(screen.right() - 200, screen.top(), 200, 300);
+        << 3 << QRect(screen.right() - 200, screen.top(), 200, 300) << true;
     QTest::newRow("8 speeches, timer across the top")
-        << 8 << QRect(screen.topLeft(), QSize(screen.width(), 120));
-    QTest::newRow("2 speeches, no room beside the timer")
-        << 2
-        << QRect(screen.left() + 150, screen.top(), screen.width() - 300, screen.height() - 80);
+        << 8 << QRect(screen.topLeft(), QSize(screen.width(), 120)) << true;
+    QTest::newRow("2 speeches, no room beside the timer: where the window manager puts it")
+        << 2 << QRect(screen.left() + 150, screen.top(), screen.width() - 300, screen.height() - 80)
+        << false;
 }
 
 // At its first showing the report shows every bar of a few speeches, the table the rest, and
@@ -142,6 +218,7 @@ void TestReportWindow::firstShowing()
 {
     QFETCH(int, speeches);
     QFETCH(QRect, timer);
+    QFETCH(bool, beside);
     QTemporaryDir folder;
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     for (int i = 0; i < speeches; ++i)
@@ -164,7 +241,8 @@ void TestReportWindow::firstShowing()
                             .arg(chart->sizeHint().height())));
     QVERIFY(table->viewport()->height() >= table->rowHeight(0));
     const QRect lightPlace(light->mapToGlobal(QPoint(0, 0)), light->size());
-    QVERIFY(!window.frameGeometry().intersects(lightPlace));
+    QCOMPARE(!window.frameGeometry().intersects(lightPlace), beside);
+    QCOMPARE(!window.frameGeometry().intersects(timerWindow.frameGeometry()), beside);
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
 }
 
@@ -178,7 +256,7 @@ void TestReportWindow::meetingCounts_data()
         << "(3 speeches, 1 rehearsal)";
     QTest::newRow("a rehearsal and a mistaken start")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(3, 342)}
-        << "(1 speech, 2 rehearsals)";
+        << "(1 speech, 1 rehearsal)";
 }
 
 // The meeting picker counts the speeches as the table shows them, the rehearsals apart.
@@ -195,6 +273,75 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+}
+
+void TestReportWindow::pickerKeys_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("Home") << QList<int>{Qt::Key_Home} << 0;
+    QTest::newRow("End after Home") << QList<int>{Qt::Key_Home, Qt::Key_End} << 24;
+    QTest::newRow("PgUp, PgUp, PgDn")
+        << QList<int>{Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageDown} << 14;
+}
+
+// Home, End, PgUp and PgDn in the focused meeting picker show the meeting they move to.
+void TestReportWindow::pickerKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, shown);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    for (int m = 0; m < 25; ++m) {
+        store.startNewMeeting();
+        QVERIFY(store.record(iceBreaker(24 * 60 * m, 250 + m)));
+    }
+    ReportWindow window(&store);
+    window.showAndRaise();
+    auto *picker = window.findChild<QComboBox *>();
+    for (const int key : keys)
+        QTest::keyClick(picker, Qt::Key(key));
+    QCOMPARE(picker->currentIndex(), shown);
+    const auto *table = window.findChild<QTableView *>();
+    QCOMPARE(table->model()->index(0, SpeechLabels::Elapsed).data().toString(),
+             SpeechLabels::cell(iceBreaker(0, 250 + shown), SpeechLabels::Elapsed));
+}
+
+void TestReportWindow::sortBy_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("speakers");
+    QTest::newRow("time of day, at first") << -1 << Qt::AscendingOrder << "Cy Bo Ann";
+    QTest::newRow("speaker") << int(SpeechLabels::Speaker) << Qt::AscendingOrder << "Ann Bo Cy";
+    QTest::newRow("elapsed, as times")
+        << int(SpeechLabels::Elapsed) << Qt::AscendingOrder << "Bo Cy Ann";
+    QTest::newRow("verdict, over first")
+        << int(SpeechLabels::VerdictColumn) << Qt::DescendingOrder << "Ann Cy Bo";
+}
+
+// A click on a heading sorts by that column; the picture follows the table's order.
+void TestReportWindow::sortBy()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, speakers);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    for (const SpeechRecord &s :
+         {iceBreaker(0, 300, "Cy"), iceBreaker(9, 59, "Bo"), iceBreaker(18, 600, "Ann")})
+        QVERIFY(store.record(s));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    auto *table = window.findChild<QTableView *>();
+    if (column >= 0)
+        table->sortByColumn(column, order);
+    QStringList names;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        names << table->model()->index(row, SpeechLabels::Speaker).data().toString();
+    QCOMPARE(names.join(u' '), speakers);
+    table->setCurrentIndex(table->model()->index(1, 0));
+    QCOMPARE(window.findChild<TimingChart *>()->highlighted(), 1);
 }
 
 void TestReportWindow::suggestedFile_data()
@@ -239,6 +386,22 @@ void TestReportWindow::suggestedFile()
     QCOMPARE(dialog()->selectedFiles().value(0), folder.filePath(suggested));
 }
 
+// Printing to a file suggests the same name as the other dialogs: no colon, which a USB stick's
+// file system refuses.
+void TestReportWindow::printSuggestion()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342)));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    window.commandPrint_Click();
+    const auto *dialog = window.findChild<QPrintDialog *>();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->printer()->docName(), QStringLiteral("meeting-2026-12-07"));
+    QCOMPARE(dialog->printer()->pageLayout().margins(QPageLayout::Millimeter).left(), 15.0);
+}
+
 void TestReportWindow::deleteAndUndo_data()
 {
     QTest::addColumn<int>("deletes");
@@ -274,6 +437,25 @@ void TestReportWindow::deleteAndUndo()
     QCOMPARE(table->model()->rowCount(), rows);
     QCOMPARE(window.deleteAction()->isEnabled(), rows > 0);
     QCOMPARE(window.undoAction()->isEnabled(), deletes > undos);
+}
+
+// New Meeting shows the meeting it began, empty, whichever meeting was shown, and says so.
+void TestReportWindow::newMeeting()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QVERIFY(store.record(iceBreaker(0, 342)));
+    store.startNewMeeting();
+    QVERIFY(store.record(iceBreaker(30, 300)));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    auto *picker = window.findChild<QComboBox *>();
+    QTest::keyClick(picker, Qt::Key_Home);
+    store.startNewMeeting();
+    window.showNewMeeting();
+    QCOMPARE(picker->currentIndex(), 2);
+    QCOMPARE(window.findChild<QTableView *>()->model()->rowCount(), 0);
+    QVERIFY(window.statusText().startsWith(QStringLiteral("A new meeting has begun")));
 }
 
 QTEST_MAIN(TestReportWindow)
