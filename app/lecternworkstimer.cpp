@@ -12,6 +12,7 @@
 
 #include "app/aboutbox.h"
 #include "app/commandbutton.h"
+#include "app/devicelightlink.h"
 #include "app/meetingrecord.h"
 #include "app/savedtitle.h"
 #include "app/ticktimer.h"
@@ -24,9 +25,6 @@
 #include "components/storedlayout.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
-#include "network/deviceregistry.h"
-#include "network/lightservice.h"
-#include "network/pairingwindow.h"
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
 #include "sound/cuesounds.h"
@@ -119,6 +117,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_recordFile = MeetingStore::defaultFilePath();
     m_sounds = new CueSounds(this);
     m_sounds->setVolume(m_settings.soundVolume());
+    m_deviceLight = new DeviceLightLink(this, m_settings);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
@@ -136,7 +135,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     commandStartTimer->setFocus(Qt::OtherFocusReason);
 
     setupSpeakerView(layout);
-    setupLightOnOtherDevices();
+    m_deviceLight->switchOnIfChosen();
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -206,7 +205,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
     commandStopTimer->setFocus(Qt::OtherFocusReason);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::commandStopTimer_Click()
@@ -219,7 +218,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
     recordRun(true);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::commandCycleColor_Click()
@@ -244,7 +243,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         [this] { return m_settings.soundRepeatSeconds(); });
     if (m_menus.menuSounds->isChecked())
         m_sounds->play(cue);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::StartTiming()
@@ -332,7 +331,7 @@ void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
         else
             TimerEvent(i)->UnclickYourEvent();
     }
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 qint16 LecternWorksTimer::selectedRow() const
@@ -542,6 +541,7 @@ void LecternWorksTimer::menuSoundVolume_Click(qint16 percent)
     for (QAction *volume : m_menus.menuSoundVolume->actions())
         volume->setChecked(volume->data().toInt() == m_settings.soundVolume());
     m_sounds->setVolume(m_settings.soundVolume());
+    m_deviceLight = new DeviceLightLink(this, m_settings);
 }
 
 void LecternWorksTimer::menuTestSounds_Click()
@@ -572,53 +572,7 @@ void LecternWorksTimer::menuAbout_Click()
 
 void LecternWorksTimer::menuLightOnOtherDevices_Click()
 {
-    if (!m_pairingWindow) {
-        m_pairingWindow = new PairingWindow(m_lightService, m_settings.lightChoices(), this);
-        connect(m_pairingWindow, &PairingWindow::choicesChanged, this,
-                [this](const LightChoices &choices) { m_settings.setLightChoices(choices); });
-    }
-    m_pairingWindow->show();
-    m_pairingWindow->raise();
-    m_pairingWindow->activateWindow();
-}
-
-// ---- The light on other devices ---------------------------------------------------------
-
-void LecternWorksTimer::setupLightOnOtherDevices()
-{
-    m_lightService = new LightService(this);
-    QStringList rows;
-    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
-        rows << TimerEvent(i)->EventName();
-    m_lightService->setRows(rows);
-    m_lightService->setDevices(DeviceRegistry::fromJson(m_settings.lightDevices()));
-    connect(m_lightService, &LightService::devicesChanged, this,
-            [this](const QList<PairedDevice> &devices) {
-                m_settings.setLightDevices(DeviceRegistry::toJson(devices));
-            });
-    connect(this, &LecternWorksTimer::runStateChanged, m_lightService, &LightService::setRunState);
-    // A controller's keys are the window's own, taken only when the window shows them.
-    connect(m_lightService, &LightService::startRequested, this, [this] {
-        if (!commandStartTimer->isHidden())
-            commandStartTimer_Click();
-    });
-    connect(m_lightService, &LightService::stopRequested, this, [this] {
-        if (!commandStopTimer->isHidden())
-            commandStopTimer_Click();
-    });
-    connect(m_lightService, &LightService::rowRequested, this, [this](int row) {
-        if (TimerEventDATA *chosen = TimerEvent(row); chosen && !TickTock_TIMER->isEnabled())
-            chosen->SelectThisEvent();
-    });
-    announceRunState();
-    const LightChoices choices = m_settings.lightChoices();
-    if (choices.onAtStart && !choices.address.isEmpty())
-        m_lightService->start(QHostAddress(choices.address), choices.port);
-}
-
-void LecternWorksTimer::announceRunState()
-{
-    emit runStateChanged(TickTock_TIMER->isEnabled(), selectedRow(), m_timing.ElapsedSeconds);
+    m_deviceLight->showPairingWindow();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

@@ -13,13 +13,12 @@
 
 class CommandButton;
 class CueSounds;
+class DeviceLightLink;
 class FramedPanel;
 class HorizontalTimer;
-class LightService;
 class MaskedTimeBox;
 class MeetingRecord;
 class MeetingStore;
-class PairingWindow;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -86,6 +85,8 @@ public:
     const TimingState &timingState() const { return m_timing; }
     const MenuItems &menuItems() const { return m_menus; }
     TimerEventDATA *TimerEvent(int index) const;
+    // The row chosen, 0 for none.
+    qint16 selectedRow() const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     // The record's store once the record is opened (at the first START, say); null before.
@@ -94,9 +95,7 @@ public:
     ReportWindow *reportWindow() const;
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds; }
-    LightService *lightService() const { return m_lightService; }
-    // The light on other devices' window once opened; null before.
-    PairingWindow *pairingWindow() const { return m_pairingWindow; }
+    DeviceLightLink *deviceLight() const { return m_deviceLight; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -131,10 +130,6 @@ public:
     // What an earlier run had to leave in a recovery file, offered to the operator.
     void offerRecovery();
 
-signals:
-    // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
-    void runStateChanged(bool running, int row, int elapsedSeconds);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -145,7 +140,6 @@ private:
     void ArmNextColorChange();
     void TimeToChangeColor();
     void ShowElapsedTime();
-    qint16 selectedRow() const;
     void LoadEventTimes(qint16 index);
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
@@ -155,8 +149,6 @@ private:
     MeetingRecord *meetingRecord();
 
     void showRunState();
-    void announceRunState();
-    void setupLightOnOtherDevices();
 
     void setupSpeakerView(const StoredLayout &designLayout);
 
@@ -190,7 +182,6 @@ private:
     std::unique_ptr<MeetingRecord> m_record;
     SpeechRecord m_run;
 
-    // The light on other devices, off until switched on.
-    LightService *m_lightService = nullptr;
-    PairingWindow *m_pairingWindow = nullptr; // made at its first opening
+    // The light on other devices, loaded once switched on.
+    DeviceLightLink *m_deviceLight = nullptr;
 };

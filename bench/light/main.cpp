@@ -5,6 +5,8 @@
 // and the window's process CPU time over the runs. Prints Markdown rows. Run with
 // QT_QPA_PLATFORM=offscreen. With --viewers PORT, it is the viewers' process: it reads one key a
 // line on stdin and prints "nanoseconds lamps" for each change of lamps a viewer sees.
+#include "app/devicelight.h"
+#include "app/devicelightlink.h"
 #include "app/lecternworkstimer.h"
 #include "app/ticktimer.h"
 #include "controls/signal_light/horizontaltimer.h"
@@ -206,7 +208,7 @@ int main(int argc, char *argv[])
     probe.listen(QHostAddress::LocalHost);
     const quint16 port = probe.serverPort();
     probe.close();
-    LightService *light = window.lightService();
+    LightService *light = window.deviceLight()->light()->service();
     light->start(QHostAddress::LocalHost, port);
     while (light->pairingUrl().isEmpty())
         waitMs(10);
