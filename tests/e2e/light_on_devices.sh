@@ -23,6 +23,7 @@ scanned_here() { [[ "$(scanned)" == "http://127.0.0.1:$PORT/#pair="* ]]; }
 PORT=$("$PY" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 
 lw_require_tools
+lw_load_layout
 lw_begin
 # Switched on at start, as the operator left it, on loopback.
 mkdir -p "$XDG_CONFIG_HOME/lecternworks-timer"
