@@ -196,6 +196,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return viewersProcess(quint16(QByteArray(argv[2]).toUInt()));
     }
+    qputenv("LW_MODULE_DIR", LW_BENCH_MODULE_DIR);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lw-bench-light"));
     LecternWorksTimer window;
@@ -208,7 +209,10 @@ int main(int argc, char *argv[])
     probe.listen(QHostAddress::LocalHost);
     const quint16 port = probe.serverPort();
     probe.close();
-    LightService *light = window.deviceLight()->light()->service();
+    DeviceLight *module = window.deviceLight()->light();
+    if (!module)
+        return 1;
+    LightService *light = module->service();
     light->start(QHostAddress::LocalHost, port);
     while (light->pairingUrl().isEmpty())
         waitMs(10);
