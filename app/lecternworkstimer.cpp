@@ -541,7 +541,6 @@ void LecternWorksTimer::menuSoundVolume_Click(qint16 percent)
     for (QAction *volume : m_menus.menuSoundVolume->actions())
         volume->setChecked(volume->data().toInt() == m_settings.soundVolume());
     m_sounds->setVolume(m_settings.soundVolume());
-    m_deviceLight = new DeviceLightLink(this, m_settings);
 }
 
 void LecternWorksTimer::menuTestSounds_Click()
