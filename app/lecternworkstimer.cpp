@@ -12,6 +12,7 @@
 
 #include "app/aboutbox.h"
 #include "app/commandbutton.h"
+#include "app/devicelightlink.h"
 #include "app/recordlink.h"
 #include "app/savedtitle.h"
 #include "app/soundlink.h"
@@ -25,9 +26,6 @@
 #include "components/storedlayout.h"
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
-#include "network/deviceregistry.h"
-#include "network/lightservice.h"
-#include "network/pairingwindow.h"
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
 #include "speaker/speakerkeys.h"
@@ -115,6 +113,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_speakerScreen->choose(m_settings.speakerScreen());
     m_record = new RecordLink(this);
     m_sounds = new SoundLink(&m_settings, this);
+    m_deviceLight = new DeviceLightLink(this, m_settings);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
@@ -133,7 +132,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     commandStartTimer->setFocus(Qt::OtherFocusReason);
 
     setupSpeakerView(layout);
-    setupLightOnOtherDevices();
+    m_deviceLight->switchOnIfChosen();
 }
 
 LecternWorksTimer::~LecternWorksTimer() = default;
@@ -170,7 +169,7 @@ void LecternWorksTimer::commandStartTimer_Click()
     // The hidden START would hand the focus on to a threshold box out of sight, where a stray
     // digit would change a category's time unseen; the button now shown takes it instead.
     commandStopTimer->setFocus(Qt::OtherFocusReason);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::commandStopTimer_Click()
@@ -183,7 +182,7 @@ void LecternWorksTimer::commandStopTimer_Click()
     panelElapsedTime->setVisible(true);
     commandStartTimer->setFocus(Qt::OtherFocusReason);
     recordRun(true);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::commandCycleColor_Click()
@@ -204,7 +203,7 @@ void LecternWorksTimer::TickTock_TIMER_Timer()
         m_overtimeFlash.tick(m_timing.ElapsedSeconds, [this] { return m_settings.graceSeconds(); });
     m_sounds->tick(m_timing.ElapsedSeconds,
                    m_horizontalTimer->ChangeYourColorTO() / HorizontalTimer::Green);
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 void LecternWorksTimer::StartTiming()
@@ -289,7 +288,7 @@ void LecternWorksTimer::TimerEvent_EventWuzClicked(qint16 index)
         else
             TimerEvent(i)->UnclickYourEvent();
     }
-    announceRunState();
+    m_deviceLight->announceRunState();
 }
 
 qint16 LecternWorksTimer::selectedRow() const
@@ -512,53 +511,7 @@ void LecternWorksTimer::menuAbout_Click()
 
 void LecternWorksTimer::menuLightOnOtherDevices_Click()
 {
-    if (!m_pairingWindow) {
-        m_pairingWindow = new PairingWindow(m_lightService, m_settings.lightChoices(), this);
-        connect(m_pairingWindow, &PairingWindow::choicesChanged, this,
-                [this](const LightChoices &choices) { m_settings.setLightChoices(choices); });
-    }
-    m_pairingWindow->show();
-    m_pairingWindow->raise();
-    m_pairingWindow->activateWindow();
-}
-
-// ---- The light on other devices ---------------------------------------------------------
-
-void LecternWorksTimer::setupLightOnOtherDevices()
-{
-    m_lightService = new LightService(this);
-    QStringList rows;
-    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
-        rows << TimerEvent(i)->EventName();
-    m_lightService->setRows(rows);
-    m_lightService->setDevices(DeviceRegistry::fromJson(m_settings.lightDevices()));
-    connect(m_lightService, &LightService::devicesChanged, this,
-            [this](const QList<PairedDevice> &devices) {
-                m_settings.setLightDevices(DeviceRegistry::toJson(devices));
-            });
-    connect(this, &LecternWorksTimer::runStateChanged, m_lightService, &LightService::setRunState);
-    // A controller's keys are the window's own, taken only when the window shows them.
-    connect(m_lightService, &LightService::startRequested, this, [this] {
-        if (!commandStartTimer->isHidden())
-            commandStartTimer_Click();
-    });
-    connect(m_lightService, &LightService::stopRequested, this, [this] {
-        if (!commandStopTimer->isHidden())
-            commandStopTimer_Click();
-    });
-    connect(m_lightService, &LightService::rowRequested, this, [this](int row) {
-        if (TimerEventDATA *chosen = TimerEvent(row); chosen && !TickTock_TIMER->isEnabled())
-            chosen->SelectThisEvent();
-    });
-    announceRunState();
-    const LightChoices choices = m_settings.lightChoices();
-    if (choices.onAtStart && !choices.address.isEmpty())
-        m_lightService->start(QHostAddress(choices.address), choices.port);
-}
-
-void LecternWorksTimer::announceRunState()
-{
-    emit runStateChanged(TickTock_TIMER->isEnabled(), selectedRow(), m_timing.ElapsedSeconds);
+    m_deviceLight->showPairingWindow();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

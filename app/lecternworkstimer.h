@@ -14,13 +14,12 @@
 
 class CommandButton;
 class CueSounds;
+class DeviceLightLink;
 class FramedPanel;
 class HorizontalTimer;
-class LightService;
 class MaskedTimeBox;
 class MeetingRecord;
 class MeetingStore;
-class PairingWindow;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -87,6 +86,8 @@ public:
     const TimingState &timingState() const { return m_timing; }
     const MenuItems &menuItems() const { return m_menus; }
     TimerEventDATA *TimerEvent(int index) const { return m_timerEvent.value(index, nullptr); }
+    // The row chosen, 0 for none.
+    qint16 selectedRow() const;
     HorizontalTimer *horizontalTimer() const { return m_horizontalTimer; }
     TickTimer *tickTimer() const { return TickTock_TIMER; }
     // The record's store once the record is opened (at the first START, say); null before.
@@ -101,9 +102,7 @@ public:
     }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds->player(); }
-    LightService *lightService() const { return m_lightService; }
-    // The light on other devices' window once opened; null before.
-    PairingWindow *pairingWindow() const { return m_pairingWindow; }
+    DeviceLightLink *deviceLight() const { return m_deviceLight; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 
@@ -138,10 +137,6 @@ public:
     // What an earlier run had to leave in a recovery file, offered to the operator.
     void offerRecovery();
 
-signals:
-    // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
-    void runStateChanged(bool running, int row, int elapsedSeconds);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -152,7 +147,6 @@ private:
     void ArmNextColorChange();
     void TimeToChangeColor();
     void ShowElapsedTime();
-    qint16 selectedRow() const;
     void LoadEventTimes(qint16 index);
     void ConvertTimeChange(qint32 stageCode);
     void SetDefaultEventTimes(qint32 index);
@@ -160,8 +154,6 @@ private:
     void recordRun(bool stopped);
 
     void showRunState();
-    void announceRunState();
-    void setupLightOnOtherDevices();
 
     void setupSpeakerView(const StoredLayout &designLayout);
 
@@ -192,7 +184,6 @@ private:
     // The meeting's record and its report, and the run being timed until it is handed to it.
     RecordLink *m_record = nullptr;
 
-    // The light on other devices, off until switched on.
-    LightService *m_lightService = nullptr;
-    PairingWindow *m_pairingWindow = nullptr; // made at its first opening
+    // The light on other devices, loaded once switched on.
+    DeviceLightLink *m_deviceLight = nullptr;
 };

@@ -1,27 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/meetingrecord.h"
 
-#include <QCoreApplication>
-#include <QPluginLoader>
+#include "app/programmodule.h"
 
 namespace {
 
-// Where the module sits: beside the program as installed and in the build tree alike, unless
-// LW_MODULE_DIR names another folder (the tests name their build's).
-QString moduleFile()
-{
-    const QString dir =
-        qEnvironmentVariable("LW_MODULE_DIR", QCoreApplication::applicationDirPath() + u'/' +
-                                                  QLatin1String(LW_RECORD_MODULE_DIR));
-    return dir + u'/' + QLatin1String(LW_RECORD_MODULE_FILE);
-}
-
 MeetingRecordModule *loadModule()
 {
-    QPluginLoader loader(moduleFile());
-    auto *module = qobject_cast<MeetingRecordModule *>(loader.instance());
+    QString error;
+    auto *module = qobject_cast<MeetingRecordModule *>(
+        loadProgramModule(QStringLiteral(LW_RECORD_MODULE_FILE), &error));
     if (!module)
-        qWarning("meeting record: not kept: %s", qPrintable(loader.errorString()));
+        qWarning("meeting record: not kept: %s", qPrintable(error));
     return module;
 }
 

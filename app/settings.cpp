@@ -5,7 +5,8 @@
 #include "timing/graceperiod.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
+#include <QStringList>
+#include <QUrl>
 
 #include <limits>
 
@@ -53,10 +54,28 @@ bool readText(const QVariant &stored, QVariant &typed)
     return stored.canConvert<QString>();
 }
 
+// An IPv6 address, with its scope or without, or an IPv4 one in its dotted form, as the light's
+// address box offers them: read with Qt Core alone, since Qt Network loads only with the light.
+bool isIpAddress(const QString &text)
+{
+    if (text.contains(u':')) {
+        QUrl url;
+        url.setHost(u'[' + text.section(u'%', 0, 0) + u']', QUrl::StrictMode);
+        return url.isValid() && !url.host().isEmpty();
+    }
+    const QStringList parts = text.split(u'.');
+    return parts.size() == 4 && std::all_of(parts.begin(), parts.end(), [](const QString &part) {
+               return !part.isEmpty() && part.size() <= 3 &&
+                      std::all_of(part.begin(), part.end(),
+                                  [](QChar c) { return c >= u'0' && c <= u'9'; }) &&
+                      part.toUInt() <= 255;
+           });
+}
+
 bool readAddress(const QVariant &stored, QVariant &typed)
 {
     typed = stored.toString();
-    return typed.toString().isEmpty() || !QHostAddress(typed.toString()).isNull();
+    return typed.toString().isEmpty() || isIpAddress(typed.toString());
 }
 
 bool readPort(const QVariant &stored, QVariant &typed)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "network/lightservice.h"
 
-#include "controls/signal_light/horizontaltimer.h"
-#include "controls/signal_light/sharedlamps.h"
 #include "network/lightserver.h"
 
 #include <QDateTime>
@@ -33,7 +31,6 @@ LightService::LightService(QObject *parent) : QObject(parent)
                     emit devicesChanged(devices);
                 });
     });
-    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &LightService::pushState);
     pushState();
 }
 
@@ -111,6 +108,14 @@ void LightService::setNextSpeaker(const QString &name)
     pushState();
 }
 
+void LightService::setLamps(bool green, bool yellow, bool red)
+{
+    m_green = green;
+    m_yellow = yellow;
+    m_red = red;
+    pushState();
+}
+
 void LightService::pushState()
 {
     // A colour step darkens one lamp and lights the next as separate changes; the window paints
@@ -125,15 +130,10 @@ void LightService::pushState()
 void LightService::sendState()
 {
     m_pushPending = false;
-    const SharedLamps &lamps = SharedLamps::instance();
-    // The overtime flash's dark moments are shown as the window shows them.
-    const bool red = lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff();
-    const bool green = lamps.isLit(HorizontalTimer::Green);
-    const bool yellow = lamps.isLit(HorizontalTimer::Yellow);
-    if (green != m_state.green || yellow != m_state.yellow || red != m_state.red)
+    if (m_green != m_state.green || m_yellow != m_state.yellow || m_red != m_state.red)
         m_state.lampsChangedAtMs = m_pushRequestedAtMs;
-    m_state.green = green;
-    m_state.yellow = yellow;
-    m_state.red = red;
+    m_state.green = m_green;
+    m_state.yellow = m_yellow;
+    m_state.red = m_red;
     onServer([this, state = m_state] { m_server->setState(state); });
 }

@@ -38,6 +38,8 @@ public:
     void setRunState(bool running, int row, int elapsedSeconds);
     void setRows(const QStringList &rows);
     void setNextSpeaker(const QString &name);
+    // The window's lamps; red as shown, dark in the overtime flash's dark moments.
+    void setLamps(bool green, bool yellow, bool red);
 
 signals:
     void listeningChanged(bool listening);
@@ -59,6 +61,10 @@ private:
     QObject *m_home = nullptr;
     LightServer *m_server = nullptr;
     LightState m_state;
+    // The lamps as last handed over; sent once the event loop's turn is done.
+    bool m_green = false;
+    bool m_yellow = false;
+    bool m_red = false;
     bool m_pushPending = false;
     qint64 m_pushRequestedAtMs = 0;
     bool m_listening = false;

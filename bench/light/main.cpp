@@ -5,6 +5,8 @@
 // and the window's process CPU time over the runs. Prints Markdown rows. Run with
 // QT_QPA_PLATFORM=offscreen. With --viewers PORT, it is the viewers' process: it reads one key a
 // line on stdin and prints "nanoseconds lamps" for each change of lamps a viewer sees.
+#include "app/devicelight.h"
+#include "app/devicelightlink.h"
 #include "app/lecternworkstimer.h"
 #include "app/ticktimer.h"
 #include "controls/signal_light/horizontaltimer.h"
@@ -194,6 +196,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return viewersProcess(quint16(QByteArray(argv[2]).toUInt()));
     }
+    qputenv("LW_MODULE_DIR", LW_BENCH_MODULE_DIR);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lw-bench-light"));
     LecternWorksTimer window;
@@ -206,7 +209,10 @@ int main(int argc, char *argv[])
     probe.listen(QHostAddress::LocalHost);
     const quint16 port = probe.serverPort();
     probe.close();
-    LightService *light = window.lightService();
+    DeviceLight *module = window.deviceLight()->light();
+    if (!module)
+        return 1;
+    LightService *light = module->service();
     light->start(QHostAddress::LocalHost, port);
     while (light->pairingUrl().isEmpty())
         waitMs(10);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "app/devicelight.h"
+#include "app/devicelightlink.h"
 #include "app/lecternworkstimer.h"
 #include "app/savedtitle.h"
 #include "app/settings.h"
 #include "components/framedpanel.h"
 #include "components/maskedtimebox.h"
+#include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "controls/signal_light/shapecircle.h"
-#include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/timergoodies.h"
 #include "network/lightservice.h"
 #include "record/meetingstore.h"
@@ -421,8 +423,11 @@ void TestTimingRun::aControllersKeysAreTheWindows()
     LecternWorksTimer window;
     if (runningBefore)
         window.commandStartTimer_Click();
-    QSignalSpy announced(&window, &LecternWorksTimer::runStateChanged);
-    LightService *light = window.lightService();
+    QSignalSpy announced(window.deviceLight(), &DeviceLightLink::runStateChanged);
+    // Through the module, as the program loads it.
+    DeviceLight *module = window.deviceLight()->light();
+    QVERIFY(module);
+    LightService *light = module->service();
     if (command == "start")
         emit light->startRequested();
     else if (command == "stop")

@@ -18,9 +18,11 @@ manpage=/usr/share/man/man1/lecternworks-timer.1.gz
 docdir=/usr/share/doc/lecternworks-timer
 # The meeting's record and its report, which the program loads from beside itself when first used.
 record_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-record.so
+# The light on other devices, loaded from there when switched on.
+light_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-light.so
 installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
     /usr/lib/lecternworks-timer/sound/lecternworks-timer-sound.so
-    "$docdir/changelog.gz" "$record_module")
+    "$docdir/changelog.gz" "$record_module" "$light_module")
 
 export DEBIAN_FRONTEND=noninteractive
 

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "app/devicelightlink.h"
+
+#include "app/devicelight.h"
+#include "app/lecternworkstimer.h"
+#include "app/settings.h"
+#include "app/ticktimer.h"
+#include "controls/event_row/timereventdata.h"
+#include "controls/signal_light/horizontaltimer.h"
+#include "controls/signal_light/sharedlamps.h"
+#include "timing/speechcategories.h"
+
+DeviceLightLink::DeviceLightLink(LecternWorksTimer *window, Settings &settings)
+    : QObject(window), m_window(window), m_settings(settings)
+{
+}
+
+DeviceLightLink::~DeviceLightLink() = default;
+
+DeviceLight *DeviceLightLink::light()
+{
+    if (m_light || m_loadFailed)
+        return m_light.get();
+    // A controller's keys are the window's own, taken only when the window shows them: START
+    // while stopped, STOP while timing, a row while stopped.
+    DeviceLight::Handlers handlers;
+    handlers.startRequested = [this] {
+        if (!m_window->tickTimer()->isEnabled())
+            m_window->commandStartTimer_Click();
+    };
+    handlers.stopRequested = [this] {
+        if (m_window->tickTimer()->isEnabled())
+            m_window->commandStopTimer_Click();
+    };
+    handlers.rowRequested = [this](int row) {
+        if (TimerEventDATA *chosen = m_window->TimerEvent(row);
+            chosen && !m_window->tickTimer()->isEnabled())
+            chosen->SelectThisEvent();
+    };
+    handlers.choicesChanged = [this](const LightChoices &choices) {
+        m_settings.setLightChoices(choices);
+    };
+    handlers.devicesChanged = [this](const QByteArray &devices) {
+        m_settings.setLightDevices(devices);
+    };
+    m_light = DeviceLight::create(handlers);
+    if (!m_light) {
+        m_loadFailed = true;
+        return nullptr;
+    }
+    QStringList rows;
+    for (qint16 i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
+        rows << m_window->TimerEvent(i)->EventName();
+    m_light->setRows(rows);
+    m_light->setDevices(m_settings.lightDevices());
+    m_light->setRunState(m_window->tickTimer()->isEnabled(), m_window->selectedRow(),
+                         m_window->timingState().ElapsedSeconds);
+    // The lamps are handed over rather than read: the module has a copy of its own of what
+    // every light shares.
+    connect(&SharedLamps::instance(), &SharedLamps::changed, this, &DeviceLightLink::handOverLamps);
+    handOverLamps();
+    return m_light.get();
+}
+
+void DeviceLightLink::switchOnIfChosen()
+{
+    const LightChoices choices = m_settings.lightChoices();
+    if (choices.onAtStart && !choices.address.isEmpty())
+        if (DeviceLight *on = light())
+            on->start(choices);
+}
+
+void DeviceLightLink::showPairingWindow()
+{
+    if (DeviceLight *on = light())
+        on->showPairingWindow(m_settings.lightChoices(), m_window);
+}
+
+void DeviceLightLink::announceRunState()
+{
+    const bool running = m_window->tickTimer()->isEnabled();
+    const int row = m_window->selectedRow();
+    const int elapsed = m_window->timingState().ElapsedSeconds;
+    emit runStateChanged(running, row, elapsed);
+    if (m_light)
+        m_light->setRunState(running, row, elapsed);
+}
+
+void DeviceLightLink::handOverLamps()
+{
+    const SharedLamps &lamps = SharedLamps::instance();
+    m_light->setLamps(lamps.isLit(HorizontalTimer::Green), lamps.isLit(HorizontalTimer::Yellow),
+                      lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff());
+}

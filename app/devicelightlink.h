@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class DeviceLight;
+class LecternWorksTimer;
+class Settings;
+
+// The window's side of the light on other devices: what the window tells it, handed to the
+// module once loaded, and what devices ask, handed to the window's own handlers.
+class DeviceLightLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    DeviceLightLink(LecternWorksTimer *window, Settings &settings);
+    ~DeviceLightLink() override;
+
+    // The light, loaded at the first call; null when its module cannot be loaded.
+    DeviceLight *light();
+    // At start: loaded and listening only when the operator left it on with an address chosen.
+    void switchOnIfChosen();
+    // Options ▸ Light on Other Devices...
+    void showPairingWindow();
+    // Tells the light of the window's run; the window calls it whenever the run may have changed.
+    void announceRunState();
+
+signals:
+    // Whether a speech is timed, the row chosen (0 for none) and the seconds spoken so far.
+    void runStateChanged(bool running, int row, int elapsedSeconds);
+
+private:
+    void handOverLamps();
+
+    LecternWorksTimer *m_window = nullptr;
+    Settings &m_settings;
+    std::unique_ptr<DeviceLight> m_light;
+    bool m_loadFailed = false;
+};
