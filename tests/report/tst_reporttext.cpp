@@ -34,6 +34,17 @@ void TestReportText::readAloud_data()
     QTest::newRow("no limits, a rehearsal shown")
         << QList<SpeechRecord>{custom(0, 61), rehearsal(5)}
         << "1. CUSTOM Events: 1:01, no limits\n2. Timer TEST: 0:04, rehearsal\n";
+    QTest::newRow("a mistaken start: not missed")
+        << QList<SpeechRecord>{iceBreaker(0, 1)} << "1. Ice Breaker Speech: 0:01, mistaken start\n";
+    QTest::newRow("2 s: a speech") << QList<SpeechRecord>{iceBreaker(0, 2)}
+                                   << "1. Ice Breaker Speech: 0:02, under time by 3:28\n"
+                                      "Did not qualify: Ice Breaker Speech (under time by 3:28).\n";
+    const auto lit = SpeechRecord::finished(
+        SpeechRecord::started(MeetingStart, 6, QStringLiteral("CUSTOM Events"),
+                              {"00:01", "00:02", "00:03"}, {1, 2, 3}, false),
+        1, SpeechRecord::Lamp::Green, true, 0);
+    QTest::newRow("under 2 s with a lamp lit: a speech")
+        << QList<SpeechRecord>{lit} << "1. CUSTOM Events: 0:01, qualified\nEveryone qualified.\n";
     QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << "";
 }
 
