@@ -23,7 +23,7 @@ SpeakerScreen::~SpeakerScreen() = default;
 
 QScreen *SpeakerScreen::screenForSpeaker(const QScreen *leaving) const
 {
-    QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QScreen *> screens = m_screens();
     screens.removeAll(leaving);
     if (screens.size() < 2)
         return nullptr;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QGuiApplication>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -35,6 +37,11 @@ public:
     QString chosen() const { return m_chosen; }
     // The screens by name and size, as items carrying the name; the one in use checked.
     void listScreensIn(QMenu *menu) const;
+    // Where the screens plugged in are asked; a test stands in its own.
+    void setScreenList(std::function<QList<QScreen *>()> screens)
+    {
+        m_screens = std::move(screens);
+    }
 
 signals:
     void openChanged(bool open);
@@ -45,4 +52,5 @@ private:
     QWidget *m_operatorWindow = nullptr;
     std::unique_ptr<SpeakerWindow> m_window;
     QString m_chosen;
+    std::function<QList<QScreen *>()> m_screens = &QGuiApplication::screens;
 };

@@ -273,13 +273,14 @@ void TestTimingRun::overtimeFlash_data()
 {
     QTest::addColumn<bool>("chosen");
     QTest::addColumn<int>("grace");
-    QTest::addColumn<int>("chosenAt"); // the second it is chosen in the run; 0: not then
-    QTest::addColumn<QString>("red");  // the red lamp at 6, 7, 8, 21, 22 and 23 s: "R" or dark
-    // The TEST row at MED lights red at 6 s.
-    QTest::newRow("not chosen: steady") << false << 0 << 0 << "RRRRRR";
-    QTest::newRow("no grace: every other second from 7 s") << true << 0 << 0 << "R-R-R-";
-    QTest::newRow("15 s grace: from 22 s") << true << 15 << 0 << "RRRR-R";
-    QTest::newRow("chosen after red lit: still from 22 s") << false << 15 << 8 << "RRRR-R";
+    QTest::addColumn<int>("chosenAt"); // the second it is clicked in the run; 0: not then
+    QTest::addColumn<QString>("red");  // the red lamp at 6, 7, 8, 18, 21, 22 and 23 s: "R" or dark
+    // The TEST row at MED lights green at 2 s and red at 6 s.
+    QTest::newRow("not chosen: steady") << false << 0 << 0 << "RRRRRRR";
+    QTest::newRow("no grace: every other second from 7 s") << true << 0 << 0 << "R-RR-R-";
+    QTest::newRow("15 s grace: from 22 s") << true << 15 << 0 << "RRRRR-R";
+    QTest::newRow("chosen after red lit: still from 22 s") << false << 15 << 8 << "RRRRR-R";
+    QTest::newRow("turned off in a dark second: lit again") << true << 0 << 7 << "R-RRRRR";
 }
 
 void TestTimingRun::overtimeFlash()
@@ -302,7 +303,7 @@ void TestTimingRun::overtimeFlash()
     window.commandStartTimer_Click();
     ShapeCircle *lamp = window.horizontalTimer()->shapeTimerCircle(HorizontalTimer::Red);
     QString seen;
-    for (int second : {6, 7, 8, 21, 22, 23}) {
+    for (int second : {6, 7, 8, 18, 21, 22, 23}) {
         if (chosenAt > 0 && window.timingState().ElapsedSeconds == chosenAt)
             window.menuItems().menuFlashWhenOverTime->trigger();
         deliverTicks(window, second - window.timingState().ElapsedSeconds);

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
 // The window as the operator meets it: sizes, places, stacking, menus and keys.
 class TestWindowLayout : public QObject
@@ -620,6 +621,8 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow_data()
         << "projector" << none << "square" << onSquare;
     QTest::newRow("its screen unplugged while it shows: the one left") << none << "square"
                                                                        << "wide-and-low" << onWide;
+    QTest::newRow("its screen unplugged, none other left: closed")
+        << none << "square" << none << QRect();
 }
 
 void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
@@ -640,6 +643,11 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
         window.menuSpeakerScreen_Click(chosen);
     const QRect placed = window.geometry();
     window.TimerEvent(7)->SelectThisEvent();
+    if (shownOn.isEmpty()) // two screens only
+        window.speakerScreen()->setScreenList([] {
+            return QList<QScreen *>{screenNamed(QStringLiteral("full-hd")),
+                                    screenNamed(QStringLiteral("square"))};
+        });
     // WHEN F11 on the operator's window
     QTest::keyClick(&window, Qt::Key_F11);
     SpeakerWindow *speaker = window.speakerScreen()->window();
@@ -647,6 +655,10 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     if (!unplugged.isEmpty()) {
         QTRY_COMPARE(speaker->geometry(), screenNamed(unplugged)->geometry());
         emit qGuiApp->screenRemoved(screenNamed(unplugged));
+    }
+    if (shownOn.isEmpty()) {
+        QVERIFY(!window.speakerScreen()->window());
+        return;
     }
     // THEN the light fills the speaker's screen in a window that takes no focus and no keys
     QTRY_COMPARE(speaker->geometry(), screenNamed(shownOn)->geometry());
@@ -687,6 +699,19 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(!window.speakerScreen()->window());
     QVERIFY(!window.isFullScreen());
+    // The operator's own screen chosen for it, it closes.
+    QTest::keyClick(&window, Qt::Key_F11);
+    window.menuSpeakerScreen_Click(QStringLiteral("full-hd"));
+    QVERIFY(!window.speakerScreen()->window());
+    // Open, it does not keep the program going once the operator's window closes.
+    window.menuSpeakerScreen_Click(chosen);
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.speakerScreen()->window());
+    QTimer keptGoing; // still running by then: the speaker's window kept the program going
+    keptGoing.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    keptGoing.start(5000);
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestWindowLayout)

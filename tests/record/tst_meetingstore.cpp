@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,13 +12,18 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
 const QDateTime Evening(QDate(2026, 3, 12), QTime(19, 30), Qt::OffsetFromUTC, 3600);
 const QString WriterArgument = QStringLiteral("--writer");
+const QStringList Journals{QStringLiteral("-wal"), QStringLiteral("-shm")};
+// How long the write at STOP may wait for another copy's lock; nothing else waits at all.
+constexpr qint64 StopWaitMs = 250;
 const QString TableNames = QStringLiteral(
     "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master ORDER BY name)");
 
@@ -55,14 +61,14 @@ private:
     QString m_name = QStringLiteral("raw");
 };
 
-// How long the store's own connection would wait for another's lock, as SQLite has it now.
-int storeBusyTimeout()
+// A setting of the store's own connection, as SQLite has it now.
+int storePragma(const QString &pragma)
 {
     for (const QString &name : QSqlDatabase::connectionNames()) {
         if (!name.startsWith(QLatin1String("meetingstore-")))
             continue;
         QSqlQuery q(QSqlDatabase::database(name, false));
-        return q.exec(QStringLiteral("PRAGMA busy_timeout")) && q.next() ? q.value(0).toInt() : -1;
+        return q.exec(QStringLiteral("PRAGMA ") + pragma) && q.next() ? q.value(0).toInt() : -1;
     }
     return -1;
 }
@@ -163,6 +169,7 @@ void TestMeetingStore::aSpeechComesBackAsRecorded()
     MeetingStore store(path());
     const QList<SpeechRecord> back = store.speeches(store.currentMeetingId());
     QCOMPARE(back.size(), 1);
+    QCOMPARE(storePragma(QStringLiteral("synchronous")), 2); // FULL: a power cut loses no speech
     const SpeechRecord &s = back.first();
     QVERIFY(s.id > 0);
     QCOMPARE(s.startedAt, Evening);
@@ -296,18 +303,26 @@ void TestMeetingStore::unwritableFolderKeepsSpeechesUntilItCanWrite()
 void TestMeetingStore::unreadableFileIsMovedAside_data()
 {
     QTest::addColumn<bool>("newerSchema");
-    QTest::newRow("not a database") << false;
-    QTest::newRow("newer schema") << true;
+    QTest::addColumn<bool>("inUse"); // open in another copy: its journal files beside it
+    QTest::newRow("not a database") << false << false;
+    QTest::newRow("newer schema") << true << false;
+    QTest::newRow("newer schema, in use") << true << true;
 }
 
 void TestMeetingStore::unreadableFileIsMovedAside()
 {
     QFETCH(bool, newerSchema);
+    QFETCH(bool, inUse);
+    std::optional<RawFile> other;
     if (newerSchema) {
-        RawFile raw(path());
+        RawFile &raw = other.emplace(path());
+        QVERIFY(!inUse || raw.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
         QVERIFY(raw.exec(QStringLiteral("CREATE TABLE future (x)")));
         QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version = 99")));
-        raw.close();
+        if (!inUse) {
+            raw.close();
+            other.reset();
+        }
     } else {
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -324,11 +339,14 @@ void TestMeetingStore::unreadableFileIsMovedAside()
     QVERIFY(store.record(speech(Evening, 300, QStringLiteral("after"))));
     const QStringList aside =
         QDir(m_dir->path())
-            .entryList({QStringLiteral("meetings.sqlite.unreadable-*")}, QDir::Files);
+            .entryList({QStringLiteral("meetings.sqlite.unreadable-*[0-9]")}, QDir::Files);
     QCOMPARE(aside.size(), 1);
     QFile kept(m_dir->filePath(aside.first()));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), before);
+    // Its journal files went with it.
+    for (const QString &journal : Journals)
+        QCOMPARE(QFile::exists(kept.fileName() + journal), inUse);
     QCOMPARE(store.speeches(store.currentMeetingId()).size(), 1);
 }
 
@@ -397,14 +415,35 @@ void TestMeetingStore::lockedFileKeepsTheSpeechUntilReleased()
     MeetingStore store(path());
     QVERIFY(store.record(speech(Evening, 300, QStringLiteral("first"))));
     // Only the write at STOP waits for a lock; the retries, run while a speech is timed, never.
-    QCOMPARE(storeBusyTimeout(), 0);
+    QCOMPARE(storePragma(QStringLiteral("busy_timeout")), 0);
     RawFile other(path());
     QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write: database is locked"));
     QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
     QCOMPARE(store.pendingCount(), 1);
+    // The retry, 3 s on, finds the lock still held and gives up at once: no tick comes late.
+    QTimer tick; // wakes the loop as the light's tick does
+    tick.start(10);
+    QElapsedTimer sinceRecord, sinceEvent;
+    sinceRecord.start();
+    qint64 longestStall = 0;
+    while (!sinceRecord.hasExpired(4000)) {
+        sinceEvent.start();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        longestStall = std::max(longestStall, sinceEvent.elapsed());
+    }
+    QVERIFY2(longestStall < StopWaitMs, QByteArray::number(longestStall));
+    QCOMPARE(store.pendingCount(), 1);
     QVERIFY(other.exec(QStringLiteral("COMMIT")));
     QTRY_VERIFY_WITH_TIMEOUT(store.isSaved(), 10000);
+    QCOMPARE(store.speeches(store.currentMeetingId()).size(), 2);
+    // New Meeting refused by the lock: the next speech begins it, and only that one.
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    store.startNewMeeting();
+    QVERIFY(other.exec(QStringLiteral("COMMIT")));
+    QVERIFY(store.record(speech(Evening.addSecs(1200), 300, QStringLiteral("third"))));
+    QVERIFY(store.record(speech(Evening.addSecs(1800), 300, QStringLiteral("fourth"))));
+    QCOMPARE(store.meetings().size(), 2);
     QCOMPARE(store.speeches(store.currentMeetingId()).size(), 2);
 }
 
@@ -412,10 +451,12 @@ void TestMeetingStore::changesWaitForTheFile_data()
 {
     QTest::addColumn<bool>("fullDisk"); // else another copy holds the lock
     QTest::addColumn<QString>("change");
-    QTest::newRow("a name, the file locked") << false << "name";
-    QTest::newRow("a name, the disk full") << true << "name";
-    QTest::newRow("a deletion, the disk full") << true << "deletion";
-    QTest::newRow("a speech, the disk full") << true << "speech";
+    QTest::addColumn<bool>("atExit"); // else written by a retry
+    QTest::newRow("a name, the file locked") << false << "name" << false;
+    QTest::newRow("a name, the disk full") << true << "name" << false;
+    QTest::newRow("a deletion, the disk full") << true << "deletion" << false;
+    QTest::newRow("a speech, the disk full") << true << "speech" << false;
+    QTest::newRow("a speech, the file locked, written at exit") << false << "speech" << true;
 }
 
 // A change the file cannot take is shown as made, kept, and written once the file takes it.
@@ -423,6 +464,7 @@ void TestMeetingStore::changesWaitForTheFile()
 {
     QFETCH(bool, fullDisk);
     QFETCH(QString, change);
+    QFETCH(bool, atExit);
     std::optional<SmallDisk> disk;
     if (fullDisk && !disk.emplace(m_dir->path()).isMounted())
         QSKIP("filling a disk needs root, to mount a tmpfs");
@@ -451,7 +493,7 @@ void TestMeetingStore::changesWaitForTheFile()
             disk->release();
         else
             QVERIFY(other.exec(QStringLiteral("COMMIT")));
-        QVERIFY(store.retryNow());
+        QVERIFY(atExit || store.retryNow());
     }
     MeetingStore back(path());
     const QList<SpeechRecord> after = back.speeches(back.currentMeetingId());

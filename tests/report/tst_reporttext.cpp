@@ -50,6 +50,22 @@ void TestReportText::readAloud_data()
         << QList<SpeechRecord>{custom(0, 61), rehearsal(5)}
         << head + "1 speech: 0 qualified, 0 under time, 0 over time\n"
                   "1. CUSTOM Events: 1:01, no limits\n2. Timer TEST: 0:04, rehearsal\n";
+    QTest::newRow("a mistaken start: not missed")
+        << QList<SpeechRecord>{iceBreaker(0, 1)}
+        << head + "No speeches\n1. Ice Breaker Speech (4 to 6 Minutes): 0:01, mistaken start\n";
+    QTest::newRow("2 s: a speech")
+        << QList<SpeechRecord>{iceBreaker(0, 2)}
+        << head + "1 speech: 0 qualified, 1 under time, 0 over time; grace: 30 s\n"
+                  "1. Ice Breaker Speech (4 to 6 Minutes): 0:02, under time by 3:28\n"
+                  "Did not qualify: Ice Breaker Speech (4 to 6 Minutes) (under time by 3:28).\n";
+    const auto lit = SpeechRecord::finished(
+        SpeechRecord::started(MeetingStart, 6, QStringLiteral("CUSTOM Events"),
+                              {"00:01", "00:02", "00:03"}, {1, 2, 3}, false),
+        1, SpeechRecord::Lamp::Green, true, 0);
+    QTest::newRow("under 2 s with a lamp lit: a speech")
+        << QList<SpeechRecord>{lit}
+        << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: none\n"
+                  "1. CUSTOM Events: 0:01, qualified\nEveryone qualified.\n";
     QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << head + "No speeches\n";
 }
 

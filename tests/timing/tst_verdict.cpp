@@ -67,6 +67,9 @@ void TestVerdict::judged_data()
     QTest::newRow("one threshold only, over")
         << Thresholds{120, 0, 0} << 131 << 10 << false << "Over by 0:01"
         << "over time by 0:01";
+    QTest::newRow("a zero after a lamp is no lamp")
+        << Thresholds{120, 0, 0} << 100 << 0 << false << "Under by 0:20"
+        << "under time by 0:20";
     QTest::newRow("no threshold") << Thresholds{0, 0, 0} << 100 << 30 << false << "No limits"
                                   << "no limits";
     QTest::newRow("rehearsal") << iceBreaker << 391 << 30 << true << ""
