@@ -14,7 +14,6 @@
 #include "app/commandbutton.h"
 #include "app/devicelightlink.h"
 #include "app/recordlink.h"
-#include "app/savedtitle.h"
 #include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -27,7 +26,6 @@
 #include "controls/event_row/timereventdata.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "record/meetingstore.h"
-#include "record/recoveryfile.h"
 #include "speaker/speakerkeys.h"
 #include "speaker/speakerscreen.h"
 #include "speaker/speakerview.h"
@@ -45,9 +43,6 @@
 namespace {
 
 const QString RowDataPath = QStringLiteral(":/rows/timerevent%1.bin");
-
-// How long the title says that File ▸ New Meeting began one.
-constexpr int NewMeetingNoteMs = 4000;
 
 QString twoDigits(int number)
 {
@@ -131,7 +126,10 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     Form_Load();
     commandStartTimer->setFocus(Qt::OtherFocusReason);
 
-    setupSpeakerView(layout);
+    m_speakerView = new SpeakerView(this, m_horizontalTimer, panelSelectionButtons, layout);
+    m_speakerKeys = new SpeakerKeys(this, m_speakerView, m_speakerScreen);
+    connect(m_speakerKeys, &SpeakerKeys::togglePressed, this,
+            &LecternWorksTimer::keySpeakerView_Triggered);
     m_deviceLight->switchOnIfChosen();
 }
 
@@ -399,36 +397,13 @@ void LecternWorksTimer::menuTimerTestSpeed_Click(qint16 index)
 
 void LecternWorksTimer::menuNewMeeting_Click()
 {
-    MeetingRecord *record = m_record->open();
-    if (!record)
-        return;
-    record->startNewMeeting();
-    // The title says so for a while, before its " (record not saved)" if it has one.
-    const QString note = tr(" - new meeting started");
-    const auto showNote = [this, note, record](bool shown) {
-        const QString plain = titleShowingSaved(windowTitle(), true).remove(note);
-        setWindowTitle(titleShowingSaved(shown ? plain + note : plain, record->store()->isSaved()));
-    };
-    showNote(true);
-    QTimer::singleShot(NewMeetingNoteMs, this, [showNote] { showNote(false); });
+    m_record->startNewMeeting();
 }
 
 void LecternWorksTimer::menuTimersReport_Click()
 {
-    MeetingRecord *record = m_record->open();
-    if (!record)
-        return;
-    MeetingRecord::ReportChoices choices;
-    choices.lastFolder = m_settings.lastFolder();
-    choices.meetingTitle = m_settings.meetingTitle();
-    choices.timerName = m_settings.timerName();
-    choices.folderUsed = [this](const QString &folder) { m_settings.setLastFolder(folder); };
-    choices.detailsUsed = [this](const QString &title, const QString &timerName) {
-        m_settings.setMeetingTitle(title);
-        m_settings.setTimerName(timerName);
-    };
-    record->openReport(m_horizontalTimer, {commandStartTimer, commandStopTimer}, choices,
-                       TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
+    m_record->openReport(&m_settings, m_horizontalTimer, {commandStartTimer, commandStopTimer},
+                         TickTock_TIMER->isEnabled(), TickTock_TIMER->millisecondsToNextTick());
 }
 
 void LecternWorksTimer::menuBackUpMeetings_Click()
@@ -451,10 +426,7 @@ void LecternWorksTimer::menuQuit_Click()
 
 void LecternWorksTimer::offerRecovery()
 {
-    // The record is loaded for it only when a recovery file is waiting.
-    if (!RecoveryFile::waiting().isEmpty())
-        if (MeetingRecord *record = m_record->open())
-            record->offerRecovery(this);
+    m_record->offerRecovery();
 }
 
 void LecternWorksTimer::closeWithoutAsking()
@@ -515,14 +487,6 @@ void LecternWorksTimer::menuLightOnOtherDevices_Click()
 }
 
 // ---- The speaker's view ----------------------------------------------------------------
-
-void LecternWorksTimer::setupSpeakerView(const StoredLayout &designLayout)
-{
-    m_speakerView = new SpeakerView(this, m_horizontalTimer, panelSelectionButtons, designLayout);
-    m_speakerKeys = new SpeakerKeys(this, m_speakerView, m_speakerScreen);
-    connect(m_speakerKeys, &SpeakerKeys::togglePressed, this,
-            &LecternWorksTimer::keySpeakerView_Triggered);
-}
 
 void LecternWorksTimer::keySpeakerView_Triggered()
 {

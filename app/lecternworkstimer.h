@@ -155,8 +155,6 @@ private:
 
     void showRunState();
 
-    void setupSpeakerView(const StoredLayout &designLayout);
-
     CommandButton *commandStartTimer = nullptr;
     CommandButton *commandStopTimer = nullptr;
     CommandButton *commandCycleColor = nullptr;

@@ -2,10 +2,17 @@
 #include "app/recordlink.h"
 
 #include "app/savedtitle.h"
+#include "app/settings.h"
 #include "record/meetingstore.h"
+#include "record/recoveryfile.h"
 
 #include <QTimer>
 #include <QWidget>
+
+namespace {
+// How long the title says that File ▸ New Meeting began one.
+constexpr int NewMeetingNoteMs = 4000;
+} // namespace
 
 RecordLink::RecordLink(QWidget *window)
     : QObject(window), m_window(window), m_filePath(MeetingStore::defaultFilePath())
@@ -55,4 +62,48 @@ bool RecordLink::settleBeforeClosing(bool canAsk)
         return true;
     }
     return m_record->settleBeforeClosing(m_window);
+}
+
+void RecordLink::startNewMeeting()
+{
+    MeetingRecord *record = open();
+    if (!record)
+        return;
+    record->startNewMeeting();
+    // The title says so for a while, before its " (record not saved)" if it has one.
+    const QString note = tr(" - new meeting started");
+    const auto showNote = [this, note, record](bool shown) {
+        const QString plain = titleShowingSaved(m_window->windowTitle(), true).remove(note);
+        m_window->setWindowTitle(
+            titleShowingSaved(shown ? plain + note : plain, record->store()->isSaved()));
+    };
+    showNote(true);
+    QTimer::singleShot(NewMeetingNoteMs, this, [showNote] { showNote(false); });
+}
+
+void RecordLink::openReport(Settings *settings, QWidget *timerLight,
+                            const QList<QAbstractButton *> &timerButtons, bool ticking,
+                            qint64 toNextTickMs)
+{
+    MeetingRecord *record = open();
+    if (!record)
+        return;
+    MeetingRecord::ReportChoices choices;
+    choices.lastFolder = settings->lastFolder();
+    choices.meetingTitle = settings->meetingTitle();
+    choices.timerName = settings->timerName();
+    choices.folderUsed = [settings](const QString &folder) { settings->setLastFolder(folder); };
+    choices.detailsUsed = [settings](const QString &title, const QString &timerName) {
+        settings->setMeetingTitle(title);
+        settings->setTimerName(timerName);
+    };
+    record->openReport(timerLight, timerButtons, choices, ticking, toNextTickMs);
+}
+
+void RecordLink::offerRecovery()
+{
+    if (RecoveryFile::waiting().isEmpty())
+        return;
+    if (MeetingRecord *record = open())
+        record->offerRecovery(m_window);
 }

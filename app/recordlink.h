@@ -9,7 +9,9 @@
 
 #include <memory>
 
+class QAbstractButton;
 class QWidget;
+class Settings;
 
 // The meeting's record as the window uses it: opened (its module loaded) at the first use, the
 // run being timed until STOP hands it over, and the window's title saying whether every speech
@@ -32,6 +34,16 @@ public:
     const SpeechRecord &run() const { return m_run; }
     // STOP or the end of the program, whichever comes first, records the run once.
     void finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool stopped, int graceSeconds);
+
+    // File ▸ New Meeting: the next speech begins a new meeting, and the title says so a while.
+    void startNewMeeting();
+    // Opens the report, or brings it to the front, handed the choices it remembers.
+    void openReport(Settings *settings, QWidget *timerLight,
+                    const QList<QAbstractButton *> &timerButtons, bool ticking,
+                    qint64 toNextTickMs);
+    // At start: what an earlier run left in a recovery file, offered to the operator. The record
+    // is loaded for it only when such a file is waiting.
+    void offerRecovery();
 
     // Before the window closes: what the file has not taken is settled, asking the operator
     // unless the end cannot ask. False when the operator chose to stay.
