@@ -40,11 +40,16 @@ void SoundLink::start(const std::array<int, 3> &thresholdSeconds)
 
 void SoundLink::tick(qint16 elapsedSeconds, int lampsLit)
 {
+    if (!m_sounds->isChecked()) {
+        // Off, the cues only follow the lamps, so that sounds switched on mid-speech never chime
+        // for a lamp lit before; the settings are not read every second for nothing.
+        m_cues.tick(elapsedSeconds, lampsLit, [] { return 0; }, [] { return 0; });
+        return;
+    }
     const SoundCues::Cue cue = m_cues.tick(
         elapsedSeconds, lampsLit, [this] { return m_settings->graceSeconds(); },
         [this] { return m_settings->soundRepeatSeconds(); });
-    if (m_sounds->isChecked())
-        m_player->play(cue);
+    m_player->play(cue);
 }
 
 void SoundLink::soundsChosen()
