@@ -31,24 +31,28 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
         });
         return action;
     };
+    // An item with a check mark, checked as the settings remember.
+    const auto checkItem = [&item](const char *name, void (LecternWorksTimer::*handler)(),
+                                   bool checked) {
+        QAction *action = item(name, handler);
+        action->setCheckable(true);
+        action->setChecked(checked);
+        return action;
+    };
     menus.menuNewMeeting = item("menuNewMeeting", &LecternWorksTimer::menuNewMeeting_Click);
     menus.menuTimersReport = item("menuTimersReport", &LecternWorksTimer::menuTimersReport_Click);
     menus.menuBackUpMeetings =
         item("menuBackUpMeetings", &LecternWorksTimer::menuBackUpMeetings_Click);
     menus.menuQuit = item("menuQuit", &LecternWorksTimer::menuQuit_Click);
     menus.menuLeaveColorsOn =
-        item("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click);
-    menus.menuLeaveColorsOn->setCheckable(true);
+        checkItem("menuLeaveColorsOn", &LecternWorksTimer::menuLeaveColorsOn_Click, false);
     menus.menuFlashWhenOverTime =
-        item("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click);
-    menus.menuFlashWhenOverTime->setCheckable(true);
-    menus.menuFlashWhenOverTime->setChecked(settings.flashWhenOverTime());
-    menus.menuMarkTheLamps = item("menuMarkTheLamps", &LecternWorksTimer::menuMarkTheLamps_Click);
-    menus.menuMarkTheLamps->setCheckable(true);
-    menus.menuMarkTheLamps->setChecked(settings.markTheLamps());
-    menus.menuSounds = item("menuSounds", &LecternWorksTimer::menuSounds_Click);
-    menus.menuSounds->setCheckable(true);
-    menus.menuSounds->setChecked(settings.sounds());
+        checkItem("menuFlashWhenOverTime", &LecternWorksTimer::menuFlashWhenOverTime_Click,
+                  settings.flashWhenOverTime());
+    menus.menuMarkTheLamps = checkItem(
+        "menuMarkTheLamps", &LecternWorksTimer::menuMarkTheLamps_Click, settings.markTheLamps());
+    menus.menuSounds =
+        checkItem("menuSounds", &LecternWorksTimer::menuSounds_Click, settings.sounds());
     menus.menuTestSounds = item("menuTestSounds", &LecternWorksTimer::menuTestSounds_Click);
     menus.menuResetElapsedTime =
         item("menuResetElapsedTime", &LecternWorksTimer::menuResetElapsedTime_Click);
