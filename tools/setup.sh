@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
+    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite libfontconfig-dev
     fonts-dejavu-core fonts-liberation2
 )
 if [ "${1:-}" = "--tests" ]; then
