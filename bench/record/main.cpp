@@ -126,6 +126,8 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    // The window loads the record's module from where this build made it.
+    qputenv("LW_MODULE_DIR", LW_RECORD_MODULE_BUILD_DIR);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lecternworks-timer"));
 
