@@ -10,6 +10,9 @@
 #include <fontconfig/fontconfig.h>
 
 #include <thread>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #endif
 
 int main(int argc, char *argv[])
@@ -30,6 +33,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(Version::DesktopFileName);
 #ifdef LW_FONTCONFIG
     fontConfiguration.join();
+#ifdef __GLIBC__
+    // What fontconfig read its files with lies free in that thread's own memory arena, which
+    // nothing else allocates from: handed back rather than kept resident.
+    malloc_trim(0);
+#endif
 #endif
     LecternWorksTimer window;
     // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
