@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
+    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite libfontconfig-dev
     # The sounds' module, loaded only once sounds are switched on.
     qt6-multimedia-dev
     fonts-dejavu-core fonts-liberation2
