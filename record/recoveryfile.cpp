@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,8 +21,11 @@ namespace {
 
 const QString Format = QStringLiteral("lecternworks-timer recovery");
 constexpr int FormatVersion = 1;
-const QString NamePattern = QStringLiteral("lecternworks-timer-recovery-*.json");
 const QString NameTemplate = QStringLiteral("lecternworks-timer-recovery-%1.json");
+// Matched by hand rather than by a name filter, which would compile a regular expression at
+// every start for folders that hardly ever hold one.
+const QString NamePrefix = NameTemplate.section(QLatin1String("%1"), 0, 0);
+const QString NameSuffix = NameTemplate.section(QLatin1String("%1"), 1);
 // Larger than any record of a meeting could be; a file past it is not one of ours.
 constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
@@ -182,9 +186,15 @@ QStringList waiting()
 {
     QStringList found;
     for (const QString &folder : folders()) {
-        const QDir dir(folder);
-        for (const QString &name : dir.entryList({NamePattern}, QDir::Files, QDir::Name))
-            found << dir.filePath(name);
+        QStringList names;
+        for (QDirIterator it(folder, QDir::Files); it.hasNext();) {
+            const QString name = it.nextFileInfo().fileName();
+            if (name.startsWith(NamePrefix) && name.endsWith(NameSuffix))
+                names << name;
+        }
+        names.sort();
+        for (const QString &name : std::as_const(names))
+            found << QDir(folder).filePath(name);
     }
     return found;
 }
