@@ -250,13 +250,16 @@ void TestReportWindow::meetingCounts_data()
 {
     QTest::addColumn<QList<SpeechRecord>>("speeches");
     QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("oneMore");
     QTest::newRow("three and a rehearsal")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 342), iceBreaker(9, 250),
                                iceBreaker(16, 380)}
-        << "(3 speeches, 1 rehearsal)";
+        << "(3 speeches, 1 rehearsal)"
+        << "(4 speeches, 1 rehearsal)";
     QTest::newRow("a rehearsal and a mistaken start")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(3, 342)}
-        << "(1 speech, 1 rehearsal)";
+        << "(1 speech, 1 rehearsal)"
+        << "(2 speeches, 1 rehearsal)";
 }
 
 // The meeting picker counts the speeches as the table shows them, the rehearsals apart.
@@ -264,6 +267,7 @@ void TestReportWindow::meetingCounts()
 {
     QFETCH(QList<SpeechRecord>, speeches);
     QFETCH(QString, counts);
+    QFETCH(QString, oneMore);
     QTemporaryDir folder;
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     for (const SpeechRecord &speech : speeches)
@@ -273,6 +277,9 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+    // A speech timed with the report open counts at once.
+    QVERIFY(store.record(iceBreaker(30, 300)));
+    QVERIFY2(picker->currentText().endsWith(oneMore), qPrintable(picker->currentText()));
 }
 
 void TestReportWindow::pickerKeys_data()
