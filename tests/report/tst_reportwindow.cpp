@@ -77,6 +77,8 @@ void TestReportWindow::writeFile()
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     QVERIFY(store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    // Hidden in the table, yet in the CSV.
+    QVERIFY(store.record(rehearsal(5)));
     ReportWindow window(&store);
     window.showAndRaise();
     const QString path = folder.filePath(name);
