@@ -61,10 +61,13 @@ void TestReportWindow::writeFile_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("pdf");
     QTest::addColumn<bool>("written");
-    QTest::newRow("CSV") << "meeting.csv" << false << true;
-    QTest::newRow("PDF") << "meeting.pdf" << true << true;
-    QTest::newRow("CSV into a missing folder") << "missing/meeting.csv" << false << false;
-    QTest::newRow("PDF over a folder") << "folder" << true << false;
+    QTest::addColumn<int>("speeches");
+    QTest::newRow("CSV") << "meeting.csv" << false << true << 1;
+    QTest::newRow("PDF") << "meeting.pdf" << true << true << 1;
+    QTest::newRow("PDF of many pages, the table's heading on each")
+        << "meeting.pdf" << true << true << 120;
+    QTest::newRow("CSV into a missing folder") << "missing/meeting.csv" << false << false << 1;
+    QTest::newRow("PDF over a folder") << "folder" << true << false << 1;
 }
 
 // A file is written whole, or not at all and the window says why.
@@ -73,10 +76,12 @@ void TestReportWindow::writeFile()
     QFETCH(QString, name);
     QFETCH(bool, pdf);
     QFETCH(bool, written);
+    QFETCH(int, speeches);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
-    QVERIFY(store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    for (int i = 0; i < speeches; ++i)
+        QVERIFY(store.record(iceBreaker(i, 342, QStringLiteral("Ann Lee"))));
     // Hidden in the table, yet in the CSV.
     QVERIFY(store.record(rehearsal(5)));
     ReportWindow window(&store);
@@ -93,11 +98,23 @@ void TestReportWindow::writeFile()
     }
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    if (pdf)
+    if (pdf) {
         QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
-    else
+        // Every page from the table's first on starts its part of the table with the heading.
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished() && text.exitCode() == 0);
+        QList<QByteArray> pages = text.readAllStandardOutput().split('\f');
+        pages.removeLast(); // after the last page's form feed
+        while (!pages.isEmpty() && !pages.constFirst().contains("Elapsed"))
+            pages.removeFirst();
+        for (const QByteArray &page : std::as_const(pages))
+            QVERIFY2(page.contains("Elapsed"), page.constData());
+        QVERIFY(pages.size() >= (speeches > 1 ? 2 : 1));
+    } else {
         QCOMPARE(bytes, ReportText::csv(store.meetings().constLast(),
                                         store.speeches(store.currentMeetingId())));
+    }
 }
 
 void TestReportWindow::fullTarget_data()
