@@ -129,12 +129,13 @@ void TestReportModel::editName()
     QCOMPARE(read.at(0).speakerName, QString());
 
     // A speech gone from the file: its name is not said to be saved.
+    const QString other = QStringLiteral("another program");
     {
-        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "gone");
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
         file.setDatabaseName(storePath());
         QVERIFY(file.open() && QSqlQuery(file).exec("DELETE FROM speech"));
     }
-    QSqlDatabase::removeDatabase("gone");
+    QSqlDatabase::removeDatabase(other);
     QSignalSpy notSaved(m_model.get(), &ReportModel::nameNotSaved);
     QVERIFY(!m_model->setData(name, typed));
     QCOMPARE(notSaved.size(), 1);
