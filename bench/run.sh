@@ -11,6 +11,7 @@
 #   bash bench/run.sh --light    # only the light on ten devices (under a minute)
 #   bash bench/run.sh --startup [REF]  # only start-up and memory, and the program as it was at
 #                                # the git revision REF measured in the same run
+#   bash bench/run.sh --sound    # only how soon a cue follows its lamp (seconds)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
@@ -66,6 +67,35 @@ measure_light() {
     echo
     echo "$table"
 }
+# ---- A cue after its lamp: the window with Options ▸ Sounds on -----------------------------
+sound_heading="## A cue after its lamp"
+# Replaces the sounds' section of bench/results.md with a fresh measurement.
+measure_sound() {
+    mkdir -p "$out"
+    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
+    cmake --build "$out/app" --target lw-bench-sound -j"$(nproc)" >"$out/build-sound.log"
+    local rows kept="" home="$out/sound-home"
+    local device="a sound device, the audio's start not recorded: the cue is timed to its play call"
+    rm -rf "$home"
+    # Beside the program, where the window finds the sound module; settings of its own.
+    rows="$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
+        "$out/app/app/lw-bench-sound" 2>"$out/sound.log")"
+    if grep -q "no sound device" "$out/sound.log"; then
+        device="no sound device: the module plays nothing, so the cue is timed to its play call"
+    fi
+    [ -f "$results" ] && kept="$(sed "/^$sound_heading\$/,/^## /{/^## /!d}" "$results" |
+        sed "/^$sound_heading\$/d")"
+    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen, with %s. 50 FAST runs, the tick driven by hand; each lamp timed from the moment the light is set.\n\n| measure | median | worst | target | met |\n|---|---|---|---|---|\n%s\n' \
+        "$kept" "$sound_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" "$device" "$rows" >"$results"
+    echo
+    echo "$rows"
+}
+if [ "${1:-}" = "--sound" ]; then
+    lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev \
+        qt6-httpserver-dev qt6-websockets-dev libqrencode-dev pkgconf
+    measure_sound
+    exit 0
+fi
 if [ "${1:-}" = "--light" ]; then
     lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev \
         qt6-websockets-dev libqrencode-dev pkgconf
@@ -336,3 +366,4 @@ echo
 echo "$table"
 measure_record
 measure_light
+measure_sound

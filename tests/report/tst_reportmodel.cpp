@@ -5,6 +5,8 @@
 #include "tests/report/speeches.h"
 
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,6 +127,18 @@ void TestReportModel::editName()
     QCOMPARE(read.size(), 2);
     QCOMPARE(read.at(1).speakerName, saved);
     QCOMPARE(read.at(0).speakerName, QString());
+
+    // A speech gone from the file: its name is not said to be saved.
+    const QString other = QStringLiteral("another program");
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
+        file.setDatabaseName(storePath());
+        QVERIFY(file.open() && QSqlQuery(file).exec("DELETE FROM speech"));
+    }
+    QSqlDatabase::removeDatabase(other);
+    QSignalSpy notSaved(m_model.get(), &ReportModel::nameNotSaved);
+    QVERIFY(!m_model->setData(name, typed));
+    QCOMPARE(notSaved.size(), 1);
 }
 
 void TestReportModel::deleteAndUndo()

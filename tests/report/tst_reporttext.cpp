@@ -116,6 +116,7 @@ void TestReportText::csvRow_data()
     QTest::newRow("emoji") << iceBreaker(0, 342, "Zoë 🎤") << start + "Zoë 🎤" + rest;
     QTest::newRow("formula kept as text")
         << iceBreaker(0, 342, "=HYPERLINK(\"x\")") << start + "\"'=HYPERLINK(\"\"x\"\")\"" + rest;
+    QTest::newRow("minus kept as text") << iceBreaker(0, 342, "-2+3") << start + "'-2+3" + rest;
     QTest::newRow("rehearsal, unnamed")
         << rehearsal(0)
         << "2026-12-07 19:30:00,,Timer "

@@ -61,10 +61,13 @@ void TestReportWindow::writeFile_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("pdf");
     QTest::addColumn<bool>("written");
-    QTest::newRow("CSV") << "meeting.csv" << false << true;
-    QTest::newRow("PDF") << "meeting.pdf" << true << true;
-    QTest::newRow("CSV into a missing folder") << "missing/meeting.csv" << false << false;
-    QTest::newRow("PDF over a folder") << "folder" << true << false;
+    QTest::addColumn<int>("speeches");
+    QTest::newRow("CSV") << "meeting.csv" << false << true << 1;
+    QTest::newRow("PDF") << "meeting.pdf" << true << true << 1;
+    QTest::newRow("PDF of many pages, the table's heading on each")
+        << "meeting.pdf" << true << true << 120;
+    QTest::newRow("CSV into a missing folder") << "missing/meeting.csv" << false << false << 1;
+    QTest::newRow("PDF over a folder") << "folder" << true << false << 1;
 }
 
 // A file is written whole, or not at all and the window says why.
@@ -73,10 +76,14 @@ void TestReportWindow::writeFile()
     QFETCH(QString, name);
     QFETCH(bool, pdf);
     QFETCH(bool, written);
+    QFETCH(int, speeches);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
-    QVERIFY(store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    for (int i = 0; i < speeches; ++i)
+        QVERIFY(store.record(iceBreaker(i, 342, QStringLiteral("Ann Lee"))));
+    // Hidden in the table, yet in the CSV.
+    QVERIFY(store.record(rehearsal(5)));
     ReportWindow window(&store);
     window.showAndRaise();
     const QString path = folder.filePath(name);
@@ -91,11 +98,23 @@ void TestReportWindow::writeFile()
     }
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    if (pdf)
+    if (pdf) {
         QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
-    else
+        // Every page from the table's first on starts its part of the table with the heading.
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished() && text.exitCode() == 0);
+        QList<QByteArray> pages = text.readAllStandardOutput().split('\f');
+        pages.removeLast(); // after the last page's form feed
+        while (!pages.isEmpty() && !pages.constFirst().contains("Elapsed"))
+            pages.removeFirst();
+        for (const QByteArray &page : std::as_const(pages))
+            QVERIFY2(page.contains("Elapsed"), page.constData());
+        QVERIFY(pages.size() >= (speeches > 1 ? 2 : 1));
+    } else {
         QCOMPARE(bytes, ReportText::csv(store.meetings().constLast(),
                                         store.speeches(store.currentMeetingId())));
+    }
 }
 
 void TestReportWindow::fullTarget_data()
@@ -250,13 +269,16 @@ void TestReportWindow::meetingCounts_data()
 {
     QTest::addColumn<QList<SpeechRecord>>("speeches");
     QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("oneMore");
     QTest::newRow("three and a rehearsal")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 342), iceBreaker(9, 250),
                                iceBreaker(16, 380)}
-        << "(3 speeches, 1 rehearsal)";
+        << "(3 speeches, 1 rehearsal)"
+        << "(4 speeches, 1 rehearsal)";
     QTest::newRow("a rehearsal and a mistaken start")
         << QList<SpeechRecord>{rehearsal(0), iceBreaker(2, 1), iceBreaker(3, 342)}
-        << "(1 speech, 1 rehearsal)";
+        << "(1 speech, 1 rehearsal)"
+        << "(2 speeches, 1 rehearsal)";
 }
 
 // The meeting picker counts the speeches as the table shows them, the rehearsals apart.
@@ -264,6 +286,7 @@ void TestReportWindow::meetingCounts()
 {
     QFETCH(QList<SpeechRecord>, speeches);
     QFETCH(QString, counts);
+    QFETCH(QString, oneMore);
     QTemporaryDir folder;
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     for (const SpeechRecord &speech : speeches)
@@ -273,6 +296,9 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+    // A speech timed with the report open counts at once.
+    QVERIFY(store.record(iceBreaker(30, 300)));
+    QVERIFY2(picker->currentText().endsWith(oneMore), qPrintable(picker->currentText()));
 }
 
 void TestReportWindow::pickerKeys_data()
