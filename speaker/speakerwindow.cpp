@@ -4,6 +4,9 @@
 #include "controls/signal_light/horizontaltimer.h"
 #include "speaker/scaletofit.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QEvent>
 #include <QScreen>
 
 SpeakerWindow::SpeakerWindow(QWidget *parent)
@@ -43,4 +46,32 @@ void SpeakerWindow::resizeEvent(QResizeEvent *event)
     const ScaledToFit fit = scaleToFit(m_light->sizeHint(), size());
     m_light->setScale(fit.scale);
     m_light->setGeometry(fit.shown);
+}
+
+void SpeakerWindow::takeKeysOf(QWidget *operatorWindow)
+{
+    m_operatorWindow = operatorWindow;
+    for (QAction *action : operatorWindow->findChildren<QAction *>()) {
+        if (!action->shortcut().isEmpty() && action->shortcutContext() == Qt::WindowShortcut)
+            addAction(action);
+    }
+    for (QAbstractButton *button : operatorWindow->findChildren<QAbstractButton *>()) {
+        const QKeySequence key = QKeySequence::mnemonic(button->text());
+        if (key.isEmpty())
+            continue;
+        auto *action = new QAction(this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+        addAction(action);
+    }
+}
+
+void SpeakerWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_operatorWindow)
+        m_operatorWindow->activateWindow();
 }

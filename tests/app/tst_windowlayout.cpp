@@ -696,6 +696,14 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(window.speakerScreen()->window());
     QCOMPARE(lampLook(*window.speakerScreen()->window()->light()), QStringLiteral("GYR"));
+    // Given the keyboard by a shell all the same, it takes the operator's keys and hands the
+    // keyboard back.
+    QApplication::setActiveWindow(window.speakerScreen()->window());
+    QTest::keySequence(window.speakerScreen()->window(), QKeySequence("Alt+P"));
+    QVERIFY(!window.tickTimer()->isEnabled());
+    QTest::keySequence(window.speakerScreen()->window(), QKeySequence("Alt+S"));
+    QVERIFY(window.tickTimer()->isEnabled());
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(!window.speakerScreen()->window());
     QVERIFY(!window.isFullScreen());
