@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 SpeakerWindow::SpeakerWindow(QWidget *parent)
@@ -74,4 +75,18 @@ void SpeakerWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_operatorWindow)
         m_operatorWindow->activateWindow();
+}
+
+// A shell may give this window the keys while Qt does not count it active (it takes no focus),
+// and then no shortcut matches: the operator's keys are matched here.
+void SpeakerWindow::keyPressEvent(QKeyEvent *event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction *action : actions()) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            action->trigger();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -26,6 +26,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     HorizontalTimer *m_light = nullptr;

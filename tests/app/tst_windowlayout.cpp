@@ -704,6 +704,10 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     QTest::keySequence(window.speakerScreen()->window(), QKeySequence("Alt+S"));
     QVERIFY(window.tickTimer()->isEnabled());
     QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QApplication::setActiveWindow(nullptr); // the keys without the focus
+    QTest::keyClick(window.speakerScreen()->window(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!window.tickTimer()->isEnabled());
+    QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(!window.speakerScreen()->window());
     QVERIFY(!window.isFullScreen());
