@@ -154,12 +154,13 @@ void SpeakerView::applyOuterHeight()
     m_returnPlace = QRect();
 }
 
-// The light with the button on it as large as the screen allows, centred, the rest dark.
+// The light with the button on it as large as the screen allows, its panel centred, the rest
+// dark.
 void SpeakerView::fitLightToScreen()
 {
     const QRect light = m_designLayout.placement(m_light->objectName());
-    const ScaledToFit fit =
-        scaleToFit(light.size(), m_window->centralWidget()->size(), Twips::PerPixel);
+    const ScaledToFit fit = scaleToFit(light.size(), m_window->centralWidget()->size(),
+                                       Twips::PerPixel, m_light->panelPlacement());
     const QPoint designedAt(Twips::toPixels(light.left(), fit.scale),
                             Twips::toPixels(light.top(), fit.scale));
     placeAtScale(fit.scale, fit.shown.topLeft() - designedAt);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "speaker/speakerwindow.h"
 
+#include "components/twips.h"
 #include "controls/signal_light/horizontaltimer.h"
 #include "speaker/scaletofit.h"
 
@@ -44,7 +45,8 @@ void SpeakerWindow::showOn(QScreen *screen)
 void SpeakerWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const ScaledToFit fit = scaleToFit(m_light->sizeHint(), size());
+    const ScaledToFit fit = scaleToFit(m_light->sizeHint() * Twips::PerPixel, size(),
+                                       Twips::PerPixel, m_light->panelPlacement());
     m_light->setScale(fit.scale);
     m_light->setGeometry(fit.shown);
 }
