@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/displaystart.h"
 #include "app/lecternworkstimer.h"
+#include "app/sessionplatform.h"
 #include "app/terminationsignal.h"
 #include "app/version.h"
 
@@ -24,9 +25,11 @@ int main(int argc, char *argv[])
     // by the time the window lays out its first text.
     std::thread fontConfiguration(FcInit);
 #endif
+    SessionPlatform::Choice platform(argc, argv);
     DisplayStartGuard displayStart(argc > 0 ? argv[0] : nullptr);
     QApplication app(argc, argv);
     displayStart.finish();
+    platform.finish();
     // X11's WM_CLASS takes its class from the application name and Wayland's app_id from the
     // desktop file name: both name the desktop entry, so the shell finds it and its icon.
     QApplication::setApplicationName(Version::DesktopFileName);

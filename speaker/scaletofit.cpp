@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-ScaledToFit scaleToFit(const QSize &designed, const QSize &pixels, double unitsPerPixel)
+ScaledToFit scaleToFit(const QSize &designed, const QSize &pixels, double unitsPerPixel,
+                       const QRect &seen)
 {
     ScaledToFit fit;
     if (!designed.isEmpty())
@@ -13,7 +14,10 @@ ScaledToFit scaleToFit(const QSize &designed, const QSize &pixels, double unitsP
         return static_cast<int>(std::lround(units * fit.scale / unitsPerPixel));
     };
     const QSize size(shown(designed.width()), shown(designed.height()));
-    fit.shown = QRect(
-        QPoint((pixels.width() - size.width()) / 2, (pixels.height() - size.height()) / 2), size);
+    const QRect centred = seen.isEmpty() ? QRect(QPoint(), designed) : seen;
+    fit.shown =
+        QRect(QPoint((pixels.width() - shown(centred.width())) / 2 - shown(centred.left()),
+                     (pixels.height() - shown(centred.height())) / 2 - shown(centred.top())),
+              size);
     return fit;
 }

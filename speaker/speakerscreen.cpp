@@ -43,8 +43,10 @@ bool SpeakerScreen::open()
     QScreen *screen = screenForSpeaker();
     if (!screen)
         return false;
-    if (!m_window)
+    if (!m_window) {
         m_window = std::make_unique<SpeakerWindow>();
+        m_window->takeKeysOf(m_operatorWindow);
+    }
     m_window->showOn(screen);
     emit openChanged(true);
     return true;

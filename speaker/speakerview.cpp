@@ -5,6 +5,7 @@
 #include "controls/signal_light/horizontaltimer.h"
 #include "speaker/scaletofit.h"
 
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -19,6 +20,18 @@ constexpr int StoppedHeightTwips = 7800;
 constexpr Qt::WindowStates HeldByTheShell = Qt::WindowMaximized | Qt::WindowFullScreen;
 // Long enough for a busy shell to answer; only a window maximised with no shell waits it out.
 constexpr int ShellGraceMs = 1000;
+
+// Whether the window's frame as Qt reports it is the one on the screen. Under Wayland Qt knows
+// the frame it draws itself but not a title bar the shell draws; under XWayland the window
+// manager may report no frame at all, or its shadow as one.
+bool frameKnown(const QWidget *window)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return window->frameGeometry() != window->geometry() ||
+               window->windowFlags().testFlag(Qt::FramelessWindowHint);
+    return platform != QLatin1String("xcb") || !qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
 
 } // namespace
 
@@ -121,10 +134,15 @@ void SpeakerView::setOuterHeight()
 void SpeakerView::applyOuterHeight()
 {
     m_awaitingNormalState = false;
-    // The height includes the frame and title bar that the window manager adds.
+    // The height includes the frame and title bar that the window manager adds. Where that
+    // frame is unknown the client area takes the designed heights, the shell's frame added:
+    // neither a strip below the light nor a row cut off.
     const int frame = m_window->frameGeometry().height() - m_window->geometry().height();
     const int twips = m_running ? RunningHeightTwips : StoppedHeightTwips;
-    const int height = qMax(1, Twips::toPixels(twips) - frame);
+    const int height = frameKnown(m_window) ? qMax(1, Twips::toPixels(twips) - frame)
+                                            : m_window->menuBar()->sizeHint().height() +
+                                                  m_designLayout.clientSize().height() -
+                                                  Twips::toPixels(StoppedHeightTwips - twips);
     if (m_returnPlace.isNull()) {
         m_window->resize(m_window->width(), height);
         return;
@@ -136,12 +154,13 @@ void SpeakerView::applyOuterHeight()
     m_returnPlace = QRect();
 }
 
-// The light with the button on it as large as the screen allows, centred, the rest dark.
+// The light with the button on it as large as the screen allows, its panel centred, the rest
+// dark.
 void SpeakerView::fitLightToScreen()
 {
     const QRect light = m_designLayout.placement(m_light->objectName());
-    const ScaledToFit fit =
-        scaleToFit(light.size(), m_window->centralWidget()->size(), Twips::PerPixel);
+    const ScaledToFit fit = scaleToFit(light.size(), m_window->centralWidget()->size(),
+                                       Twips::PerPixel, m_light->panelPlacement());
     const QPoint designedAt(Twips::toPixels(light.left(), fit.scale),
                             Twips::toPixels(light.top(), fit.scale));
     placeAtScale(fit.scale, fit.shown.topLeft() - designedAt);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class HorizontalTimer;
@@ -18,10 +19,16 @@ public:
     HorizontalTimer *light() const { return m_light; }
     // Full screen on the given screen.
     void showOn(QScreen *screen);
+    // A shell may give this window the keyboard all the same: the operator's keys, its
+    // shortcuts and its buttons' access keys, work here too, and the keyboard is handed back.
+    void takeKeysOf(QWidget *operatorWindow);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     HorizontalTimer *m_light = nullptr;
+    QPointer<QWidget> m_operatorWindow;
 };

@@ -17,6 +17,8 @@ LW_SCREEN_H=768
 # than one display shows them to programs (RandR monitors).
 LW_MONITORS=1
 # LW_WM: the window manager to start (openbox), none when unset.
+# LW_EYES_DISPLAY: the display the screen is read from when not the one the hands work (a
+# compositor drawing its outputs as windows on the X server).
 # LW_LAYOUT_POINTS: the layout tool (tools/layoutpoints) that lw_load_layout runs.
 
 # ---- the window's layout -------------------------------------------------------------------
@@ -404,7 +406,8 @@ lw_screen_pixels()
         expr+=" "
         shift 2
     done
-    import -window root png:- 2>/dev/null | convert png:- -format "${expr% }" info:-
+    DISPLAY=${LW_EYES_DISPLAY:-$DISPLAY} import -window root png:- 2>/dev/null |
+        convert png:- -format "${expr% }" info:-
 }
 
 lw_screen_pixel() { lw_screen_pixels "$1" "$2"; }

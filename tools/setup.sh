@@ -27,6 +27,8 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(lintian appstream appstream-util desktop-file-utils)
     # A window manager and a Wayland compositor, for the window's heights where a shell holds it.
     packages+=(openbox weston qt6-wayland)
+    # XWayland, which the timer uses by default in a Wayland session.
+    packages+=(xwayland)
     # A screen reader's view of the window: the accessibility bus and its Python bindings.
     packages+=(at-spi2-core python3-pyatspi dbus-bin)
     # A real browser on the light's page, and a reader for the QR code the window shows.

@@ -174,6 +174,11 @@ QSize HorizontalTimer::sizeHint() const
     return m_layout.clientSize();
 }
 
+QRect HorizontalTimer::panelPlacement() const
+{
+    return m_layout.placement(SSPanel1->objectName());
+}
+
 void HorizontalTimer::setScale(double scale)
 {
     m_layout.placeAt(this, scale);

@@ -40,6 +40,8 @@ public:
     ShapeCircle *shapeTimerCircle(int index) const;
 
     QSize sizeHint() const override;
+    // The panel as designed, in twips within the light: what the eye takes for the light.
+    QRect panelPlacement() const;
     // Lamps, panel and picture at scale times their designed size; the host sizes the light.
     void setScale(double scale);
 

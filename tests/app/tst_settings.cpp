@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/sessionplatform.h"
 #include "app/settings.h"
 
 #include <QTest>
@@ -14,6 +15,8 @@ private slots:
     void handEditedValues();
     void lightChoices_data();
     void lightChoices();
+    void platformInAWaylandSession_data();
+    void platformInAWaylandSession();
 };
 
 void TestSettings::handEditedValues_data()
@@ -66,6 +69,38 @@ void TestSettings::lightChoices()
     QCOMPARE(settings.lightChoices().address, address);
     QCOMPARE(int(settings.lightChoices().port), port);
     QVERIFY(!settings.lightChoices().onAtStart);
+}
+
+// In a Wayland session with XWayland the timer asks for X11, unless the user chose a platform.
+void TestSettings::platformInAWaylandSession_data()
+{
+    QTest::addColumn<QByteArray>("qpaPlatform");
+    QTest::addColumn<bool>("argument"); // -platform
+    QTest::addColumn<QByteArray>("session");
+    QTest::addColumn<QByteArray>("waylandDisplay");
+    QTest::addColumn<QByteArray>("x11Display");
+    QTest::addColumn<QByteArray>("platform");
+    const QByteArray none, wayland("wayland"), socket("wayland-0"), x11(":0");
+    QTest::newRow("Wayland session")
+        << none << false << wayland << socket << x11 << QByteArray("xcb;wayland");
+    QTest::newRow("no session type")
+        << none << false << none << socket << x11 << QByteArray("xcb;wayland");
+    QTest::newRow("no XWayland") << none << false << wayland << socket << none << none;
+    QTest::newRow("chosen") << wayland << false << wayland << socket << x11 << none;
+    QTest::newRow("-platform given") << none << true << wayland << socket << x11 << none;
+    QTest::newRow("X11 session") << none << false << QByteArray("x11") << none << x11 << none;
+}
+
+void TestSettings::platformInAWaylandSession()
+{
+    QFETCH(QByteArray, qpaPlatform);
+    QFETCH(bool, argument);
+    QFETCH(QByteArray, session);
+    QFETCH(QByteArray, waylandDisplay);
+    QFETCH(QByteArray, x11Display);
+    QFETCH(QByteArray, platform);
+    QCOMPARE(SessionPlatform::chosen({qpaPlatform, session, waylandDisplay, x11Display, argument}),
+             platform);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -489,17 +489,18 @@ void TestWindowLayout::speakerViewFillsTheScreenEscRestores_data()
     QTest::addColumn<int>("outerHeight"); // 0: as the view was entered
     QTest::addColumn<int>("handHeight");  // 0: the height START, STOP or the design gave
     QTest::addColumn<bool>("maximised");
-    // The light area is 9900 x 3615 twips, 15 twips a pixel; its lamps 2295 twips high.
+    // The light area is 9900 x 3615 twips, 15 twips a pixel; its lamps 2295 twips high. Its
+    // panel, 35 twips short of the right edge, stands at the screen's centre.
     const double fullHd = 1920 * 15 / 9900.0;
-    const QRect fullHdLight(0, 189, 1920, 701);
+    const QRect fullHdLight(3, 189, 1920, 701);
     QTest::newRow("full HD, START in the view")
         << "full-hd" << false << QKeySequence("Alt+S") << fullHd << fullHdLight << 445 << 300 << 0
         << false;
     QTest::newRow("second screen, STOP in the view")
         << "square" << true << QKeySequence("Alt+P") << 1280 * 15 / 9900.0
-        << QRect(0, 278, 1280, 467) << 297 << 520 << 0 << false;
+        << QRect(2, 278, 1280, 467) << 297 << 520 << 0 << false;
     QTest::newRow("wide and low, during a run")
-        << "wide-and-low" << true << QKeySequence() << 600 * 15 / 3615.0 << QRect(458, 0, 1643, 600)
+        << "wide-and-low" << true << QKeySequence() << 600 * 15 / 3615.0 << QRect(461, 0, 1643, 600)
         << 381 << 300 << 0 << false;
     QTest::newRow("before START, as designed")
         << "full-hd" << false << QKeySequence() << fullHd << fullHdLight << 445 << 0 << 0 << false;
@@ -611,9 +612,10 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow_data()
     QTest::addColumn<QString>("shownOn");
     QTest::addColumn<QRect>("light");
     // The window stands on full-hd, the first of three screens side by side. The light is
-    // 660 x 242 as designed: 1280 / 660 times that on square, 600 / 242 times on wide-and-low.
-    const QRect onSquare(0, 277, 1280, 469);
-    const QRect onWide(462, 0, 1636, 600);
+    // 660 x 242 as designed: 1280 / 660 times that on square, 600 / 242 times on wide-and-low;
+    // its panel, a pixel short at the bottom and two at the right, centred.
+    const QRect onSquare(2, 278, 1280, 469);
+    const QRect onWide(464, 1, 1636, 600);
     const QString none;
     QTest::newRow("two screens or more: the next") << none << none << "square" << onSquare;
     QTest::newRow("the chosen screen") << "wide-and-low" << none << "wide-and-low" << onWide;
@@ -696,6 +698,18 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(window.speakerScreen()->window());
     QCOMPARE(lampLook(*window.speakerScreen()->window()->light()), QStringLiteral("GYR"));
+    // Given the keyboard by a shell all the same, it takes the operator's keys and hands the
+    // keyboard back.
+    QApplication::setActiveWindow(window.speakerScreen()->window());
+    QTest::keySequence(window.speakerScreen()->window(), QKeySequence("Alt+P"));
+    QVERIFY(!window.tickTimer()->isEnabled());
+    QTest::keySequence(window.speakerScreen()->window(), QKeySequence("Alt+S"));
+    QVERIFY(window.tickTimer()->isEnabled());
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QApplication::setActiveWindow(nullptr); // the keys without the focus
+    QTest::keyClick(window.speakerScreen()->window(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!window.tickTimer()->isEnabled());
+    QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(!window.speakerScreen()->window());
     QVERIFY(!window.isFullScreen());
