@@ -19,17 +19,17 @@
 
 int main(int argc, char *argv[])
 {
+    // Chosen before any other thread runs: the environment is not safe to change beside one.
+    SessionPlatform::Choice platform(argc, argv);
 #ifdef LW_FONTCONFIG
     // Fontconfig reads its configuration and font cache before the first text is laid out: a
     // quarter of start-up. Read on another core while Qt connects to the display, it is ready
     // by the time the window lays out its first text.
     std::thread fontConfiguration(FcInit);
 #endif
-    SessionPlatform::Choice platform(argc, argv);
     DisplayStartGuard displayStart(argc > 0 ? argv[0] : nullptr);
     QApplication app(argc, argv);
     displayStart.finish();
-    platform.finish();
     // X11's WM_CLASS takes its class from the application name and Wayland's app_id from the
     // desktop file name: both name the desktop entry, so the shell finds it and its icon.
     QApplication::setApplicationName(Version::DesktopFileName);
@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     malloc_trim(0);
 #endif
 #endif
+    platform.finish();
     LecternWorksTimer window;
     // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
     TerminationSignal termination;
