@@ -3,6 +3,7 @@
 #include "app/lecternworkstimer.h"
 #include "app/terminationsignal.h"
 #include "app/version.h"
+#include "translations/programlanguage.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(Version::DesktopFileName);
     QApplication::setApplicationVersion(Version::ProductVersion);
     QGuiApplication::setDesktopFileName(Version::DesktopFileName);
+    ProgramLanguage::install(&app);
     LecternWorksTimer window;
     // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
     TerminationSignal termination;

@@ -92,7 +92,9 @@ void applyEntry(QWidget *widget, const QJsonObject &entry)
     if (entry.contains(QLatin1String("text"))) {
         const char *property =
             widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
-        widget->setProperty(property, entry.value(QLatin1String("text")).toString());
+        widget->setProperty(
+            property, QCoreApplication::translate(
+                          "StoredLayout", entry.value(QLatin1String("text")).toString().toUtf8()));
     }
     if (entry.contains(QLatin1String("backColor")))
         applyColor(widget, "backColor", widget->backgroundRole(),
@@ -219,7 +221,8 @@ StoredLayout StoredLayout::load(const QString &path)
         return layout;
     }
     const QJsonObject top = document.object();
-    layout.m_caption = top.value(QLatin1String("caption")).toString();
+    layout.m_caption = QCoreApplication::translate(
+        "StoredLayout", top.value(QLatin1String("caption")).toString().toUtf8());
     layout.m_clientSize = QSize(Twips::toPixels(top.value(QLatin1String("clientWidth")).toInt()),
                                 Twips::toPixels(top.value(QLatin1String("clientHeight")).toInt()));
     layout.m_controls = top.value(QLatin1String("controls")).toArray();
