@@ -221,8 +221,7 @@ StoredLayout StoredLayout::load(const QString &path)
         return layout;
     }
     const QJsonObject top = document.object();
-    layout.m_caption = QCoreApplication::translate(
-        "StoredLayout", top.value(QLatin1String("caption")).toString().toUtf8());
+    layout.m_caption = top.value(QLatin1String("caption")).toString();
     layout.m_clientSize = QSize(Twips::toPixels(top.value(QLatin1String("clientWidth")).toInt()),
                                 Twips::toPixels(top.value(QLatin1String("clientHeight")).toInt()));
     layout.m_controls = top.value(QLatin1String("controls")).toArray();
@@ -257,6 +256,11 @@ QRect StoredLayout::placement(const QString &name) const
     return {entry.value(QLatin1String("left")).toInt(), entry.value(QLatin1String("top")).toInt(),
             entry.value(QLatin1String("width")).toInt(),
             entry.value(QLatin1String("height")).toInt()};
+}
+
+QString StoredLayout::caption() const
+{
+    return QCoreApplication::translate("StoredLayout", m_caption.toUtf8());
 }
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)
