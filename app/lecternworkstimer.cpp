@@ -98,7 +98,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
                 [this, index] { TimerEvent_EventWuzClicked(index); });
         row->UserControl_ReadProperties(PropertyBag::fromFile(RowDataPath.arg(index)));
         row->setEventName(
-            QCoreApplication::translate("SpeechCategories", row->EventName().toUtf8()));
+            QCoreApplication::translate(SpeechCategories::TextContext, row->EventName().toUtf8()));
         m_timerEvent.insert(index, row);
     }
     auto *line = new QWidget(panelSelectionButtons);

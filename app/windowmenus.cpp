@@ -63,8 +63,9 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
 
     menus.menuTimerTestSpeed = new QActionGroup(window);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
-        auto *action = new QAction(QCoreApplication::translate("SpeechCategories", speed.caption),
-                                   menus.menuTimerTestSpeed);
+        auto *action =
+            new QAction(QCoreApplication::translate(SpeechCategories::TextContext, speed.caption),
+                        menus.menuTimerTestSpeed);
         action->setObjectName(
             MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
         action->setCheckable(true);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "components/menuplacer.h"
 
+#include "components/storedlayout.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -38,7 +40,7 @@ void MenuPlacer::placeIn(const QJsonArray &entries, QWidget *parentMenu, QList<Q
         const QString key = itemName(entry.value(QLatin1String("name")).toString(),
                                      entry.value(QLatin1String("index")).toInt(-1));
         const QString caption = QCoreApplication::translate(
-            "StoredLayout", entry.value(QLatin1String("caption")).toString().toUtf8());
+            StoredLayout::TextContext, entry.value(QLatin1String("caption")).toString().toUtf8());
         if (entry.contains(QLatin1String("items"))) {
             QMenu *submenu = bar ? bar->addMenu(caption) : menu->addMenu(caption);
             submenu->setObjectName(key);

@@ -92,9 +92,9 @@ void applyEntry(QWidget *widget, const QJsonObject &entry)
     if (entry.contains(QLatin1String("text"))) {
         const char *property =
             widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
-        widget->setProperty(
-            property, QCoreApplication::translate(
-                          "StoredLayout", entry.value(QLatin1String("text")).toString().toUtf8()));
+        widget->setProperty(property, QCoreApplication::translate(
+                                          StoredLayout::TextContext,
+                                          entry.value(QLatin1String("text")).toString().toUtf8()));
     }
     if (entry.contains(QLatin1String("backColor")))
         applyColor(widget, "backColor", widget->backgroundRole(),
@@ -260,7 +260,7 @@ QRect StoredLayout::placement(const QString &name) const
 
 QString StoredLayout::caption() const
 {
-    return QCoreApplication::translate("StoredLayout", m_caption.toUtf8());
+    return QCoreApplication::translate(TextContext, m_caption.toUtf8());
 }
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)

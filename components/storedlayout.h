@@ -24,6 +24,10 @@ public:
     bool isValid() const { return m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
+    // The context of the layouts' texts and captions in the program's translations.
+    static constexpr char TextContext[] = "StoredLayout";
+
+    // The window's caption, in the program's language.
     QString caption() const;
     // The client area the layout was drawn for, in logical pixels.
     QSize clientSize() const { return m_clientSize; }

@@ -25,6 +25,9 @@ struct Category
     Thresholds defaults;
 };
 
+// The context of the rows' names and the speeds' captions in the program's translations.
+inline constexpr char TextContext[] = "SpeechCategories";
+
 // Rows 1 to 7, in order.
 inline constexpr Category Rows[] = {
     {QT_TRANSLATE_NOOP("SpeechCategories", "Ice Breaker Speech   (4 to 6 Minutes)"),

@@ -172,7 +172,8 @@ trap - EXIT
 LW_SCREEN_W=1366
 LW_SCREEN_H=768
 LW_MONITORS=1
-export LANGUAGE=de LANG=de_DE.UTF-8
+LW_LANGUAGE=de
+export LANG=de_DE.UTF-8
 lw_report_window() { xdotool search --onlyvisible --name "^Bericht des Zeitnehmers" 2>/dev/null | head -n 1; }
 LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
 timer_to_corner
