@@ -160,6 +160,7 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
 
 QByteArray ReportText::csv(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
+    // The headings and the yes and no stay English in every language: programs read them.
     static const QStringList header{QStringLiteral("Started"),     QStringLiteral("Speaker"),
                                     QStringLiteral("Category"),    QStringLiteral("Green"),
                                     QStringLiteral("Green (s)"),   QStringLiteral("Yellow"),
