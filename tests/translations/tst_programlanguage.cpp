@@ -30,15 +30,13 @@ void TestProgramLanguage::everyTextIsTranslated_data()
     QTest::newRow("fr_CA") << QStringList{title, "&Options", "R"};
 }
 
-// The title, the controls' texts, captions, tips, names and descriptions for a screen reader, and
-// the menus (not the screens' own names).
+// Every text the window shows, names and descriptions for a screen reader too; not screens' names.
 static QStringList shownTexts(const LecternWorksTimer &window)
 {
     QStringList texts{window.windowTitle()};
-    for (const QWidget *w : window.findChildren<QWidget *>()) {
+    for (const QWidget *w : window.findChildren<QWidget *>())
         texts << w->accessibleName() << w->accessibleDescription() << w->toolTip()
               << w->property("text").toString() << w->property("caption").toString();
-    }
     for (const QAction *item : window.findChildren<QAction *>())
         texts << (window.menuItems().menuSpeakerScreen->actions().contains(item) ? QString()
                                                                                  : item->text());
@@ -73,9 +71,9 @@ void TestProgramLanguage::everyTextIsTranslated()
     }
     QVERIFY2(!ts.hasError() && !source.isEmpty(), qPrintable(ts.errorString()));
 
-    // English, the program's own language, loads nothing; another, Qt's texts besides its own.
-    for (const char *english : {"en_GB", "C", "fi_FI"})
-        QVERIFY(ProgramLanguage::install(qApp, QLocale(english)).isEmpty());
+    // English, the program's own language, and one it lacks load nothing; another, Qt's texts too.
+    for (const char *none : {"en_GB", "C", "fi_FI"})
+        QVERIFY(ProgramLanguage::install(qApp, QLocale(none)).isEmpty());
     const QStringList english = shownTexts(LecternWorksTimer());
     QVERIFY(qApp->findChildren<QTranslator *>().isEmpty());
     QCOMPARE(ProgramLanguage::install(qApp, QLocale(locale)), language);
@@ -83,11 +81,10 @@ void TestProgramLanguage::everyTextIsTranslated()
     const QStringList translated = shownTexts(LecternWorksTimer());
     QCOMPARE(translated.size(), english.size());
     QStringList untranslated;
-    for (qsizetype i = 0; i < english.size(); ++i) {
+    for (qsizetype i = 0; i < english.size(); ++i)
         if (translated[i] == english[i] && english[i].contains(letter) &&
             !sameWords.contains(english[i]))
             untranslated << english[i];
-    }
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1String(" | "))));
 }
 
