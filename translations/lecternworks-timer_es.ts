@@ -692,7 +692,7 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     </message>
     <message>
         <source>Advanced Seech     (8 to 10 Minutes)</source>
-        <translation>Discurso avanzado     (8 a 10 minutos)</translation>
+        <translation>Discurso avanzado  (8 a 10 minutos)</translation>
     </message>
     <message>
         <source>Speech Evaluation    (2 to 3 Minutes)</source>
@@ -802,7 +802,7 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     </message>
     <message>
         <source>&amp;START</source>
-        <translation>&amp;INICIAR</translation>
+        <translation>&amp;INICIO</translation>
     </message>
     <message>
         <source>&amp;Cycle Color</source>
