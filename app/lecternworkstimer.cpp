@@ -36,6 +36,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -96,6 +97,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
         connect(row, &TimerEventDATA::EventWuzClicked, this,
                 [this, index] { TimerEvent_EventWuzClicked(index); });
         row->UserControl_ReadProperties(PropertyBag::fromFile(RowDataPath.arg(index)));
+        row->setEventName(
+            QCoreApplication::translate(SpeechCategories::TextContext, row->EventName().toUtf8()));
         m_timerEvent.insert(index, row);
     }
     auto *line = new QWidget(panelSelectionButtons);

@@ -4,6 +4,7 @@
 #include "app/sessionplatform.h"
 #include "app/terminationsignal.h"
 #include "app/version.h"
+#include "translations/programlanguage.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
 #endif
 #endif
     platform.finish();
+    ProgramLanguage::install(&app);
     LecternWorksTimer window;
     // Asked to end (the desktop logging out, say): closed as by Quit, so a run is recorded.
     TerminationSignal termination;

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace WindowMenus {
@@ -62,7 +63,9 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
 
     menus.menuTimerTestSpeed = new QActionGroup(window);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
-        auto *action = new QAction(QString::fromLatin1(speed.caption), menus.menuTimerTestSpeed);
+        auto *action =
+            new QAction(QCoreApplication::translate(SpeechCategories::TextContext, speed.caption),
+                        menus.menuTimerTestSpeed);
         action->setObjectName(
             MenuPlacer::itemName(QStringLiteral("menuTimerTestSpeed"), speed.menuIndex));
         action->setCheckable(true);
@@ -75,7 +78,8 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
 
     menus.menuGracePeriod = new QActionGroup(window);
     for (const GracePeriod::Choice &grace : GracePeriod::Choices) {
-        auto *action = new QAction(QString::fromLatin1(grace.caption), menus.menuGracePeriod);
+        auto *action = new QAction(QCoreApplication::translate("GracePeriod", grace.caption),
+                                   menus.menuGracePeriod);
         action->setObjectName(
             MenuPlacer::itemName(QStringLiteral("menuGracePeriod"), grace.seconds));
         action->setCheckable(true);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "components/menuplacer.h"
 
+#include "components/storedlayout.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,7 +39,8 @@ void MenuPlacer::placeIn(const QJsonArray &entries, QWidget *parentMenu, QList<Q
         const QJsonObject entry = value.toObject();
         const QString key = itemName(entry.value(QLatin1String("name")).toString(),
                                      entry.value(QLatin1String("index")).toInt(-1));
-        const QString caption = entry.value(QLatin1String("caption")).toString();
+        const QString caption = QCoreApplication::translate(
+            StoredLayout::TextContext, entry.value(QLatin1String("caption")).toString().toUtf8());
         if (entry.contains(QLatin1String("items"))) {
             QMenu *submenu = bar ? bar->addMenu(caption) : menu->addMenu(caption);
             submenu->setObjectName(key);

@@ -92,7 +92,9 @@ void applyEntry(QWidget *widget, const QJsonObject &entry)
     if (entry.contains(QLatin1String("text"))) {
         const char *property =
             widget->metaObject()->indexOfProperty("caption") >= 0 ? "caption" : "text";
-        widget->setProperty(property, entry.value(QLatin1String("text")).toString());
+        widget->setProperty(property, QCoreApplication::translate(
+                                          StoredLayout::TextContext,
+                                          entry.value(QLatin1String("text")).toString().toUtf8()));
     }
     if (entry.contains(QLatin1String("backColor")))
         applyColor(widget, "backColor", widget->backgroundRole(),
@@ -254,6 +256,11 @@ QRect StoredLayout::placement(const QString &name) const
     return {entry.value(QLatin1String("left")).toInt(), entry.value(QLatin1String("top")).toInt(),
             entry.value(QLatin1String("width")).toInt(),
             entry.value(QLatin1String("height")).toInt()};
+}
+
+QString StoredLayout::caption() const
+{
+    return QCoreApplication::translate(TextContext, m_caption.toUtf8());
 }
 
 StoredLayout StoredLayout::loadAndApply(const QString &path, QWidget *root)

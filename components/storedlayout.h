@@ -24,7 +24,11 @@ public:
     bool isValid() const { return m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
-    QString caption() const { return m_caption; }
+    // The context of the layouts' texts and captions in the program's translations.
+    static constexpr char TextContext[] = "StoredLayout";
+
+    // The window's caption, in the program's language.
+    QString caption() const;
     // The client area the layout was drawn for, in logical pixels.
     QSize clientSize() const { return m_clientSize; }
     // The menu bar as stored: nested entries with a name, an optional index, a caption

@@ -20,9 +20,9 @@ QString tr(const char *text)
 QString sentence(const SpeechRecord &speech)
 {
     if (speech.rehearsal)
-        return tr("rehearsal");
+        return QCoreApplication::translate("ReportText", "rehearsal");
     if (speech.mistakenStart)
-        return tr("mistaken start");
+        return QCoreApplication::translate("ReportText", "mistaken start");
     return speech.verdict().sentence();
 }
 
@@ -61,7 +61,8 @@ QString yesNo(bool value)
 
 QString ReportText::meetingWhen(const Meeting &meeting)
 {
-    return QLocale().toString(meeting.startedAt, QStringLiteral("ddd d MMM yyyy, HH:mm"));
+    //: The meeting's day and time in QDateTime's format: "Mon 7 Dec 2026, 19:30"
+    return QLocale().toString(meeting.startedAt, tr("ddd d MMM yyyy, HH:mm"));
 }
 
 QString ReportText::summary(const QList<SpeechRecord> &speeches)
@@ -159,6 +160,7 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
 
 QByteArray ReportText::csv(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
+    // The headings and the yes and no stay English in every language: programs read them.
     static const QStringList header{QStringLiteral("Started"),     QStringLiteral("Speaker"),
                                     QStringLiteral("Category"),    QStringLiteral("Green"),
                                     QStringLiteral("Green (s)"),   QStringLiteral("Yellow"),

@@ -17,9 +17,9 @@ struct Choice
 };
 
 inline constexpr Choice Choices[] = {
-    {0, "&None"},
-    {15, "&15 Seconds"},
-    {30, "&30 Seconds"},
+    {0, QT_TRANSLATE_NOOP("GracePeriod", "&None")},
+    {15, QT_TRANSLATE_NOOP("GracePeriod", "&15 Seconds")},
+    {30, QT_TRANSLATE_NOOP("GracePeriod", "&30 Seconds")},
 };
 
 // The common club rule, until the operator chooses another.

@@ -25,15 +25,23 @@ struct Category
     Thresholds defaults;
 };
 
+// The context of the rows' names and the speeds' captions in the program's translations.
+inline constexpr char TextContext[] = "SpeechCategories";
+
 // Rows 1 to 7, in order.
 inline constexpr Category Rows[] = {
-    {"Ice Breaker Speech   (4 to 6 Minutes)", {"04:00", "05:00", "06:00"}},
-    {"Standard Speech      (5 to 7 Minutes)", {"05:00", "06:00", "07:00"}},
-    {"Advanced Seech     (8 to 10 Minutes)", {"08:00", "09:00", "10:00"}},
-    {"Speech Evaluation    (2 to 3 Minutes)", {"02:00", "02:30", "03:00"}},
-    {"Table Topics            (1 to 2 Minutes)", {"01:00", "01:30", "02:00"}},
-    {"CUSTOM Events", {}},
-    {"Timer TEST", {}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Ice Breaker Speech   (4 to 6 Minutes)"),
+     {"04:00", "05:00", "06:00"}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Standard Speech      (5 to 7 Minutes)"),
+     {"05:00", "06:00", "07:00"}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Advanced Seech     (8 to 10 Minutes)"),
+     {"08:00", "09:00", "10:00"}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Speech Evaluation    (2 to 3 Minutes)"),
+     {"02:00", "02:30", "03:00"}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Table Topics            (1 to 2 Minutes)"),
+     {"01:00", "01:30", "02:00"}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "CUSTOM Events"), {}},
+    {QT_TRANSLATE_NOOP("SpeechCategories", "Timer TEST"), {}},
 };
 
 inline constexpr int FirstRow = 1;
@@ -54,9 +62,9 @@ struct TestSpeed
 };
 
 inline constexpr TestSpeed TestSpeeds[] = {
-    {10, "&FAST: 1 - 2 - 3", {"00:01", "00:02", "00:03"}},
-    {20, "&MED: 2 - 4 - 6", {"00:02", "00:04", "00:06"}},
-    {30, "&SLOW: 3 - 6 - 9", {"00:03", "00:06", "00:09"}},
+    {10, QT_TRANSLATE_NOOP("SpeechCategories", "&FAST: 1 - 2 - 3"), {"00:01", "00:02", "00:03"}},
+    {20, QT_TRANSLATE_NOOP("SpeechCategories", "&MED: 2 - 4 - 6"), {"00:02", "00:04", "00:06"}},
+    {30, QT_TRANSLATE_NOOP("SpeechCategories", "&SLOW: 3 - 6 - 9"), {"00:03", "00:06", "00:09"}},
 };
 
 // The speed chosen at start-up: MED.

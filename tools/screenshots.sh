@@ -8,7 +8,9 @@
 # three named speeches), docs/screenshots/report-page.png (the first page of its PDF),
 # docs/screenshots/report-laptop.png (the timer and its report on a 1366 x 768 screen) and
 # docs/screenshots/two-screens.png (a run timed from the window on one of two 1280 x 720
-# monitors, the speaker's screen on the other, half size).
+# monitors, the speaker's screen on the other, half size), and under a German locale
+# docs/screenshots/german.png (the Options menu open beside the report, 1366 x 768) and
+# docs/screenshots/report-page-de.png (the report's PDF).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -57,11 +59,11 @@ lw_wait_until 20000 lw_pixel_is "${LW_LAMP_X[2]}" "$LW_LAMP_MID_Y" "255,0,0" ||
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/speaker.png"
 
-# Three speeches on the CUSTOM row (3, 4 and 5 s, no grace), one under, one qualified, one over,
-# then the report opened and each speaker named.
+# Three speeches on the CUSTOM row (3, 4 and 5 s, no grace, chosen by the menu keys given), one
+# under, one qualified, one over, then the report opened and each speaker named.
 three_named_speeches()
 {
-    lw_menu alt+o g n
+    lw_menu "$@"
     lw_choose_custom 0003 0004 0005
     lw_time_speech "" 2400
     lw_time_speech G 3000
@@ -91,7 +93,7 @@ lw_launch "$build/app/lecternworks-timer"
 timer_to_corner
 # A meeting of its own, without the rehearsal above.
 lw_menu alt+f n
-three_named_speeches
+three_named_speeches alt+o g n
 named() { lw_copied_report | grep -q "^3. Zoë Okafor"; }
 lw_wait_until 10000 named || lw_fail "the names never reached the report"
 lw_focus_report
@@ -110,16 +112,22 @@ import -window "$(lw_report_window)" "$shots/report.png"
 # Its PDF, through Save as PDF..., the first page at 60 dpi.
 lw_focus_report
 lw_key alt+d
-pdf_dialog() { xdotool search --onlyvisible --name "^Save as PDF\$" 2>/dev/null | head -n 1; }
+pdf_title="Save as PDF"
+pdf_dialog() { xdotool search --onlyvisible --name "^$pdf_title\$" 2>/dev/null | head -n 1; }
 pdf_shown() { [ -n "$(pdf_dialog)" ]; }
-lw_wait_until 10000 pdf_shown || lw_fail "no dialog 'Save as PDF'"
-lw_focus "$(pdf_dialog)"
-lw_key ctrl+a
-lw_type "$LW_TMP/report.pdf"
-lw_key Return
-lw_wait_until 10000 test -s "$LW_TMP/report.pdf" || lw_fail "the PDF was never written"
-[ "$LW_FAILURES" -eq 0 ] || exit 1
-pdftoppm -r 60 -png -singlefile "$LW_TMP/report.pdf" "$shots/report-page"
+# The first page of the report's PDF, through its dialog, at 60 dpi as "$1".png.
+pdf_page()
+{
+    lw_wait_until 10000 pdf_shown || lw_fail "no dialog '$pdf_title'"
+    lw_focus "$(pdf_dialog)"
+    lw_key ctrl+a
+    lw_type "$LW_TMP/report.pdf"
+    lw_key Return
+    lw_wait_until 10000 test -s "$LW_TMP/report.pdf" || lw_fail "the PDF was never written"
+    [ "$LW_FAILURES" -eq 0 ] || exit 1
+    pdftoppm -r 60 -png -singlefile "$LW_TMP/report.pdf" "$1"
+}
+pdf_page "$shots/report-page"
 
 # A 1366 x 768 laptop: the timer in the top left corner, the report beside it.
 lw_cleanup
@@ -128,7 +136,7 @@ LW_SCREEN_W=1366
 LW_SCREEN_H=768
 LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
 timer_to_corner
-three_named_speeches
+three_named_speeches alt+o g n
 lw_wait_until 10000 named || lw_fail "the names never reached the report"
 lw_pointer_away
 [ "$LW_FAILURES" -eq 0 ] || exit 1
@@ -157,5 +165,47 @@ lw_wait_until 20000 speaker_red || lw_fail "the speaker's red lamp never lit"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/two-screens.png"
 
+# In German, started under a German locale: the timer with its Options menu open beside the
+# report of three named speeches, and the report's PDF.
+lw_cleanup
+trap - EXIT
+LW_SCREEN_W=1366
+LW_SCREEN_H=768
+LW_MONITORS=1
+# The German locale for the timer alone: it needs none generated, but xdotool types "Zoë"
+# only in a locale the system has.
+german="$build/lecternworks-timer-de"
+printf '#!/bin/sh\nexec env LANGUAGE=de LANG=de_DE.UTF-8 "%s"\n' "$build/app/lecternworks-timer" >"$german"
+chmod +x "$german"
+lw_report_window() { xdotool search --onlyvisible --name "^Bericht des Zeitnehmers" 2>/dev/null | head -n 1; }
+LW_WM=openbox lw_start "$german" "$display"
+timer_to_corner
+three_named_speeches alt+o z k
+lw_wait_until 10000 named || lw_fail "the names never reached the report"
+lw_focus_report
+lw_key alt+i
+lw_type "Rednerclub am Fluss"
+lw_key Return
+lw_focus_report
+lw_key alt+n
+lw_type "Marie-Claire O'Neil"
+lw_key Return
+titled() { lw_copied_report | grep -q "Zeitnehmer: Marie-Claire O'Neil"; }
+lw_wait_until 10000 titled || lw_fail "the title never reached the report"
+lw_focus_timer
+windows=$(lw_visible_windows)
+lw_key alt+o
+lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "alt+o opened no menu"
+lw_pointer_away
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window root -depth 8 "$shots/german.png"
+lw_key Escape
+lw_focus_report
+lw_key alt+d
+pdf_title="Als PDF speichern"
+rm -f "$LW_TMP/report.pdf"
+pdf_page "$shots/report-page-de"
+
 echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png, $shots/report.png," \
-    "$shots/report-page.png, $shots/report-laptop.png and $shots/two-screens.png"
+    "$shots/report-page.png, $shots/report-laptop.png, $shots/two-screens.png, $shots/german.png" \
+    "and $shots/report-page-de.png"

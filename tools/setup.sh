@@ -8,6 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev libqt6sql6-sqlite libfontconfig-dev
+    # The translations: lupdate and lrelease with their CMake functions, and Qt's own texts for
+    # the standard dialogs.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # The sounds' module, loaded only once sounds are switched on.
     qt6-multimedia-dev
     fonts-dejavu-core fonts-liberation2

@@ -21,9 +21,9 @@ namespace RecordCommands {
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("RecordCommands", text, nullptr, n);
+    return QCoreApplication::translate("RecordCommands", text, disambiguation, n);
 }
 
 QString whatIsUnsaved(const Recovery &unsaved)
@@ -31,11 +31,11 @@ QString whatIsUnsaved(const Recovery &unsaved)
     const int speeches = int(unsaved.speeches.size());
     const int edits = int(unsaved.edits.size());
     if (edits == 0)
-        return tr("%n speech(es)", speeches);
+        return tr("%n speech(es)", nullptr, speeches);
     if (speeches == 0)
-        return tr("%n change(s) made in the report", edits);
-    return tr("%n speech(es)", speeches) + tr(" and ") +
-           tr("%n change(s) made in the report", edits);
+        return tr("%n change(s) made in the report", nullptr, edits);
+    return tr("%n speech(es)", nullptr, speeches) + tr(" and ") +
+           tr("%n change(s) made in the report", nullptr, edits);
 }
 
 QString suggestedFile()
@@ -109,7 +109,7 @@ bool settleBeforeClosing(MeetingStore *store, QWidget *window)
         QPushButton *retry = box.addButton(tr("&Try Again"), QMessageBox::ResetRole);
         retry->setObjectName(QStringLiteral("commandTryAgain"));
         QPushButton *lose =
-            box.addButton(tr("&Quit and Lose %n", count), QMessageBox::DestructiveRole);
+            box.addButton(tr("&Quit and Lose %n", nullptr, count), QMessageBox::DestructiveRole);
         lose->setObjectName(QStringLiteral("commandQuitAndLose"));
         QPushButton *stay = box.addButton(QMessageBox::Cancel);
         stay->setObjectName(QStringLiteral("commandStay"));

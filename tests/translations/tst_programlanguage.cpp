@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "app/lecternworkstimer.h"
+#include "translations/programlanguage.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+// The program in the club's language: every text translated, and none left in English.
+class TestProgramLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
+};
+
+void TestProgramLanguage::everyTextIsTranslated_data()
+{
+    QTest::addColumn<QStringList>("sameWords"); // the window's texts that are the same there
+    const QString title = QStringLiteral("Brindlewick's Lecternworks Timer - Version 1.1");
+    QTest::newRow("es_MX") << QStringList{"R"};
+    QTest::newRow("de_DE") << QStringList{title, "&START", "R"};
+    QTest::newRow("fr_CA") << QStringList{title, "&Options", "R"};
+}
+
+// Every text the window shows, names and descriptions for a screen reader too; not screens' names.
+static QStringList shownTexts(const LecternWorksTimer &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget *w : window.findChildren<QWidget *>())
+        texts << w->accessibleName() << w->accessibleDescription() << w->toolTip()
+              << w->property("text").toString() << w->property("caption").toString();
+    for (const QAction *item : window.findChildren<QAction *>())
+        texts << (window.menuItems().menuSpeakerScreen->actions().contains(item) ? QString()
+                                                                                 : item->text());
+    return texts;
+}
+
+void TestProgramLanguage::everyTextIsTranslated()
+{
+    QFETCH(QStringList, sameWords);
+    const QString locale = QString::fromLatin1(QTest::currentDataTag()), language = locale.left(2);
+    QFile file(QStringLiteral(LW_TRANSLATIONS_DIR "/lecternworks-timer_%1.ts").arg(language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // No entry unfinished or left from a text gone from the code; each form with the source's
+    // placeholders, and with an access key where the source has one.
+    static const QRegularExpression placeholder(QStringLiteral("%[0-9n]")), letter("[A-Za-z]");
+    QXmlStreamReader ts(&file);
+    QString source;
+    while (ts.readNext() != QXmlStreamReader::Invalid && !ts.atEnd()) {
+        const bool numerus = source.contains(QLatin1String("%n"));
+        if (ts.isStartElement() && ts.name() == QLatin1String("source"))
+            source = ts.readElementText();
+        else if (ts.isStartElement() && ts.name() == QLatin1String("translation"))
+            QVERIFY2(ts.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(source));
+        if (ts.isStartElement() &&
+            ts.name() == QLatin1String(numerus ? "numerusform" : "translation")) {
+            const QString text = ts.readElementText();
+            QVERIFY2(!text.isEmpty() && text.contains(u'&') == source.contains(u'&'),
+                     qPrintable(source));
+            for (const QRegularExpressionMatch &m : placeholder.globalMatch(source))
+                QVERIFY2(text.contains(m.captured()), qPrintable(text));
+        }
+    }
+    QVERIFY2(!ts.hasError() && !source.isEmpty(), qPrintable(ts.errorString()));
+
+    // English, the program's own language, and one it lacks load nothing; another, Qt's texts too.
+    for (const char *none : {"en_GB", "C", "fi_FI"})
+        QVERIFY(ProgramLanguage::install(qApp, QLocale(none)).isEmpty());
+    const QStringList english = shownTexts(LecternWorksTimer());
+    QVERIFY(qApp->findChildren<QTranslator *>().isEmpty());
+    QCOMPARE(ProgramLanguage::install(qApp, QLocale(locale)), language);
+    QCOMPARE(qApp->findChildren<QTranslator *>().size(), 2);
+    const QStringList translated = shownTexts(LecternWorksTimer());
+    QCOMPARE(translated.size(), english.size());
+    QStringList untranslated;
+    for (qsizetype i = 0; i < english.size(); ++i)
+        if (translated[i] == english[i] && english[i].contains(letter) &&
+            !sameWords.contains(english[i]))
+            untranslated << english[i];
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1String(" | "))));
+}
+
+QTEST_MAIN(TestProgramLanguage)
+#include "tst_programlanguage.moc"

@@ -1,0 +1,989 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;File version %2&lt;/p&gt;&lt;p&gt;A speech timer for public-speaking clubs: its light turns green, yellow and red as the speaker passes each threshold.&lt;/p&gt;&lt;p&gt;Copyright the LecternWorks Timer developers.&lt;br&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Dateiversion %2&lt;/p&gt;&lt;p&gt;Ein Redezeit-Timer für Rhetorikclubs: Seine Ampel wird grün, gelb und rot, sobald die Rednerin oder der Redner die jeweilige Zeitmarke erreicht.&lt;/p&gt;&lt;p&gt;Copyright die Entwickler von LecternWorks Timer.&lt;br&gt;Veröffentlicht unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>GracePeriod</name>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>&amp;15 Seconds</source>
+        <translation>&amp;15 Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;30 Seconds</source>
+        <translation>&amp;30 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalTimer</name>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>green lamp</source>
+        <translation>grüne Lampe</translation>
+    </message>
+    <message>
+        <source>Green lamp</source>
+        <translation>Grüne Lampe</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>yellow lamp</source>
+        <translation>gelbe Lampe</translation>
+    </message>
+    <message>
+        <source>Yellow lamp</source>
+        <translation>Gelbe Lampe</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Ge</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>red lamp</source>
+        <translation>rote Lampe</translation>
+    </message>
+    <message>
+        <source>Red lamp</source>
+        <translation>Rote Lampe</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Signal light: %1</source>
+        <translation>Signalampel: %1</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>All lamps dark</source>
+        <translation>Alle Lampen aus</translation>
+    </message>
+    <message>
+        <source>Lit: %1</source>
+        <translation>Leuchtet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LecternWorksTimer</name>
+    <message>
+        <source>Time elapsed</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>How long the last speech ran, in minutes and seconds</source>
+        <translation>Wie lange die letzte Rede dauerte, in Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>Stops the timing and shows the time spoken</source>
+        <translation>Beendet die Zeitnahme und zeigt die Redezeit</translation>
+    </message>
+    <message>
+        <source>Starts timing a speech by the chosen category&apos;s thresholds</source>
+        <translation>Beginnt die Zeitnahme einer Rede mit den Zeitmarken der gewählten Kategorie</translation>
+    </message>
+    <message>
+        <source> (record not saved)</source>
+        <translation> (Protokoll nicht gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>LightServer</name>
+    <message>
+        <source>Port %1 is taken on %2 by another program; choose another port.</source>
+        <translation>Port %1 auf %2 ist von einem anderen Programm belegt; wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1 port %2: %3</source>
+        <translation>Kann nicht auf %1, Port %2 lauschen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>MaskedTimeBox</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>cannot change</source>
+        <translation>kann nicht ändern</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht schreiben</translation>
+    </message>
+    <message>
+        <source>no meeting for the speech</source>
+        <translation>kein Treffen für die Rede</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>kann nicht lesen</translation>
+    </message>
+</context>
+<context>
+    <name>PairingWindow</name>
+    <message>
+        <source>Light on Other Devices</source>
+        <translation>Ampel auf anderen Geräten</translation>
+    </message>
+    <message>
+        <source>&amp;Show the light on other devices</source>
+        <translation>Ampel auf anderen Geräten &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Choose an address</source>
+        <translation>Adresse wählen</translation>
+    </message>
+    <message>
+        <source>switch on at start</source>
+        <translation>beim Start einschalten</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Address</source>
+        <translation>Adresse k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Gekoppelt</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Make &amp;Controller</source>
+        <translation>Zur &amp;Steuerung machen</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>Zur &amp;Anzeige machen</translation>
+    </message>
+    <message>
+        <source>&amp;Revoke</source>
+        <translation>&amp;Widerrufen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>A&amp;dresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Paired devices:</source>
+        <translation>Gekoppelte Geräte:</translation>
+    </message>
+    <message>
+        <source>Choose the address to offer the light on; nothing listens until one is chosen.</source>
+        <translation>Wählen Sie die Adresse, unter der die Ampel angeboten wird; bis dahin lauscht nichts.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Aus: Im Netzwerk lauscht nichts.</translation>
+    </message>
+    <message>
+        <source>On: scan the code with a phone or tablet to pair it. A code pairs one device and is good for two minutes.</source>
+        <translation>Ein: Scannen Sie den Code mit einem Telefon oder Tablet, um es zu koppeln. Ein Code koppelt ein Gerät und gilt zwei Minuten.</translation>
+    </message>
+    <message>
+        <source>(unnamed device)</source>
+        <translation>(unbenanntes Gerät)</translation>
+    </message>
+    <message>
+        <source>controller</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>viewer</source>
+        <translation>Anzeige</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message numerus="yes">
+        <source>%n speech(es)</source>
+        <translation>
+            <numerusform>%n Rede</numerusform>
+            <numerusform>%n Reden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) made in the report</source>
+        <translation>
+            <numerusform>%n Änderung im Bericht</numerusform>
+            <numerusform>%n Änderungen im Bericht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Back Up Meetings</source>
+        <translation>Treffen sichern</translation>
+    </message>
+    <message>
+        <source>Meeting records (*.sqlite)</source>
+        <translation>Sitzungsprotokolle (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>Every meeting is saved in %1.</source>
+        <translation>Alle Treffen sind in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Could not back up to %1: %2</source>
+        <translation>Sicherung nach %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Meeting Record Not Saved</source>
+        <translation>Protokoll nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved in the meeting record.</source>
+        <translation>Im Protokoll nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Save them to a CSV file, try the record again, or quit and lose them.</source>
+        <translation>%1
+
+In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und sie verlieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Save to a File...</source>
+        <translation>In Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Quit and Lose %n</source>
+        <translation>
+            <numerusform>&amp;Beenden und %n verlieren</numerusform>
+            <numerusform>&amp;Beenden und %n verlieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Unsaved Speeches</source>
+        <translation>Ungespeicherte Reden speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Unsaved Speeches Kept</source>
+        <translation>Ungespeicherte Reden aufbewahrt</translation>
+    </message>
+    <message>
+        <source>When the program last ended, %1 could not be saved in the meeting record; they were kept in %2.</source>
+        <translation>Beim letzten Beenden des Programms blieb im Protokoll ungespeichert: %1. Es wurde in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Take them into the meeting record now?</source>
+        <translation>Jetzt ins Protokoll übernehmen?</translation>
+    </message>
+    <message>
+        <source>&amp;Take Them In</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>cannot create the folder</source>
+        <translation>kann den Ordner nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>kann nicht öffnen</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>kann nicht lesen</translation>
+    </message>
+    <message>
+        <source>written by a newer version (schema %1)</source>
+        <translation>von einer neueren Version geschrieben (Schema %1)</translation>
+    </message>
+    <message>
+        <source>cannot set up</source>
+        <translation>kann nicht einrichten</translation>
+    </message>
+    <message>
+        <source>cannot create</source>
+        <translation>kann nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>kann nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>cannot move the unreadable file aside to %1</source>
+        <translation>kann die unlesbare Datei nicht nach %1 verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLink</name>
+    <message>
+        <source> - new meeting started</source>
+        <translation> - neues Treffen begonnen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>An %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModel</name>
+    <message>
+        <source>Not saved in the meeting record yet: it is tried again every few seconds</source>
+        <translation>Noch nicht im Protokoll gespeichert: Es wird alle paar Sekunden erneut versucht</translation>
+    </message>
+    <message>
+        <source>Press Enter or F2 to type the speaker&apos;s name</source>
+        <translation>Eingabe oder F2 drücken, um den Namen einzugeben</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>rehearsal</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>mistaken start</source>
+        <translation>Fehlstart</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy, HH:mm</source>
+        <extracomment>The meeting&apos;s day and time in QDateTime&apos;s format: &quot;Mon 7 Dec 2026, 19:30&quot;</extracomment>
+        <translation>ddd, d. MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>No speeches</source>
+        <translation>Keine Reden</translation>
+    </message>
+    <message>
+        <source>1 speech</source>
+        <translation>1 Rede</translation>
+    </message>
+    <message>
+        <source>%1 speeches</source>
+        <translation>%1 Reden</translation>
+    </message>
+    <message>
+        <source>%1: %2 qualified, %3 under time, %4 over time</source>
+        <translation>%1: %2 qualifiziert, %3 zu kurz, %4 zu lang</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report</source>
+        <translation>Bericht des Zeitnehmers</translation>
+    </message>
+    <message>
+        <source>Meeting of %1</source>
+        <translation>Treffen vom %1</translation>
+    </message>
+    <message>
+        <source>timer: %1</source>
+        <translation>Zeitnehmer: %1</translation>
+    </message>
+    <message>
+        <source>; grace: %1</source>
+        <translation>; Kulanz: %1</translation>
+    </message>
+    <message>
+        <source> (grace: %1)</source>
+        <translation> (Kulanz: %1)</translation>
+    </message>
+    <message>
+        <source>Did not qualify: %1.</source>
+        <translation>Nicht qualifiziert: %1.</translation>
+    </message>
+    <message>
+        <source>Everyone qualified.</source>
+        <translation>Alle haben sich qualifiziert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>type a name</source>
+        <translation>Namen eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Meeting:</source>
+        <translation>&amp;Treffen:</translation>
+    </message>
+    <message>
+        <source>Show &amp;rehearsals</source>
+        <translation>Pro&amp;ben zeigen</translation>
+    </message>
+    <message>
+        <source>the club&apos;s or the meeting&apos;s name</source>
+        <translation>Name des Clubs oder des Treffens</translation>
+    </message>
+    <message>
+        <source>Tit&amp;le:</source>
+        <translation>T&amp;itel:</translation>
+    </message>
+    <message>
+        <source>who timed the meeting</source>
+        <translation>wer die Zeit genommen hat</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s &amp;name:</source>
+        <translation>&amp;Name des Zeitnehmers:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Speech</source>
+        <translation>Rede &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>Löschen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Copies the report as text to the clipboard</source>
+        <translation>Kopiert den Bericht als Text in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Saves the report&apos;s table as a CSV file</source>
+        <translation>Speichert die Tabelle des Berichts als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF file</source>
+        <translation>Speichert den Bericht als PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Shows the printed pages before they are printed</source>
+        <translation>Zeigt die Seiten vor dem Drucken</translation>
+    </message>
+    <message>
+        <source>Prints the report</source>
+        <translation>Druckt den Bericht</translation>
+    </message>
+    <message>
+        <source>Could not save the name: %1</source>
+        <translation>Der Name konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>A new meeting has begun: the next speech timed is its first.</source>
+        <translation>Ein neues Treffen hat begonnen: Die nächste gemessene Rede ist seine erste.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 speech</source>
+        <translation>1 Rede</translation>
+    </message>
+    <message>
+        <source>%1 speeches</source>
+        <translation>%1 Reden</translation>
+    </message>
+    <message>
+        <source>, 1 rehearsal</source>
+        <translation>, 1 Probe</translation>
+    </message>
+    <message>
+        <source>, %1 rehearsals</source>
+        <translation>, %1 Proben</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report</source>
+        <translation>Bericht des Zeitnehmers</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report - %1</source>
+        <translation>Bericht des Zeitnehmers - %1</translation>
+    </message>
+    <message>
+        <source>Could not save the meeting&apos;s details: %1</source>
+        <translation>Die Angaben zum Treffen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard, ready to read aloud.</source>
+        <translation>Der Bericht ist in der Zwischenablage, bereit zum Vorlesen.</translation>
+    </message>
+    <message>
+        <source>Deleted the speech started at %1; Ctrl+Z brings it back.</source>
+        <translation>Die um %1 begonnene Rede wurde gelöscht; Strg+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Could not delete the speech: %1</source>
+        <translation>Die Rede konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>The speech deleted last is back.</source>
+        <translation>Die zuletzt gelöschte Rede ist wieder da.</translation>
+    </message>
+    <message>
+        <source>Could not bring the speech back: %1</source>
+        <translation>Die Rede konnte nicht zurückgeholt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeCircle</name>
+    <message>
+        <source>%1, lit</source>
+        <translation>%1, leuchtet</translation>
+    </message>
+    <message>
+        <source>%1, dark</source>
+        <translation>%1, aus</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerKeys</name>
+    <message>
+        <source>Speaker&apos;s view</source>
+        <translation>Rednersicht</translation>
+    </message>
+    <message>
+        <source>Leave the speaker&apos;s view</source>
+        <translation>Rednersicht verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerWindow</name>
+    <message>
+        <source>Speaker&apos;s view</source>
+        <translation>Rednersicht</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechCategories</name>
+    <message>
+        <source>Ice Breaker Speech   (4 to 6 Minutes)</source>
+        <translation>Eisbrecher-Rede     (4 bis 6 Minuten)</translation>
+    </message>
+    <message>
+        <source>Standard Speech      (5 to 7 Minutes)</source>
+        <translation>Standardrede          (5 bis 7 Minuten)</translation>
+    </message>
+    <message>
+        <source>Advanced Seech     (8 to 10 Minutes)</source>
+        <translation>Fortgeschrittene    (8 bis 10 Minuten)</translation>
+    </message>
+    <message>
+        <source>Speech Evaluation    (2 to 3 Minutes)</source>
+        <translation>Redebewertung       (2 bis 3 Minuten)</translation>
+    </message>
+    <message>
+        <source>Table Topics            (1 to 2 Minutes)</source>
+        <translation>Stegreifreden         (1 bis 2 Minuten)</translation>
+    </message>
+    <message>
+        <source>CUSTOM Events</source>
+        <translation>EIGENE Ereignisse</translation>
+    </message>
+    <message>
+        <source>Timer TEST</source>
+        <translation>Zeitnehmer-TEST</translation>
+    </message>
+    <message>
+        <source>&amp;FAST: 1 - 2 - 3</source>
+        <translation>&amp;SCHNELL: 1 - 2 - 3</translation>
+    </message>
+    <message>
+        <source>&amp;MED: 2 - 4 - 6</source>
+        <translation>&amp;MITTEL: 2 - 4 - 6</translation>
+    </message>
+    <message>
+        <source>&amp;SLOW: 3 - 6 - 9</source>
+        <translation>&amp;LANGSAM: 3 - 6 - 9</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechLabels</name>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>Redner</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Grace</source>
+        <translation>Kulanz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Rehearsal</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Mistaken start</source>
+        <translation>Fehlstart</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>StoredLayout</name>
+    <message>
+        <source>Horizontal Timer</source>
+        <translation>Waagrechte Ampel</translation>
+    </message>
+    <message>
+        <source>Brindlewick&apos;s Lecternworks Timer - Version 1.1</source>
+        <translation>Brindlewick&apos;s Lecternworks Timer - Version 1.1</translation>
+    </message>
+    <message>
+        <source>Time Elapsed</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>STO&amp;P</source>
+        <translation>STO&amp;PP</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <translation>&amp;START</translation>
+    </message>
+    <message>
+        <source>&amp;Cycle Color</source>
+        <translation>&amp;Farbe wechseln</translation>
+    </message>
+    <message>
+        <source>Selection Panel</source>
+        <translation>Auswahlfeld</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Meeting</source>
+        <translation>&amp;Neues Treffen</translation>
+    </message>
+    <message>
+        <source>&amp;Timer&apos;s Report...</source>
+        <translation>&amp;Zeitnehmerbericht...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Meetings...</source>
+        <translation>Treffen &amp;sichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Timer Test Speed</source>
+        <translation>&amp;Testgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Grace Period</source>
+        <translation>Kulanz&amp;zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Colors On</source>
+        <translation>Farben an&amp;lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Flash When Over Time</source>
+        <translation>&amp;Blinken bei Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the Lamps</source>
+        <translation>Lampen &amp;markieren</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>&amp;Klänge</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Klänge &amp;abspielen</translation>
+    </message>
+    <message>
+        <source>Overtime Bell &amp;Once</source>
+        <translation>Glocke bei Zeitüberschreitung &amp;einmal</translation>
+    </message>
+    <message>
+        <source>Overtime Bell &amp;Every 30 Seconds</source>
+        <translation>Glocke bei Zeitüberschreitung alle &amp;30 Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;Soft</source>
+        <translation>&amp;Leise</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Loud</source>
+        <translation>La&amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Test Sounds</source>
+        <translation>Klänge &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Elapsed Time</source>
+        <translation>&amp;Verstrichene Zeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Speaker&apos;s Screen</source>
+        <translation>&amp;Rednerbildschirm</translation>
+    </message>
+    <message>
+        <source>Light on &amp;Other Devices...</source>
+        <translation>Ampel auf &amp;anderen Geräten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Brindlewick Lecternworks Timer</source>
+        <translation>Ü&amp;ber Brindlewick Lecternworks Timer</translation>
+    </message>
+</context>
+<context>
+    <name>TimerEventDATA</name>
+    <message>
+        <source>Chooses this speech category: the next speech is timed by its thresholds</source>
+        <translation>Wählt diese Redekategorie: Die nächste Rede wird nach ihren Zeitmarken gemessen</translation>
+    </message>
+    <message>
+        <source>green threshold</source>
+        <translation>grüne Zeitmarke</translation>
+    </message>
+    <message>
+        <source>yellow threshold</source>
+        <translation>gelbe Zeitmarke</translation>
+    </message>
+    <message>
+        <source>red threshold</source>
+        <translation>rote Zeitmarke</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the green lamp lights</source>
+        <translation>Minuten und Sekunden, bei denen die grüne Lampe angeht</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the yellow lamp lights</source>
+        <translation>Minuten und Sekunden, bei denen die gelbe Lampe angeht</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the red lamp lights</source>
+        <translation>Minuten und Sekunden, bei denen die rote Lampe angeht</translation>
+    </message>
+</context>
+<context>
+    <name>TimingChart</name>
+    <message>
+        <source>Timing of each speech</source>
+        <translation>Zeitverlauf jeder Rede</translation>
+    </message>
+    <message>
+        <source>No speeches recorded in this meeting yet.</source>
+        <translation>In diesem Treffen wurden noch keine Reden aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>No limits</source>
+        <translation>Ohne Vorgaben</translation>
+    </message>
+    <message>
+        <source>no limits</source>
+        <translation>ohne Vorgaben</translation>
+    </message>
+    <message>
+        <source>Qualified</source>
+        <translation>Qualifiziert</translation>
+    </message>
+    <message>
+        <source>qualified</source>
+        <translation>qualifiziert</translation>
+    </message>
+    <message>
+        <source>Under by %1</source>
+        <translation>%1 zu kurz</translation>
+    </message>
+    <message>
+        <source>under time by %1</source>
+        <translation>um %1 zu kurz</translation>
+    </message>
+    <message>
+        <source>Over by %1</source>
+        <translation>%1 zu lang</translation>
+    </message>
+    <message>
+        <source>over time by %1</source>
+        <translation>um %1 zu lang</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,989 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;File version %2&lt;/p&gt;&lt;p&gt;A speech timer for public-speaking clubs: its light turns green, yellow and red as the speaker passes each threshold.&lt;/p&gt;&lt;p&gt;Copyright the LecternWorks Timer developers.&lt;br&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Version du fichier %2&lt;/p&gt;&lt;p&gt;Un chronomètre de discours pour les clubs d’art oratoire : son feu passe au vert, au jaune puis au rouge à mesure que l’orateur atteint chaque seuil.&lt;/p&gt;&lt;p&gt;Copyright les développeurs de LecternWorks Timer.&lt;br&gt;Publié sous la licence MIT.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>GracePeriod</name>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>&amp;15 Seconds</source>
+        <translation>&amp;15 secondes</translation>
+    </message>
+    <message>
+        <source>&amp;30 Seconds</source>
+        <translation>&amp;30 secondes</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalTimer</name>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>green lamp</source>
+        <translation>lampe verte</translation>
+    </message>
+    <message>
+        <source>Green lamp</source>
+        <translation>Lampe verte</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>yellow lamp</source>
+        <translation>lampe jaune</translation>
+    </message>
+    <message>
+        <source>Yellow lamp</source>
+        <translation>Lampe jaune</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>red lamp</source>
+        <translation>lampe rouge</translation>
+    </message>
+    <message>
+        <source>Red lamp</source>
+        <translation>Lampe rouge</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Signal light: %1</source>
+        <translation>Feu : %1</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>All lamps dark</source>
+        <translation>Toutes les lampes éteintes</translation>
+    </message>
+    <message>
+        <source>Lit: %1</source>
+        <translation>Allumé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LecternWorksTimer</name>
+    <message>
+        <source>Time elapsed</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>How long the last speech ran, in minutes and seconds</source>
+        <translation>Durée du dernier discours, en minutes et secondes</translation>
+    </message>
+    <message>
+        <source>Stops the timing and shows the time spoken</source>
+        <translation>Arrête le chronométrage et affiche le temps de parole</translation>
+    </message>
+    <message>
+        <source>Starts timing a speech by the chosen category&apos;s thresholds</source>
+        <translation>Lance le chronométrage d’un discours selon les seuils de la catégorie choisie</translation>
+    </message>
+    <message>
+        <source> (record not saved)</source>
+        <translation> (registre non enregistré)</translation>
+    </message>
+</context>
+<context>
+    <name>LightServer</name>
+    <message>
+        <source>Port %1 is taken on %2 by another program; choose another port.</source>
+        <translation>Le port %1 est occupé sur %2 par un autre programme ; choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1 port %2: %3</source>
+        <translation>Impossible d’écouter sur %1, port %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>MaskedTimeBox</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>cannot change</source>
+        <translation>modification impossible</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>écriture impossible</translation>
+    </message>
+    <message>
+        <source>no meeting for the speech</source>
+        <translation>aucune réunion pour ce discours</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>lecture impossible</translation>
+    </message>
+</context>
+<context>
+    <name>PairingWindow</name>
+    <message>
+        <source>Light on Other Devices</source>
+        <translation>Le feu sur d’autres appareils</translation>
+    </message>
+    <message>
+        <source>&amp;Show the light on other devices</source>
+        <translation>&amp;Afficher le feu sur d’autres appareils</translation>
+    </message>
+    <message>
+        <source>Choose an address</source>
+        <translation>Choisissez une adresse</translation>
+    </message>
+    <message>
+        <source>switch on at start</source>
+        <translation>activer au démarrage</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Address</source>
+        <translation>C&amp;opier l’adresse</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Associé le</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Make &amp;Controller</source>
+        <translation>Rendre &amp;contrôleur</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>Rendre &amp;spectateur</translation>
+    </message>
+    <message>
+        <source>&amp;Revoke</source>
+        <translation>&amp;Révoquer</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>A&amp;dresse :</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>Paired devices:</source>
+        <translation>Appareils associés :</translation>
+    </message>
+    <message>
+        <source>Choose the address to offer the light on; nothing listens until one is chosen.</source>
+        <translation>Choisissez l’adresse sur laquelle proposer le feu ; rien n’écoute tant qu’aucune n’est choisie.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Désactivé : rien n’écoute sur le réseau.</translation>
+    </message>
+    <message>
+        <source>On: scan the code with a phone or tablet to pair it. A code pairs one device and is good for two minutes.</source>
+        <translation>Activé : scannez le code avec un téléphone ou une tablette pour l’associer. Un code associe un appareil et reste valable deux minutes.</translation>
+    </message>
+    <message>
+        <source>(unnamed device)</source>
+        <translation>(appareil sans nom)</translation>
+    </message>
+    <message>
+        <source>controller</source>
+        <translation>contrôleur</translation>
+    </message>
+    <message>
+        <source>viewer</source>
+        <translation>spectateur</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message numerus="yes">
+        <source>%n speech(es)</source>
+        <translation>
+            <numerusform>%n discours</numerusform>
+            <numerusform>%n discours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) made in the report</source>
+        <translation>
+            <numerusform>%n modification faite dans le rapport</numerusform>
+            <numerusform>%n modifications faites dans le rapport</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>Back Up Meetings</source>
+        <translation>Sauvegarder les réunions</translation>
+    </message>
+    <message>
+        <source>Meeting records (*.sqlite)</source>
+        <translation>Registres de réunions (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>Every meeting is saved in %1.</source>
+        <translation>Toutes les réunions sont sauvegardées dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not back up to %1: %2</source>
+        <translation>Impossible de sauvegarder dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Meeting Record Not Saved</source>
+        <translation>Registre de réunion non enregistré</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved in the meeting record.</source>
+        <translation>Non enregistré dans le registre de réunion : %1.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Save them to a CSV file, try the record again, or quit and lose them.</source>
+        <translation>%1
+
+Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les perdant.</translation>
+    </message>
+    <message>
+        <source>&amp;Save to a File...</source>
+        <translation>&amp;Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Quit and Lose %n</source>
+        <translation>
+            <numerusform>&amp;Quitter et perdre %n</numerusform>
+            <numerusform>&amp;Quitter et perdre %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the Unsaved Speeches</source>
+        <translation>Enregistrer les discours non enregistrés</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Unsaved Speeches Kept</source>
+        <translation>Discours non enregistrés conservés</translation>
+    </message>
+    <message>
+        <source>When the program last ended, %1 could not be saved in the meeting record; they were kept in %2.</source>
+        <translation>À la dernière fermeture du programme, ceci n’a pas pu être enregistré dans le registre : %1. Conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>Take them into the meeting record now?</source>
+        <translation>L’intégrer au registre de réunion maintenant ?</translation>
+    </message>
+    <message>
+        <source>&amp;Take Them In</source>
+        <translation>&amp;Intégrer</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>cannot create the folder</source>
+        <translation>impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>ouverture impossible</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>lecture impossible</translation>
+    </message>
+    <message>
+        <source>written by a newer version (schema %1)</source>
+        <translation>écrit par une version plus récente (schéma %1)</translation>
+    </message>
+    <message>
+        <source>cannot set up</source>
+        <translation>préparation impossible</translation>
+    </message>
+    <message>
+        <source>cannot create</source>
+        <translation>création impossible</translation>
+    </message>
+    <message>
+        <source>cannot update</source>
+        <translation>mise à jour impossible</translation>
+    </message>
+    <message>
+        <source>cannot move the unreadable file aside to %1</source>
+        <translation>impossible de mettre de côté le fichier illisible vers %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLink</name>
+    <message>
+        <source> - new meeting started</source>
+        <translation> - nouvelle réunion commencée</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Envoyé à %1.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModel</name>
+    <message>
+        <source>Not saved in the meeting record yet: it is tried again every few seconds</source>
+        <translation>Pas encore enregistré dans le registre de réunion : nouvel essai toutes les quelques secondes</translation>
+    </message>
+    <message>
+        <source>Press Enter or F2 to type the speaker&apos;s name</source>
+        <translation>Appuyez sur Entrée ou F2 pour saisir le nom de l’orateur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>rehearsal</source>
+        <translation>répétition</translation>
+    </message>
+    <message>
+        <source>mistaken start</source>
+        <translation>faux départ</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy, HH:mm</source>
+        <extracomment>The meeting&apos;s day and time in QDateTime&apos;s format: &quot;Mon 7 Dec 2026, 19:30&quot;</extracomment>
+        <translation>ddd d MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>No speeches</source>
+        <translation>Aucun discours</translation>
+    </message>
+    <message>
+        <source>1 speech</source>
+        <translation>1 discours</translation>
+    </message>
+    <message>
+        <source>%1 speeches</source>
+        <translation>%1 discours</translation>
+    </message>
+    <message>
+        <source>%1: %2 qualified, %3 under time, %4 over time</source>
+        <translation>%1 : %2 qualifiés, %3 trop courts, %4 trop longs</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report</source>
+        <translation>Rapport du chronométreur</translation>
+    </message>
+    <message>
+        <source>Meeting of %1</source>
+        <translation>Réunion du %1</translation>
+    </message>
+    <message>
+        <source>timer: %1</source>
+        <translation>chronométreur : %1</translation>
+    </message>
+    <message>
+        <source>; grace: %1</source>
+        <translation> ; tolérance : %1</translation>
+    </message>
+    <message>
+        <source> (grace: %1)</source>
+        <translation> (tolérance : %1)</translation>
+    </message>
+    <message>
+        <source>Did not qualify: %1.</source>
+        <translation>Non qualifiés : %1.</translation>
+    </message>
+    <message>
+        <source>Everyone qualified.</source>
+        <translation>Tout le monde est qualifié.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>type a name</source>
+        <translation>saisir un nom</translation>
+    </message>
+    <message>
+        <source>&amp;Meeting:</source>
+        <translation>Ré&amp;union :</translation>
+    </message>
+    <message>
+        <source>Show &amp;rehearsals</source>
+        <translation>Afficher les ré&amp;pétitions</translation>
+    </message>
+    <message>
+        <source>the club&apos;s or the meeting&apos;s name</source>
+        <translation>le nom du club ou de la réunion</translation>
+    </message>
+    <message>
+        <source>Tit&amp;le:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>who timed the meeting</source>
+        <translation>qui a chronométré la réunion</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s &amp;name:</source>
+        <translation>&amp;Nom du chronométreur :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Speech</source>
+        <translation>&amp;Supprimer le discours</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>&amp;Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Copies the report as text to the clipboard</source>
+        <translation>Copie le rapport sous forme de texte dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Saves the report&apos;s table as a CSV file</source>
+        <translation>Enregistre le tableau du rapport dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF file</source>
+        <translation>Enregistre le rapport dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>Shows the printed pages before they are printed</source>
+        <translation>Montre les pages avant leur impression</translation>
+    </message>
+    <message>
+        <source>Prints the report</source>
+        <translation>Imprime le rapport</translation>
+    </message>
+    <message>
+        <source>Could not save the name: %1</source>
+        <translation>Impossible d’enregistrer le nom : %1</translation>
+    </message>
+    <message>
+        <source>A new meeting has begun: the next speech timed is its first.</source>
+        <translation>Une nouvelle réunion a commencé : le prochain discours chronométré en sera le premier.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 speech</source>
+        <translation>1 discours</translation>
+    </message>
+    <message>
+        <source>%1 speeches</source>
+        <translation>%1 discours</translation>
+    </message>
+    <message>
+        <source>, 1 rehearsal</source>
+        <translation>, 1 répétition</translation>
+    </message>
+    <message>
+        <source>, %1 rehearsals</source>
+        <translation>, %1 répétitions</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report</source>
+        <translation>Rapport du chronométreur</translation>
+    </message>
+    <message>
+        <source>Timer&apos;s Report - %1</source>
+        <translation>Rapport du chronométreur - %1</translation>
+    </message>
+    <message>
+        <source>Could not save the meeting&apos;s details: %1</source>
+        <translation>Impossible d’enregistrer les détails de la réunion : %1</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard, ready to read aloud.</source>
+        <translation>Le rapport est dans le presse-papiers, prêt à être lu à voix haute.</translation>
+    </message>
+    <message>
+        <source>Deleted the speech started at %1; Ctrl+Z brings it back.</source>
+        <translation>Discours commencé à %1 supprimé ; Ctrl+Z le rétablit.</translation>
+    </message>
+    <message>
+        <source>Could not delete the speech: %1</source>
+        <translation>Impossible de supprimer le discours : %1</translation>
+    </message>
+    <message>
+        <source>The speech deleted last is back.</source>
+        <translation>Le dernier discours supprimé est rétabli.</translation>
+    </message>
+    <message>
+        <source>Could not bring the speech back: %1</source>
+        <translation>Impossible de rétablir le discours : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeCircle</name>
+    <message>
+        <source>%1, lit</source>
+        <translation>%1, allumée</translation>
+    </message>
+    <message>
+        <source>%1, dark</source>
+        <translation>%1, éteinte</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerKeys</name>
+    <message>
+        <source>Speaker&apos;s view</source>
+        <translation>Vue de l’orateur</translation>
+    </message>
+    <message>
+        <source>Leave the speaker&apos;s view</source>
+        <translation>Quitter la vue de l’orateur</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerWindow</name>
+    <message>
+        <source>Speaker&apos;s view</source>
+        <translation>Vue de l’orateur</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechCategories</name>
+    <message>
+        <source>Ice Breaker Speech   (4 to 6 Minutes)</source>
+        <translation>Brise-glace               (4 à 6 minutes)</translation>
+    </message>
+    <message>
+        <source>Standard Speech      (5 to 7 Minutes)</source>
+        <translation>Discours standard      (5 à 7 minutes)</translation>
+    </message>
+    <message>
+        <source>Advanced Seech     (8 to 10 Minutes)</source>
+        <translation>Discours avancé       (8 à 10 minutes)</translation>
+    </message>
+    <message>
+        <source>Speech Evaluation    (2 to 3 Minutes)</source>
+        <translation>Évaluation                 (2 à 3 minutes)</translation>
+    </message>
+    <message>
+        <source>Table Topics            (1 to 2 Minutes)</source>
+        <translation>Improvisation            (1 à 2 minutes)</translation>
+    </message>
+    <message>
+        <source>CUSTOM Events</source>
+        <translation>Événements PERSONNALISÉS</translation>
+    </message>
+    <message>
+        <source>Timer TEST</source>
+        <translation>TEST du chronomètre</translation>
+    </message>
+    <message>
+        <source>&amp;FAST: 1 - 2 - 3</source>
+        <translation>&amp;RAPIDE : 1 - 2 - 3</translation>
+    </message>
+    <message>
+        <source>&amp;MED: 2 - 4 - 6</source>
+        <translation>&amp;MOYEN : 2 - 4 - 6</translation>
+    </message>
+    <message>
+        <source>&amp;SLOW: 3 - 6 - 9</source>
+        <translation>&amp;LENT : 3 - 6 - 9</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechLabels</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>Orateur</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Grace</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Rehearsal</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Mistaken start</source>
+        <translation>Faux départ</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>StoredLayout</name>
+    <message>
+        <source>Horizontal Timer</source>
+        <translation>Feu horizontal</translation>
+    </message>
+    <message>
+        <source>Brindlewick&apos;s Lecternworks Timer - Version 1.1</source>
+        <translation>Brindlewick&apos;s Lecternworks Timer - Version 1.1</translation>
+    </message>
+    <message>
+        <source>Time Elapsed</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>STO&amp;P</source>
+        <translation>A&amp;RRÊT</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <translation>&amp;DÉPART</translation>
+    </message>
+    <message>
+        <source>&amp;Cycle Color</source>
+        <translation>&amp;Changer de couleur</translation>
+    </message>
+    <message>
+        <source>Selection Panel</source>
+        <translation>Panneau de sélection</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Meeting</source>
+        <translation>&amp;Nouvelle réunion</translation>
+    </message>
+    <message>
+        <source>&amp;Timer&apos;s Report...</source>
+        <translation>&amp;Rapport du chronométreur...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Meetings...</source>
+        <translation>&amp;Sauvegarder les réunions...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Timer Test Speed</source>
+        <translation>&amp;Vitesse de test</translation>
+    </message>
+    <message>
+        <source>&amp;Grace Period</source>
+        <translation>&amp;Délai de tolérance</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Colors On</source>
+        <translation>&amp;Laisser les couleurs allumées</translation>
+    </message>
+    <message>
+        <source>&amp;Flash When Over Time</source>
+        <translation>&amp;Clignoter en cas de dépassement</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the Lamps</source>
+        <translation>&amp;Marquer les lampes</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>&amp;Sons</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>&amp;Jouer les sons</translation>
+    </message>
+    <message>
+        <source>Overtime Bell &amp;Once</source>
+        <translation>Cloche de dépassement &amp;une fois</translation>
+    </message>
+    <message>
+        <source>Overtime Bell &amp;Every 30 Seconds</source>
+        <translation>Cloche de dépassement &amp;toutes les 30 secondes</translation>
+    </message>
+    <message>
+        <source>&amp;Soft</source>
+        <translation>&amp;Doux</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Loud</source>
+        <translation>&amp;Fort</translation>
+    </message>
+    <message>
+        <source>&amp;Test Sounds</source>
+        <translation>Te&amp;ster les sons</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Elapsed Time</source>
+        <translation>&amp;Remettre le temps écoulé à zéro</translation>
+    </message>
+    <message>
+        <source>&amp;Speaker&apos;s Screen</source>
+        <translation>Écran de l’&amp;orateur</translation>
+    </message>
+    <message>
+        <source>Light on &amp;Other Devices...</source>
+        <translation>Le feu sur d’&amp;autres appareils...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About Brindlewick Lecternworks Timer</source>
+        <translation>À &amp;propos de Brindlewick Lecternworks Timer</translation>
+    </message>
+</context>
+<context>
+    <name>TimerEventDATA</name>
+    <message>
+        <source>Chooses this speech category: the next speech is timed by its thresholds</source>
+        <translation>Choisit cette catégorie : le prochain discours est chronométré selon ses seuils</translation>
+    </message>
+    <message>
+        <source>green threshold</source>
+        <translation>seuil vert</translation>
+    </message>
+    <message>
+        <source>yellow threshold</source>
+        <translation>seuil jaune</translation>
+    </message>
+    <message>
+        <source>red threshold</source>
+        <translation>seuil rouge</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the green lamp lights</source>
+        <translation>Minutes et secondes auxquelles la lampe verte s’allume</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the yellow lamp lights</source>
+        <translation>Minutes et secondes auxquelles la lampe jaune s’allume</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds at which the red lamp lights</source>
+        <translation>Minutes et secondes auxquelles la lampe rouge s’allume</translation>
+    </message>
+</context>
+<context>
+    <name>TimingChart</name>
+    <message>
+        <source>Timing of each speech</source>
+        <translation>Chronométrage de chaque discours</translation>
+    </message>
+    <message>
+        <source>No speeches recorded in this meeting yet.</source>
+        <translation>Aucun discours enregistré dans cette réunion pour l’instant.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>No limits</source>
+        <translation>Sans limites</translation>
+    </message>
+    <message>
+        <source>no limits</source>
+        <translation>sans limites</translation>
+    </message>
+    <message>
+        <source>Qualified</source>
+        <translation>Qualifié</translation>
+    </message>
+    <message>
+        <source>qualified</source>
+        <translation>qualifié</translation>
+    </message>
+    <message>
+        <source>Under by %1</source>
+        <translation>Court de %1</translation>
+    </message>
+    <message>
+        <source>under time by %1</source>
+        <translation>trop court de %1</translation>
+    </message>
+    <message>
+        <source>Over by %1</source>
+        <translation>Long de %1</translation>
+    </message>
+    <message>
+        <source>over time by %1</source>
+        <translation>trop long de %1</translation>
+    </message>
+</context>
+</TS>

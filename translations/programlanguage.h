@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+// The program's texts, and Qt's own for its standard dialogs, in the first of the locale's
+// languages that the program has, installed on the application so that the modules loaded later
+// read them too. English is the language the program is written in: for it nothing is loaded.
+namespace ProgramLanguage {
+
+// The language of the program's translation installed ("de"); empty when none was.
+QString install(QCoreApplication *application, const QLocale &locale = QLocale());
+
+} // namespace ProgramLanguage
