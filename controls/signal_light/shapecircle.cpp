@@ -107,29 +107,41 @@ void ShapeCircle::invalidate()
 
 void ShapeCircle::paintEvent(QPaintEvent *)
 {
+    const bool filled = m_backStyle == Opaque && !m_blinkedOff;
+    QPainter painter(this);
+    // A dark lamp is only its rim, drawn as it is: the three lamps sit dark from start-up to the
+    // first lamp, and a picture of each would hold a quarter of a megabyte for nothing.
+    if (!filled) {
+        m_cache = QPixmap();
+        paintLamp(painter, false);
+        return;
+    }
     const qreal ratio = devicePixelRatioF();
     if (m_cache.isNull() || m_cache.devicePixelRatio() != ratio) {
         m_cache = QPixmap(size() * ratio);
         m_cache.setDevicePixelRatio(ratio);
         m_cache.fill(Qt::transparent);
         QPainter cachePainter(&m_cache);
-        cachePainter.setRenderHint(QPainter::Antialiasing);
-        const qreal diameter = qMin(width(), height()) - m_borderWidth;
-        const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
-                            diameter);
-        cachePainter.setPen(QPen(m_borderColor, m_borderWidth));
-        const bool filled = m_backStyle == Opaque && !m_blinkedOff;
-        cachePainter.setBrush(filled ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
-        cachePainter.drawEllipse(circle);
-        if (filled && !m_mark.isEmpty()) {
-            QFont font = this->font();
-            font.setBold(true);
-            font.setPixelSize(qMax(1, qRound(diameter * MarkShare)));
-            cachePainter.setFont(font);
-            cachePainter.setPen(MarkColor);
-            cachePainter.drawText(circle, Qt::AlignCenter, m_mark);
-        }
+        paintLamp(cachePainter, true);
     }
-    QPainter painter(this);
     painter.drawPixmap(0, 0, m_cache);
+}
+
+void ShapeCircle::paintLamp(QPainter &painter, bool filled) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal diameter = qMin(width(), height()) - m_borderWidth;
+    const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter,
+                        diameter);
+    painter.setPen(QPen(m_borderColor, m_borderWidth));
+    painter.setBrush(filled ? QBrush(m_backColor) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(circle);
+    if (filled && !m_mark.isEmpty()) {
+        QFont font = this->font();
+        font.setBold(true);
+        font.setPixelSize(qMax(1, qRound(diameter * MarkShare)));
+        painter.setFont(font);
+        painter.setPen(MarkColor);
+        painter.drawText(circle, Qt::AlignCenter, m_mark);
+    }
 }

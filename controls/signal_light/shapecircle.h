@@ -7,6 +7,8 @@
 // One lamp of the light: a circle centred in its box. Lit, it is filled with its lamp colour and
 // carries its mark if it has one; dark, it is transparent and shows only its outline over
 // whatever lies behind it. A screen reader hears its accessible name with "lit" or "dark".
+class QPainter;
+
 class ShapeCircle : public QWidget
 {
     Q_OBJECT
@@ -45,6 +47,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void paintLamp(QPainter &painter, bool filled) const;
     void invalidate();
 
     QColor m_backColor = Qt::white;
