@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agenda/plannedspeech.h"
 #include "record/meeting.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -27,6 +29,8 @@ QString suggestedFile(const QString &lastFolder, const QDate &day, const QString
 QString fileName(const QDate &day, const QString &suffix);
 // Every speech of the meeting, a column saying which were rehearsals.
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
+// The agenda, in the form the import reads back.
+bool writeAgenda(const QString &path, const QList<PlannedSpeech> &speeches, QString *why);
 // The speeches shown, as they are printed.
 bool writePdf(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 
