@@ -57,6 +57,9 @@ public:
     void askToSavePdf();
     void askToPrint();
     void showPrintPreview();
+    // The plan's file: one to import, read by read; one to save it in, written by write.
+    void askToImportPlan(const std::function<void(const QString &)> &read);
+    void askToSavePlan(const std::function<bool(const QString &)> &write);
     bool exportCsv(const QString &path);
     bool savePdf(const QString &path);
 
@@ -68,7 +71,7 @@ signals:
 
 private:
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                    const std::function<bool(const QString &)> &write);
+                    const std::function<bool(const QString &)> &write, bool toSave = true);
     bool saved(const QString &path, bool written, const QString &why);
     QPrinter *printer();
 
