@@ -9,6 +9,7 @@
 
 #include <QBrush>
 #include <QDataStream>
+#include <QIODevice>
 #include <QFont>
 #include <QMimeData>
 
@@ -439,7 +440,8 @@ QMimeData *ReportModel::mimeData(const QModelIndexList &indexes) const
     if (ids.isEmpty())
         return nullptr;
     QByteArray bytes;
-    QDataStream(&bytes, QIODevice::WriteOnly) << ids;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << ids;
     auto *data = new QMimeData;
     data->setData(PlannedRowsType, bytes);
     return data;
@@ -453,7 +455,8 @@ bool ReportModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int
     if (action != Qt::MoveAction || !data->hasFormat(PlannedRowsType))
         return false;
     QList<qint64> ids;
-    QDataStream(data->data(PlannedRowsType)) >> ids;
+    QDataStream stream(data->data(PlannedRowsType));
+    stream >> ids;
     int at = row >= 0 ? row : (parent.isValid() ? parent.row() : int(m_items.size()));
     while (at < m_items.size() && (m_items.at(at).isSpoken() || !m_items.at(at).isPlanned()))
         ++at;
