@@ -10,13 +10,32 @@
 // A line of an agenda that could not be read, and why. Nothing of it is taken.
 struct RejectedLine
 {
+    enum class Problem {
+        TooLarge,
+        Unreadable,
+        Binary,
+        NotUtf8,
+        Header,
+        TooFewColumns,
+        BrokenQuotes,
+        UnknownCategory,
+        AmbiguousCategory,
+        NotATime,
+        OutOfOrder,
+        CustomWithoutThresholds,
+        NotTheRowsThresholds,
+        NameTooLong,
+    };
+
     int lineNumber = 0; // 1 for the text's first line; 0 when the whole text is refused
     QString text;       // the line as it stood (a quoted field's line breaks kept)
     QString reason;     // for the operator, translated
+    Problem problem = Problem::Header;
 
     friend bool operator==(const RejectedLine &a, const RejectedLine &b)
     {
-        return a.lineNumber == b.lineNumber && a.text == b.text && a.reason == b.reason;
+        return a.lineNumber == b.lineNumber && a.text == b.text && a.reason == b.reason &&
+               a.problem == b.problem;
     }
 };
 
