@@ -62,10 +62,15 @@ void RecordLink::finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool sto
 {
     if (!m_run.startedAt.isValid())
         return;
-    m_agenda->runEnding(m_plannedId);
+    SpeechRecord speech =
+        SpeechRecord::finished(m_run, elapsedSeconds, lamp, stopped, graceSeconds);
+    // A START pressed by mistake leaves the planned speaker still to speak.
+    const qint64 planned = speech.mistakenStart ? 0 : m_plannedId;
+    if (planned == 0)
+        speech.speakerName.clear();
+    m_agenda->runEnding(planned);
     if (MeetingRecord *record = open())
-        record->record(SpeechRecord::finished(m_run, elapsedSeconds, lamp, stopped, graceSeconds),
-                       m_plannedId);
+        record->record(speech, planned);
     m_run = SpeechRecord();
     m_plannedId = 0;
 }

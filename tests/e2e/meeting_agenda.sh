@@ -57,7 +57,7 @@ lw_wait_until 5000 lw_selected_rows_are "----Y--" ||
 
 # START and STOP only: each STOP moves to the next planned speaker and chooses its row.
 lw_focus_timer
-lw_time_speech "" 2500
+lw_time_speech "" 3500
 lw_wait_until 5000 lw_selected_rows_are "-----Y-" ||
     lw_fail "STOP did not choose CUSTOM for the second speaker: $(lw_selected_rows)"
 lw_pointer_away
@@ -69,7 +69,7 @@ lw_check "CUSTOM red as planned" "00:03" "$(lw_read_box 6 3)"
 lw_wait_until 5000 lw_selected_rows_are "---Y---" ||
     lw_fail "STOP did not choose Speech Evaluation for the third speaker: $(lw_selected_rows)"
 lw_focus_timer
-lw_time_speech "" 2500
+lw_time_speech "" 3500
 
 lw_focus_timer
 lw_key ctrl+q
