@@ -206,6 +206,8 @@ void ReportModel::reload()
         }
         if (at < items.size() && m_runPlanned != 0 && items.at(at).planned.id == m_runPlanned) {
             running.planned = items.at(at).planned;
+            if (running.speech->speakerName.isEmpty())
+                running.speech->speakerName = running.planned.speakerName;
             items[at] = running;
         } else {
             items.insert(at, running);
