@@ -153,7 +153,7 @@ private:
     {
         SpeechRecord speech;
         bool beginsMeeting = false;
-        PlanEntry planned;      // the planned row it was timed for; id 0 for none
+        PlanEntry planned = {}; // the planned row it was timed for; id 0 for none
         qint64 intoMeeting = 0; // added by hand into this meeting
         qint64 serial = 0;      // for undoing an addition still waiting
     };
@@ -172,6 +172,16 @@ private:
     qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
     QString backUp(const QString &path);
     bool edit(const SpeechEdit &change);
+    void queue(const QList<SpeechEdit> &changes, qint64 meetingId);
+    bool correct(const SpeechEdit &change);
+    void editPlan(const SpeechEdit &change, const QList<SpeechEdit> &undoing);
+    static QList<SpeechEdit> putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
+                                     const QList<PlanEntry> &before);
+    PlanEntry plannedRow(qint64 plannedId);
+    QSqlError linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId);
+    QSqlError writeCorrection(QSqlQuery &q, const SpeechEdit &change);
+    QSqlError writePlanEdit(QSqlQuery &q, const SpeechEdit &change);
+    static QSqlError readPlan(QSqlQuery &q, QList<PlanEntry> *plan);
     QSqlError writeEdit(const SpeechEdit &change, qint64 *meetingId);
     qint64 meetingOf(qint64 speechId);
     void applyWaitingEdits(SpeechRecord &speech, bool &deleted) const;

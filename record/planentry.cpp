@@ -25,8 +25,5 @@ QString PlanEntry::thresholdText(int seconds)
 
 QString PlanEntry::description() const
 {
-    if (rowIndex < SpeechCategories::FirstRow ||
-        rowIndex >= SpeechCategories::FirstRow + SpeechCategories::RowCount)
-        return QString();
-    return QString::fromUtf8(SpeechCategories::row(rowIndex).EventName).simplified();
+    return SpeechRecord::rowDescription(rowIndex);
 }

@@ -19,7 +19,7 @@ struct Recovery
     {
         SpeechRecord record;
         bool beginsMeeting = false; // "New Meeting" was chosen just before it
-        PlanEntry planned;          // the planned row it was timed for; id 0 for none
+        PlanEntry planned = {};     // the planned row it was timed for; id 0 for none
         qint64 intoMeeting = 0;     // added by hand into this meeting; 0: as a timed speech
     };
     QList<Speech> speeches;

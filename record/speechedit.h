@@ -36,7 +36,7 @@ struct SpeechEdit
     int rowIndex = 0;                      // for Kind::Category
     std::array<int, 3> thresholdSeconds{}; // for Kind::Category
     int elapsedSeconds = 0;                // for Kind::Elapsed
-    QList<PlanEntry> planned;              // for the plan's kinds
+    QList<PlanEntry> planned = {};         // for the plan's kinds
     qint64 beforeId = 0;                   // for PlanAdd and PlanMove
 
     bool isPlanEdit() const { return kind >= Kind::PlanAdd; }
