@@ -6,6 +6,7 @@
 #include "record/recoveryfile.h"
 #include "record/speechedit.h"
 #include "record/speechrecord.h"
+#include "timing/speakername.h"
 
 #include <QList>
 #include <QObject>
@@ -28,7 +29,7 @@ class MeetingStore : public QObject
 public:
     // More than this between one speech and the next starts a new meeting.
     static constexpr qint64 MeetingGapSeconds = 6 * 60 * 60;
-    static constexpr int SpeakerNameMaxLength = 100;
+    static constexpr int SpeakerNameMaxLength = SpeakerName::MaxLength;
 
     // The store in the user's data folder.
     explicit MeetingStore(QObject *parent = nullptr);
