@@ -70,11 +70,6 @@ QSqlError runToEnd(QSqlQuery &q, const QString &statement)
     return runToEnd(q);
 }
 
-bool isBidiControl(uint c)
-{
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
 // A null text would be stored as NULL; the record's texts are empty at worst.
 QVariant storedText(const QString &text)
 {
@@ -788,26 +783,7 @@ QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
 
 QString MeetingStore::cleanSpeakerName(const QString &name)
 {
-    QList<uint> kept;
-    bool blank = true; // at the start, so leading blanks go
-    for (const uint c : name.toUcs4()) {
-        if (isBidiControl(c))
-            continue;
-        const QChar::Category category = QChar::category(char32_t(c));
-        const bool isBlank = category == QChar::Other_Control ||
-                             category == QChar::Separator_Line ||
-                             category == QChar::Separator_Paragraph || QChar::isSpace(char32_t(c));
-        if (isBlank && blank)
-            continue;
-        kept.append(isBlank ? uint(' ') : c);
-        blank = isBlank;
-    }
-    // Cut at a whole character, never inside a surrogate pair.
-    if (kept.size() > SpeakerNameMaxLength)
-        kept.resize(SpeakerNameMaxLength);
-    while (!kept.isEmpty() && kept.last() == uint(' '))
-        kept.removeLast();
-    return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
+    return SpeakerName::cleanedAndCut(name);
 }
 
 bool MeetingStore::setSpeakerName(qint64 speechId, const QString &name)

@@ -7,6 +7,7 @@
 #include "record/recoveryfile.h"
 #include "record/speechedit.h"
 #include "record/speechrecord.h"
+#include "timing/speakername.h"
 
 #include <QDateTime>
 #include <QList>
@@ -30,7 +31,7 @@ class MeetingStore : public QObject
 public:
     // More than this between one speech and the next starts a new meeting.
     static constexpr qint64 MeetingGapSeconds = 6 * 60 * 60;
-    static constexpr int SpeakerNameMaxLength = 100;
+    static constexpr int SpeakerNameMaxLength = SpeakerName::MaxLength;
 
     // The store in the user's data folder.
     explicit MeetingStore(QObject *parent = nullptr);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportfiles.h"
 
+#include "agenda/agendawriter.h"
 #include "components/checkedsave.h"
 #include "report/reportmodel.h"
 #include "report/reportpage.h"
@@ -68,6 +69,13 @@ QString fileName(const QDate &day, const QString &suffix)
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why)
 {
     const QByteArray bytes = ReportText::csv(meeting, model.allSpeeches());
+    return writeFile(
+        path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); }, why);
+}
+
+bool writeAgenda(const QString &path, const QList<PlannedSpeech> &speeches, QString *why)
+{
+    const QByteArray bytes = AgendaWriter::csv(speeches);
     return writeFile(
         path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); }, why);
 }

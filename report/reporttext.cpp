@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "report/reporttext.h"
 
+#include "agenda/csvtext.h"
 #include "report/speechlabels.h"
 #include "timing/clocktext.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
-
-#include <algorithm>
 
 namespace {
 
@@ -32,25 +31,9 @@ bool missed(const SpeechRecord &speech)
     return !speech.mistakenStart && (kind == Verdict::Kind::Under || kind == Verdict::Kind::Over);
 }
 
-const QString CsvSpecials = QStringLiteral(",\"\r\n");
-// A spreadsheet runs a cell that starts with one of these as a formula.
-const QString FormulaStarts = QStringLiteral("=+-@\t\r");
-
-QString csvField(const QString &text)
-{
-    const bool quote =
-        std::any_of(text.begin(), text.end(), [](QChar c) { return CsvSpecials.contains(c); });
-    if (!quote)
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-// Typed text kept as text: a name like "=SUM(A1)" is shown, never run.
-QString csvText(const QString &text)
-{
-    const bool formula = !text.isEmpty() && FormulaStarts.contains(text.front());
-    return csvField(formula ? u'\'' + text : text);
-}
+// Cells are written as the agenda's are.
+constexpr auto csvField = &CsvText::field;
+constexpr auto csvText = &CsvText::text;
 
 QString yesNo(bool value)
 {
