@@ -267,7 +267,11 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     resize(StartSize);
 }
 
-ReportWindow::~ReportWindow() = default;
+ReportWindow::~ReportWindow()
+{
+    // The stack tells of its clearing as it goes, when the commands are gone.
+    m_editor->undoStack()->disconnect(this);
+}
 
 // A command's key works anywhere in the window, or, for a command of the table, only while the
 // table has the keys: a name's editor keeps its own Delete.

@@ -490,9 +490,9 @@ void TestReportWindow::planSteps()
     for (const QString &step : steps) {
         table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
         if (step.startsWith("up"))
-            QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
+            window.moveUpAction()->trigger();
         else if (step.startsWith("down"))
-            QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier);
+            window.moveDownAction()->trigger();
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
         else
