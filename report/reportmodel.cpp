@@ -9,8 +9,8 @@
 
 #include <QBrush>
 #include <QDataStream>
-#include <QIODevice>
 #include <QFont>
+#include <QIODevice>
 #include <QMimeData>
 
 #include <utility>

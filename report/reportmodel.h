@@ -51,6 +51,8 @@ public:
     // The speech being timed, counting in its planned row or in a row of its own after the
     // speeches; an invalid run when none is.
     void setRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds);
+    // Whether the row is the speech being timed.
+    bool isRunningRow(int row) const;
     // The row of a planned speech; -1 when it is not shown.
     int rowOfPlanned(qint64 plannedId) const;
 
@@ -84,7 +86,6 @@ private:
     void reload();
     bool followRows(const QList<AgendaItem> &items);
     void storeChanged(qint64 meetingId);
-    bool isRunningRow(int row) const;
 
     MeetingStore *m_store = nullptr;
     qint64 m_meetingId = 0;

@@ -513,8 +513,12 @@ void ReportWindow::speechesChanged()
     QList<SpeechRecord> inOrder;
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const int source = m_sorted->mapToSource(m_sorted->index(row, 0)).row();
-        if (source >= 0 && source < m_model->rowCount())
-            inOrder << m_model->rowSpeech(source);
+        if (source < 0 || source >= m_model->rowCount())
+            continue;
+        inOrder << m_model->rowSpeech(source);
+        // The speech being timed has no end yet, as a planned one has none.
+        if (m_model->isRunningRow(source))
+            inOrder.last().startedAt = QDateTime();
     }
     m_chart->setSpeeches(inOrder);
     m_chartScroll->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartScroll->frameWidth());
@@ -667,7 +671,8 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const QModelIndex name = m_table->currentIndex().siblingAtColumn(SpeechLabels::Speaker);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        !(key->modifiers() & Qt::ControlModifier)) {
         m_table->setCurrentIndex(name);
         m_table->edit(name);
         return true;
