@@ -47,6 +47,8 @@ MeetingEditor::MeetingEditor(MeetingStore *store, ReportModel *model, QTableView
     : QObject(parent), m_store(store), m_model(model), m_table(table),
       m_openDialog(std::move(openDialog)), m_undo(new QUndoStack(this))
 {
+    connect(model, &ReportModel::plannedRenamed, this,
+            [this](const QString &text) { done(true, text, [this] { m_store->undo(); }); });
 }
 
 int MeetingEditor::currentRow() const

@@ -393,6 +393,8 @@ bool ReportModel::setData(const QModelIndex &index, const QVariant &value, int r
         PlanEntry renamed = item.planned;
         renamed.speakerName = value.toString();
         saved = m_store->changePlanned(renamed);
+        if (saved)
+            emit plannedRenamed(tr("rename the planned speaker"));
     }
     if (!saved)
         emit nameNotSaved(m_store->lastError());

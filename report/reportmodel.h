@@ -79,6 +79,8 @@ signals:
     void speechesChanged();
     // A name typed could not be saved, and why.
     void nameNotSaved(const QString &why);
+    // A planned speaker renamed in place: a step of the plan, to be undone like the others.
+    void plannedRenamed(const QString &text);
     // Planned rows dropped before the planned row beforeId (0: at the end).
     void moveAsked(const QList<qint64> &plannedIds, qint64 beforeId);
 

@@ -451,9 +451,8 @@ void TestTimingRun::theTimerFollowsThePlan_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QList<int>>("rows");
-    QTest::newRow("START and STOP only")
-        << QStringList{"time", "time", "time"} << QStringList{"Ann", "Bo", "Cy"}
-        << QList<int>{6, 4, 4};
+    QTest::newRow("START and STOP only") << QStringList{"time", "time", "time"}
+                                         << QStringList{"Ann", "Bo", "Cy"} << QList<int>{6, 4, 4};
     QTest::newRow("a row clicked: timed without the plan, which waits")
         << QStringList{"time", "click 1", "time", "click 6", "time", "time"}
         << QStringList{"Ann", "", "Bo", "Cy"} << QList<int>{6, 1, 1, 6, 4, 4};
@@ -478,9 +477,9 @@ void TestTimingRun::theTimerFollowsThePlan()
     };
     noPlan();
     const auto cleanUp = qScopeGuard(noPlan);
-    const QList<PlanEntry> plan = store->addPlanned(
-        {PlanEntry::make("Ann", 5, {60, 90, 120}), PlanEntry::make("Bo", 6, {1, 2, 3}),
-         PlanEntry::make("Cy", 4, {120, 150, 180})});
+    const QList<PlanEntry> plan = store->addPlanned({PlanEntry::make("Ann", 5, {60, 90, 120}),
+                                                     PlanEntry::make("Bo", 6, {1, 2, 3}),
+                                                     PlanEntry::make("Cy", 4, {120, 150, 180})});
     QCOMPARE(window.selectedRow(), 5);
     for (int i = 0; i < steps.size(); ++i) {
         const QString &step = steps.at(i);

@@ -194,9 +194,9 @@ void TestReportModel::agenda()
     QFETCH(int, spoken);
     QFETCH(QString, running);
     QFETCH(QStringList, expected);
-    const QList<PlanEntry> plan = m_store->addPlanned(
-        {PlanEntry::make("Ann", 1, {240, 300, 360}), PlanEntry::make("Bo", 6, {30, 60, 90}),
-         PlanEntry::make("Cy", 5, {60, 90, 120})});
+    const QList<PlanEntry> plan = m_store->addPlanned({PlanEntry::make("Ann", 1, {240, 300, 360}),
+                                                       PlanEntry::make("Bo", 6, {30, 60, 90}),
+                                                       PlanEntry::make("Cy", 5, {60, 90, 120})});
     QCOMPARE(plan.size(), 3);
     for (int i = 0; i < spoken; ++i)
         QVERIFY(m_store->record(iceBreaker(10 * i, 300), plan.at(i).id));

@@ -461,8 +461,8 @@ void TestReportWindow::newMeeting()
     QVERIFY(window.statusText().startsWith(QStringLiteral("A new meeting has begun")));
 }
 
-// The plan pasted, then each step on the current row ("up", "down", "delete", "undo" on the row
-// given): the speakers in the table's order, the last step undone when Undo is pressed.
+// The plan pasted, then each step on the current row ("up", "down", "rename", "delete", "undo"
+// on the row given): the speakers in the table's order, the last step undone when Undo is pressed.
 void TestReportWindow::planSteps_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -470,11 +470,11 @@ void TestReportWindow::planSteps_data()
     QTest::newRow("pasted") << QStringList{} << "Ann Bo Cy";
     QTest::newRow("Alt+Up") << QStringList{"up 2"} << "Ann Cy Bo";
     QTest::newRow("Alt+Down, twice") << QStringList{"down 0", "down 1"} << "Bo Cy Ann";
-    QTest::newRow("Alt+Up on the first: nothing")
-        << QStringList{"up 0", "undo 0"} << "";
+    QTest::newRow("Alt+Up on the first: nothing") << QStringList{"up 0", "undo 0"} << "";
     QTest::newRow("taken off") << QStringList{"delete 1"} << "Ann Cy";
     QTest::newRow("taken off, moved, both undone")
         << QStringList{"delete 1", "up 1", "undo 0", "undo 0"} << "Ann Bo Cy";
+    QTest::newRow("renamed in place, undone") << QStringList{"rename 1", "undo 0"} << "Ann Bo Cy";
 }
 
 void TestReportWindow::planSteps()
@@ -493,6 +493,9 @@ void TestReportWindow::planSteps()
             window.moveUpAction()->trigger();
         else if (step.startsWith("down"))
             window.moveDownAction()->trigger();
+        else if (step.startsWith("rename"))
+            QVERIFY(table->model()->setData(
+                table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
         else
