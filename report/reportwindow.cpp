@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -171,13 +172,13 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
         });
         return action;
     };
-    m_pastePlanAction = plan(tr("&Paste into the Plan"), QKeySequence::Paste, m_table,
+    m_pastePlanAction = plan(tr("Paste &into the Plan"), QKeySequence::Paste, m_table,
                              [this] { m_editor->paste(QGuiApplication::clipboard()->text()); });
     m_speaksNextAction = addCommand(tr("Speaks Ne&xt"), QKeySequence(Qt::CTRL | Qt::Key_Return),
                                     m_table, &ReportWindow::commandSpeaksNext_Click);
-    m_moveUpAction = plan(tr("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up), m_table,
+    m_moveUpAction = plan(tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up), m_table,
                           [this] { m_editor->moveCurrent(-1); });
-    m_moveDownAction = plan(tr("Move D&own"), QKeySequence(Qt::ALT | Qt::Key_Down), m_table,
+    m_moveDownAction = plan(tr("Move Dow&n"), QKeySequence(Qt::ALT | Qt::Key_Down), m_table,
                             [this] { m_editor->moveCurrent(1); });
     m_changeSpeechAction = plan(tr("Chan&ge..."), {}, this, [this] { m_editor->changeCurrent(); });
     m_addByHandAction =
@@ -301,14 +302,22 @@ void ReportWindow::updateCommands()
     m_undoAction->setEnabled(m_editor->undoStack()->canUndo());
 }
 
-// The plan's commands, as buttons under the table.
+// The plan's commands in the agenda's menu, the changes by hand as buttons, under the table:
+// narrow enough for the window to fit beside the timer.
 QLayout *ReportWindow::planButtons()
 {
+    auto *agenda = new QPushButton(tr("&Agenda"), this);
+    agenda->setObjectName(QStringLiteral("commandAgenda"));
+    agenda->setAutoDefault(false);
+    auto *menu = new QMenu(agenda);
+    menu->addActions({m_addSpeakerAction, m_importPlanAction, m_savePlanAction});
+    menu->addSeparator();
+    menu->addActions({m_pastePlanAction, m_speaksNextAction, m_moveUpAction, m_moveDownAction});
+    agenda->setMenu(menu);
     auto *row = new QHBoxLayout;
+    row->addWidget(agenda);
     const QList<std::pair<QAction *, const char *>> buttons{
-        {m_addSpeakerAction, "commandAddSpeaker"}, {m_importPlanAction, "commandImportPlan"},
-        {m_savePlanAction, "commandSavePlan"},     {m_speaksNextAction, "commandSpeaksNext"},
-        {m_changeSpeechAction, "commandChange"},   {m_addByHandAction, "commandAddByHand"}};
+        {m_changeSpeechAction, "commandChange"}, {m_addByHandAction, "commandAddByHand"}};
     for (const auto &[action, name] : buttons) {
         auto *b = new QPushButton(action->text(), this);
         b->setObjectName(QLatin1String(name));

@@ -172,7 +172,10 @@ printf '%s\r\n' "Name,Category,Green,Yellow,Red" "Ann Lee,CUSTOM,0:02,0:03,0:04"
     "Mei Chen,Speech Evaluation,,," >"$LW_TMP/plan.csv"
 lw_open_report
 lw_focus_report
-lw_key alt+o
+windows=$(lw_visible_windows)
+lw_key alt+a
+lw_wait_until 10000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
+lw_key o
 import_dialog() { xdotool search --onlyvisible --name "^Import Plan\$" 2>/dev/null | head -n 1; }
 import_shown() { [ -n "$(import_dialog)" ]; }
 lw_wait_until 10000 import_shown || lw_fail "no dialog 'Import Plan'"

@@ -17,13 +17,18 @@ record="$XDG_DATA_HOME/lecternworks-timer/meetings.sqlite"
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
 dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
-# Opens a dialog of the meeting's window by its access key and gives it the keyboard.
+# Gives the keyboard to the dialog titled "$1" once it shows.
+await_dialog()
+{
+    lw_wait_until 10000 dialog_shown "$1" || { lw_fail "no dialog '$1'"; return 1; }
+    lw_focus "$(dialog_window "$1")"
+}
+# Opens a dialog of the meeting's window by its access key.
 open_dialog()
 {
     lw_focus_report
     lw_key "$1"
-    lw_wait_until 10000 dialog_shown "$2" || { lw_fail "no dialog '$2'"; return 1; }
-    lw_focus "$(dialog_window "$2")"
+    await_dialog "$2"
 }
 # Under its first lamp by how far short, qualified, or over its last by how far, no grace.
 verdict_for()
@@ -47,7 +52,12 @@ Cy Diaz;4;;;
 CSV
 
 lw_open_report
-open_dialog alt+o "Import Plan" || lw_finish
+lw_focus_report
+windows=$(lw_visible_windows)
+lw_key alt+a
+lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
+lw_key o
+await_dialog "Import Plan" || lw_finish
 lw_key ctrl+a
 lw_type "$LW_TMP/plan.csv"
 lw_key Return
