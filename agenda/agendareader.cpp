@@ -142,7 +142,6 @@ QString firstLine(QStringView text)
 struct Layout
 {
     std::array<qsizetype, AgendaColumns::Count> field{};
-    bool fromHeader = false;
 
     // The fields a line needs: those of the name and the category.
     qsizetype needed() const
@@ -179,7 +178,6 @@ bool namesColumns(const Record &record)
 std::optional<Reason> readHeader(const Record &header, Layout &layout)
 {
     layout.field.fill(-1);
-    layout.fromHeader = true;
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
         const int column = columnNamed(header.fields[i]);
         if (column < 0)

@@ -1198,8 +1198,9 @@ bool MeetingStore::undo()
         return false;
     const UndoStep step = m_undo.takeLast();
     if (step.addedSerial == 0) {
-        const SpeechEdit &first = step.edits.first();
-        queue(step.edits, first.isPlanEdit() ? currentMeetingId() : meetingOf(first.speechId));
+        if (const auto first = step.edits.cbegin(); first != step.edits.cend())
+            queue(step.edits,
+                  first->isPlanEdit() ? currentMeetingId() : meetingOf(first->speechId));
         return true;
     }
     // A speech added by hand and still waiting: it is simply not written.

@@ -155,6 +155,9 @@ void TestAgendaReader::largeFile()
     const AgendaReading reading = AgendaReader::readCsvFile(file.fileName());
     QCOMPARE(reading.rejected.size(), 1);
     QCOMPARE(reading.rejected[0].problem, Problem::TooLarge);
+    QCOMPARE(
+        AgendaReader::readCsvFile(dir.filePath(QStringLiteral("none.csv"))).rejected[0].problem,
+        Problem::Unreadable);
     QCOMPARE(AgendaReader::readPasted(QString(AgendaReader::MaxFileBytes + 1, u'x'))
                  .rejected.value(0)
                  .problem,
