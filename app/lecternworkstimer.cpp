@@ -109,7 +109,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_horizontalTimer = new HorizontalTimer(client);
     m_speakerScreen = new SpeakerScreen(this);
     m_speakerScreen->choose(m_settings.speakerScreen());
-    m_record = new RecordLink(this);
+    m_record = new RecordLink(this, m_settings);
     m_sounds = new SoundLink(&m_settings, this);
     m_deviceLight = new DeviceLightLink(this, m_settings);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 #include <functional>
 #include <memory>
 
@@ -33,7 +35,8 @@ public:
 
     // Opens the record's file, so that the first speech recorded does not wait for it.
     virtual void prepare() = 0;
-    virtual void record(const SpeechRecord &speech) = 0;
+    // The speech, under the planned speech it was timed for (0: none).
+    virtual void record(const SpeechRecord &speech, qint64 plannedId) = 0;
     virtual void startNewMeeting() = 0;
     // Told, within context's life, each time every speech and change has reached the file or
     // some wait in memory.
@@ -66,6 +69,25 @@ public:
     virtual void openReport(QWidget *timerLight, const QList<QAbstractButton *> &timerButtons,
                             const ReportChoices &choices, bool ticking, qint64 toNextTickMs) = 0;
     virtual void closeReport() = 0;
+
+    // One planned speech as the timer follows it.
+    struct PlannedTurn
+    {
+        qint64 id = 0;
+        QString speakerName;
+        int rowIndex = 0;
+        std::array<QString, 3> thresholdTexts; // as the time boxes take them; CUSTOM's own
+    };
+    // The planned speeches not spoken yet, in the plan's order.
+    virtual QList<PlannedTurn> comingUp() = 0;
+    // Told, within context's life, when the plan changed, and when the operator chose a planned
+    // speech in the meeting's window (its id; 0 when none was chosen).
+    virtual void watchPlan(QObject *context,
+                           const std::function<void(qint64 chosenId)> &changed) = 0;
+    // The planned speech marked as the next to speak (0: none).
+    virtual void showNext(qint64 plannedId) = 0;
+    // The speech being timed, counting in the meeting's window; a null run when none is.
+    virtual void showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds) = 0;
 };
 
 // What the module gives the program: the record, made on demand.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/recordlink.h"
 
+#include "app/agendalink.h"
+#include "app/lecternworkstimer.h"
 #include "app/savedtitle.h"
 #include "app/settings.h"
+#include "app/ticktimer.h"
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
 
@@ -14,9 +17,15 @@ namespace {
 constexpr int NewMeetingNoteMs = 4000;
 } // namespace
 
-RecordLink::RecordLink(QWidget *window)
-    : QObject(window), m_window(window), m_filePath(MeetingStore::defaultFilePath())
+RecordLink::RecordLink(LecternWorksTimer *window, Settings &settings)
+    : QObject(window), m_window(window), m_filePath(MeetingStore::defaultFilePath()),
+      m_agenda(new AgendaLink(window, settings, this))
 {
+    // After the window's own handler: the count is the one the window shows.
+    connect(window->tickTimer(), &TickTimer::timeout, this, &RecordLink::ticked);
+    // A plan made ahead is followed from the first speech, so its record opens with the window.
+    if (settings.planWaiting())
+        QTimer::singleShot(0, this, [this] { open(); });
 }
 
 RecordLink::~RecordLink() = default;
@@ -25,10 +34,12 @@ MeetingRecord *RecordLink::open()
 {
     if (!m_record) {
         m_record = MeetingRecord::open(m_filePath);
-        if (m_record)
+        if (m_record) {
             m_record->watchSaved(this, [this](bool saved) {
                 m_window->setWindowTitle(titleShowingSaved(m_window->windowTitle(), saved));
             });
+            m_agenda->attach(m_record.get());
+        }
     }
     return m_record.get();
 }
@@ -36,9 +47,13 @@ MeetingRecord *RecordLink::open()
 void RecordLink::startRun(const SpeechRecord &run)
 {
     m_run = run;
+    m_plannedId = m_agenda->startRun(m_run);
     QTimer::singleShot(0, this, [this] {
-        if (MeetingRecord *record = open())
+        if (MeetingRecord *record = open()) {
             record->prepare();
+            if (m_run.startedAt.isValid())
+                record->showRunning(m_run, m_plannedId, 0);
+        }
     });
 }
 
@@ -47,9 +62,23 @@ void RecordLink::finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool sto
 {
     if (!m_run.startedAt.isValid())
         return;
+    SpeechRecord speech =
+        SpeechRecord::finished(m_run, elapsedSeconds, lamp, stopped, graceSeconds);
+    // A START pressed by mistake leaves the planned speaker still to speak.
+    const qint64 planned = speech.mistakenStart ? 0 : m_plannedId;
+    if (planned == 0)
+        speech.speakerName.clear();
+    m_agenda->runEnding(planned);
     if (MeetingRecord *record = open())
-        record->record(SpeechRecord::finished(m_run, elapsedSeconds, lamp, stopped, graceSeconds));
+        record->record(speech, planned);
     m_run = SpeechRecord();
+    m_plannedId = 0;
+}
+
+void RecordLink::ticked()
+{
+    if (m_record && m_run.startedAt.isValid())
+        m_record->showRunning(m_run, m_plannedId, m_window->timingState().ElapsedSeconds);
 }
 
 bool RecordLink::settleBeforeClosing(bool canAsk)

@@ -9,19 +9,22 @@
 
 #include <memory>
 
+class AgendaLink;
+class LecternWorksTimer;
 class QAbstractButton;
 class QWidget;
 class Settings;
 
-// The meeting's record as the window uses it: opened (its module loaded) at the first use, the
-// run being timed until STOP hands it over, and the window's title saying whether every speech
-// has reached the file.
+// The meeting's record as the window uses it: opened (its module loaded) at the first use, or at
+// start while a plan waits; the run being timed until STOP hands it over, shown counting in the
+// meeting's window; the plan followed; and the window's title saying whether every speech has
+// reached the file.
 class RecordLink : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit RecordLink(QWidget *window);
+    RecordLink(LecternWorksTimer *window, Settings &settings);
     ~RecordLink() override;
 
     // The record, opened now if need be; null when its module cannot be loaded.
@@ -29,11 +32,13 @@ public:
     // The record if it was opened; null before.
     MeetingRecord *opened() const { return m_record.get(); }
 
-    // START: the run as it begins; the file is opened while the speaker talks.
+    // START: the run as it begins, under the planned speech it times; the file is opened while
+    // the speaker talks.
     void startRun(const SpeechRecord &run);
     const SpeechRecord &run() const { return m_run; }
     // STOP or the end of the program, whichever comes first, records the run once.
     void finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool stopped, int graceSeconds);
+    AgendaLink *agenda() const { return m_agenda; }
 
     // File ▸ New Meeting: the next speech begins a new meeting, and the title says so a while.
     void startNewMeeting();
@@ -50,8 +55,12 @@ public:
     bool settleBeforeClosing(bool canAsk);
 
 private:
-    QWidget *m_window = nullptr;
+    void ticked();
+
+    LecternWorksTimer *m_window = nullptr;
     QString m_filePath; // as the user's folders were at start-up
     std::unique_ptr<MeetingRecord> m_record;
     SpeechRecord m_run;
+    qint64 m_plannedId = 0; // the planned speech the run times
+    AgendaLink *m_agenda = nullptr;
 };

@@ -104,6 +104,7 @@ const Entry Entries[] = {
     {Settings::Choice::LightDevices, "network/devices", QString(), readText},
     {Settings::Choice::MeetingTitle, "report/meetingTitle", QString(), readText},
     {Settings::Choice::TimerName, "report/timerName", QString(), readText},
+    {Settings::Choice::PlanWaiting, "record/planWaiting", false, readBool},
 };
 
 const Entry &entry(Settings::Choice choice)
@@ -264,6 +265,17 @@ QString Settings::timerName() const
 void Settings::setTimerName(const QString &name)
 {
     setValue(Choice::TimerName, name);
+}
+
+bool Settings::planWaiting() const
+{
+    return value(Choice::PlanWaiting).toBool();
+}
+
+void Settings::setPlanWaiting(bool waiting)
+{
+    if (waiting != planWaiting())
+        setValue(Choice::PlanWaiting, waiting);
 }
 
 void Settings::clear()

@@ -45,6 +45,9 @@ public:
     void setMeetingTitle(const QString &title);
     QString timerName() const;
     void setTimerName(const QString &name);
+    // Whether the record holds planned speeches still to come, so that it opens at start.
+    bool planWaiting() const;
+    void setPlanWaiting(bool waiting);
 
     // The light on other devices: the address and port it is offered on and whether it is
     // switched on at start.
@@ -69,6 +72,7 @@ public:
         LastFolder,
         MeetingTitle,
         TimerName,
+        PlanWaiting,
         LightAddress,
         LightPort,
         LightOnAtStart,

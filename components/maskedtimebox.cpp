@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "components/maskedtimebox.h"
 
+#include "timing/timetext.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -15,14 +17,21 @@
 #include <iterator>
 
 static_assert(MaskedTimeBox::Mask.size() == MaskedTimeBox::BlankText.size());
+// A pasted time is read by the rule every typed threshold follows.
+static_assert(MaskedTimeBox::Mask.size() == TimeText::MinutePlaces + 1 + TimeText::SecondPlaces);
+static_assert(MaskedTimeBox::Mask[TimeText::MinutePlaces] == QLatin1Char(TimeText::Separator));
+
+using TimeText::asciiDigit;
+using TimeText::asciiDigitsOf;
+using TimeText::isSeparator;
+using TimeText::nextCodePoint;
+using TimeText::timeOf;
 
 namespace {
 
 constexpr char DigitPlace = '#';
 // The oldest edits are forgotten beyond this, so that a box left open all day stays small.
 constexpr qsizetype HistoryLimit = 100;
-// Fullwidth forms (U+FF01 to U+FF5E) sit at this distance from their ASCII characters.
-constexpr char32_t FullwidthOffset = 0xFEE0;
 
 // Undo and redo answer to these on every platform, besides the platform's own bindings.
 constexpr QKeyCombination UndoKey{Qt::ControlModifier, Qt::Key_Z};
@@ -102,28 +111,6 @@ qsizetype digitPlaceCount()
                       QLatin1Char(DigitPlace));
 }
 
-// The fullwidth colon is what East Asian input methods type for ':'.
-bool isSeparator(char32_t c)
-{
-    const char32_t literal = MaskedTimeBox::Mask[separatorPlace()].unicode();
-    return c == literal || c == literal + FullwidthOffset;
-}
-
-// Reads the character at i, joining a surrogate pair, and moves i past it.
-char32_t nextCodePoint(QStringView text, qsizetype &i)
-{
-    const QChar here = text[i++];
-    if (here.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
-        return QChar::surrogateToUcs4(here, text[i++]);
-    return here.unicode();
-}
-
-// Any Unicode decimal digit counts; the box only ever stores ASCII ones.
-QChar asciiDigit(char32_t c)
-{
-    return QChar(u'0' + QChar::digitValue(c));
-}
-
 bool fitsMask(const QString &text)
 {
     if (text.size() != MaskedTimeBox::Mask.size())
@@ -136,33 +123,6 @@ bool fitsMask(const QString &text)
             return false;
     }
     return true;
-}
-
-// Stops after as many digits as there are places to fill, so a huge clipboard is not read to
-// its end.
-QString asciiDigitsOf(QStringView input, qsizetype places)
-{
-    QString digits;
-    for (qsizetype i = 0; i < input.size() && digits.size() < places;) {
-        const char32_t c = nextCodePoint(input, i);
-        if (QChar::isDigit(c))
-            digits += asciiDigit(c);
-    }
-    return digits;
-}
-
-// Reads a text with a colon as minutes before it and seconds after it, each right-aligned;
-// digits beyond a field's places are dropped. Returns "" when the text holds no digit.
-QString timeOf(QStringView input, qsizetype colon)
-{
-    const qsizetype separator = separatorPlace();
-    const qsizetype secondPlaces = MaskedTimeBox::Mask.size() - separator - 1;
-    const QString minutes = asciiDigitsOf(input.first(colon), separator);
-    const QString seconds = asciiDigitsOf(input.sliced(colon + 1), secondPlaces);
-    if (minutes.isEmpty() && seconds.isEmpty())
-        return {};
-    return minutes.rightJustified(separator, u'0') + QChar(MaskedTimeBox::Mask[separator]) +
-           seconds.rightJustified(secondPlaces, u'0');
 }
 
 // A colon typed in the minutes ends them: the digits before the caret are right-aligned and

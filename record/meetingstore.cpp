@@ -3,8 +3,11 @@
 
 #include "record/recordlog.h"
 #include "timing/clocktext.h"
+#include "timing/speechcategories.h"
 
 #include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -16,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace {
@@ -66,11 +70,6 @@ QSqlError runToEnd(QSqlQuery &q, const QString &statement)
     return runToEnd(q);
 }
 
-bool isBidiControl(uint c)
-{
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
 // A null text would be stored as NULL; the record's texts are empty at worst.
 QVariant storedText(const QString &text)
 {
@@ -87,12 +86,17 @@ struct SpeechColumn
     void (*restore)(SpeechRecord &s, const QVariant &value) = nullptr;
 };
 
+template <typename T> QVariant storedValue(const T &value)
+{
+    if constexpr (std::is_same_v<T, QString>)
+        return storedText(value);
+    else
+        return QVariant::fromValue(value);
+}
+
 template <auto Field> QVariant storedField(const SpeechRecord &s)
 {
-    if constexpr (std::is_same_v<std::decay_t<decltype(s.*Field)>, QString>)
-        return storedText(s.*Field);
-    else
-        return QVariant::fromValue(s.*Field);
+    return storedValue(s.*Field);
 }
 
 template <auto Field> void restoreField(SpeechRecord &s, const QVariant &value)
@@ -103,6 +107,39 @@ template <auto Field> void restoreField(SpeechRecord &s, const QVariant &value)
 template <auto Field> SpeechColumn field(const char *name)
 {
     return {name, storedField<Field>, restoreField<Field>};
+}
+
+SpeechRecord::AsTimed &timedOf(SpeechRecord &s)
+{
+    if (!s.asTimed)
+        s.asTimed.emplace();
+    return *s.asTimed;
+}
+
+// What was timed, NULL for a speech not changed by hand.
+template <auto Field> SpeechColumn timedField(const char *name)
+{
+    return {name,
+            [](const SpeechRecord &s) {
+                return s.asTimed ? storedValue((*s.asTimed).*Field) : QVariant();
+            },
+            [](SpeechRecord &s, const QVariant &v) {
+                if (!v.isNull())
+                    timedOf(s).*Field = v.value<std::decay_t<decltype(timedOf(s).*Field)>>();
+            }};
+}
+
+template <auto Field, int Lamp> SpeechColumn timedThreshold(const char *name)
+{
+    return {name,
+            [](const SpeechRecord &s) {
+                return s.asTimed ? storedValue(((*s.asTimed).*Field)[Lamp]) : QVariant();
+            },
+            [](SpeechRecord &s, const QVariant &v) {
+                if (!v.isNull())
+                    (timedOf(s).*Field)[Lamp] =
+                        v.value<std::decay_t<decltype((timedOf(s).*Field)[Lamp])>>();
+            }};
 }
 
 template <int Lamp> SpeechColumn thresholdText(const char *name)
@@ -157,6 +194,29 @@ const SpeechColumn SpeechColumns[] = {
          return storedText(MeetingStore::cleanSpeakerName(s.speakerName));
      },
      restoreField<&SpeechRecord::speakerName>},
+    {"by_hand", [](const SpeechRecord &s) { return QVariant(int(s.byHand)); },
+     [](SpeechRecord &s, const QVariant &v) {
+         s.byHand = SpeechRecord::ByHand(qBound(0, v.toInt(), int(SpeechRecord::ByHand::Added)));
+     }},
+    timedField<&SpeechRecord::AsTimed::rowIndex>("timed_row_index"),
+    timedField<&SpeechRecord::AsTimed::description>("timed_description"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdTexts, 0>("timed_green_text"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdTexts, 1>("timed_yellow_text"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdTexts, 2>("timed_red_text"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdSeconds, 0>("timed_green_seconds"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdSeconds, 1>("timed_yellow_seconds"),
+    timedThreshold<&SpeechRecord::AsTimed::thresholdSeconds, 2>("timed_red_seconds"),
+    timedField<&SpeechRecord::AsTimed::elapsedSeconds>("timed_elapsed_seconds"),
+    {"timed_lamp",
+     [](const SpeechRecord &s) {
+         return s.asTimed ? QVariant(int(s.asTimed->lampReached)) : QVariant();
+     },
+     [](SpeechRecord &s, const QVariant &v) {
+         if (!v.isNull())
+             timedOf(s).lampReached = SpeechRecord::Lamp(qBound(0, v.toInt(), 3));
+     }},
+    timedField<&SpeechRecord::AsTimed::mistakenStart>("timed_mistaken_start"),
+    timedField<&SpeechRecord::AsTimed::rehearsal>("timed_rehearsal"),
 };
 
 // "INSERT INTO speech (a, b) VALUES (?, ?)" of every column written, in the list's order.
@@ -172,6 +232,20 @@ const QString &insertSpeechStatement()
         }
         return QStringLiteral("INSERT INTO speech (%1) VALUES (%2)")
             .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    }();
+    return statement;
+}
+
+// "UPDATE speech SET a = ?, b = ? WHERE id = ?" of every column written.
+const QString &updateSpeechStatement()
+{
+    static const QString statement = [] {
+        QStringList sets;
+        for (const SpeechColumn &column : SpeechColumns) {
+            if (column.stored)
+                sets << QLatin1String(column.name) + QStringLiteral(" = ?");
+        }
+        return QStringLiteral("UPDATE speech SET %1 WHERE id = ?").arg(sets.join(u','));
     }();
     return statement;
 }
@@ -198,6 +272,201 @@ SpeechRecord speechFrom(const QSqlQuery &q)
             column.restore(s, q.value(QLatin1String(column.name)));
     }
     return s;
+}
+
+// ---- The plan's rows ----
+
+// Far below the largest integer a spreadsheet or a JSON reader keeps exact.
+constexpr qint64 PlannedIdLimit = qint64(1) << 53;
+
+// A planned row is not spoken while it has no speech, or only one deleted since.
+const QString Unspoken =
+    QStringLiteral("(speech_id IS NULL OR speech_id IN (SELECT id FROM speech WHERE deleted = 1))");
+const QString PlanColumns =
+    QStringLiteral("id, speaker_name, row_index, green_text, yellow_text, red_text,"
+                   " green_seconds, yellow_seconds, red_seconds, speech_id");
+const QString InsertPlanned = QStringLiteral(
+    "INSERT INTO planned_speech (id, position, speaker_name, row_index, description, green_text,"
+    " yellow_text, red_text, green_seconds, yellow_seconds, red_seconds)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+PlanEntry planFrom(const QSqlQuery &q)
+{
+    PlanEntry e;
+    e.id = q.value(0).toLongLong();
+    e.speakerName = q.value(1).toString();
+    e.rowIndex = q.value(2).toInt();
+    for (int i = 0; i < 3; ++i) {
+        e.thresholdTexts[size_t(i)] = q.value(3 + i).toString();
+        e.thresholdSeconds[size_t(i)] = q.value(6 + i).toInt();
+    }
+    e.speechId = q.value(9).toLongLong();
+    return e;
+}
+
+QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
+{
+    q.prepare(InsertPlanned + onConflict);
+    for (const QVariant &v : {QVariant(e.id), QVariant(position), storedText(e.speakerName),
+                              QVariant(e.rowIndex), storedText(e.description())})
+        q.addBindValue(v);
+    for (const QString &text : e.thresholdTexts)
+        q.addBindValue(storedText(text));
+    for (const int seconds : e.thresholdSeconds)
+        q.addBindValue(seconds);
+    return runToEnd(q);
+}
+
+qsizetype indexOf(const QList<PlanEntry> &plan, qint64 id)
+{
+    for (qsizetype i = 0; i < plan.size(); ++i) {
+        if (plan.at(i).id == id)
+            return i;
+    }
+    return -1;
+}
+
+void insertBefore(QList<PlanEntry> &plan, const QList<PlanEntry> &rows, qint64 beforeId)
+{
+    qsizetype at = beforeId == 0 ? -1 : indexOf(plan, beforeId);
+    if (at < 0)
+        at = plan.size();
+    for (const PlanEntry &row : rows)
+        plan.insert(at++, row);
+}
+
+// One edit of the plan, the same on the file's rows as on those shown while it waits.
+void applyPlanEdit(QList<PlanEntry> &plan, const SpeechEdit &e)
+{
+    QList<PlanEntry> rows;
+    switch (e.kind) {
+    case SpeechEdit::Kind::PlanAdd:
+        for (const PlanEntry &row : e.planned) {
+            if (indexOf(plan, row.id) < 0)
+                rows << row;
+        }
+        insertBefore(plan, rows, e.beforeId);
+        break;
+    case SpeechEdit::Kind::PlanRemove:
+    case SpeechEdit::Kind::PlanMove:
+        for (const PlanEntry &row : e.planned) {
+            const qsizetype i = indexOf(plan, row.id);
+            if (i >= 0)
+                rows << plan.takeAt(i);
+        }
+        if (e.kind == SpeechEdit::Kind::PlanMove)
+            insertBefore(plan, rows, e.beforeId);
+        break;
+    case SpeechEdit::Kind::PlanChange:
+        if (const qsizetype i = e.planned.isEmpty() ? -1 : indexOf(plan, e.planned.first().id);
+            i >= 0)
+            plan[i] = e.planned.first();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Changes by hand ----
+
+void keepAsTimed(SpeechRecord &s)
+{
+    if (s.byHand != SpeechRecord::ByHand::No)
+        return;
+    s.asTimed =
+        SpeechRecord::AsTimed{s.rowIndex,       s.description, s.thresholdTexts, s.thresholdSeconds,
+                              s.elapsedSeconds, s.lampReached, s.mistakenStart,  s.rehearsal};
+    s.byHand = SpeechRecord::ByHand::Changed;
+}
+
+// The lamp and a mistaken start as the new values give them; the verdict follows from them.
+void rejudge(SpeechRecord &s)
+{
+    s.lampReached = SpeechRecord::lampFor(s.thresholdSeconds, s.elapsedSeconds);
+    s.mistakenStart = s.elapsedSeconds < SpeechRecord::MistakenStartSeconds &&
+                      s.lampReached == SpeechRecord::Lamp::None;
+}
+
+void applyCorrection(SpeechRecord &s, const SpeechEdit &e)
+{
+    switch (e.kind) {
+    case SpeechEdit::Kind::Category:
+        keepAsTimed(s);
+        s.rowIndex = e.rowIndex;
+        s.description = SpeechRecord::rowDescription(e.rowIndex);
+        s.thresholdSeconds = e.thresholdSeconds;
+        for (size_t i = 0; i < s.thresholdTexts.size(); ++i)
+            s.thresholdTexts[i] = PlanEntry::thresholdText(e.thresholdSeconds[i]);
+        s.rehearsal = e.rowIndex == SpeechCategories::TestRow;
+        rejudge(s);
+        break;
+    case SpeechEdit::Kind::Elapsed:
+        keepAsTimed(s);
+        s.elapsedSeconds = e.elapsedSeconds;
+        rejudge(s);
+        break;
+    case SpeechEdit::Kind::AsTimed:
+        if (s.byHand == SpeechRecord::ByHand::Changed && s.asTimed) {
+            const SpeechRecord::AsTimed &t = *s.asTimed;
+            s.rowIndex = t.rowIndex;
+            s.description = t.description;
+            s.thresholdTexts = t.thresholdTexts;
+            s.thresholdSeconds = t.thresholdSeconds;
+            s.elapsedSeconds = t.elapsedSeconds;
+            s.lampReached = t.lampReached;
+            s.mistakenStart = t.mistakenStart;
+            s.rehearsal = t.rehearsal;
+            s.asTimed.reset();
+            s.byHand = SpeechRecord::ByHand::No;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool isCategoryRow(int rowIndex)
+{
+    return rowIndex >= SpeechCategories::FirstRow &&
+           rowIndex < SpeechCategories::FirstRow + SpeechCategories::RowCount;
+}
+
+QString whatChanged(const SpeechEdit &e)
+{
+    switch (e.kind) {
+    case SpeechEdit::Kind::Name:
+        return QStringLiteral("speech %1 named \"%2\"").arg(e.speechId).arg(e.name);
+    case SpeechEdit::Kind::Delete:
+        return QStringLiteral("speech %1 deleted").arg(e.speechId);
+    case SpeechEdit::Kind::Restore:
+        return QStringLiteral("speech %1 brought back").arg(e.speechId);
+    case SpeechEdit::Kind::Category:
+        return QStringLiteral("speech %1 judged by row %2, %3")
+            .arg(e.speechId)
+            .arg(e.rowIndex)
+            .arg(QStringList{clockText(e.thresholdSeconds[0]), clockText(e.thresholdSeconds[1]),
+                             clockText(e.thresholdSeconds[2])}
+                     .join(u'-'));
+    case SpeechEdit::Kind::Elapsed:
+        return QStringLiteral("speech %1 timed %2")
+            .arg(e.speechId)
+            .arg(clockText(e.elapsedSeconds));
+    case SpeechEdit::Kind::AsTimed:
+        return QStringLiteral("speech %1 as timed").arg(e.speechId);
+    case SpeechEdit::Kind::PlanAdd:
+    case SpeechEdit::Kind::PlanRemove:
+    case SpeechEdit::Kind::PlanMove:
+    case SpeechEdit::Kind::PlanChange:
+        break;
+    }
+    QStringList names;
+    for (const PlanEntry &row : e.planned)
+        names << row.speakerName;
+    return QStringLiteral("the plan's rows %1 %2")
+        .arg(names.join(QStringLiteral(", ")), e.kind == SpeechEdit::Kind::PlanAdd      ? "added"
+                                               : e.kind == SpeechEdit::Kind::PlanRemove ? "removed"
+                                               : e.kind == SpeechEdit::Kind::PlanMove   ? "moved"
+                                                                                      : "changed");
 }
 
 } // namespace
@@ -229,11 +498,7 @@ MeetingStore::~MeetingStore()
                   qPrintable(s.verdict().sentence()));
     }
     for (const SpeechEdit &e : qAsConst(m_pendingEdits))
-        qCWarning(lcRecord, "change not saved: speech %lld, %s", e.speechId,
-                  e.kind == SpeechEdit::Kind::Name
-                      ? qPrintable(QStringLiteral("named \"%1\"").arg(e.name))
-                  : e.kind == SpeechEdit::Kind::Delete ? "deleted"
-                                                       : "brought back");
+        qCWarning(lcRecord, "change not saved: %s", qPrintable(whatChanged(e)));
     checkpoint();
 }
 
@@ -241,8 +506,16 @@ MeetingStore::~MeetingStore()
 
 bool MeetingStore::record(const SpeechRecord &speech)
 {
-    m_pending.append({speech, m_newMeetingAsked});
+    return record(speech, 0);
+}
+
+bool MeetingStore::record(const SpeechRecord &speech, qint64 plannedId)
+{
+    Pending pending{speech, m_newMeetingAsked, plannedRow(plannedId), 0, 0};
+    if (pending.speech.speakerName.isEmpty())
+        pending.speech.speakerName = pending.planned.speakerName;
     m_newMeetingAsked = false;
+    m_pending.append(pending);
     return flushPending(StopBusyTimeoutMs);
 }
 
@@ -275,7 +548,16 @@ bool MeetingStore::flushPending(int busyTimeoutMs)
     while (!m_pending.isEmpty()) {
         if (!m_file.open() || !writeSpeech(m_pending.first()))
             break;
-        const qint64 meetingId = m_pending.takeFirst().speech.meetingId;
+        const Pending written = m_pending.takeFirst();
+        for (UndoStep &step : m_undo) {
+            if (step.addedSerial != 0 && step.addedSerial == written.serial) {
+                SpeechEdit remove;
+                remove.kind = SpeechEdit::Kind::Delete;
+                remove.speechId = written.speech.id;
+                step = {{remove}, 0};
+            }
+        }
+        const qint64 meetingId = written.speech.meetingId;
         m_checkpoint.start();
         emit changed(meetingId);
     }
@@ -288,9 +570,11 @@ bool MeetingStore::flushPending(int busyTimeoutMs)
             m_file.fail(tr("cannot change"), describe(error));
             break;
         }
-        m_pendingEdits.removeFirst();
+        const bool planEdit = m_pendingEdits.takeFirst().isPlanEdit();
         m_checkpoint.start();
-        if (meetingId > 0)
+        if (planEdit)
+            emit changed(currentMeetingId());
+        else if (meetingId > 0)
             emit changed(meetingId);
     }
     m_file.setBusyTimeout(NeverWaitMs);
@@ -328,7 +612,9 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
     QSqlQuery q(m_file.database());
     if (const QSqlError error = runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")); error.isValid())
         return error;
-    s.meetingId = pending.beginsMeeting ? beginMeeting(q, s.startedAt) : meetingFor(q, s);
+    s.meetingId = pending.intoMeeting > 0 ? pending.intoMeeting
+                  : pending.beginsMeeting ? beginMeeting(q, s.startedAt)
+                                          : meetingFor(q, s);
     if (s.meetingId > 0) {
         q.prepare(insertSpeechStatement());
         for (const SpeechColumn &column : SpeechColumns) {
@@ -338,8 +624,11 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
         QSqlError error = runToEnd(q);
         if (!error.isValid()) {
             s.id = q.lastInsertId().toLongLong();
-            error = runToEnd(q, QStringLiteral("COMMIT"));
+            if (pending.planned.id != 0)
+                error = linkPlanned(q, pending.planned, s.id);
         }
+        if (!error.isValid())
+            error = runToEnd(q, QStringLiteral("COMMIT"));
         if (!error.isValid())
             return error;
         q.exec(QStringLiteral("ROLLBACK"));
@@ -377,6 +666,21 @@ qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
     q.addBindValue(at.toMSecsSinceEpoch());
     q.addBindValue(at.offsetFromUtc());
     return runToEnd(q).isValid() ? 0 : q.lastInsertId().toLongLong();
+}
+
+// The planned row the speech was timed for, and the link to it; a row another copy removed
+// meanwhile is put back, spoken.
+QSqlError MeetingStore::linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId)
+{
+    if (const QSqlError error =
+            writePlanned(q, planned, 0, QStringLiteral(" ON CONFLICT (id) DO NOTHING"));
+        error.isValid())
+        return error;
+    q.prepare(QStringLiteral("UPDATE planned_speech SET speech_id = ? WHERE id = ? AND ") +
+              Unspoken);
+    q.addBindValue(speechId);
+    q.addBindValue(planned.id);
+    return runToEnd(q);
 }
 
 // ---- Reading and editing ------------------------------------------------------------------
@@ -479,26 +783,7 @@ QList<SpeechRecord> MeetingStore::speeches(qint64 meetingId)
 
 QString MeetingStore::cleanSpeakerName(const QString &name)
 {
-    QList<uint> kept;
-    bool blank = true; // at the start, so leading blanks go
-    for (const uint c : name.toUcs4()) {
-        if (isBidiControl(c))
-            continue;
-        const QChar::Category category = QChar::category(char32_t(c));
-        const bool isBlank = category == QChar::Other_Control ||
-                             category == QChar::Separator_Line ||
-                             category == QChar::Separator_Paragraph || QChar::isSpace(char32_t(c));
-        if (isBlank && blank)
-            continue;
-        kept.append(isBlank ? uint(' ') : c);
-        blank = isBlank;
-    }
-    // Cut at a whole character, never inside a surrogate pair.
-    if (kept.size() > SpeakerNameMaxLength)
-        kept.resize(SpeakerNameMaxLength);
-    while (!kept.isEmpty() && kept.last() == uint(' '))
-        kept.removeLast();
-    return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
+    return SpeakerName::cleanedAndCut(name);
 }
 
 bool MeetingStore::setSpeakerName(qint64 speechId, const QString &name)
@@ -529,12 +814,17 @@ bool MeetingStore::edit(const SpeechEdit &change)
     const qint64 meetingId = meetingOf(change.speechId);
     if (meetingId == 0)
         return false;
-    m_pendingEdits.append(change);
+    queue({change}, meetingId);
+    return true;
+}
+
+void MeetingStore::queue(const QList<SpeechEdit> &changes, qint64 meetingId)
+{
+    m_pendingEdits.append(changes);
     // A name typed or a speech deleted waits for another copy's write as STOP's write does:
     // giving up at once would keep the operator's edit waiting for a lock held a few ms.
-    if (!flushPending(StopBusyTimeoutMs) && meetingId > 0)
+    if (!flushPending(StopBusyTimeoutMs) && meetingId >= 0)
         emit changed(meetingId); // shown as typed, marked as waiting
-    return true;
 }
 
 // The speech's meeting; 0 when the file has no such speech, -1 when it cannot be read now.
@@ -556,19 +846,33 @@ QSqlError MeetingStore::writeEdit(const SpeechEdit &change, qint64 *meetingId)
     QSqlQuery q(m_file.database());
     if (const QSqlError error = runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")); error.isValid())
         return error;
+    QSqlError error;
     switch (change.kind) {
     case SpeechEdit::Kind::Name:
         q.prepare(QStringLiteral("UPDATE speech SET speaker_name = ? WHERE id = ?"));
         q.addBindValue(storedText(change.name));
+        q.addBindValue(change.speechId);
+        error = runToEnd(q);
         break;
     case SpeechEdit::Kind::Delete:
     case SpeechEdit::Kind::Restore:
         q.prepare(QStringLiteral("UPDATE speech SET deleted = ? WHERE id = ?"));
         q.addBindValue(change.kind == SpeechEdit::Kind::Delete ? 1 : 0);
+        q.addBindValue(change.speechId);
+        error = runToEnd(q);
+        break;
+    case SpeechEdit::Kind::Category:
+    case SpeechEdit::Kind::Elapsed:
+    case SpeechEdit::Kind::AsTimed:
+        error = writeCorrection(q, change);
+        break;
+    case SpeechEdit::Kind::PlanAdd:
+    case SpeechEdit::Kind::PlanRemove:
+    case SpeechEdit::Kind::PlanMove:
+    case SpeechEdit::Kind::PlanChange:
+        error = writePlanEdit(q, change);
         break;
     }
-    q.addBindValue(change.speechId);
-    QSqlError error = runToEnd(q);
     if (!error.isValid()) {
         q.prepare(QStringLiteral("SELECT meeting_id FROM speech WHERE id = ?"));
         q.addBindValue(change.speechId);
@@ -590,9 +894,325 @@ void MeetingStore::applyWaitingEdits(SpeechRecord &speech, bool &deleted) const
         speech.editWaiting = true;
         if (e.kind == SpeechEdit::Kind::Name)
             speech.speakerName = e.name;
-        else
+        else if (e.kind == SpeechEdit::Kind::Delete || e.kind == SpeechEdit::Kind::Restore)
             deleted = e.kind == SpeechEdit::Kind::Delete;
+        else
+            applyCorrection(speech, e);
     }
+}
+
+// The speech as the file has it, changed as the edit says, written back whole.
+QSqlError MeetingStore::writeCorrection(QSqlQuery &q, const SpeechEdit &change)
+{
+    q.prepare(QStringLiteral("SELECT %1 FROM speech WHERE id = ?").arg(readSpeechColumns()));
+    q.addBindValue(change.speechId);
+    if (!q.exec())
+        return q.lastError();
+    if (!q.next())
+        return QSqlError(); // deleted for good meanwhile: nothing to change
+    SpeechRecord speech = speechFrom(q);
+    q.finish();
+    applyCorrection(speech, change);
+    q.prepare(updateSpeechStatement());
+    for (const SpeechColumn &column : SpeechColumns) {
+        if (column.stored)
+            q.addBindValue(column.stored(speech));
+    }
+    q.addBindValue(change.speechId);
+    return runToEnd(q);
+}
+
+// The plan as the file has it now, another copy's edits included, changed as the edit says.
+QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
+{
+    QList<PlanEntry> before;
+    if (const QSqlError error = readPlan(q, &before); error.isValid())
+        return error;
+    QList<PlanEntry> after = before;
+    applyPlanEdit(after, change);
+    for (const PlanEntry &row : qAsConst(before)) {
+        if (indexOf(after, row.id) >= 0)
+            continue;
+        q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
+        q.addBindValue(row.id);
+        if (const QSqlError error = runToEnd(q); error.isValid())
+            return error;
+    }
+    static const QString update = [] {
+        QStringList sets;
+        for (const char *column :
+             {"position", "speaker_name", "row_index", "description", "green_text", "yellow_text",
+              "red_text", "green_seconds", "yellow_seconds", "red_seconds"})
+            sets << QStringLiteral("%1 = excluded.%1").arg(QLatin1String(column));
+        return QStringLiteral(" ON CONFLICT (id) DO UPDATE SET %1 WHERE ").arg(sets.join(u',')) +
+               Unspoken;
+    }();
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        if (const QSqlError error = writePlanned(q, after.at(i), int(i + 1), update);
+            error.isValid())
+            return error;
+    }
+    return QSqlError();
+}
+
+QSqlError MeetingStore::readPlan(QSqlQuery &q, QList<PlanEntry> *plan)
+{
+    q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE %2 ORDER BY position, id")
+                  .arg(PlanColumns, Unspoken));
+    if (!q.exec())
+        return q.lastError();
+    while (q.next()) {
+        PlanEntry row = planFrom(q);
+        row.speechId = 0;
+        plan->append(row);
+    }
+    return q.lastError();
+}
+
+// ---- The plan ---------------------------------------------------------------------------
+
+QList<PlanEntry> MeetingStore::plan()
+{
+    QList<PlanEntry> list;
+    if (m_file.open()) {
+        QSqlQuery q(m_file.database());
+        if (const QSqlError error = readPlan(q, &list); error.isValid()) {
+            m_file.fail(tr("cannot read"), describe(error));
+            list.clear();
+        }
+    }
+    for (const SpeechEdit &e : qAsConst(m_pendingEdits))
+        applyPlanEdit(list, e);
+    // A row whose speech waits in memory is spoken already.
+    for (const Pending &p : qAsConst(m_pending)) {
+        if (const qsizetype i = p.planned.id == 0 ? -1 : indexOf(list, p.planned.id); i >= 0)
+            list.removeAt(i);
+    }
+    return list;
+}
+
+PlanEntry MeetingStore::plannedRow(qint64 plannedId)
+{
+    if (plannedId != 0) {
+        for (const PlanEntry &row : plan()) {
+            if (row.id == plannedId)
+                return row;
+        }
+    }
+    return PlanEntry();
+}
+
+QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
+{
+    QHash<qint64, PlanEntry> plannedFor; // by speech
+    if (m_file.open()) {
+        QSqlQuery q(m_file.database());
+        q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE speech_id IN"
+                                 " (SELECT id FROM speech WHERE meeting_id = ?)")
+                      .arg(PlanColumns));
+        q.addBindValue(meetingId);
+        if (q.exec()) {
+            while (q.next()) {
+                const PlanEntry row = planFrom(q);
+                plannedFor.insert(row.speechId, row);
+            }
+        }
+    }
+    QList<AgendaItem> items;
+    for (const SpeechRecord &s : speeches(meetingId))
+        items.append({plannedFor.value(s.id), s, false});
+    if (meetingId != currentMeetingId())
+        return items;
+    for (const Pending &p : qAsConst(m_pending)) {
+        if (p.planned.id != 0 && (p.intoMeeting == 0 || p.intoMeeting == meetingId))
+            items.append({p.planned, p.speech, true});
+    }
+    for (const PlanEntry &row : plan())
+        items.append({row, std::nullopt, false});
+    return items;
+}
+
+QList<PlanEntry> MeetingStore::addPlanned(const QList<PlanEntry> &rows, qint64 beforeId)
+{
+    SpeechEdit add;
+    add.kind = SpeechEdit::Kind::PlanAdd;
+    add.beforeId = beforeId;
+    for (PlanEntry row : rows) {
+        row.id = QRandomGenerator::global()->bounded(qint64(1), PlannedIdLimit);
+        row.speakerName = cleanSpeakerName(row.speakerName);
+        row.speechId = 0;
+        add.planned << row;
+    }
+    if (add.planned.isEmpty())
+        return {};
+    SpeechEdit remove;
+    remove.kind = SpeechEdit::Kind::PlanRemove;
+    remove.planned = add.planned;
+    editPlan(add, {remove});
+    return add.planned;
+}
+
+// Each row goes back before the row that followed it, the last first, so that the row it
+// goes before is in its place already.
+QList<SpeechEdit> MeetingStore::putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
+                                        const QList<PlanEntry> &before)
+{
+    QList<SpeechEdit> back;
+    for (qsizetype i = before.size() - 1; i >= 0; --i) {
+        if (!plannedIds.contains(before.at(i).id))
+            continue;
+        SpeechEdit e;
+        e.kind = kind;
+        e.planned = {before.at(i)};
+        e.beforeId = i + 1 < before.size() ? before.at(i + 1).id : 0;
+        back << e;
+    }
+    return back;
+}
+
+bool MeetingStore::removePlanned(const QList<qint64> &plannedIds)
+{
+    const QList<PlanEntry> now = plan();
+    SpeechEdit remove;
+    remove.kind = SpeechEdit::Kind::PlanRemove;
+    for (const PlanEntry &row : now) {
+        if (plannedIds.contains(row.id))
+            remove.planned << row;
+    }
+    if (remove.planned.isEmpty())
+        return false;
+    editPlan(remove, putBack(SpeechEdit::Kind::PlanAdd, plannedIds, now));
+    return true;
+}
+
+bool MeetingStore::movePlanned(const QList<qint64> &plannedIds, qint64 beforeId)
+{
+    const QList<PlanEntry> now = plan();
+    SpeechEdit move;
+    move.kind = SpeechEdit::Kind::PlanMove;
+    move.beforeId = beforeId;
+    for (const qint64 id : plannedIds) {
+        if (const qsizetype i = indexOf(now, id); i >= 0)
+            move.planned << now.at(i);
+    }
+    if (move.planned.isEmpty())
+        return false;
+    editPlan(move, putBack(SpeechEdit::Kind::PlanMove, plannedIds, now));
+    return true;
+}
+
+bool MeetingStore::changePlanned(const PlanEntry &row)
+{
+    const qsizetype i = isCategoryRow(row.rowIndex) ? indexOf(plan(), row.id) : -1;
+    if (i < 0)
+        return false;
+    SpeechEdit change, back;
+    change.kind = back.kind = SpeechEdit::Kind::PlanChange;
+    change.planned = {row};
+    change.planned.first().speakerName = cleanSpeakerName(row.speakerName);
+    change.planned.first().speechId = 0;
+    back.planned = {plan().at(i)};
+    editPlan(change, {back});
+    return true;
+}
+
+void MeetingStore::editPlan(const SpeechEdit &change, const QList<SpeechEdit> &undoing)
+{
+    m_undo.append({undoing, 0});
+    queue({change}, currentMeetingId());
+}
+
+// ---- Setting the record right by hand ---------------------------------------------------
+
+bool MeetingStore::changeCategory(qint64 speechId, int rowIndex,
+                                  const std::array<int, 3> &thresholdSeconds)
+{
+    SpeechEdit change;
+    change.kind = SpeechEdit::Kind::Category;
+    change.speechId = speechId;
+    change.rowIndex = rowIndex;
+    change.thresholdSeconds = thresholdSeconds;
+    return isCategoryRow(rowIndex) && correct(change);
+}
+
+bool MeetingStore::changeElapsed(qint64 speechId, int elapsedSeconds)
+{
+    SpeechEdit change;
+    change.kind = SpeechEdit::Kind::Elapsed;
+    change.speechId = speechId;
+    change.elapsedSeconds = elapsedSeconds;
+    return elapsedSeconds >= 0 && correct(change);
+}
+
+// The change, and the step that undoes it: back to what was timed the first time, else back
+// to the values before it.
+bool MeetingStore::correct(const SpeechEdit &change)
+{
+    const qint64 meetingId = meetingOf(change.speechId);
+    std::optional<SpeechRecord> now;
+    for (const SpeechRecord &s : meetingId > 0 ? speeches(meetingId) : QList<SpeechRecord>()) {
+        if (s.id == change.speechId)
+            now = s;
+    }
+    if (!now)
+        return false;
+    SpeechEdit back = change;
+    if (now->byHand == SpeechRecord::ByHand::No) {
+        back.kind = SpeechEdit::Kind::AsTimed;
+    } else {
+        back.rowIndex = now->rowIndex;
+        back.thresholdSeconds = now->thresholdSeconds;
+        back.elapsedSeconds = now->elapsedSeconds;
+    }
+    m_undo.append({{back}, 0});
+    queue({change}, meetingId);
+    return true;
+}
+
+bool MeetingStore::addSpeechByHand(qint64 meetingId, const QDateTime &startedAt,
+                                   const QString &name, int rowIndex,
+                                   const std::array<int, 3> &thresholdSeconds, int elapsedSeconds,
+                                   int graceSeconds, qint64 plannedId)
+{
+    if (!isCategoryRow(rowIndex) || elapsedSeconds < 0 || !startedAt.isValid())
+        return false;
+    Pending pending{SpeechRecord::addedByHand(startedAt, rowIndex, thresholdSeconds, elapsedSeconds,
+                                              graceSeconds),
+                    meetingId <= 0 && m_newMeetingAsked, plannedRow(plannedId), meetingId,
+                    m_nextSerial++};
+    pending.speech.speakerName = cleanSpeakerName(name);
+    if (pending.speech.speakerName.isEmpty())
+        pending.speech.speakerName = pending.planned.speakerName;
+    if (meetingId <= 0)
+        m_newMeetingAsked = false;
+    m_pending.append(pending);
+    m_undo.append({{}, pending.serial});
+    if (!flushPending(StopBusyTimeoutMs))
+        emit changed(meetingId > 0 ? meetingId : currentMeetingId());
+    return true;
+}
+
+bool MeetingStore::undo()
+{
+    if (m_undo.isEmpty())
+        return false;
+    const UndoStep step = m_undo.takeLast();
+    if (step.addedSerial == 0) {
+        if (const auto first = step.edits.cbegin(); first != step.edits.cend())
+            queue(step.edits,
+                  first->isPlanEdit() ? currentMeetingId() : meetingOf(first->speechId));
+        return true;
+    }
+    // A speech added by hand and still waiting: it is simply not written.
+    for (qsizetype i = 0; i < m_pending.size(); ++i) {
+        if (m_pending.at(i).serial == step.addedSerial) {
+            const qint64 meetingId = m_pending.takeAt(i).intoMeeting;
+            flushPending(NeverWaitMs);
+            emit changed(meetingId > 0 ? meetingId : currentMeetingId());
+            break;
+        }
+    }
+    return true;
 }
 
 // ---- What the file has not taken yet -----------------------------------------------------
@@ -601,7 +1221,7 @@ Recovery MeetingStore::unsaved() const
 {
     Recovery recovery;
     for (const Pending &p : m_pending)
-        recovery.speeches.append({p.speech, p.beginsMeeting});
+        recovery.speeches.append({p.speech, p.beginsMeeting, p.planned, p.intoMeeting});
     recovery.edits = m_pendingEdits;
     return recovery;
 }
@@ -657,7 +1277,7 @@ bool MeetingStore::takeIn(const Recovery &recovery)
         SpeechRecord speech = kept.record;
         speech.id = 0;
         speech.meetingId = 0;
-        m_pending.append({speech, kept.beginsMeeting});
+        m_pending.append({speech, kept.beginsMeeting, kept.planned, kept.intoMeeting, 0});
     }
     m_pendingEdits.append(recovery.edits);
     return flushPending(StopBusyTimeoutMs);

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "record/meeting.h"
+#include "record/planentry.h"
 #include "record/recordfile.h"
 #include "record/recoveryfile.h"
 #include "record/speechedit.h"
 #include "record/speechrecord.h"
+#include "timing/speakername.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QStandardPaths>
@@ -28,7 +31,7 @@ class MeetingStore : public QObject
 public:
     // More than this between one speech and the next starts a new meeting.
     static constexpr qint64 MeetingGapSeconds = 6 * 60 * 60;
-    static constexpr int SpeakerNameMaxLength = 100;
+    static constexpr int SpeakerNameMaxLength = SpeakerName::MaxLength;
 
     // The store in the user's data folder.
     explicit MeetingStore(QObject *parent = nullptr);
@@ -75,6 +78,48 @@ public:
     bool canRestoreDeleted() const { return !m_deleted.isEmpty(); }
     bool restoreLastDeleted();
 
+    // ---- The meeting's plan ----
+    // Planned rows not yet spoken belong to no meeting: they go with whichever meeting the next
+    // speech joins. The plan's edits wait for the file as the edits above do, and each is undone
+    // by undo().
+
+    // The meeting as its window shows it: its speeches in the order they were started, each with
+    // the planned row it was timed for; then, for the meeting the next speech joins
+    // (currentMeetingId(), 0 before there is one), the planned rows not yet spoken, in order.
+    QList<AgendaItem> agenda(qint64 meetingId);
+    // The planned rows not yet spoken, in order.
+    QList<PlanEntry> plan();
+    // Adds the rows (a pasted or imported list at once) before the row beforeId, at the end
+    // for 0 or a row not in the plan; returns them with the ids they were given.
+    QList<PlanEntry> addPlanned(const QList<PlanEntry> &rows, qint64 beforeId = 0);
+    // False when none of them is a planned row not yet spoken.
+    bool removePlanned(const QList<qint64> &plannedIds);
+    // Puts the rows, in the order given, before the row beforeId (0: at the end).
+    bool movePlanned(const QList<qint64> &plannedIds, qint64 beforeId);
+    // The row's name (cleaned as cleanSpeakerName() does), category row and thresholds.
+    bool changePlanned(const PlanEntry &row);
+    // Records a speech timed for a planned row, as record() does: it takes the row's name
+    // unless it has one, and the row is linked to it in the same transaction.
+    bool record(const SpeechRecord &speech, qint64 plannedId);
+
+    // ---- Setting the record right by hand ----
+    // Each marks the speech "set by hand" and keeps what was timed; the verdict and the lamp
+    // follow from the new values under the speech's own grace. Each is undone by undo().
+
+    // The category row and thresholds the speech is judged by.
+    bool changeCategory(qint64 speechId, int rowIndex, const std::array<int, 3> &thresholdSeconds);
+    // The time it ran: for a speech timed late or stopped late.
+    bool changeElapsed(qint64 speechId, int elapsedSeconds);
+    // A speech whose START was forgotten, into the meeting (0: the one the next speech joins),
+    // in its place among the others by startedAt; for a planned row when plannedId is one.
+    bool addSpeechByHand(qint64 meetingId, const QDateTime &startedAt, const QString &name,
+                         int rowIndex, const std::array<int, 3> &thresholdSeconds,
+                         int elapsedSeconds, int graceSeconds, qint64 plannedId = 0);
+    // Undoes the plan's edits and the changes by hand, the last first (a deleted speech is
+    // brought back by restoreLastDeleted() instead).
+    bool canUndo() const { return !m_undo.isEmpty(); }
+    bool undo();
+
     // Whether every speech recorded and every edit has reached the file.
     bool isSaved() const { return m_pending.isEmpty() && m_pendingEdits.isEmpty(); }
     int pendingCount() const { return int(m_pending.size() + m_pendingEdits.size()); }
@@ -97,7 +142,8 @@ public:
     QString lastError() const { return m_file.lastError(); }
 
 signals:
-    // The record of this meeting changed: a speech added, named, deleted or restored.
+    // The record of this meeting changed: a speech added, named, deleted, restored or set
+    // right, or (for the meeting the next speech joins, 0 before there is one) the plan.
     void changed(qint64 meetingId);
     // Every speech written, or some waiting in memory.
     void savedChanged(bool saved);
@@ -108,6 +154,15 @@ private:
     {
         SpeechRecord speech;
         bool beginsMeeting = false;
+        PlanEntry planned = {}; // the planned row it was timed for; id 0 for none
+        qint64 intoMeeting = 0; // added by hand into this meeting
+        qint64 serial = 0;      // for undoing an addition still waiting
+    };
+    // The edits that undo one step; for a speech added by hand and still waiting, its serial.
+    struct UndoStep
+    {
+        QList<SpeechEdit> edits;
+        qint64 addedSerial = 0;
     };
 
     // Writes the speeches waiting, each waiting up to busyTimeoutMs for another copy's lock.
@@ -118,6 +173,16 @@ private:
     qint64 beginMeeting(QSqlQuery &q, const QDateTime &at);
     QString backUp(const QString &path);
     bool edit(const SpeechEdit &change);
+    void queue(const QList<SpeechEdit> &changes, qint64 meetingId);
+    bool correct(const SpeechEdit &change);
+    void editPlan(const SpeechEdit &change, const QList<SpeechEdit> &undoing);
+    static QList<SpeechEdit> putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
+                                     const QList<PlanEntry> &before);
+    PlanEntry plannedRow(qint64 plannedId);
+    QSqlError linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId);
+    QSqlError writeCorrection(QSqlQuery &q, const SpeechEdit &change);
+    QSqlError writePlanEdit(QSqlQuery &q, const SpeechEdit &change);
+    static QSqlError readPlan(QSqlQuery &q, QList<PlanEntry> *plan);
     QSqlError writeEdit(const SpeechEdit &change, qint64 *meetingId);
     qint64 meetingOf(qint64 speechId);
     void applyWaitingEdits(SpeechRecord &speech, bool &deleted) const;
@@ -128,6 +193,8 @@ private:
     QList<Pending> m_pending;
     QList<SpeechEdit> m_pendingEdits;
     QList<qint64> m_deleted;
+    QList<UndoStep> m_undo;
+    qint64 m_nextSerial = 1;
     QTimer m_retry;
     QTimer m_checkpoint;
 };

@@ -58,6 +58,35 @@ const char *const Version2[] = {
     " timer_name TEXT NOT NULL DEFAULT '')",
 };
 
+// Version 3: the meeting's plan, and speeches set right by hand with what was timed kept.
+const char *const Version3[] = {
+    "ALTER TABLE speech ADD COLUMN by_hand INTEGER NOT NULL DEFAULT 0", // 1 changed, 2 added
+    // What was timed, for a speech changed by hand; NULL for the others.
+    "ALTER TABLE speech ADD COLUMN timed_row_index INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_description TEXT",
+    "ALTER TABLE speech ADD COLUMN timed_green_text TEXT",
+    "ALTER TABLE speech ADD COLUMN timed_yellow_text TEXT",
+    "ALTER TABLE speech ADD COLUMN timed_red_text TEXT",
+    "ALTER TABLE speech ADD COLUMN timed_green_seconds INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_yellow_seconds INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_red_seconds INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_elapsed_seconds INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_lamp INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_mistaken_start INTEGER",
+    "ALTER TABLE speech ADD COLUMN timed_rehearsal INTEGER",
+    // A row not yet spoken belongs to no meeting: it goes with the meeting the next speech joins.
+    "CREATE TABLE planned_speech ("
+    " id INTEGER PRIMARY KEY,"
+    " position INTEGER NOT NULL,"
+    " speaker_name TEXT NOT NULL DEFAULT '',"
+    " row_index INTEGER NOT NULL,"
+    " description TEXT NOT NULL,"
+    " green_text TEXT NOT NULL, yellow_text TEXT NOT NULL, red_text TEXT NOT NULL,"
+    " green_seconds INTEGER NOT NULL, yellow_seconds INTEGER NOT NULL,"
+    " red_seconds INTEGER NOT NULL,"
+    " speech_id INTEGER UNIQUE REFERENCES speech(id))",
+};
+
 bool runAll(QSqlQuery &q, const char *const *first, const char *const *last)
 {
     for (; first != last; ++first) {
@@ -175,6 +204,8 @@ bool RecordFile::migrate(int version)
         return false;
     if (version < 2 && !migrateStep(2, what, &RecordFile::migrateTo2))
         return false;
+    if (version < 3 && !migrateStep(3, what, &RecordFile::migrateTo3))
+        return false;
     return true;
 }
 
@@ -208,6 +239,11 @@ bool RecordFile::migrateTo1(QSqlQuery &q)
 bool RecordFile::migrateTo2(QSqlQuery &q)
 {
     return runAll(q, std::begin(Version2), std::end(Version2));
+}
+
+bool RecordFile::migrateTo3(QSqlQuery &q)
+{
+    return runAll(q, std::begin(Version3), std::end(Version3));
 }
 
 // The file is kept for whoever can read it; the record starts afresh beside it.

@@ -17,7 +17,7 @@ class RecordFile
 
 public:
     // The newest version of the tables; an older file is brought up to it as it is opened.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     explicit RecordFile(const QString &path);
     ~RecordFile();
@@ -49,6 +49,7 @@ private:
     bool migrateStep(int version, const QString &what, bool (RecordFile::*change)(QSqlQuery &));
     bool migrateTo1(QSqlQuery &q);
     bool migrateTo2(QSqlQuery &q);
+    bool migrateTo3(QSqlQuery &q);
     void moveAside(const QString &why);
 
     QString m_path;

@@ -29,6 +29,45 @@ const QString NameSuffix = NameTemplate.section(QLatin1String("%1"), 1);
 // Larger than any record of a meeting could be; a file past it is not one of ours.
 constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
+QJsonArray toJson(const std::array<int, 3> &seconds)
+{
+    return {seconds[0], seconds[1], seconds[2]};
+}
+
+bool secondsFrom(const QJsonValue &v, std::array<int, 3> &seconds)
+{
+    const QJsonArray a = v.toArray();
+    for (int i = 0; i < a.size() && i < 3; ++i)
+        seconds[size_t(i)] = a.at(i).toInt();
+    return a.size() == 3;
+}
+
+QJsonObject toJson(const PlanEntry &row)
+{
+    return {{"id", QString::number(row.id)},
+            {"speakerName", row.speakerName},
+            {"rowIndex", row.rowIndex},
+            {"thresholdTexts",
+             QJsonArray{row.thresholdTexts[0], row.thresholdTexts[1], row.thresholdTexts[2]}},
+            {"thresholdSeconds", toJson(row.thresholdSeconds)}};
+}
+
+std::optional<PlanEntry> planFrom(const QJsonValue &v)
+{
+    const QJsonObject o = v.toObject();
+    bool ok = false;
+    PlanEntry row;
+    row.id = o.value("id").toString().toLongLong(&ok);
+    const QJsonArray texts = o.value("thresholdTexts").toArray();
+    if (!ok || texts.size() != 3 || !secondsFrom(o.value("thresholdSeconds"), row.thresholdSeconds))
+        return std::nullopt;
+    row.speakerName = o.value("speakerName").toString();
+    row.rowIndex = o.value("rowIndex").toInt();
+    for (int i = 0; i < 3; ++i)
+        row.thresholdTexts[size_t(i)] = texts.at(i).toString();
+    return row;
+}
+
 QJsonObject toJson(const Recovery::Speech &pending)
 {
     const SpeechRecord &s = pending.record;
@@ -52,6 +91,9 @@ QJsonObject toJson(const Recovery::Speech &pending)
         {"graceSeconds", s.graceSeconds},
         {"speakerName", s.speakerName},
         {"beginsMeeting", pending.beginsMeeting},
+        {"byHand", int(s.byHand)},
+        {"planned", pending.planned.id != 0 ? QJsonValue(toJson(pending.planned)) : QJsonValue()},
+        {"intoMeeting", QString::number(pending.intoMeeting)},
     };
 }
 
@@ -82,14 +124,31 @@ std::optional<Recovery::Speech> speechFrom(const QJsonObject &o)
     s.graceSeconds = o.value("graceSeconds").toInt();
     s.speakerName = o.value("speakerName").toString();
     pending.beginsMeeting = o.value("beginsMeeting").toBool();
+    s.byHand = SpeechRecord::ByHand(
+        qBound(0, o.value("byHand").toInt(), int(SpeechRecord::ByHand::Added)));
+    if (o.value("planned").isObject()) {
+        const auto planned = planFrom(o.value("planned"));
+        if (!planned)
+            return std::nullopt;
+        pending.planned = *planned;
+    }
+    pending.intoMeeting = o.value("intoMeeting").toString().toLongLong();
     return pending;
 }
 
 QJsonObject toJson(const SpeechEdit &edit)
 {
+    QJsonArray planned;
+    for (const PlanEntry &row : edit.planned)
+        planned.append(toJson(row));
     return {{"kind", int(edit.kind)},
             {"speechId", QString::number(edit.speechId)},
-            {"name", edit.name}};
+            {"name", edit.name},
+            {"rowIndex", edit.rowIndex},
+            {"thresholdSeconds", toJson(edit.thresholdSeconds)},
+            {"elapsedSeconds", edit.elapsedSeconds},
+            {"planned", planned},
+            {"beforeId", QString::number(edit.beforeId)}};
 }
 
 std::optional<SpeechEdit> editFrom(const QJsonObject &o)
@@ -98,10 +157,20 @@ std::optional<SpeechEdit> editFrom(const QJsonObject &o)
     SpeechEdit edit;
     edit.speechId = o.value("speechId").toString().toLongLong(&ok);
     const int kind = o.value("kind").toInt(-1);
-    if (!ok || kind < int(SpeechEdit::Kind::Name) || kind > int(SpeechEdit::Kind::Restore))
+    if (!ok || kind < int(SpeechEdit::Kind::Name) || kind > int(SpeechEdit::Kind::PlanChange))
         return std::nullopt;
     edit.kind = SpeechEdit::Kind(kind);
     edit.name = o.value("name").toString();
+    edit.rowIndex = o.value("rowIndex").toInt();
+    secondsFrom(o.value("thresholdSeconds"), edit.thresholdSeconds);
+    edit.elapsedSeconds = o.value("elapsedSeconds").toInt();
+    edit.beforeId = o.value("beforeId").toString().toLongLong();
+    for (const QJsonValue &v : o.value("planned").toArray()) {
+        const auto row = planFrom(v);
+        if (!row)
+            return std::nullopt;
+        edit.planned.append(*row);
+    }
     return edit;
 }
 

@@ -19,6 +19,8 @@ struct Recovery
     {
         SpeechRecord record;
         bool beginsMeeting = false; // "New Meeting" was chosen just before it
+        PlanEntry planned = {};     // the planned row it was timed for; id 0 for none
+        qint64 intoMeeting = 0;     // added by hand into this meeting; 0: as a timed speech
     };
     QList<Speech> speeches;
     QList<SpeechEdit> edits;

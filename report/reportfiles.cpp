@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/reportfiles.h"
 
+#include "agenda/agendawriter.h"
 #include "components/checkedsave.h"
 #include "report/reportmodel.h"
 #include "report/reportpage.h"
@@ -68,6 +69,13 @@ QString fileName(const QDate &day, const QString &suffix)
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why)
 {
     const QByteArray bytes = ReportText::csv(meeting, model.allSpeeches());
+    return writeFile(
+        path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); }, why);
+}
+
+bool writeAgenda(const QString &path, const QList<PlannedSpeech> &speeches, QString *why)
+{
+    const QByteArray bytes = AgendaWriter::csv(speeches);
     return writeFile(
         path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); }, why);
 }
@@ -186,16 +194,35 @@ bool ReportFiles::saved(const QString &path, bool written, const QString &why)
     return written;
 }
 
+void ReportFiles::askToImportPlan(const std::function<void(const QString &)> &read)
+{
+    askForFile(
+        tr("Import Plan"), tr("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"),
+        [read](const QString &path) {
+            read(path);
+            return true;
+        },
+        false);
+}
+
+void ReportFiles::askToSavePlan(const std::function<bool(const QString &)> &write)
+{
+    askForFile(tr("Save Plan"), tr("CSV files (*.csv)"), QStringLiteral("csv"), write);
+}
+
 void ReportFiles::askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                             const std::function<bool(const QString &)> &write)
+                             const std::function<bool(const QString &)> &write, bool toSave)
 {
     const QFileInfo suggested(
         ReportExport::suggestedFile(m_lastFolder, m_meeting.startedAt.date(), suffix));
     auto *dialog = new QFileDialog(m_window, caption, suggested.absolutePath(), filter);
-    dialog->selectFile(suggested.fileName());
+    if (toSave)
+        dialog->selectFile(suggested.fileName());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setAcceptMode(toSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!toSave)
+        dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setDefaultSuffix(suffix);
     connect(dialog, &QFileDialog::fileSelected, this, [this, write](const QString &path) {
         m_lastFolder = QFileInfo(path).absolutePath();

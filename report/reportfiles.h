@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agenda/plannedspeech.h"
 #include "record/meeting.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -27,6 +29,8 @@ QString suggestedFile(const QString &lastFolder, const QDate &day, const QString
 QString fileName(const QDate &day, const QString &suffix);
 // Every speech of the meeting, a column saying which were rehearsals.
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
+// The agenda, in the form the import reads back.
+bool writeAgenda(const QString &path, const QList<PlannedSpeech> &speeches, QString *why);
 // The speeches shown, as they are printed.
 bool writePdf(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 
@@ -53,6 +57,9 @@ public:
     void askToSavePdf();
     void askToPrint();
     void showPrintPreview();
+    // The plan's file: one to import, read by read; one to save it in, written by write.
+    void askToImportPlan(const std::function<void(const QString &)> &read);
+    void askToSavePlan(const std::function<bool(const QString &)> &write);
     bool exportCsv(const QString &path);
     bool savePdf(const QString &path);
 
@@ -64,7 +71,7 @@ signals:
 
 private:
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                    const std::function<bool(const QString &)> &write);
+                    const std::function<bool(const QString &)> &write, bool toSave = true);
     bool saved(const QString &path, bool written, const QString &why);
     QPrinter *printer();
 

@@ -4,31 +4,62 @@
 #include "record/meetingstore.h"
 #include "report/speechlabels.h"
 
+#include "timing/clocktext.h"
+#include "timing/speechcategories.h"
+
 #include <QBrush>
+#include <QDataStream>
 #include <QFont>
+#include <QIODevice>
+#include <QMimeData>
+
+#include <utility>
 
 namespace {
 
-// Where longer is shorter with one run of speeches added: the run's first row; -1 when the two
+const QString PlannedRowsType = QStringLiteral("application/x-lecternworks-planned-rows");
+
+// What a row stays while it changes: its planned speech, spoken or not, or its speech; the
+// speech being timed without a plan has neither yet.
+std::pair<qint64, qint64> rowKey(const AgendaItem &item)
+{
+    if (item.isPlanned())
+        return {item.planned.id, 0};
+    return {0, item.speech ? item.speech->id : -1};
+}
+
+// Where longer is shorter with one run of rows added: the run's first row; -1 when the two
 // differ otherwise.
-qsizetype addedRun(const QList<SpeechRecord> &longer, const QList<SpeechRecord> &shorter)
+qsizetype addedRun(const QList<AgendaItem> &longer, const QList<AgendaItem> &shorter)
 {
     qsizetype first = 0;
-    while (first < shorter.size() && longer.at(first).id == shorter.at(first).id)
+    while (first < shorter.size() && rowKey(longer.at(first)) == rowKey(shorter.at(first)))
         ++first;
     const qsizetype run = longer.size() - shorter.size();
     for (qsizetype i = first; i < shorter.size(); ++i) {
-        if (longer.at(i + run).id != shorter.at(i).id)
+        if (rowKey(longer.at(i + run)) != rowKey(shorter.at(i)))
             return -1;
     }
     return first;
 }
 
-QVariant sortKey(const SpeechRecord &s, int column)
+bool sameRow(const AgendaItem &a, const AgendaItem &b)
+{
+    return a.planned == b.planned && a.speechWaiting == b.speechWaiting &&
+           a.speech.has_value() == b.speech.has_value() &&
+           (!a.speech || (a.speech->speakerName == b.speech->speakerName &&
+                          a.speech->editWaiting == b.speech->editWaiting &&
+                          a.speech->elapsedSeconds == b.speech->elapsedSeconds &&
+                          a.speech->rowIndex == b.speech->rowIndex &&
+                          a.speech->thresholdSeconds == b.speech->thresholdSeconds &&
+                          a.speech->byHand == b.speech->byHand));
+}
+
+QVariant sortKey(const SpeechRecord &s, int row, int column)
 {
     switch (column) {
     case SpeechLabels::Time:
-        return s.startedAt.toMSecsSinceEpoch();
+        return qint64(row);
     case SpeechLabels::Green:
     case SpeechLabels::Yellow:
     case SpeechLabels::Red:
@@ -76,8 +107,7 @@ void ReportModel::setMeeting(qint64 meetingId)
 {
     m_meetingId = meetingId;
     beginResetModel();
-    m_all.clear();
-    m_shown.clear();
+    m_items.clear();
     endResetModel();
     reload();
 }
@@ -88,7 +118,7 @@ void ReportModel::setShowRehearsals(bool show)
         return;
     m_showRehearsals = show;
     beginResetModel();
-    m_shown.clear();
+    m_items.clear();
     endResetModel();
     reload();
 }
@@ -104,55 +134,162 @@ bool ReportModel::isRehearsal(const SpeechRecord &speech)
     return speech.rehearsal || speech.mistakenStart;
 }
 
+void ReportModel::setNextPlanned(qint64 plannedId)
+{
+    if (plannedId == m_next)
+        return;
+    const int was = rowOfPlanned(m_next);
+    m_next = plannedId;
+    for (const int row : {was, rowOfPlanned(m_next)}) {
+        if (row >= 0)
+            emit dataChanged(index(row, 0), index(row, SpeechLabels::ColumnCount - 1));
+    }
+}
+
+void ReportModel::setRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds)
+{
+    const bool same =
+        run.startedAt.isValid() && run.startedAt == m_run.startedAt && plannedId == m_runPlanned;
+    m_run = run;
+    m_run.elapsedSeconds = elapsedSeconds;
+    m_runPlanned = run.startedAt.isValid() ? plannedId : 0;
+    if (!same) {
+        reload();
+        return;
+    }
+    // Once a second: the one cell that counts.
+    for (int row = 0; row < m_items.size(); ++row) {
+        if (isRunningRow(row)) {
+            m_items[row].speech->elapsedSeconds = elapsedSeconds;
+            const QModelIndex cell = index(row, SpeechLabels::Elapsed);
+            emit dataChanged(cell, cell, {Qt::DisplayRole});
+        }
+    }
+}
+
+bool ReportModel::isRunningRow(int row) const
+{
+    if (!m_run.startedAt.isValid() || row < 0 || row >= m_items.size())
+        return false;
+    const AgendaItem &item = m_items.at(row);
+    if (m_runPlanned != 0)
+        return item.planned.id == m_runPlanned && item.speech && item.speech->id == 0;
+    return !item.isPlanned() && item.speech && item.speech->id == 0;
+}
+
 void ReportModel::reload()
 {
-    m_all = m_meetingId > 0 ? m_store->speeches(m_meetingId) : QList<SpeechRecord>();
-    QList<SpeechRecord> shown;
-    for (const SpeechRecord &s : std::as_const(m_all)) {
-        if (m_showRehearsals || !isRehearsal(s))
-            shown << s;
+    m_read = m_store->agenda(m_meetingId);
+    m_all.clear();
+    m_shown.clear();
+    QList<AgendaItem> items;
+    for (const AgendaItem &item : std::as_const(m_read)) {
+        if (item.speech)
+            m_all << *item.speech;
+        if (item.speech && !m_showRehearsals && isRehearsal(*item.speech))
+            continue;
+        if (item.speech)
+            m_shown << *item.speech;
+        items << item;
     }
-    if (!followRows(shown)) {
+    // The speech being timed: in its planned row, or after the speeches spoken.
+    if (m_run.startedAt.isValid() && m_meetingId == m_store->currentMeetingId()) {
+        AgendaItem running;
+        running.speech = m_run;
+        running.speech->id = 0;
+        qsizetype at = 0;
+        while (at < items.size() && items.at(at).isSpoken())
+            ++at;
+        for (qsizetype i = at; i < items.size(); ++i) {
+            if (m_runPlanned != 0 && items.at(i).planned.id == m_runPlanned)
+                at = i;
+        }
+        if (at < items.size() && m_runPlanned != 0 && items.at(at).planned.id == m_runPlanned) {
+            running.planned = items.at(at).planned;
+            if (running.speech->speakerName.isEmpty())
+                running.speech->speakerName = running.planned.speakerName;
+            items[at] = running;
+        } else {
+            items.insert(at, running);
+        }
+    }
+    if (!followRows(items)) {
         beginResetModel();
-        m_shown = shown;
+        m_items = items;
         endResetModel();
     }
     emit speechesChanged();
 }
 
-// A speech recorded, deleted or brought back while the table is open is a row inserted or
-// removed, and a name saved changes its one cell: a name being typed into another row goes on
-// undisturbed. False, and nothing changed, when the speeches differ in another way.
-bool ReportModel::followRows(const QList<SpeechRecord> &shown)
+// A speech recorded, deleted or brought back, or a planned row added or removed, while the table
+// is open is a row inserted or removed, and a change to a row changes that row: a name being
+// typed into another row goes on undisturbed. False, and nothing changed, when the rows differ
+// in another way.
+bool ReportModel::followRows(const QList<AgendaItem> &items)
 {
-    const bool grown = shown.size() >= m_shown.size();
-    const qsizetype first = grown ? addedRun(shown, m_shown) : addedRun(m_shown, shown);
+    const bool grown = items.size() >= m_items.size();
+    const qsizetype first = grown ? addedRun(items, m_items) : addedRun(m_items, items);
     if (first < 0)
         return false;
-    const qsizetype run = qAbs(shown.size() - m_shown.size());
+    const qsizetype run = qAbs(items.size() - m_items.size());
     if (run > 0 && grown) {
         beginInsertRows(QModelIndex(), int(first), int(first + run - 1));
         for (qsizetype i = first; i < first + run; ++i)
-            m_shown.insert(i, shown.at(i));
+            m_items.insert(i, items.at(i));
         endInsertRows();
     } else if (run > 0) {
         beginRemoveRows(QModelIndex(), int(first), int(first + run - 1));
-        m_shown.remove(first, run);
+        m_items.remove(first, run);
         endRemoveRows();
     }
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        const bool same = m_shown.at(i).speakerName == shown.at(i).speakerName &&
-                          m_shown.at(i).editWaiting == shown.at(i).editWaiting;
-        m_shown[i] = shown.at(i);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const bool same = sameRow(m_items.at(i), items.at(i));
+        m_items[i] = items.at(i);
         if (!same)
             emit dataChanged(index(int(i), 0), index(int(i), SpeechLabels::ColumnCount - 1));
     }
     return true;
 }
 
+SpeechRecord ReportModel::rowSpeech(int row) const
+{
+    const AgendaItem &item = m_items.at(row);
+    if (item.speech)
+        return *item.speech;
+    SpeechRecord planned;
+    planned.rowIndex = item.planned.rowIndex;
+    planned.description = item.planned.description();
+    planned.thresholdTexts = item.planned.thresholdTexts;
+    planned.thresholdSeconds = item.planned.thresholdSeconds;
+    planned.speakerName = item.planned.speakerName;
+    planned.rehearsal = planned.rowIndex == SpeechCategories::TestRow;
+    return planned;
+}
+
+QList<PlanEntry> ReportModel::plan() const
+{
+    QList<PlanEntry> entries;
+    for (const AgendaItem &item : m_read) {
+        if (item.isPlanned())
+            entries << item.planned;
+    }
+    return entries;
+}
+
+int ReportModel::rowOfPlanned(qint64 plannedId) const
+{
+    if (plannedId == 0)
+        return -1;
+    for (int row = 0; row < m_items.size(); ++row) {
+        if (m_items.at(row).planned.id == plannedId)
+            return row;
+    }
+    return -1;
+}
+
 int ReportModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_shown.size());
+    return parent.isValid() ? 0 : int(m_items.size());
 }
 
 int ReportModel::columnCount(const QModelIndex &parent) const
@@ -164,32 +301,54 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const SpeechRecord &s = m_shown.at(index.row());
+    const AgendaItem &item = m_items.at(index.row());
+    const SpeechRecord s = rowSpeech(index.row());
     const int column = index.column();
+    const bool running = isRunningRow(index.row());
+    const bool next = item.isPlanned() && !item.isSpoken() && item.planned.id == m_next;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
+        if (running && column > SpeechLabels::Elapsed)
+            return column == SpeechLabels::VerdictColumn ? tr("being timed") : QString();
+        if (running && column == SpeechLabels::Elapsed)
+            return clockText(s.elapsedSeconds);
+        if (!item.isSpoken() && (column == SpeechLabels::Time))
+            return next ? tr("next") : QString();
+        if (!item.isSpoken() && column > SpeechLabels::Red)
+            return QString();
+        if (column == SpeechLabels::VerdictColumn && s.byHand != SpeechRecord::ByHand::No)
+            return tr("%1 (set by hand)").arg(SpeechLabels::cell(s, column));
         return SpeechLabels::cell(s, column);
     case Qt::ForegroundRole:
-        if (column == SpeechLabels::VerdictColumn)
+        if (column == SpeechLabels::VerdictColumn && item.isSpoken() && !running)
             return QBrush(SpeechLabels::verdictColor(s));
         break;
     case Qt::FontRole:
-        if (s.editWaiting) {
-            QFont waiting;
-            waiting.setItalic(true);
-            return waiting;
+        if (s.editWaiting || item.speechWaiting || next || running) {
+            QFont font;
+            font.setItalic(s.editWaiting || item.speechWaiting);
+            font.setBold(next || running);
+            return font;
         }
         break;
     case Qt::ToolTipRole:
-        if (s.editWaiting)
+        if (s.editWaiting || item.speechWaiting)
             return tr("Not saved in the meeting record yet: it is tried again every few "
                       "seconds");
+        if (next)
+            return tr("Speaks next: START times this speech");
+        if (s.byHand == SpeechRecord::ByHand::Added)
+            return tr("Added by hand");
+        if (s.byHand == SpeechRecord::ByHand::Changed && s.asTimed)
+            return tr("Set by hand; timed as %1, %2")
+                .arg(QString(s.asTimed->description).simplified(),
+                     clockText(s.asTimed->elapsedSeconds));
         if (column == SpeechLabels::Speaker && s.speakerName.isEmpty())
             return tr("Press Enter or F2 to type the speaker's name");
         break;
     case SortRole:
-        return sortKey(s, column);
+        return sortKey(s, index.row(), column);
     case Qt::TextAlignmentRole:
         if ((column >= SpeechLabels::Green && column <= SpeechLabels::Elapsed) ||
             column == SpeechLabels::Grace)
@@ -212,32 +371,54 @@ QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int r
 Qt::ItemFlags ReportModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == SpeechLabels::Speaker)
+    if (!index.isValid())
+        return flags | Qt::ItemIsDropEnabled;
+    if (index.column() == SpeechLabels::Speaker && !isRunningRow(index.row()))
         flags |= Qt::ItemIsEditable;
-    return flags;
+    if (!m_items.at(index.row()).isSpoken())
+        flags |= Qt::ItemIsDragEnabled;
+    return flags | Qt::ItemIsDropEnabled;
 }
 
 bool ReportModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole || index.column() != SpeechLabels::Speaker ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        !checkIndex(index, CheckIndexOption::IndexIsValid) || isRunningRow(index.row()))
         return false;
-    if (m_store->setSpeakerName(m_shown.at(index.row()).id, value.toString()))
-        return true;
-    emit nameNotSaved(m_store->lastError());
-    return false;
+    const AgendaItem &item = m_items.at(index.row());
+    bool saved = false;
+    if (item.speech) {
+        saved = m_store->setSpeakerName(item.speech->id, value.toString());
+    } else {
+        PlanEntry renamed = item.planned;
+        renamed.speakerName = value.toString();
+        saved = m_store->changePlanned(renamed);
+        if (saved)
+            emit plannedRenamed(tr("rename the planned speaker"));
+    }
+    if (!saved)
+        emit nameNotSaved(m_store->lastError());
+    return saved;
 }
 
 bool ReportModel::removeRows(int row, int count, const QModelIndex &parent)
 {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > m_shown.size())
+    if (parent.isValid() || row < 0 || count < 1 || row + count > m_items.size())
         return false;
     // Ids first: each deletion reloads the rows, which removes its row.
-    QList<qint64> ids;
-    for (int i = row; i < row + count; ++i)
-        ids << m_shown.at(i).id;
-    bool ok = true;
-    for (const qint64 id : ids)
+    QList<qint64> speeches;
+    QList<qint64> planned;
+    for (int i = row; i < row + count; ++i) {
+        const AgendaItem &item = m_items.at(i);
+        if (isRunningRow(i))
+            return false;
+        if (item.speech)
+            speeches << item.speech->id;
+        else
+            planned << item.planned.id;
+    }
+    bool ok = planned.isEmpty() || m_store->removePlanned(planned);
+    for (const qint64 id : speeches)
         ok = m_store->deleteSpeech(id) && ok;
     return ok;
 }
@@ -245,4 +426,47 @@ bool ReportModel::removeRows(int row, int count, const QModelIndex &parent)
 bool ReportModel::restoreLastDeleted()
 {
     return m_store->restoreLastDeleted();
+}
+
+QStringList ReportModel::mimeTypes() const
+{
+    return {PlannedRowsType};
+}
+
+QMimeData *ReportModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<qint64> ids;
+    for (const QModelIndex &index : indexes) {
+        const qint64 id = index.isValid() ? m_items.at(index.row()).planned.id : 0;
+        if (id != 0 && !m_items.at(index.row()).isSpoken() && !ids.contains(id))
+            ids << id;
+    }
+    if (ids.isEmpty())
+        return nullptr;
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << ids;
+    auto *data = new QMimeData;
+    data->setData(PlannedRowsType, bytes);
+    return data;
+}
+
+// Dropped on a row or before it: before that row's planned speech, or the next one still to
+// come after it; past the last, at the end.
+bool ReportModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
+                               const QModelIndex &parent)
+{
+    if (action != Qt::MoveAction || !data->hasFormat(PlannedRowsType))
+        return false;
+    QList<qint64> ids;
+    QDataStream stream(data->data(PlannedRowsType));
+    stream >> ids;
+    int at = row >= 0 ? row : (parent.isValid() ? parent.row() : int(m_items.size()));
+    while (at < m_items.size() && (m_items.at(at).isSpoken() || !m_items.at(at).isPlanned()))
+        ++at;
+    const qint64 beforeId = at < m_items.size() ? m_items.at(at).planned.id : 0;
+    if (!ids.isEmpty() && !ids.contains(beforeId))
+        emit moveAsked(ids, beforeId);
+    // The store moves the rows; the view removes none itself.
+    return false;
 }

@@ -82,7 +82,8 @@ struct Table
         for (const SpeechRecord &s : speeches) {
             Cells cells;
             for (const int c : std::as_const(columns))
-                cells << SpeechLabels::cell(s, c);
+                cells << (c == SpeechLabels::VerdictColumn ? ReportText::markedVerdict(s)
+                                                           : SpeechLabels::cell(s, c));
             rows << cells;
         }
     }

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "report/reporttext.h"
 
+#include "agenda/csvtext.h"
 #include "report/speechlabels.h"
 #include "timing/clocktext.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
-
-#include <algorithm>
 
 namespace {
 
@@ -32,25 +31,9 @@ bool missed(const SpeechRecord &speech)
     return !speech.mistakenStart && (kind == Verdict::Kind::Under || kind == Verdict::Kind::Over);
 }
 
-const QString CsvSpecials = QStringLiteral(",\"\r\n");
-// A spreadsheet runs a cell that starts with one of these as a formula.
-const QString FormulaStarts = QStringLiteral("=+-@\t\r");
-
-QString csvField(const QString &text)
-{
-    const bool quote =
-        std::any_of(text.begin(), text.end(), [](QChar c) { return CsvSpecials.contains(c); });
-    if (!quote)
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-// Typed text kept as text: a name like "=SUM(A1)" is shown, never run.
-QString csvText(const QString &text)
-{
-    const bool formula = !text.isEmpty() && FormulaStarts.contains(text.front());
-    return csvField(formula ? u'\'' + text : text);
-}
+// Cells are written as the agenda's are.
+constexpr auto csvField = &CsvText::field;
+constexpr auto csvText = &CsvText::text;
 
 QString yesNo(bool value)
 {
@@ -110,6 +93,18 @@ std::optional<int> ReportText::commonGrace(const QList<SpeechRecord> &speeches)
     return grace;
 }
 
+QString ReportText::handMark(const SpeechRecord &speech)
+{
+    return speech.byHand == SpeechRecord::ByHand::No ? QString() : tr("set by hand");
+}
+
+QString ReportText::markedVerdict(const SpeechRecord &speech)
+{
+    const QString mark = handMark(speech);
+    return SpeechLabels::verdict(speech) +
+           (mark.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(mark));
+}
+
 QStringList ReportText::heading(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
     QStringList lines{meeting.title.isEmpty() ? tr("Timer's Report") : meeting.title};
@@ -144,6 +139,8 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
                            .arg(who, clockText(speech.elapsedSeconds), sentence(speech));
         if (graceEach && SpeechLabels::judged(speech))
             line += tr(" (grace: %1)").arg(SpeechLabels::grace(speech.graceSeconds).toLower());
+        if (const QString mark = handMark(speech); !mark.isEmpty())
+            line += QStringLiteral(" (%1)").arg(mark);
         lines << line;
         if (missed(speech))
             notQualified << QStringLiteral("%1 (%2)").arg(SpeechLabels::who(speech),
@@ -161,16 +158,16 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
 QByteArray ReportText::csv(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
     // The headings and the yes and no stay English in every language: programs read them.
-    static const QStringList header{QStringLiteral("Started"),     QStringLiteral("Speaker"),
-                                    QStringLiteral("Category"),    QStringLiteral("Green"),
-                                    QStringLiteral("Green (s)"),   QStringLiteral("Yellow"),
-                                    QStringLiteral("Yellow (s)"),  QStringLiteral("Red"),
-                                    QStringLiteral("Red (s)"),     QStringLiteral("Elapsed"),
-                                    QStringLiteral("Elapsed (s)"), QStringLiteral("Lamp"),
-                                    QStringLiteral("Verdict"),     QStringLiteral("Grace (s)"),
-                                    QStringLiteral("Rehearsal"),   QStringLiteral("Mistaken start"),
-                                    QStringLiteral("Stopped"),     QStringLiteral("Meeting"),
-                                    QStringLiteral("Timer")};
+    static const QStringList header{QStringLiteral("Started"),        QStringLiteral("Speaker"),
+                                    QStringLiteral("Category"),       QStringLiteral("Green"),
+                                    QStringLiteral("Green (s)"),      QStringLiteral("Yellow"),
+                                    QStringLiteral("Yellow (s)"),     QStringLiteral("Red"),
+                                    QStringLiteral("Red (s)"),        QStringLiteral("Elapsed"),
+                                    QStringLiteral("Elapsed (s)"),    QStringLiteral("Lamp"),
+                                    QStringLiteral("Verdict"),        QStringLiteral("Set by hand"),
+                                    QStringLiteral("Grace (s)"),      QStringLiteral("Rehearsal"),
+                                    QStringLiteral("Mistaken start"), QStringLiteral("Stopped"),
+                                    QStringLiteral("Meeting"),        QStringLiteral("Timer")};
     QString out = QChar(0xFEFF) + header.join(u',') + QStringLiteral("\r\n");
     for (const SpeechRecord &s : speeches) {
         QStringList fields{s.startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
@@ -179,8 +176,9 @@ QByteArray ReportText::csv(const Meeting &meeting, const QList<SpeechRecord> &sp
             fields << clockText(seconds) << QString::number(seconds);
         fields << clockText(s.elapsedSeconds) << QString::number(s.elapsedSeconds)
                << SpeechLabels::lamp(s.lampReached) << csvField(SpeechLabels::verdict(s))
-               << QString::number(s.graceSeconds) << yesNo(s.rehearsal) << yesNo(s.mistakenStart)
-               << yesNo(s.stopped) << csvText(meeting.title) << csvText(meeting.timerName);
+               << yesNo(s.byHand != SpeechRecord::ByHand::No) << QString::number(s.graceSeconds)
+               << yesNo(s.rehearsal) << yesNo(s.mistakenStart) << yesNo(s.stopped)
+               << csvText(meeting.title) << csvText(meeting.timerName);
         out += fields.join(u',') + QStringLiteral("\r\n");
     }
     return out.toUtf8();

@@ -20,6 +20,11 @@ QString meetingWhen(const Meeting &meeting);
 QString summary(const QList<SpeechRecord> &speeches);
 // The grace every judged speech had, when they all had the same one.
 std::optional<int> commonGrace(const QList<SpeechRecord> &speeches);
+// "set by hand" for a speech changed or added after the timer recorded it; empty otherwise.
+QString handMark(const SpeechRecord &speech);
+// The verdict as the table words it, the hand's mark after it.
+QString markedVerdict(const SpeechRecord &speech);
+
 // The head of the copied text and of each page: the title (or "Timer's Report"), the meeting's
 // time and its timer, the summary with the grace when it is one for all.
 QStringList heading(const Meeting &meeting, const QList<SpeechRecord> &speeches);

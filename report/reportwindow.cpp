@@ -3,6 +3,7 @@
 
 #include "components/besidetimer.h"
 #include "record/meetingstore.h"
+#include "report/meetingeditor.h"
 #include "report/reportfiles.h"
 #include "report/reportmodel.h"
 #include "report/reporttext.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -29,6 +31,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -147,16 +150,49 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_splitter->addWidget(m_chartScroll);
     m_splitter->addWidget(m_table);
     m_splitter->setChildrenCollapsible(false);
+    // A planned row is dragged to its new place; the model moves it through the editor.
+    m_table->setDragDropMode(QAbstractItemView::DragDrop);
+    m_table->setDefaultDropAction(Qt::MoveAction);
+    m_table->setDropIndicatorShown(true);
+    m_editor = new MeetingEditor(
+        store, m_model, m_table, [this](QDialog *dialog) { openClearOfLight(dialog); }, this);
 
     m_copyAction =
         addCommand(tr("&Copy"), QKeySequence::Copy, this, &ReportWindow::commandCopy_Click);
     m_deleteAction = addCommand(tr("&Delete Speech"), QKeySequence::Delete, m_table,
                                 &ReportWindow::keyDeleteSpeech_Triggered);
-    m_undoAction = addCommand(tr("&Undo Delete"), QKeySequence::Undo, this,
-                              &ReportWindow::keyUndoDelete_Triggered);
-    // The table's context menu offers both, their keys shown.
-    m_table->addAction(m_undoAction);
-    for (QAction *action : {m_deleteAction, m_undoAction})
+    m_undoAction =
+        addCommand(tr("&Undo"), QKeySequence::Undo, this, &ReportWindow::keyUndoDelete_Triggered);
+    const auto plan = [this](const QString &text, const QKeySequence &key, QWidget *scope,
+                             const std::function<void()> &step) {
+        QAction *action = addCommand(text, key, scope, nullptr);
+        connect(action, &QAction::triggered, this, [this, step] {
+            step();
+            updateCommands();
+        });
+        return action;
+    };
+    m_pastePlanAction = plan(tr("Paste &into the Plan"), QKeySequence::Paste, m_table,
+                             [this] { m_editor->paste(QGuiApplication::clipboard()->text()); });
+    m_speaksNextAction = addCommand(tr("Speaks Ne&xt"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                    m_table, &ReportWindow::commandSpeaksNext_Click);
+    m_moveUpAction = plan(tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up), m_table,
+                          [this] { m_editor->moveCurrent(-1); });
+    m_moveDownAction = plan(tr("Move Dow&n"), QKeySequence(Qt::ALT | Qt::Key_Down), m_table,
+                            [this] { m_editor->moveCurrent(1); });
+    m_changeSpeechAction = plan(tr("Chan&ge..."), {}, this, [this] { m_editor->changeCurrent(); });
+    m_addByHandAction =
+        plan(tr("Add Speech by &Hand..."), {}, this, [this] { m_editor->addByHand(); });
+    m_addSpeakerAction = plan(tr("&Add Speaker..."), {}, this, [this] { m_editor->addSpeaker(); });
+    m_importPlanAction = plan(tr("Imp&ort Plan..."), {}, this, [this] {
+        m_files->askToImportPlan([this](const QString &path) { m_editor->importFile(path); });
+    });
+    m_savePlanAction = plan(tr("Save Plan to a &File..."), {}, this, [this] {
+        m_files->askToSavePlan([this](const QString &path) { return m_editor->saveFile(path); });
+    });
+    // The table's context menu offers its commands, their keys shown.
+    m_table->addActions({m_undoAction, m_changeSpeechAction, m_addByHandAction});
+    for (QAction *action : m_table->actions())
         action->setShortcutVisibleInContextMenu(true);
     m_exportCsvAction =
         addCommand(tr("&Export CSV..."), {}, this, &ReportWindow::commandExportCsv_Click);
@@ -197,6 +233,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     layout->addLayout(top);
     layout->addLayout(details);
     layout->addWidget(m_splitter, 1);
+    layout->addLayout(planButtons());
     layout->addLayout(buttons);
     layout->addWidget(m_status);
 
@@ -222,13 +259,20 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     });
     connect(m_files, &ReportFiles::folderUsed, this, &ReportWindow::folderUsed);
     connect(m_files, &ReportFiles::said, this, &ReportWindow::say);
+    connect(m_editor, &MeetingEditor::said, this, &ReportWindow::say);
+    connect(m_editor->undoStack(), &QUndoStack::indexChanged, this, &ReportWindow::updateCommands);
+    connect(m_model, &ReportModel::moveAsked, m_editor, &MeetingEditor::move);
     meetingChosen(-1);
     passTimerKeys(timerButtons);
     updateCommands();
     resize(StartSize);
 }
 
-ReportWindow::~ReportWindow() = default;
+ReportWindow::~ReportWindow()
+{
+    // The stack tells of its clearing as it goes, when the commands are gone.
+    m_editor->undoStack()->disconnect(this);
+}
 
 // A command's key works anywhere in the window, or, for a command of the table, only while the
 // table has the keys: a name's editor keeps its own Delete.
@@ -238,17 +282,69 @@ QAction *ReportWindow::addCommand(const QString &text, const QKeySequence &key, 
     auto *action = new QAction(text, scope);
     action->setShortcut(key);
     action->setShortcutContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, handler);
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
     scope->addAction(action);
     return action;
 }
 
-// Delete needs a current row, Undo a speech deleted. The store tells of a deletion before it can
-// bring it back, so the handlers call this once they are done.
+// Delete and the changes need a current row, Undo a step done; the plan's order, a planned row
+// still to speak. The store tells of a change before it is undoable, so the handlers call this
+// once they are done.
 void ReportWindow::updateCommands()
 {
-    m_deleteAction->setEnabled(m_table->currentIndex().isValid());
-    m_undoAction->setEnabled(m_store->canRestoreDeleted());
+    const bool current = m_table->currentIndex().isValid();
+    const bool planned = m_editor->currentPlanned() != 0;
+    m_deleteAction->setEnabled(current);
+    m_changeSpeechAction->setEnabled(current);
+    for (QAction *action : {m_speaksNextAction, m_moveUpAction, m_moveDownAction})
+        action->setEnabled(planned);
+    m_undoAction->setEnabled(m_editor->undoStack()->canUndo());
+}
+
+// The plan's commands in the agenda's menu, the changes by hand as buttons, under the table:
+// narrow enough for the window to fit beside the timer.
+QLayout *ReportWindow::planButtons()
+{
+    auto *agenda = new QPushButton(tr("&Agenda"), this);
+    agenda->setObjectName(QStringLiteral("commandAgenda"));
+    agenda->setAutoDefault(false);
+    auto *menu = new QMenu(agenda);
+    menu->addActions({m_addSpeakerAction, m_importPlanAction, m_savePlanAction});
+    menu->addSeparator();
+    menu->addActions({m_pastePlanAction, m_speaksNextAction, m_moveUpAction, m_moveDownAction});
+    agenda->setMenu(menu);
+    auto *row = new QHBoxLayout;
+    row->addWidget(agenda);
+    const QList<std::pair<QAction *, const char *>> buttons{
+        {m_changeSpeechAction, "commandChange"}, {m_addByHandAction, "commandAddByHand"}};
+    for (const auto &[action, name] : buttons) {
+        auto *b = new QPushButton(action->text(), this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        b->setEnabled(action->isEnabled());
+        connect(b, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, b, &QWidget::setEnabled);
+        row->addWidget(b);
+    }
+    row->addStretch();
+    return row;
+}
+
+void ReportWindow::showNext(qint64 plannedId)
+{
+    m_model->setNextPlanned(plannedId);
+}
+
+void ReportWindow::showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds)
+{
+    m_model->setRunning(run, plannedId, elapsedSeconds);
+}
+
+void ReportWindow::commandSpeaksNext_Click()
+{
+    if (const qint64 planned = m_editor->currentPlanned())
+        emit plannedChosen(planned);
 }
 
 void ReportWindow::setLastFolder(const QString &folder)
@@ -424,11 +520,14 @@ void ReportWindow::detailsEdited()
 void ReportWindow::speechesChanged()
 {
     QList<SpeechRecord> inOrder;
-    const QList<SpeechRecord> &shown = m_model->shownSpeeches();
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const int source = m_sorted->mapToSource(m_sorted->index(row, 0)).row();
-        if (source >= 0 && source < shown.size())
-            inOrder << shown.at(source);
+        if (source < 0 || source >= m_model->rowCount())
+            continue;
+        inOrder << m_model->rowSpeech(source);
+        // The speech being timed has no end yet, as a planned one has none.
+        if (m_model->isRunningRow(source))
+            inOrder.last().startedAt = QDateTime();
     }
     m_chart->setSpeeches(inOrder);
     m_chartScroll->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartScroll->frameWidth());
@@ -557,25 +656,13 @@ void ReportWindow::say(const QString &text, bool problem)
 
 void ReportWindow::keyDeleteSpeech_Triggered()
 {
-    const QModelIndex current = m_sorted->mapToSource(m_table->currentIndex());
-    if (!current.isValid())
-        return;
-    const QString when = m_model->index(current.row(), SpeechLabels::Time).data().toString();
-    if (m_model->removeRow(current.row()))
-        say(tr("Deleted the speech started at %1; Ctrl+Z brings it back.").arg(when));
-    else
-        say(tr("Could not delete the speech: %1").arg(m_store->lastError()), true);
+    m_editor->removeCurrent();
     updateCommands();
 }
 
 void ReportWindow::keyUndoDelete_Triggered()
 {
-    if (!m_store->canRestoreDeleted())
-        return;
-    if (m_model->restoreLastDeleted())
-        say(tr("The speech deleted last is back."));
-    else
-        say(tr("Could not bring the speech back: %1").arg(m_store->lastError()), true);
+    m_editor->undo();
     updateCommands();
 }
 
@@ -593,7 +680,8 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const QModelIndex name = m_table->currentIndex().siblingAtColumn(SpeechLabels::Speaker);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        !(key->modifiers() & Qt::ControlModifier)) {
         m_table->setCurrentIndex(name);
         m_table->edit(name);
         return true;

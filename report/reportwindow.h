@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/meeting.h"
+#include "record/speechrecord.h"
 
 #include <QList>
 #include <QPointer>
@@ -18,19 +19,22 @@ class QDialog;
 class QKeyEvent;
 class QKeySequence;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QScrollArea;
 class QSortFilterProxyModel;
 class QSplitter;
 class QTableView;
+class MeetingEditor;
 class ReportFiles;
 class ReportModel;
 class TimingChart;
 
-// The timer's report: a window of its own beside the timer, never modal. It shows a meeting's
-// speeches as a picture and a table, takes the speakers' names, and hands the report on read
-// aloud (the clipboard), as a spreadsheet, as a PDF file and on paper. It is a top-level window
-// of its own, so that its dialogs block it alone and never the timer.
+// The meeting's window: a window of its own beside the timer, never modal. It shows a meeting's
+// plan and speeches as a picture and one table, takes the plan (typed, pasted, imported) and the
+// speakers' names, sets the record right by hand, and hands the report on read aloud (the
+// clipboard), as a spreadsheet, as a PDF file and on paper. It is a top-level window of its own,
+// so that its dialogs block it alone and never the timer.
 class ReportWindow : public QWidget
 {
     Q_OBJECT
@@ -57,6 +61,10 @@ public:
     void setRememberedDetails(const QString &title, const QString &timerName);
     // Shows the meeting just begun and says so.
     void showNewMeeting();
+    // The planned speech marked as the next to speak; 0 for none.
+    void showNext(qint64 plannedId);
+    // The speech being timed, counting; an invalid run when none is.
+    void showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds);
 
     // What the window last said about a file or the clipboard.
     QString statusText() const;
@@ -70,6 +78,16 @@ public:
     QAction *savePdfAction() const { return m_savePdfAction; }
     QAction *printAction() const { return m_printAction; }
     QAction *printPreviewAction() const { return m_printPreviewAction; }
+    QAction *addSpeakerAction() const { return m_addSpeakerAction; }
+    QAction *importPlanAction() const { return m_importPlanAction; }
+    QAction *savePlanAction() const { return m_savePlanAction; }
+    QAction *pastePlanAction() const { return m_pastePlanAction; }
+    QAction *speaksNextAction() const { return m_speaksNextAction; }
+    QAction *moveUpAction() const { return m_moveUpAction; }
+    QAction *moveDownAction() const { return m_moveDownAction; }
+    QAction *changeSpeechAction() const { return m_changeSpeechAction; }
+    QAction *addByHandAction() const { return m_addByHandAction; }
+    MeetingEditor *editor() const { return m_editor; }
 
     // Handlers; the commands call them.
     void commandCopy_Click();
@@ -79,6 +97,7 @@ public:
     void commandPrintPreview_Click();
     void keyDeleteSpeech_Triggered();
     void keyUndoDelete_Triggered();
+    void commandSpeaksNext_Click();
 
     // The file writers behind the dialogs.
     bool exportCsv(const QString &path);
@@ -89,6 +108,8 @@ signals:
     void folderUsed(const QString &folder);
     // A title or timer's name was typed, to be offered for the next meeting.
     void detailsUsed(const QString &title, const QString &timerName);
+    // The operator chose this planned speech to speak next.
+    void plannedChosen(qint64 plannedId);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -111,11 +132,13 @@ private:
     void placeBesideTimer(QWidget *window, const QSize &least) const;
     void openClearOfLight(QDialog *dialog) const;
     void passTimerKeys(const QList<QAbstractButton *> &buttons);
+    QLayout *planButtons();
 
     MeetingStore *m_store = nullptr;
     QPointer<QWidget> m_timerLight;
     ReportModel *m_model = nullptr;
     ReportFiles *m_files = nullptr;
+    MeetingEditor *m_editor = nullptr;
     QAction *m_copyAction = nullptr;
     QAction *m_deleteAction = nullptr;
     QAction *m_undoAction = nullptr;
@@ -123,6 +146,15 @@ private:
     QAction *m_savePdfAction = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_printPreviewAction = nullptr;
+    QAction *m_addSpeakerAction = nullptr;
+    QAction *m_importPlanAction = nullptr;
+    QAction *m_savePlanAction = nullptr;
+    QAction *m_pastePlanAction = nullptr;
+    QAction *m_speaksNextAction = nullptr;
+    QAction *m_moveUpAction = nullptr;
+    QAction *m_moveDownAction = nullptr;
+    QAction *m_changeSpeechAction = nullptr;
+    QAction *m_addByHandAction = nullptr;
     QComboBox *m_meetings = nullptr;
     QLineEdit *m_title = nullptr;
     QLineEdit *m_timerName = nullptr;

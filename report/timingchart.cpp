@@ -45,6 +45,9 @@ int axisHeight(const QFontMetrics &m)
 
 QString endText(const SpeechRecord &s)
 {
+    // A planned speech not spoken yet has no end.
+    if (!s.startedAt.isValid())
+        return QString();
     const QString verdict = SpeechLabels::verdict(s);
     const QString time = clockText(s.elapsedSeconds);
     return verdict.isEmpty() ? time : time + QStringLiteral("  ") + verdict;

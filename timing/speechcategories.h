@@ -46,6 +46,8 @@ inline constexpr Category Rows[] = {
 
 inline constexpr int FirstRow = 1;
 inline constexpr int RowCount = int(std::size(Rows));
+// The row whose thresholds the operator types.
+inline constexpr int CustomRow = 6;
 // The row whose thresholds the test speeds write.
 inline constexpr int TestRow = 7;
 

@@ -8,9 +8,10 @@
 # three named speeches), docs/screenshots/report-page.png (the first page of its PDF),
 # docs/screenshots/report-laptop.png (the timer and its report on a 1366 x 768 screen) and
 # docs/screenshots/two-screens.png (a run timed from the window on one of two 1280 x 720
-# monitors, the speaker's screen on the other, half size), and under a German locale
-# docs/screenshots/german.png (the Options menu open beside the report, 1366 x 768) and
-# docs/screenshots/report-page-de.png (the report's PDF).
+# monitors, the speaker's screen on the other, half size), docs/screenshots/agenda.png (a
+# meeting half way through its imported agenda, the timer and the meeting's window), and under
+# a German locale docs/screenshots/german.png (the Options menu open beside the report,
+# 1366 x 768) and docs/screenshots/report-page-de.png (the report's PDF).
 #
 # Settings through the environment: LW_SCREENSHOTS_BUILD_DIR, LW_SCREENSHOTS_DISPLAY (:74).
 set -euo pipefail
@@ -165,6 +166,41 @@ lw_wait_until 20000 speaker_red || lw_fail "the speaker's red lamp never lit"
 [ "$LW_FAILURES" -eq 0 ] || exit 1
 import -window root -resize 50% -depth 8 "$shots/two-screens.png"
 
+# A meeting half way through its agenda, imported as a CSV file: two speakers timed with START
+# and STOP alone, the third speaking, her time counting in the meeting's window beside the timer.
+lw_cleanup
+trap - EXIT
+LW_SCREEN_W=1700
+LW_SCREEN_H=900
+LW_WM=openbox lw_start "$build/app/lecternworks-timer" "$display"
+timer_to_corner
+lw_menu alt+o g n
+printf '%s\r\n' "Name,Category,Green,Yellow,Red" "Ann Lee,CUSTOM,0:02,0:03,0:04" \
+    "Raj Patel,Table Topics,,," "Zoë Okafor,CUSTOM,0:03,0:04,0:05" "Tom Brandt,Standard,,," \
+    "Mei Chen,Speech Evaluation,,," >"$LW_TMP/plan.csv"
+lw_open_report
+lw_focus_report
+windows=$(lw_visible_windows)
+lw_key alt+a
+lw_wait_until 10000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
+lw_key o
+import_dialog() { xdotool search --onlyvisible --name "^Import Plan\$" 2>/dev/null | head -n 1; }
+import_shown() { [ -n "$(import_dialog)" ]; }
+lw_wait_until 10000 import_shown || lw_fail "no dialog 'Import Plan'"
+lw_focus "$(import_dialog)"
+lw_key ctrl+a
+lw_type "$LW_TMP/plan.csv"
+lw_key Return
+lw_focus_timer
+lw_wait_until 10000 lw_selected_rows_are "-----Y-" || lw_fail "the plan chose no row"
+lw_time_speech GY 3500
+lw_time_speech "" 3500
+lw_start_and_watch G 6000 || lw_fail "green never lit for the third speaker"
+lw_pointer_away
+[ "$LW_FAILURES" -eq 0 ] || exit 1
+import -window root -depth 8 "$shots/agenda.png"
+
+
 # In German, started under a German locale: the timer with its Options menu open beside the
 # report of three named speeches, and the report's PDF.
 lw_cleanup
@@ -206,6 +242,7 @@ pdf_title="Als PDF speichern"
 rm -f "$LW_TMP/report.pdf"
 pdf_page "$shots/report-page-de"
 
+
 echo "saved $shots/startup.png, $shots/running.png, $shots/speaker.png, $shots/report.png," \
-    "$shots/report-page.png, $shots/report-laptop.png, $shots/two-screens.png, $shots/german.png" \
-    "and $shots/report-page-de.png"
+    "$shots/report-page.png, $shots/report-laptop.png, $shots/two-screens.png, $shots/agenda.png," \
+    "$shots/german.png and $shots/report-page-de.png"

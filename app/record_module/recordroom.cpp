@@ -7,7 +7,10 @@
 
 #include <QAbstractButton>
 
-RecordRoom::RecordRoom(const QString &filePath) : m_store(new MeetingStore(filePath, this)) {}
+RecordRoom::RecordRoom(const QString &filePath) : m_store(new MeetingStore(filePath, this))
+{
+    connect(m_store, &MeetingStore::changed, this, [this] { emit planChanged(0); });
+}
 
 // The report goes before the store it shows.
 RecordRoom::~RecordRoom() = default;
@@ -17,9 +20,43 @@ void RecordRoom::prepare()
     m_store->prepare();
 }
 
-void RecordRoom::record(const SpeechRecord &speech)
+void RecordRoom::record(const SpeechRecord &speech, qint64 plannedId)
 {
-    m_store->record(speech);
+    // The running row goes before the speech's own comes.
+    showRunning(SpeechRecord(), 0, 0);
+    if (plannedId != 0)
+        m_store->record(speech, plannedId);
+    else
+        m_store->record(speech);
+}
+
+QList<MeetingRecord::PlannedTurn> RecordRoom::comingUp()
+{
+    QList<PlannedTurn> turns;
+    for (const PlanEntry &entry : m_store->plan())
+        turns << PlannedTurn{entry.id, entry.speakerName, entry.rowIndex, entry.thresholdTexts};
+    return turns;
+}
+
+void RecordRoom::watchPlan(QObject *context, const std::function<void(qint64)> &changed)
+{
+    connect(this, &RecordRoom::planChanged, context, changed);
+}
+
+void RecordRoom::showNext(qint64 plannedId)
+{
+    m_next = plannedId;
+    if (m_report)
+        m_report->showNext(plannedId);
+}
+
+void RecordRoom::showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds)
+{
+    m_run = run;
+    m_run.elapsedSeconds = elapsedSeconds;
+    m_runPlanned = plannedId;
+    if (m_report)
+        m_report->showRunning(run, plannedId, elapsedSeconds);
 }
 
 void RecordRoom::startNewMeeting()
@@ -62,6 +99,10 @@ void RecordRoom::openReport(QWidget *timerLight, const QList<QAbstractButton *> 
             m_report = std::make_unique<ReportWindow>(m_store, timerLight, timerButtons);
             connect(m_report.get(), &ReportWindow::folderUsed, this, choices.folderUsed);
             connect(m_report.get(), &ReportWindow::detailsUsed, this, choices.detailsUsed);
+            connect(m_report.get(), &ReportWindow::plannedChosen, this, &RecordRoom::planChanged);
+            m_report->showNext(m_next);
+            if (m_run.startedAt.isValid())
+                m_report->showRunning(m_run, m_runPlanned, m_run.elapsedSeconds);
         }
         m_report->setLastFolder(choices.lastFolder);
         m_report->setRememberedDetails(choices.meetingTitle, choices.timerName);

@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,8 @@ private slots:
     void anUnsavedRecordShowsInTheTitle();
     void aControllersKeysAreTheWindows_data();
     void aControllersKeysAreTheWindows();
+    void theTimerFollowsThePlan_data();
+    void theTimerFollowsThePlan();
 
 private:
     QString elapsedText(LecternWorksTimer &window) const;
@@ -438,6 +441,70 @@ void TestTimingRun::aControllersKeysAreTheWindows()
     QCOMPARE(window.tickTimer()->isEnabled(), runningAfter);
     QVERIFY(window.TimerEvent(row)->isSelected());
     QCOMPARE(announced.isEmpty(), runningBefore == runningAfter && row == 7);
+}
+
+// Ann (Table Topics), Bo (CUSTOM 0:01, 0:02, 0:03) and Cy (Speech Evaluation) planned. Each
+// step: "time" (START, 3 s, STOP), "click N" (a row of the timer), "edit" (Ann renamed and Bo
+// taken off the plan during a speech). The names recorded, and each row chosen when a step ends.
+void TestTimingRun::theTimerFollowsThePlan_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("START and STOP only") << QStringList{"time", "time", "time"}
+                                         << QStringList{"Ann", "Bo", "Cy"} << QList<int>{6, 4, 4};
+    QTest::newRow("a row clicked: timed without the plan, which waits")
+        << QStringList{"time", "click 1", "time", "click 6", "time", "time"}
+        << QStringList{"Ann", "", "Bo", "Cy"} << QList<int>{6, 1, 1, 6, 4, 4};
+    QTest::newRow("the plan edited during a speech: the speech as it started")
+        << QStringList{"edit"} << QStringList{"Ann"} << QList<int>{4};
+}
+
+void TestTimingRun::theTimerFollowsThePlan()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, rows);
+    LecternWorksTimer window;
+    window.menuItems().menuNewMeeting->trigger();
+    MeetingStore *store = window.meetingStore();
+    // The record's file outlives the test: no plan is left for the others.
+    const auto noPlan = [store] {
+        QList<qint64> ids;
+        for (const PlanEntry &entry : store->plan())
+            ids << entry.id;
+        QVERIFY(ids.isEmpty() || store->removePlanned(ids));
+    };
+    noPlan();
+    const auto cleanUp = qScopeGuard(noPlan);
+    const QList<PlanEntry> plan = store->addPlanned({PlanEntry::make("Ann", 5, {60, 90, 120}),
+                                                     PlanEntry::make("Bo", 6, {1, 2, 3}),
+                                                     PlanEntry::make("Cy", 4, {120, 150, 180})});
+    QCOMPARE(window.selectedRow(), 5);
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString &step = steps.at(i);
+        if (step.startsWith("click")) {
+            window.TimerEvent(step.back().digitValue())->SelectThisEvent();
+        } else {
+            window.commandStartTimer_Click();
+            if (step == "edit") {
+                PlanEntry renamed = plan.at(0);
+                renamed.speakerName = "Zed";
+                QVERIFY(store->changePlanned(renamed));
+                QVERIFY(store->removePlanned({plan.at(1).id}));
+                QCOMPARE(window.selectedRow(), 5);
+            }
+            deliverTicks(window, 3);
+            window.commandStopTimer_Click();
+        }
+        QCOMPARE(window.selectedRow(), rows.at(i));
+        if (window.selectedRow() == 6)
+            QCOMPARE(window.TimerEvent(6)->TimeChangeRed(), QStringLiteral("00:03"));
+    }
+    QStringList recorded;
+    for (const SpeechRecord &s : store->speeches(store->currentMeetingId()))
+        recorded << s.speakerName;
+    QCOMPARE(recorded, names);
 }
 
 QTEST_MAIN(TestTimingRun)

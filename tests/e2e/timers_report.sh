@@ -158,9 +158,9 @@ lw_wait_until 5000 print_gone || lw_fail "Esc left the print dialog open"
 save_as alt+e "Export CSV" "$LW_TMP/meeting.csv"
 csv_line() { sed -n "$1p" "$LW_TMP/meeting.csv" | tr -d '\r' | cut -d, -f2-; }
 lw_check "CSV row 1 from the speaker on" \
-    "\"$NAME\",CUSTOM Events,0:03,3,0:04,4,0:05,5,0:02,2,None,Under time by 0:01,0,no,no,yes,$TITLE,$TIMER" "$(csv_line 2)"
+    "\"$NAME\",CUSTOM Events,0:03,3,0:04,4,0:05,5,0:02,2,None,Under time by 0:01,no,0,no,no,yes,$TITLE,$TIMER" "$(csv_line 2)"
 lw_check "CSV row 3 from the speaker on" \
-    "Last Speaker,CUSTOM Events,0:03,3,0:04,4,0:05,5,0:06,6,Red,Over time by 0:01,0,no,no,yes,$TITLE,$TIMER" "$(csv_line 4)"
+    "Last Speaker,CUSTOM Events,0:03,3,0:04,4,0:05,5,0:06,6,Red,Over time by 0:01,no,0,no,no,yes,$TITLE,$TIMER" "$(csv_line 4)"
 
 save_as alt+d "Save as PDF" "$LW_TMP/meeting.pdf"
 pdftotext -layout "$LW_TMP/meeting.pdf" "$LW_TMP/meeting.txt"

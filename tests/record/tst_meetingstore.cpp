@@ -77,8 +77,11 @@ int storePragma(const QString &pragma)
 int writeSpeeches(const QString &path, int count)
 {
     MeetingStore store(path);
-    for (int i = 0; i < count; ++i)
-        store.record(speech(Evening.addSecs(i), 300, QStringLiteral("writer %1").arg(i)));
+    for (int i = 0; i < count; ++i) {
+        const QList<PlanEntry> plan = store.plan();
+        store.record(speech(Evening.addSecs(i), 300, QStringLiteral("writer %1").arg(i)),
+                     plan.isEmpty() ? 0 : plan.first().id);
+    }
     QDeadlineTimer deadline(30000);
     while (!store.isSaved() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
@@ -131,6 +134,10 @@ private slots:
     void speakerNames_data();
     void speakerNames();
     void deleteAndRestore();
+    void plan_data();
+    void plan();
+    void setRightByHand_data();
+    void setRightByHand();
     void unwritableFolderKeepsSpeechesUntilItCanWrite();
     void unreadableFileIsMovedAside_data();
     void unreadableFileIsMovedAside();
@@ -279,6 +286,139 @@ void TestMeetingStore::deleteAndRestore()
     QVERIFY(!store.restoreLastDeleted());
 }
 
+void TestMeetingStore::plan_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("agenda"); // names; spoken ones by the speech's name, with a star
+    QTest::newRow("added in order") << "add A B C"
+                                    << "A B C";
+    QTest::newRow("a list inserted") << "add A B C; add D E before B"
+                                     << "A D E B C";
+    QTest::newRow("moved") << "add A B C D; move C before A; move C D before B"
+                           << "A C D B";
+    QTest::newRow("moves undone in turn") << "add A B C D; move A C; move D before B; undo; undo"
+                                          << "A B C D";
+    QTest::newRow("removed, undone") << "add A B C; remove A C; undo"
+                                     << "A B C";
+    QTest::newRow("changed, undone") << "add A B; change B Bea; change A Al; undo"
+                                     << "A Bea";
+    QTest::newRow("spoken once, in the order started") << "add A B C; record B; record A"
+                                                       << "B* A* C";
+    QTest::newRow("a speech without a plan") << "add A B; record A; record -"
+                                             << "A* * B";
+    QTest::newRow("planned before any meeting, after a restart") << "add A B; restart; record B"
+                                                                 << "B* A";
+    QTest::newRow("the rest goes with the next meeting") << "add A B; record A; new; record B"
+                                                         << "B*";
+    QTest::newRow("a speech deleted: its row unspoken") << "add A B; record A; delete"
+                                                        << "A B";
+}
+
+void TestMeetingStore::plan()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, agenda);
+    auto store = std::make_unique<MeetingStore>(path());
+    QHash<QString, qint64> ids;
+    int started = 0;
+    for (const QString &step : steps.split(u';')) {
+        QStringList w = step.split(u' ', Qt::SkipEmptyParts);
+        const QString verb = w.takeFirst();
+        const qint64 before = w.size() > 1 && w.at(w.size() - 2) == "before" ? ids[w.last()] : 0;
+        if (before)
+            w.resize(w.size() - 2);
+        QList<qint64> named;
+        for (const QString &name : qAsConst(w))
+            named << ids.value(name);
+        if (verb == "add") {
+            QList<PlanEntry> rows;
+            for (const QString &name : qAsConst(w))
+                rows << PlanEntry::make(name, 2, {300, 360, 420});
+            for (const PlanEntry &row : store->addPlanned(rows, before))
+                ids[row.speakerName] = row.id;
+        } else if (verb == "move") {
+            QVERIFY(store->movePlanned(named, before));
+        } else if (verb == "remove") {
+            QVERIFY(store->removePlanned(named));
+        } else if (verb == "change") {
+            PlanEntry row = PlanEntry::make(w.last(), 2, {300, 360, 420});
+            row.id = named.first();
+            QVERIFY(store->changePlanned(row));
+        } else if (verb == "undo") {
+            QVERIFY(store->undo());
+        } else if (verb == "record") {
+            QVERIFY(
+                store->record(speech(Evening.addSecs(600 * started++), 300, step), named.first()));
+        } else if (verb == "delete") {
+            QVERIFY(store->deleteSpeech(store->speeches(store->currentMeetingId()).last().id));
+        } else if (verb == "new") {
+            store->startNewMeeting();
+        } else {
+            store = std::make_unique<MeetingStore>(path());
+        }
+    }
+    QStringList shown;
+    for (const AgendaItem &item : store->agenda(store->currentMeetingId()))
+        shown << (item.isSpoken() ? item.speech->speakerName + u'*' : item.planned.speakerName);
+    QCOMPARE(shown.join(u' '), agenda);
+}
+
+void TestMeetingStore::setRightByHand_data()
+{
+    QTest::addColumn<QString>("changes");
+    QTest::addColumn<int>("undos");
+    QTest::addColumn<QString>("verdict"); // the meeting's last speech, read back after a restart
+    QTest::addColumn<int>("byHand");
+    // Timed: an Ice Breaker of 5:00, qualified under 30 s of grace.
+    QTest::newRow("Table Topics instead") << "category" << 0 << "over time by 2:30" << 1;
+    QTest::newRow("stopped late") << "time" << 0 << "under time by 0:10" << 1;
+    QTest::newRow("both") << "category time" << 0 << "over time by 0:50" << 1;
+    QTest::newRow("both, the time undone") << "category time" << 1 << "over time by 2:30" << 1;
+    QTest::newRow("both undone: as timed") << "category time" << 2 << "qualified" << 0;
+    QTest::newRow("a speech added") << "add" << 0 << "over time by 1:20" << 2;
+    QTest::newRow("a speech added, undone") << "add" << 1 << "qualified" << 0;
+}
+
+void TestMeetingStore::setRightByHand()
+{
+    QFETCH(QString, changes);
+    QFETCH(int, undos);
+    QFETCH(QString, verdict);
+    QFETCH(int, byHand);
+    {
+        MeetingStore store(path());
+        QVERIFY(store.record(speech(Evening, 300, QStringLiteral("timed"))));
+        const qint64 meeting = store.currentMeetingId();
+        const qint64 id = store.speeches(meeting).first().id;
+        for (const QString &change : changes.split(u' ')) {
+            if (change == "category")
+                QVERIFY(store.changeCategory(id, 5, {60, 90, 120}));
+            else if (change == "time")
+                QVERIFY(store.changeElapsed(id, 200));
+            else
+                QVERIFY(store.addSpeechByHand(meeting, Evening.addSecs(600), "Bo", 2,
+                                              {300, 360, 420}, 530, 30));
+        }
+        for (int i = 0; i < undos; ++i)
+            QVERIFY(store.undo());
+    }
+    MeetingStore back(path());
+    const SpeechRecord last = back.speeches(back.currentMeetingId()).last();
+    QCOMPARE(last.verdict().sentence(), verdict);
+    QCOMPARE(int(last.byHand), byHand);
+    QCOMPARE(last.lampReached, SpeechRecord::lampFor(last.thresholdSeconds, last.elapsedSeconds));
+    QCOMPARE(last.asTimed.has_value(), byHand == 1);
+    if (last.asTimed) {
+        QCOMPARE(last.asTimed->rowIndex, 1);
+        QCOMPARE(last.asTimed->elapsedSeconds, 300);
+        QCOMPARE(last.asTimed->lampReached, SpeechRecord::Lamp::Yellow);
+    }
+    QCOMPARE(RawFile(path())
+                 .value(QStringLiteral("SELECT verdict FROM speech WHERE id = %1").arg(last.id))
+                 .toString(),
+             verdict);
+}
+
 void TestMeetingStore::unwritableFolderKeepsSpeechesUntilItCanWrite()
 {
     // A file where the data folder should be: nothing can be created there.
@@ -360,6 +500,8 @@ void TestMeetingStore::olderFileIsBroughtUpToDate_data()
     QTest::newRow("empty file") << QString() << 1 << Evening.addSecs(3600) << 300 << QString();
     QTest::newRow("version 1") << QStringLiteral(":/meetings-v1.sqlite") << 2 << Evening << 395
                                << QStringLiteral("Ann Lee");
+    QTest::newRow("version 2") << QStringLiteral(":/meetings-v2.sqlite") << 3 << Evening << 395
+                               << QStringLiteral("Ann Lee");
 }
 
 void TestMeetingStore::olderFileIsBroughtUpToDate()
@@ -385,10 +527,14 @@ void TestMeetingStore::olderFileIsBroughtUpToDate()
     QCOMPARE(back.first().startedAt.offsetFromUtc(), 3600);
     QCOMPARE(back.first().elapsedSeconds, firstElapsed);
     QCOMPARE(back.first().speakerName, firstSpeaker);
+    // What an older version wrote can be set right by hand.
+    QVERIFY(store.changeElapsed(back.first().id, 300));
+    QCOMPARE(store.speeches(store.currentMeetingId()).first().verdict().text(), "Qualified");
     RawFile raw(path());
     QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(), RecordFile::SchemaVersion);
     QCOMPARE(raw.value(TableNames).toString(),
-             QStringLiteral("meeting meeting_detail speech speech_by_meeting"));
+             QStringLiteral("meeting meeting_detail planned_speech speech speech_by_meeting"
+                            " sqlite_autoindex_planned_speech_1"));
 }
 
 void TestMeetingStore::aFailedStepLeavesTheFileAsItWas()
@@ -457,6 +603,8 @@ void TestMeetingStore::changesWaitForTheFile_data()
     QTest::newRow("a deletion, the disk full") << true << "deletion" << false;
     QTest::newRow("a speech, the disk full") << true << "speech" << false;
     QTest::newRow("a speech, the file locked, written at exit") << false << "speech" << true;
+    QTest::newRow("a change by hand, the disk full") << true << "correction" << false;
+    QTest::newRow("a planned row and its speech, the file locked") << false << "plan" << false;
 }
 
 // A change the file cannot take is shown as made, kept, and written once the file takes it.
@@ -482,6 +630,14 @@ void TestMeetingStore::changesWaitForTheFile()
             QVERIFY(store.setSpeakerName(id, QStringLiteral("Ann Lee")));
             QCOMPARE(store.speeches(meeting).first().speakerName, QStringLiteral("Ann Lee"));
             QVERIFY(store.speeches(meeting).first().editWaiting);
+        } else if (change == "correction") {
+            QVERIFY(store.changeElapsed(id, 200));
+            QCOMPARE(store.speeches(meeting).first().verdict().text(), "Under by 0:10");
+            QVERIFY(store.speeches(meeting).first().editWaiting);
+        } else if (change == "plan") {
+            const qint64 planned = store.addPlanned({PlanEntry::make("Cy", 1, {1, 2, 3})})[0].id;
+            QVERIFY(!store.record(speech(Evening.addSecs(600), 300, "second"), planned));
+            QVERIFY(store.agenda(meeting).last().speechWaiting);
         } else if (change == "deletion") {
             QVERIFY(store.deleteSpeech(id));
             QVERIFY(store.speeches(meeting).isEmpty());
@@ -497,27 +653,44 @@ void TestMeetingStore::changesWaitForTheFile()
     }
     MeetingStore back(path());
     const QList<SpeechRecord> after = back.speeches(back.currentMeetingId());
-    QCOMPARE(after.size(), change == "deletion" ? 0 : change == "speech" ? 2 : 1);
+    QCOMPARE(after.size(), change == "deletion"                     ? 0
+                           : change == "speech" || change == "plan" ? 2
+                                                                    : 1);
     if (change == "name")
         QCOMPARE(after.first().speakerName, QStringLiteral("Ann Lee"));
+    if (change == "correction")
+        QCOMPARE(after.first().byHand, SpeechRecord::ByHand::Changed);
+    if (change == "plan")
+        QCOMPARE(back.agenda(back.currentMeetingId()).last().planned.speechId, after.last().id);
 }
 
 void TestMeetingStore::twoCopiesRecordIntoOneFile()
 {
     constexpr int Each = 40;
     const QStringList arguments{WriterArgument, path(), QString::number(Each)};
+    // Two rows planned before they start: the first speeches are timed for them.
+    MeetingStore backer(path());
+    backer.addPlanned({PlanEntry::make("A", 1, {1, 2, 3}), PlanEntry::make("B", 1, {1, 2, 3})});
     QProcess first, second;
     first.start(QCoreApplication::applicationFilePath(), arguments);
     second.start(QCoreApplication::applicationFilePath(), arguments);
     // A backup taken while both write is whole.
-    MeetingStore backer(path());
+    bool corrected = false;
     const QString copy = m_dir->filePath(QStringLiteral("backup.sqlite"));
     for (int i = 0; i < 3; ++i) {
         // Only while the first of them sets the new file up is it refused for a moment.
         QTRY_COMPARE(backer.backUpTo(copy), QString());
         QCOMPARE(RawFile(copy).value(QStringLiteral("PRAGMA integrity_check")).toString(),
                  QStringLiteral("ok"));
+        // The plan edited, and a speech set right, while they record.
+        const auto rows = backer.addPlanned(
+            {PlanEntry::make("A", 1, {1, 2, 3}), PlanEntry::make("B", 1, {1, 2, 3})});
+        QVERIFY(backer.movePlanned({rows.last().id}, rows.first().id));
+        const QList<SpeechRecord> timed = backer.speeches(backer.currentMeetingId());
+        corrected = corrected || !timed.isEmpty();
+        QVERIFY(timed.isEmpty() || backer.changeElapsed(timed.first().id, 1000 + i));
     }
+    QTRY_VERIFY_WITH_TIMEOUT(backer.isSaved(), 10000);
     QVERIFY(first.waitForFinished(60000));
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(first.exitCode(), 0);
@@ -525,6 +698,14 @@ void TestMeetingStore::twoCopiesRecordIntoOneFile()
     RawFile raw(path());
     QCOMPARE(raw.value(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM speech")).toInt(), 2 * Each);
+    QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM planned_speech")).toInt(), 8);
+    // Spoken rows linked to speeches that took their names, the first two at least.
+    QCOMPARE(raw.value("SELECT COUNT(*) FROM planned_speech p JOIN speech s ON s.id = p.speech_id"
+                       " AND s.speaker_name != p.speaker_name")
+                 .toInt(),
+             0);
+    QVERIFY(raw.value("SELECT COUNT(*) FROM planned_speech WHERE speech_id > 0").toInt() >= 2);
+    QCOMPARE(raw.value("SELECT COUNT(*) FROM speech WHERE by_hand = 1").toInt(), int(corrected));
     QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM meeting")).toInt(), 1);
 }
 

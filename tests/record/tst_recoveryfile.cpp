@@ -48,9 +48,19 @@ void TestRecoveryFile::comesBackWhole()
             "Timer TEST", {"00:01", "00:02", "00:03"}, {1, 2, 3}, true),
         4, SpeechRecord::Lamp::Red, false, 15);
     s.speakerName = QStringLiteral("Zoë \"Z\", Ng");
-    kept.speeches = {{s, true}};
+    PlanEntry planned = PlanEntry::make(QStringLiteral("Bo"), 6, {61, 122, 183});
+    planned.id = 9007199254740993LL;
+    kept.speeches = {{s, true, planned, 7}};
+    SpeechEdit corrected{SpeechEdit::Kind::Category, 42, {}},
+        moved{SpeechEdit::Kind::PlanMove, 0, {}};
+    corrected.rowIndex = 6;
+    corrected.thresholdSeconds = {1, 2, 3};
+    moved.planned = {planned};
+    moved.beforeId = 5;
     kept.edits = {{SpeechEdit::Kind::Name, 42, QStringLiteral("Ann")},
-                  {SpeechEdit::Kind::Delete, 9007199254740993LL, QString()}};
+                  {SpeechEdit::Kind::Delete, 9007199254740993LL, QString()},
+                  corrected,
+                  moved};
     const QString path = RecoveryFile::write(kept);
     QCOMPARE(QFileInfo(path).absolutePath(), root.filePath(folder));
     QCOMPARE(RecoveryFile::waiting(), QStringList{path});
@@ -60,6 +70,8 @@ void TestRecoveryFile::comesBackWhole()
     QCOMPARE(back->speeches.size(), 1);
     const SpeechRecord &b = back->speeches.first().record;
     QVERIFY(back->speeches.first().beginsMeeting);
+    QCOMPARE(back->speeches.first().planned, planned);
+    QCOMPARE(back->speeches.first().intoMeeting, 7);
     QCOMPARE(b.startedAt, s.startedAt);
     QCOMPARE(b.startedAt.offsetFromUtc(), -18000);
     QCOMPARE(b.thresholdTexts, s.thresholdTexts);

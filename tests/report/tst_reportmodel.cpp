@@ -26,6 +26,8 @@ private slots:
     void editName();
     void deleteAndUndo();
     void speechRecordedWhileOpen();
+    void agenda_data();
+    void agenda();
 
 private:
     QString storePath() const { return m_folder->filePath(QStringLiteral("meetings.sqlite")); }
@@ -173,6 +175,72 @@ void TestReportModel::speechRecordedWhileOpen()
                                       "19:38 Ice Breaker Speech (4 to 6 Minutes) 4:10"}));
     QCOMPARE(resets.size(), 0);
     QCOMPARE(inserted.size(), 1);
+}
+
+// The plan and the speeches in one table: Ann (Ice Breaker), Bo (CUSTOM 0:30, 1:00, 1:30) and
+// Cy (Table Topics) planned; the next to speak marked, a planned speech spoken in its own row,
+// the speech being timed counting in its row, and a speech set by hand saying so.
+void TestReportModel::agenda_data()
+{
+    QTest::addColumn<int>("spoken");
+    QTest::addColumn<QString>("running");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("the plan alone, the first marked")
+        << 0 << "" << QStringList{"next|Ann|4:00||", "|Bo|0:30||", "|Cy|1:00||"};
+    QTest::newRow("a planned speech spoken is its row")
+        << 1 << "" << QStringList{"19:30|Ann|4:00|5:00|Qualified", "next|Bo|0:30||", "|Cy|1:00||"};
+    QTest::newRow("the running speech counts in its planned row")
+        << 1 << "planned"
+        << QStringList{"19:30|Ann|4:00|5:00|Qualified", "19:40|Bo|0:30|1:05|being timed",
+                       "next|Cy|1:00||"};
+    QTest::newRow("a speech timed without the plan runs after the spoken")
+        << 1 << "other"
+        << QStringList{"19:30|Ann|4:00|5:00|Qualified", "19:40||4:00|1:05|being timed",
+                       "next|Bo|0:30||", "|Cy|1:00||"};
+    QTest::newRow("a speech set by hand says so")
+        << 1 << "by hand"
+        << QStringList{"19:30|Ann|4:00|6:40|Over time by 0:10 (set by hand)", "next|Bo|0:30||",
+                       "|Cy|1:00||"};
+}
+
+void TestReportModel::agenda()
+{
+    QFETCH(int, spoken);
+    QFETCH(QString, running);
+    QFETCH(QStringList, expected);
+    const QList<PlanEntry> plan = m_store->addPlanned({PlanEntry::make("Ann", 1, {240, 300, 360}),
+                                                       PlanEntry::make("Bo", 6, {30, 60, 90}),
+                                                       PlanEntry::make("Cy", 5, {60, 90, 120})});
+    QCOMPARE(plan.size(), 3);
+    for (int i = 0; i < spoken; ++i)
+        QVERIFY(m_store->record(iceBreaker(10 * i, 300), plan.at(i).id));
+    m_model->setMeeting(m_store->currentMeetingId());
+    m_model->setNextPlanned(plan.at(spoken).id);
+    SpeechRecord run = iceBreaker(10, 0);
+    if (running == "planned") {
+        run.rowIndex = 6;
+        run.thresholdSeconds = {30, 60, 90};
+        m_model->setRunning(run, plan.at(1).id, 0);
+        m_model->setNextPlanned(plan.at(2).id);
+    } else if (running == "other") {
+        m_model->setRunning(run, 0, 0);
+    }
+    if (!running.isEmpty() && running != "by hand") {
+        QSignalSpy counted(m_model.get(), &QAbstractItemModel::dataChanged);
+        m_model->setRunning(run, running == "planned" ? plan.at(1).id : 0, 65);
+        QCOMPARE(counted.size(), 1);
+    }
+    if (running == "by hand")
+        QVERIFY(m_store->changeElapsed(m_model->shownItems().at(0).speech->id, 400));
+    QStringList rows;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        QStringList cells;
+        for (const int c : {SpeechLabels::Time, SpeechLabels::Speaker, SpeechLabels::Green,
+                            SpeechLabels::Elapsed, SpeechLabels::VerdictColumn})
+            cells << m_model->index(r, c).data().toString();
+        rows << cells.join(u'|');
+    }
+    QCOMPARE(rows, expected);
 }
 
 QTEST_GUILESS_MAIN(TestReportModel)

@@ -6,6 +6,16 @@
 
 using namespace Speeches;
 
+namespace {
+
+SpeechRecord byHand(SpeechRecord speech)
+{
+    speech.byHand = SpeechRecord::ByHand::Changed;
+    return speech;
+}
+
+} // namespace
+
 class TestReportText : public QObject
 {
     Q_OBJECT
@@ -66,6 +76,11 @@ void TestReportText::readAloud_data()
         << QList<SpeechRecord>{lit}
         << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: none\n"
                   "1. CUSTOM Events: 0:01, qualified\nEveryone qualified.\n";
+    QTest::newRow("set by hand: marked, verdict as changed")
+        << QList<SpeechRecord>{byHand(iceBreaker(0, 342, "Ann Lee"))}
+        << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: 30 s\n"
+                  "1. Ann Lee, Ice Breaker Speech (4 to 6 Minutes): 5:42, qualified (set by hand)\n"
+                  "Everyone qualified.\n";
     QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << head + "No speeches\n";
 }
 
@@ -105,7 +120,7 @@ void TestReportText::csvRow_data()
     QTest::addColumn<SpeechRecord>("speech");
     QTest::addColumn<QString>("expected");
     const QString rest = QStringLiteral(",Ice Breaker Speech (4 to 6 Minutes),4:00,240,5:00,300,"
-                                        "6:00,360,5:42,342,Yellow,Qualified,30,no,no,yes,"
+                                        "6:00,360,5:42,342,Yellow,Qualified,no,30,no,no,yes,"
                                         "\"Club, the\",Ann\r\n");
     const QString start = QStringLiteral("2026-12-07 19:30:00,");
     QTest::newRow("plain") << iceBreaker(0, 342, "Ann Lee") << start + "Ann Lee" + rest;
@@ -120,11 +135,15 @@ void TestReportText::csvRow_data()
     QTest::newRow("rehearsal, unnamed")
         << rehearsal(0)
         << "2026-12-07 19:30:00,,Timer "
-           "TEST,0:01,1,0:02,2,0:03,3,0:04,4,Red,Rehearsal,30,yes,no,yes,\"Club, the\",Ann\r\n";
+           "TEST,0:01,1,0:02,2,0:03,3,0:04,4,Red,Rehearsal,no,30,yes,no,yes,\"Club, the\",Ann\r\n";
     QTest::newRow("under time, in the table's words")
         << iceBreaker(0, 198)
         << start + ",Ice Breaker Speech (4 to 6 Minutes),4:00,240,5:00,300,6:00,360,3:18,198,"
-                   "None,Under time by 0:12,30,no,no,yes,\"Club, the\",Ann\r\n";
+                   "None,Under time by 0:12,no,30,no,no,yes,\"Club, the\",Ann\r\n";
+    QTest::newRow("set by hand")
+        << byHand(iceBreaker(0, 198))
+        << start + ",Ice Breaker Speech (4 to 6 Minutes),4:00,240,5:00,300,6:00,360,3:18,198,"
+                   "None,Under time by 0:12,yes,30,no,no,yes,\"Club, the\",Ann\r\n";
 }
 
 void TestReportText::csvRow()

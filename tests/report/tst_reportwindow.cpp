@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
+#include "report/meetingeditor.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
 #include "report/speechlabels.h"
@@ -54,6 +55,8 @@ private slots:
     void deleteAndUndo_data();
     void deleteAndUndo();
     void newMeeting();
+    void planSteps_data();
+    void planSteps();
 };
 
 void TestReportWindow::writeFile_data()
@@ -482,6 +485,52 @@ void TestReportWindow::newMeeting()
     QCOMPARE(picker->currentIndex(), 2);
     QCOMPARE(window.findChild<QTableView *>()->model()->rowCount(), 0);
     QVERIFY(window.statusText().startsWith(QStringLiteral("A new meeting has begun")));
+}
+
+// The plan pasted, then each step on the current row ("up", "down", "rename", "delete", "undo"
+// on the row given): the speakers in the table's order, the last step undone when Undo is pressed.
+void TestReportWindow::planSteps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("speakers");
+    QTest::newRow("pasted") << QStringList{} << "Ann Bo Cy";
+    QTest::newRow("Alt+Up") << QStringList{"up 2"} << "Ann Cy Bo";
+    QTest::newRow("Alt+Down, twice") << QStringList{"down 0", "down 1"} << "Bo Cy Ann";
+    QTest::newRow("Alt+Up on the first: nothing") << QStringList{"up 0", "undo 0"} << "";
+    QTest::newRow("taken off") << QStringList{"delete 1"} << "Ann Cy";
+    QTest::newRow("taken off, moved, both undone")
+        << QStringList{"delete 1", "up 1", "undo 0", "undo 0"} << "Ann Bo Cy";
+    QTest::newRow("renamed in place, undone") << QStringList{"rename 1", "undo 0"} << "Ann Bo Cy";
+}
+
+void TestReportWindow::planSteps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, speakers);
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    window.editor()->paste(QStringLiteral("Ann\tIce Breaker\nBo\tTable Topics\nCy\t4\n"));
+    auto *table = window.findChild<QTableView *>();
+    for (const QString &step : steps) {
+        table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
+        if (step.startsWith("up"))
+            window.moveUpAction()->trigger();
+        else if (step.startsWith("down"))
+            window.moveDownAction()->trigger();
+        else if (step.startsWith("rename"))
+            QVERIFY(table->model()->setData(
+                table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
+        else if (step.startsWith("delete"))
+            window.deleteAction()->trigger();
+        else
+            window.undoAction()->trigger();
+    }
+    QStringList names;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        names << table->model()->index(row, SpeechLabels::Speaker).data().toString();
+    QCOMPARE(names.join(u' '), speakers);
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -1,0 +1,401 @@
+// SPDX-License-Identifier: MIT
+#include "agenda/agendareader.h"
+
+#include "agenda/agendacolumns.h"
+#include "agenda/csvtext.h"
+#include "timing/clocktext.h"
+#include "timing/speakername.h"
+#include "timing/timetext.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringConverter>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using Problem = RejectedLine::Problem;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AgendaReader", text);
+}
+
+constexpr QChar Quote = u'"';
+constexpr QChar LineEnd = u'\n';
+constexpr QChar Tab = u'\t';
+constexpr QChar Comma = u',';
+constexpr QChar Semicolon = u';';
+constexpr int BytesPerMegabyte = 1024 * 1024;
+// UTF-16 as some spreadsheets save "Unicode text".
+const QByteArray Utf16Marks[] = {QByteArrayLiteral("\xFF\xFE"), QByteArrayLiteral("\xFE\xFF")};
+
+struct Reason
+{
+    Problem problem;
+    QString text;
+};
+
+// One record of the text: a line, or more when a quoted field holds line breaks.
+struct Record
+{
+    int lineNumber = 0;
+    QString text;
+    QStringList fields;
+    bool brokenQuotes = false;
+
+    bool blank() const
+    {
+        return std::all_of(fields.begin(), fields.end(),
+                           [](const QString &f) { return f.trimmed().isEmpty(); });
+    }
+};
+
+AgendaReading refused(Problem problem, const QString &reason)
+{
+    return {{}, {{0, QString(), reason, problem}}};
+}
+
+AgendaReading binary()
+{
+    return refused(Problem::Binary, tr("Not text: it holds NUL bytes or control characters"));
+}
+
+AgendaReading notUtf8()
+{
+    return refused(Problem::NotUtf8, tr("Not UTF-8 text"));
+}
+
+AgendaReading tooLarge()
+{
+    return refused(Problem::TooLarge, tr("Over %1 MB: too large for an agenda")
+                                          .arg(AgendaReader::MaxFileBytes / BytesPerMegabyte));
+}
+
+bool isControl(char16_t c)
+{
+    return (c < 0x20 && c != Tab && c != LineEnd && c != u'\r') || c == 0x7F;
+}
+
+// RFC 4180 with the given separator, over a text whose line ends are all LF.
+QList<Record> splitRecords(QStringView text, QChar separator)
+{
+    QList<Record> records;
+    int line = 1;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        Record record;
+        record.lineNumber = line;
+        const qsizetype start = i;
+        QString field;
+        bool fieldStart = true;
+        bool ended = false;
+        while (i < text.size() && !ended) {
+            const QChar c = text[i++];
+            if (fieldStart && c == Quote) {
+                bool closed = false;
+                while (i < text.size() && !closed) {
+                    const QChar q = text[i++];
+                    if (q == Quote && i < text.size() && text[i] == Quote)
+                        field += text[i++];
+                    else if (q == Quote)
+                        closed = true;
+                    else
+                        field += q;
+                    line += q == LineEnd;
+                }
+                record.brokenQuotes |=
+                    !closed || (i < text.size() && text[i] != separator && text[i] != LineEnd);
+                fieldStart = false;
+            } else if (c == separator) {
+                record.fields << field;
+                field.clear();
+                fieldStart = true;
+            } else if (c == LineEnd) {
+                ++line;
+                ended = true;
+            } else {
+                field += c;
+                fieldStart = false;
+            }
+        }
+        record.fields << field;
+        record.text = text.sliced(start, i - start - (ended ? 1 : 0)).toString();
+        records << record;
+    }
+    return records;
+}
+
+QString firstLine(QStringView text)
+{
+    for (const QStringView line : text.split(LineEnd)) {
+        if (!line.trimmed().isEmpty())
+            return line.toString();
+    }
+    return {};
+}
+
+// The column each field holds; -1 for columns the header does not name.
+struct Layout
+{
+    std::array<qsizetype, AgendaColumns::Count> field{};
+
+    // The fields a line needs: those of the name and the category.
+    qsizetype needed() const
+    {
+        return std::max(field[AgendaColumns::Name], field[AgendaColumns::Category]) + 1;
+    }
+};
+
+Layout orderedLayout()
+{
+    Layout layout;
+    for (int c = 0; c < AgendaColumns::Count; ++c)
+        layout.field[c] = c;
+    return layout;
+}
+
+int columnNamed(const QString &text)
+{
+    for (int c = 0; c < AgendaColumns::Count; ++c) {
+        if (text.trimmed().compare(QLatin1String(AgendaColumns::Names[c]), Qt::CaseInsensitive) ==
+            0)
+            return c;
+    }
+    return -1;
+}
+
+bool namesColumns(const Record &record)
+{
+    return std::all_of(record.fields.begin(), record.fields.end(), [](const QString &f) {
+        return f.trimmed().isEmpty() || columnNamed(f) >= 0;
+    });
+}
+
+std::optional<Reason> readHeader(const Record &header, Layout &layout)
+{
+    layout.field.fill(-1);
+    for (qsizetype i = 0; i < header.fields.size(); ++i) {
+        const int column = columnNamed(header.fields[i]);
+        if (column < 0)
+            continue;
+        if (layout.field[column] >= 0)
+            return Reason{
+                Problem::Header,
+                tr("The first line names the column \"%1\" twice").arg(header.fields[i].trimmed())};
+        layout.field[column] = i;
+    }
+    if (layout.field[AgendaColumns::Name] < 0 || layout.field[AgendaColumns::Category] < 0)
+        return Reason{Problem::Header, tr("The first line does not name the columns: name, "
+                                          "category, and green, yellow, red for CUSTOM")};
+    return std::nullopt;
+}
+
+std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
+{
+    const QString category = typed.simplified();
+    const bool number =
+        !category.isEmpty() && std::all_of(category.begin(), category.end(),
+                                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    QList<int> rows;
+    for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row) {
+        const QString description = PlannedSpeech::inRow({}, row).description();
+        if (number ? category == QString::number(row)
+                   : !category.isEmpty() && description.startsWith(category, Qt::CaseInsensitive))
+            rows << row;
+    }
+    if (rows.size() == 1)
+        return rows.front();
+    if (rows.isEmpty()) {
+        why = {Problem::UnknownCategory, tr("Unknown category \"%1\": give a row's number, 1 to "
+                                            "%2, or the start of its description")
+                                             .arg(category)
+                                             .arg(SpeechCategories::RowCount)};
+    } else {
+        QStringList descriptions;
+        for (const int row : rows)
+            descriptions << PlannedSpeech::inRow({}, row).description();
+        why = {Problem::AmbiguousCategory,
+               tr("\"%1\" could be %2").arg(category, descriptions.join(tr(" or ")))};
+    }
+    return std::nullopt;
+}
+
+// A threshold in seconds as the time boxes take it, M:SS or MM:SS; 0 when blank. Anything the
+// box would drop or read otherwise is not a time, so nothing is silently changed.
+std::optional<int> typedSeconds(const QString &field)
+{
+    const QString text = field.trimmed();
+    if (text.isEmpty())
+        return 0;
+    qsizetype colon = -1;
+    qsizetype digits[2] = {0, 0};
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype at = i;
+        const char32_t c = TimeText::nextCodePoint(text, i);
+        if (TimeText::isSeparator(c) && colon < 0)
+            colon = at;
+        else if (QChar::isDigit(c))
+            ++digits[colon < 0 ? 0 : 1];
+        else
+            return std::nullopt;
+    }
+    if (colon < 0 || digits[0] < 1 || digits[0] > TimeText::MinutePlaces ||
+        digits[1] != TimeText::SecondPlaces)
+        return std::nullopt;
+    qint16 minutes = 0, seconds = 0;
+    const int total =
+        SpeechCategories::thresholdSeconds(TimeText::timeOf(text, colon), minutes, seconds);
+    if (seconds >= SpeechCategories::SecondsPerMinute)
+        return std::nullopt;
+    return total;
+}
+
+QString thresholdName(int index)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("AgendaReader", "green"),
+                                        QT_TRANSLATE_NOOP("AgendaReader", "yellow"),
+                                        QT_TRANSLATE_NOOP("AgendaReader", "red")};
+    return tr(names[index]);
+}
+
+QString ownThresholds(const PlannedSpeech &speech)
+{
+    QStringList texts;
+    for (const int seconds : speech.thresholdSeconds) {
+        if (seconds > 0)
+            texts << clockText(seconds);
+    }
+    return texts.isEmpty() ? tr("none, the test speed sets them") : texts.join(tr(", "));
+}
+
+std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
+                                     PlannedSpeech &speech)
+{
+    std::array<int, 3> typed{};
+    bool given = false;
+    for (int i = 0; i < int(typed.size()); ++i) {
+        const qsizetype at = layout.field[AgendaColumns::FirstThreshold + i];
+        const QString text = at >= 0 && at < record.fields.size() ? record.fields[at] : QString();
+        const std::optional<int> seconds = typedSeconds(text);
+        if (!seconds)
+            return Reason{Problem::NotATime, tr("The %1 threshold \"%2\" is not a time (M:SS)")
+                                                 .arg(thresholdName(i), text.trimmed())};
+        typed[i] = *seconds;
+        given |= *seconds > 0;
+    }
+    if (!speech.isCustom()) {
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            if (typed[i] != 0 && typed[i] != speech.thresholdSeconds[i])
+                return Reason{Problem::NotTheRowsThresholds,
+                              tr("%1 has thresholds of its own (%2); only a CUSTOM speech takes "
+                                 "others")
+                                  .arg(speech.description(), ownThresholds(speech))};
+        }
+        return std::nullopt;
+    }
+    if (std::find(typed.begin(), typed.end(), 0) != typed.end())
+        return Reason{Problem::CustomWithoutThresholds,
+                      tr("A CUSTOM speech needs its green, yellow and red thresholds")};
+    if (!(typed[0] < typed[1] && typed[1] < typed[2]))
+        return Reason{Problem::OutOfOrder,
+                      tr("The thresholds are out of order: green, yellow and red must rise")};
+    speech.thresholdSeconds = typed;
+    return std::nullopt;
+}
+
+std::optional<Reason> readSpeech(const Record &record, const Layout &layout, PlannedSpeech &speech)
+{
+    if (record.brokenQuotes)
+        return Reason{Problem::BrokenQuotes, tr("A quoted field does not end where it should")};
+    if (record.fields.size() < layout.needed())
+        return Reason{Problem::TooFewColumns, tr("Too few columns: a name and a category needed")};
+    const QString name =
+        SpeakerName::cleaned(CsvText::unguarded(record.fields[layout.field[AgendaColumns::Name]]));
+    if (name != SpeakerName::cleanedAndCut(name))
+        return Reason{Problem::NameTooLong,
+                      tr("The name is longer than %1 characters").arg(SpeakerName::MaxLength)};
+    std::optional<Reason> why;
+    const std::optional<int> row = rowOf(record.fields[layout.field[AgendaColumns::Category]], why);
+    if (!row)
+        return why;
+    speech = PlannedSpeech::inRow(name, *row);
+    return readThresholds(record, layout, speech);
+}
+
+// The text as records; a first record that names the columns is the header, and a text that
+// must have one is refused without it.
+AgendaReading readText(QString text, QChar separator, bool headerRequired)
+{
+    if (text.size() > AgendaReader::MaxFileBytes)
+        return tooLarge();
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return isControl(c.unicode()); }))
+        return binary();
+    text.replace(QStringLiteral("\r\n"), QString(LineEnd)).replace(u'\r', LineEnd);
+    if (separator.isNull()) {
+        const QString header = firstLine(text);
+        separator = header.count(Semicolon) > header.count(Comma) ? Semicolon : Comma;
+    }
+    AgendaReading reading;
+    Layout layout = orderedLayout();
+    bool first = true;
+    for (const Record &record : splitRecords(text, separator)) {
+        if (record.blank())
+            continue;
+        if (std::exchange(first, false) && (headerRequired || namesColumns(record))) {
+            if (const std::optional<Reason> why = readHeader(record, layout))
+                return {{}, {{record.lineNumber, record.text, why->text, why->problem}}};
+            continue;
+        }
+        PlannedSpeech speech;
+        if (const std::optional<Reason> why = readSpeech(record, layout, speech))
+            reading.rejected << RejectedLine{record.lineNumber, record.text, why->text,
+                                             why->problem};
+        else
+            reading.speeches << speech;
+    }
+    return reading;
+}
+
+} // namespace
+
+namespace AgendaReader {
+
+AgendaReading readPasted(const QString &text)
+{
+    return readText(text, Tab, false);
+}
+
+AgendaReading readCsv(const QByteArray &bytes)
+{
+    if (bytes.size() > MaxFileBytes)
+        return tooLarge();
+    const bool utf16 =
+        std::any_of(std::begin(Utf16Marks), std::end(Utf16Marks),
+                    [&bytes](const QByteArray &mark) { return bytes.startsWith(mark); });
+    if (utf16)
+        return notUtf8();
+    if (bytes.contains('\0'))
+        return binary();
+    QStringDecoder decoder(QStringConverter::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return notUtf8();
+    return readText(text, QChar(), true);
+}
+
+AgendaReading readCsvFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(Problem::Unreadable, tr("Cannot read the file: %1").arg(file.errorString()));
+    // A size the file system does not know (a pipe) is found out by reading one byte too many.
+    if (file.size() > MaxFileBytes)
+        return tooLarge();
+    return readCsv(file.read(MaxFileBytes + 1));
+}
+
+} // namespace AgendaReader
