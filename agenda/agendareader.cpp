@@ -19,7 +19,7 @@ namespace {
 
 using Problem = RejectedLine::Problem;
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("AgendaReader", text);
 }
@@ -61,17 +61,20 @@ AgendaReading refused(Problem problem, const QString &reason)
 
 AgendaReading binary()
 {
-    return refused(Problem::Binary, tr("Not text: it holds NUL bytes or control characters"));
+    return refused(Problem::Binary,
+                   QCoreApplication::translate(
+                       "AgendaReader", "Not text: it holds NUL bytes or control characters"));
 }
 
 AgendaReading notUtf8()
 {
-    return refused(Problem::NotUtf8, tr("Not UTF-8 text"));
+    return refused(Problem::NotUtf8, QCoreApplication::translate("AgendaReader", "Not UTF-8 text"));
 }
 
 AgendaReading tooLarge()
 {
-    return refused(Problem::TooLarge, tr("Over %1 MB: too large for an agenda")
+    return refused(Problem::TooLarge, QCoreApplication::translate(
+                                          "AgendaReader", "Over %1 MB: too large for an agenda")
                                           .arg(AgendaReader::MaxFileBytes / BytesPerMegabyte));
 }
 
@@ -183,14 +186,17 @@ std::optional<Reason> readHeader(const Record &header, Layout &layout)
         if (column < 0)
             continue;
         if (layout.field[column] >= 0)
-            return Reason{
-                Problem::Header,
-                tr("The first line names the column \"%1\" twice").arg(header.fields[i].trimmed())};
+            return Reason{Problem::Header,
+                          QCoreApplication::translate(
+                              "AgendaReader", "The first line names the column \"%1\" twice")
+                              .arg(header.fields[i].trimmed())};
         layout.field[column] = i;
     }
     if (layout.field[AgendaColumns::Name] < 0 || layout.field[AgendaColumns::Category] < 0)
-        return Reason{Problem::Header, tr("The first line does not name the columns: name, "
-                                          "category, and green, yellow, red for CUSTOM")};
+        return Reason{Problem::Header,
+                      QCoreApplication::translate("AgendaReader",
+                                                  "The first line does not name the columns: name, "
+                                                  "category, and green, yellow, red for CUSTOM")};
     return std::nullopt;
 }
 
@@ -210,16 +216,20 @@ std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
     if (rows.size() == 1)
         return rows.front();
     if (rows.isEmpty()) {
-        why = {Problem::UnknownCategory, tr("Unknown category \"%1\": give a row's number, 1 to "
-                                            "%2, or the start of its description")
-                                             .arg(category)
-                                             .arg(SpeechCategories::RowCount)};
+        why = {Problem::UnknownCategory,
+               QCoreApplication::translate("AgendaReader",
+                                           "Unknown category \"%1\": give a row's number, 1 to "
+                                           "%2, or the start of its description")
+                   .arg(category)
+                   .arg(SpeechCategories::RowCount)};
     } else {
         QStringList descriptions;
         for (const int row : rows)
             descriptions << PlannedSpeech::inRow({}, row).description();
         why = {Problem::AmbiguousCategory,
-               tr("\"%1\" could be %2").arg(category, descriptions.join(tr(" or ")))};
+               QCoreApplication::translate("AgendaReader", "\"%1\" could be %2")
+                   .arg(category,
+                        descriptions.join(QCoreApplication::translate("AgendaReader", " or ")))};
     }
     return std::nullopt;
 }
@@ -259,7 +269,7 @@ QString thresholdName(int index)
     static const char *const names[] = {QT_TRANSLATE_NOOP("AgendaReader", "green"),
                                         QT_TRANSLATE_NOOP("AgendaReader", "yellow"),
                                         QT_TRANSLATE_NOOP("AgendaReader", "red")};
-    return tr(names[index]);
+    return translated(names[index]);
 }
 
 QString ownThresholds(const PlannedSpeech &speech)
@@ -269,7 +279,9 @@ QString ownThresholds(const PlannedSpeech &speech)
         if (seconds > 0)
             texts << clockText(seconds);
     }
-    return texts.isEmpty() ? tr("none, the test speed sets them") : texts.join(tr(", "));
+    return texts.isEmpty()
+               ? QCoreApplication::translate("AgendaReader", "none, the test speed sets them")
+               : texts.join(QCoreApplication::translate("AgendaReader", ", "));
 }
 
 std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
@@ -282,8 +294,10 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
         const QString text = at >= 0 && at < record.fields.size() ? record.fields[at] : QString();
         const std::optional<int> seconds = typedSeconds(text);
         if (!seconds)
-            return Reason{Problem::NotATime, tr("The %1 threshold \"%2\" is not a time (M:SS)")
-                                                 .arg(thresholdName(i), text.trimmed())};
+            return Reason{Problem::NotATime,
+                          QCoreApplication::translate(
+                              "AgendaReader", "The %1 threshold \"%2\" is not a time (M:SS)")
+                              .arg(thresholdName(i), text.trimmed())};
         typed[i] = *seconds;
         given |= *seconds > 0;
     }
@@ -291,18 +305,24 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
         for (std::size_t i = 0; i < typed.size(); ++i) {
             if (typed[i] != 0 && typed[i] != speech.thresholdSeconds[i])
                 return Reason{Problem::NotTheRowsThresholds,
-                              tr("%1 has thresholds of its own (%2); only a CUSTOM speech takes "
-                                 "others")
+                              QCoreApplication::translate(
+                                  "AgendaReader",
+                                  "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
+                                  "others")
                                   .arg(speech.description(), ownThresholds(speech))};
         }
         return std::nullopt;
     }
     if (std::find(typed.begin(), typed.end(), 0) != typed.end())
-        return Reason{Problem::CustomWithoutThresholds,
-                      tr("A CUSTOM speech needs its green, yellow and red thresholds")};
+        return Reason{
+            Problem::CustomWithoutThresholds,
+            QCoreApplication::translate(
+                "AgendaReader", "A CUSTOM speech needs its green, yellow and red thresholds")};
     if (!(typed[0] < typed[1] && typed[1] < typed[2]))
         return Reason{Problem::OutOfOrder,
-                      tr("The thresholds are out of order: green, yellow and red must rise")};
+                      QCoreApplication::translate(
+                          "AgendaReader",
+                          "The thresholds are out of order: green, yellow and red must rise")};
     speech.thresholdSeconds = typed;
     return std::nullopt;
 }
@@ -310,14 +330,20 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
 std::optional<Reason> readSpeech(const Record &record, const Layout &layout, PlannedSpeech &speech)
 {
     if (record.brokenQuotes)
-        return Reason{Problem::BrokenQuotes, tr("A quoted field does not end where it should")};
+        return Reason{Problem::BrokenQuotes,
+                      QCoreApplication::translate("AgendaReader",
+                                                  "A quoted field does not end where it should")};
     if (record.fields.size() < layout.needed())
-        return Reason{Problem::TooFewColumns, tr("Too few columns: a name and a category needed")};
+        return Reason{Problem::TooFewColumns,
+                      QCoreApplication::translate("AgendaReader",
+                                                  "Too few columns: a name and a category needed")};
     const QString name =
         SpeakerName::cleaned(CsvText::unguarded(record.fields[layout.field[AgendaColumns::Name]]));
     if (name != SpeakerName::cleanedAndCut(name))
-        return Reason{Problem::NameTooLong,
-                      tr("The name is longer than %1 characters").arg(SpeakerName::MaxLength)};
+        return Reason{
+            Problem::NameTooLong,
+            QCoreApplication::translate("AgendaReader", "The name is longer than %1 characters")
+                .arg(SpeakerName::MaxLength)};
     std::optional<Reason> why;
     const std::optional<int> row = rowOf(record.fields[layout.field[AgendaColumns::Category]], why);
     if (!row)
@@ -391,7 +417,9 @@ AgendaReading readCsvFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(Problem::Unreadable, tr("Cannot read the file: %1").arg(file.errorString()));
+        return refused(Problem::Unreadable,
+                       QCoreApplication::translate("AgendaReader", "Cannot read the file: %1")
+                           .arg(file.errorString()));
     // A size the file system does not know (a pipe) is found out by reading one byte too many.
     if (file.size() > MaxFileBytes)
         return tooLarge();

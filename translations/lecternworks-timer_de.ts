@@ -9,6 +9,128 @@
     </message>
 </context>
 <context>
+    <name>AgendaReader</name>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Not text: it holds NUL bytes or control characters</source>
+        <translation>Kein Text: Sie enthält NUL-Bytes oder Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text</source>
+        <translation>Kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>Over %1 MB: too large for an agenda</source>
+        <translation>Über %1 MB: zu groß für eine Tagesordnung</translation>
+    </message>
+    <message>
+        <source>The first line names the column &quot;%1&quot; twice</source>
+        <translation>Die erste Zeile nennt die Spalte „%1“ zweimal</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
+        <translation>Die erste Zeile nennt die Spalten nicht: name, category und für CUSTOM green, yellow, red</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
+        <translation>Unbekannte Kategorie „%1“: Geben Sie die Nummer einer Zeile (1 bis %2) oder den Anfang ihrer Beschreibung an</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be %2</source>
+        <translation>„%1“ könnte %2 sein</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>none, the test speed sets them</source>
+        <translation>keine, die Testgeschwindigkeit legt sie fest</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The %1 threshold &quot;%2&quot; is not a time (M:SS)</source>
+        <translation>Der Schwellenwert %1 „%2“ ist keine Zeit (M:SS)</translation>
+    </message>
+    <message>
+        <source>%1 has thresholds of its own (%2); only a CUSTOM speech takes others</source>
+        <translation>%1 hat eigene Schwellenwerte (%2); nur eine CUSTOM-Rede nimmt andere</translation>
+    </message>
+    <message>
+        <source>A CUSTOM speech needs its green, yellow and red thresholds</source>
+        <translation>Eine CUSTOM-Rede braucht ihre Schwellenwerte für Grün, Gelb und Rot</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, yellow and red must rise</source>
+        <translation>Die Schwellenwerte sind nicht in Ordnung: Grün, Gelb und Rot müssen steigen</translation>
+    </message>
+    <message>
+        <source>A quoted field does not end where it should</source>
+        <translation>Ein Feld in Anführungszeichen endet nicht, wo es sollte</translation>
+    </message>
+    <message>
+        <source>Too few columns: a name and a category needed</source>
+        <translation>Zu wenige Spalten: Name und Kategorie werden gebraucht</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters</source>
+        <translation>Der Name ist länger als %1 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaRejects</name>
+    <message>
+        <source>Lines Not Read</source>
+        <translation>Nicht gelesene Zeilen</translation>
+    </message>
+    <message>
+        <source>No speech could be read. The lines below were left out, with the reason for each.</source>
+        <translation>Keine Rede konnte gelesen werden. Die folgenden Zeilen wurden ausgelassen, jede mit ihrem Grund.</translation>
+    </message>
+    <message>
+        <source>Speeches read: %1. The lines below could not be read; you can add the speeches that were read, or nothing.</source>
+        <translation>Gelesene Reden: %1. Die folgenden Zeilen konnten nicht gelesen werden; Sie können die gelesenen Reden hinzufügen oder nichts.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Ones</source>
+        <translation>Die &amp;guten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Nothing</source>
+        <translation>&amp;Nichts hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -153,6 +275,80 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Alles a&amp;uswählen</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingEditor</name>
+    <message>
+        <source>Could not %1: %2</source>
+        <translation>Konnte nicht %1: %2</translation>
+    </message>
+    <message>
+        <source>Done: %1. Ctrl+Z undoes it.</source>
+        <translation>Erledigt: %1. Strg+Z macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Rückgängig gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to the plan.</source>
+        <translation>Dem Plan wurde nichts hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>add %n speech(es) to the plan</source>
+        <translation>
+            <numerusform>%n Rede zum Plan hinzufügen</numerusform>
+            <numerusform>%n Reden zum Plan hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a Speaker to the Plan</source>
+        <translation>Redner zum Plan hinzufügen</translation>
+    </message>
+    <message>
+        <source>Saved the plan in %1.</source>
+        <translation>Plan in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Could not save the plan in %1: %2</source>
+        <translation>Der Plan konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>move in the plan</source>
+        <translation>im Plan verschieben</translation>
+    </message>
+    <message>
+        <source>take %1 off the plan</source>
+        <translation>%1 aus dem Plan nehmen</translation>
+    </message>
+    <message>
+        <source>delete the speech started at %1</source>
+        <translation>die um %1 begonnene Rede löschen</translation>
+    </message>
+    <message>
+        <source>Set the Speech Right</source>
+        <translation>Rede berichtigen</translation>
+    </message>
+    <message>
+        <source>Change the Planned Speech</source>
+        <translation>Geplante Rede ändern</translation>
+    </message>
+    <message>
+        <source>change the planned speech</source>
+        <translation>die geplante Rede ändern</translation>
+    </message>
+    <message>
+        <source>set the speech right</source>
+        <translation>die Rede berichtigen</translation>
+    </message>
+    <message>
+        <source>Add a Speech by Hand</source>
+        <translation>Rede von Hand hinzufügen</translation>
+    </message>
+    <message>
+        <source>add a speech by hand</source>
+        <translation>eine Rede von Hand hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -429,6 +625,18 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Plan importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Plan speichern</translation>
+    </message>
 </context>
 <context>
     <name>ReportModel</name>
@@ -439,6 +647,34 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>Press Enter or F2 to type the speaker&apos;s name</source>
         <translation>Eingabe oder F2 drücken, um den Namen einzugeben</translation>
+    </message>
+    <message>
+        <source>being timed</source>
+        <translation>wird gemessen</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>als Nächstes</translation>
+    </message>
+    <message>
+        <source>%1 (set by hand)</source>
+        <translation>%1 (von Hand gesetzt)</translation>
+    </message>
+    <message>
+        <source>Speaks next: START times this speech</source>
+        <translation>Spricht als Nächstes: START misst diese Rede</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Von Hand hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Set by hand; timed as %1, %2</source>
+        <translation>Von Hand gesetzt; gemessen als %1, %2</translation>
+    </message>
+    <message>
+        <source>rename the planned speaker</source>
+        <translation>den geplanten Redner umbenennen</translation>
     </message>
 </context>
 <context>
@@ -507,6 +743,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>Everyone qualified.</source>
         <translation>Alle haben sich qualifiziert.</translation>
     </message>
+    <message>
+        <source>set by hand</source>
+        <translation>von Hand gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>
@@ -545,10 +785,6 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>&amp;Delete Speech</source>
         <translation>Rede &amp;löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Undo Delete</source>
-        <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
@@ -635,20 +871,48 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <translation>Der Bericht ist in der Zwischenablage, bereit zum Vorlesen.</translation>
     </message>
     <message>
-        <source>Deleted the speech started at %1; Ctrl+Z brings it back.</source>
-        <translation>Die um %1 begonnene Rede wurde gelöscht; Strg+Z holt sie zurück.</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Could not delete the speech: %1</source>
-        <translation>Die Rede konnte nicht gelöscht werden: %1</translation>
+        <source>Paste &amp;into the Plan</source>
+        <translation>In den Plan &amp;einfügen</translation>
     </message>
     <message>
-        <source>The speech deleted last is back.</source>
-        <translation>Die zuletzt gelöschte Rede ist wieder da.</translation>
+        <source>Speaks Ne&amp;xt</source>
+        <translation>Spricht als Nä&amp;chstes</translation>
     </message>
     <message>
-        <source>Could not bring the speech back: %1</source>
-        <translation>Die Rede konnte nicht zurückgeholt werden: %1</translation>
+        <source>Move U&amp;p</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Dow&amp;n</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge...</source>
+        <translation>&amp;Ändern...</translation>
+    </message>
+    <message>
+        <source>Add Speech by &amp;Hand...</source>
+        <translation>Rede von &amp;Hand hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Speaker...</source>
+        <translation>Redner &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort Plan...</source>
+        <translation>Plan &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Save Plan to a &amp;File...</source>
+        <translation>Plan in &amp;Datei speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Agenda</source>
+        <translation>Tages&amp;ordnung</translation>
     </message>
 </context>
 <context>
@@ -721,6 +985,53 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>&amp;SLOW: 3 - 6 - 9</source>
         <translation>&amp;LANGSAM: 3 - 6 - 9</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechForm</name>
+    <message>
+        <source>Spea&amp;ker:</source>
+        <translation>&amp;Redner:</translation>
+    </message>
+    <message>
+        <source>Cate&amp;gory:</source>
+        <translation>Kate&amp;gorie:</translation>
+    </message>
+    <message>
+        <source>green threshold</source>
+        <translation>Schwellenwert Grün</translation>
+    </message>
+    <message>
+        <source>yellow threshold</source>
+        <translation>Schwellenwert Gelb</translation>
+    </message>
+    <message>
+        <source>red threshold</source>
+        <translation>Schwellenwert Rot</translation>
+    </message>
+    <message>
+        <source>Green, yellow, red:</source>
+        <translation>Grün, Gelb, Rot:</translation>
+    </message>
+    <message>
+        <source>M:SS</source>
+        <translation>M:SS</translation>
+    </message>
+    <message>
+        <source>&amp;Time spoken:</source>
+        <translation>Gesprochene &amp;Zeit:</translation>
+    </message>
+    <message>
+        <source>Type the red threshold at least.</source>
+        <translation>Geben Sie mindestens den Schwellenwert für Rot ein.</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, then yellow, then red.</source>
+        <translation>Die Schwellenwerte sind nicht in Ordnung: erst Grün, dann Gelb, dann Rot.</translation>
+    </message>
+    <message>
+        <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
+        <translation>Geben Sie die gesprochene Zeit in Minuten und Sekunden ein, etwa 5:42.</translation>
     </message>
 </context>
 <context>

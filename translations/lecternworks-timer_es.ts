@@ -9,6 +9,128 @@
     </message>
 </context>
 <context>
+    <name>AgendaReader</name>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Not text: it holds NUL bytes or control characters</source>
+        <translation>No es texto: contiene bytes NUL o caracteres de control</translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text</source>
+        <translation>No es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>Over %1 MB: too large for an agenda</source>
+        <translation>Más de %1 MB: demasiado grande para un orden del día</translation>
+    </message>
+    <message>
+        <source>The first line names the column &quot;%1&quot; twice</source>
+        <translation>La primera línea nombra dos veces la columna «%1»</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
+        <translation>La primera línea no nombra las columnas: name, category y, para CUSTOM, green, yellow, red</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
+        <translation>Categoría desconocida «%1»: indique el número de una fila, de 1 a %2, o el comienzo de su descripción</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be %2</source>
+        <translation>«%1» podría ser %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>none, the test speed sets them</source>
+        <translation>ninguno, la velocidad de prueba los fija</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The %1 threshold &quot;%2&quot; is not a time (M:SS)</source>
+        <translation>El umbral %1 «%2» no es un tiempo (M:SS)</translation>
+    </message>
+    <message>
+        <source>%1 has thresholds of its own (%2); only a CUSTOM speech takes others</source>
+        <translation>%1 tiene umbrales propios (%2); solo un discurso CUSTOM admite otros</translation>
+    </message>
+    <message>
+        <source>A CUSTOM speech needs its green, yellow and red thresholds</source>
+        <translation>Un discurso CUSTOM necesita sus umbrales verde, amarillo y rojo</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, yellow and red must rise</source>
+        <translation>Los umbrales están desordenados: verde, amarillo y rojo deben ir en aumento</translation>
+    </message>
+    <message>
+        <source>A quoted field does not end where it should</source>
+        <translation>Un campo entre comillas no termina donde debería</translation>
+    </message>
+    <message>
+        <source>Too few columns: a name and a category needed</source>
+        <translation>Faltan columnas: se necesitan un nombre y una categoría</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters</source>
+        <translation>El nombre tiene más de %1 caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaRejects</name>
+    <message>
+        <source>Lines Not Read</source>
+        <translation>Líneas no leídas</translation>
+    </message>
+    <message>
+        <source>No speech could be read. The lines below were left out, with the reason for each.</source>
+        <translation>No se pudo leer ningún discurso. Las líneas siguientes se omitieron, cada una con su motivo.</translation>
+    </message>
+    <message>
+        <source>Speeches read: %1. The lines below could not be read; you can add the speeches that were read, or nothing.</source>
+        <translation>Discursos leídos: %1. Las líneas siguientes no se pudieron leer; puede añadir los discursos leídos, o nada.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Ones</source>
+        <translation>Añadir los &amp;buenos</translation>
+    </message>
+    <message>
+        <source>Add &amp;Nothing</source>
+        <translation>No añadir &amp;nada</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -153,6 +275,80 @@
     <message>
         <source>Select &amp;All</source>
         <translation>&amp;Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingEditor</name>
+    <message>
+        <source>Could not %1: %2</source>
+        <translation>No se pudo %1: %2</translation>
+    </message>
+    <message>
+        <source>Done: %1. Ctrl+Z undoes it.</source>
+        <translation>Hecho: %1. Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Deshecho: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to the plan.</source>
+        <translation>No se añadió nada al plan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>add %n speech(es) to the plan</source>
+        <translation>
+            <numerusform>añadir %n discurso al plan</numerusform>
+            <numerusform>añadir %n discursos al plan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a Speaker to the Plan</source>
+        <translation>Añadir un orador al plan</translation>
+    </message>
+    <message>
+        <source>Saved the plan in %1.</source>
+        <translation>Plan guardado en %1.</translation>
+    </message>
+    <message>
+        <source>Could not save the plan in %1: %2</source>
+        <translation>No se pudo guardar el plan en %1: %2</translation>
+    </message>
+    <message>
+        <source>move in the plan</source>
+        <translation>mover en el plan</translation>
+    </message>
+    <message>
+        <source>take %1 off the plan</source>
+        <translation>quitar a %1 del plan</translation>
+    </message>
+    <message>
+        <source>delete the speech started at %1</source>
+        <translation>borrar el discurso empezado a las %1</translation>
+    </message>
+    <message>
+        <source>Set the Speech Right</source>
+        <translation>Corregir el discurso</translation>
+    </message>
+    <message>
+        <source>Change the Planned Speech</source>
+        <translation>Cambiar el discurso previsto</translation>
+    </message>
+    <message>
+        <source>change the planned speech</source>
+        <translation>cambiar el discurso previsto</translation>
+    </message>
+    <message>
+        <source>set the speech right</source>
+        <translation>corregir el discurso</translation>
+    </message>
+    <message>
+        <source>Add a Speech by Hand</source>
+        <translation>Añadir un discurso a mano</translation>
+    </message>
+    <message>
+        <source>add a speech by hand</source>
+        <translation>añadir un discurso a mano</translation>
     </message>
 </context>
 <context>
@@ -429,6 +625,18 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importar plan</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Guardar plan</translation>
+    </message>
 </context>
 <context>
     <name>ReportModel</name>
@@ -439,6 +647,34 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>Press Enter or F2 to type the speaker&apos;s name</source>
         <translation>Pulse Intro o F2 para escribir el nombre del orador</translation>
+    </message>
+    <message>
+        <source>being timed</source>
+        <translation>cronometrándose</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>siguiente</translation>
+    </message>
+    <message>
+        <source>%1 (set by hand)</source>
+        <translation>%1 (fijado a mano)</translation>
+    </message>
+    <message>
+        <source>Speaks next: START times this speech</source>
+        <translation>Habla a continuación: START cronometra este discurso</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Añadido a mano</translation>
+    </message>
+    <message>
+        <source>Set by hand; timed as %1, %2</source>
+        <translation>Fijado a mano; cronometrado como %1, %2</translation>
+    </message>
+    <message>
+        <source>rename the planned speaker</source>
+        <translation>renombrar al orador previsto</translation>
     </message>
 </context>
 <context>
@@ -507,6 +743,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>Everyone qualified.</source>
         <translation>Todos terminaron en tiempo.</translation>
     </message>
+    <message>
+        <source>set by hand</source>
+        <translation>fijado a mano</translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>
@@ -545,10 +785,6 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>&amp;Delete Speech</source>
         <translation>&amp;Borrar discurso</translation>
-    </message>
-    <message>
-        <source>&amp;Undo Delete</source>
-        <translation>&amp;Deshacer borrado</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
@@ -635,20 +871,48 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <translation>El informe está en el portapapeles, listo para leerlo en voz alta.</translation>
     </message>
     <message>
-        <source>Deleted the speech started at %1; Ctrl+Z brings it back.</source>
-        <translation>Se borró el discurso empezado a las %1; Ctrl+Z lo recupera.</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <source>Could not delete the speech: %1</source>
-        <translation>No se pudo borrar el discurso: %1</translation>
+        <source>Paste &amp;into the Plan</source>
+        <translation>Pegar &amp;en el plan</translation>
     </message>
     <message>
-        <source>The speech deleted last is back.</source>
-        <translation>El último discurso borrado ha vuelto.</translation>
+        <source>Speaks Ne&amp;xt</source>
+        <translation>Habla a &amp;continuación</translation>
     </message>
     <message>
-        <source>Could not bring the speech back: %1</source>
-        <translation>No se pudo recuperar el discurso: %1</translation>
+        <source>Move U&amp;p</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move Dow&amp;n</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge...</source>
+        <translation>Camb&amp;iar...</translation>
+    </message>
+    <message>
+        <source>Add Speech by &amp;Hand...</source>
+        <translation>Añadir discurso a m&amp;ano...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Speaker...</source>
+        <translation>Añadir &amp;orador...</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort Plan...</source>
+        <translation>&amp;Importar plan...</translation>
+    </message>
+    <message>
+        <source>Save Plan to a &amp;File...</source>
+        <translation>Guardar plan en un &amp;archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Agenda</source>
+        <translation>&amp;Orden del día</translation>
     </message>
 </context>
 <context>
@@ -721,6 +985,53 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>&amp;SLOW: 3 - 6 - 9</source>
         <translation>&amp;LENTA: 3 - 6 - 9</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechForm</name>
+    <message>
+        <source>Spea&amp;ker:</source>
+        <translation>&amp;Orador:</translation>
+    </message>
+    <message>
+        <source>Cate&amp;gory:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>green threshold</source>
+        <translation>umbral verde</translation>
+    </message>
+    <message>
+        <source>yellow threshold</source>
+        <translation>umbral amarillo</translation>
+    </message>
+    <message>
+        <source>red threshold</source>
+        <translation>umbral rojo</translation>
+    </message>
+    <message>
+        <source>Green, yellow, red:</source>
+        <translation>Verde, amarillo, rojo:</translation>
+    </message>
+    <message>
+        <source>M:SS</source>
+        <translation>M:SS</translation>
+    </message>
+    <message>
+        <source>&amp;Time spoken:</source>
+        <translation>&amp;Tiempo hablado:</translation>
+    </message>
+    <message>
+        <source>Type the red threshold at least.</source>
+        <translation>Escriba al menos el umbral rojo.</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, then yellow, then red.</source>
+        <translation>Los umbrales están desordenados: verde, luego amarillo, luego rojo.</translation>
+    </message>
+    <message>
+        <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
+        <translation>Escriba el tiempo hablado en minutos y segundos, por ejemplo 5:42.</translation>
     </message>
 </context>
 <context>

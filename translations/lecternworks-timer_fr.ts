@@ -9,6 +9,128 @@
     </message>
 </context>
 <context>
+    <name>AgendaReader</name>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Not text: it holds NUL bytes or control characters</source>
+        <translation>Ce n’est pas du texte : il contient des octets NUL ou des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text</source>
+        <translation>Ce n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>Over %1 MB: too large for an agenda</source>
+        <translation>Plus de %1 Mo : trop grand pour un ordre du jour</translation>
+    </message>
+    <message>
+        <source>The first line names the column &quot;%1&quot; twice</source>
+        <translation>La première ligne nomme deux fois la colonne « %1 »</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
+        <translation>La première ligne ne nomme pas les colonnes : name, category et, pour CUSTOM, green, yellow, red</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
+        <translation>Catégorie inconnue « %1 » : indiquez le numéro d’une ligne, de 1 à %2, ou le début de sa description</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be %2</source>
+        <translation>« %1 » pourrait être %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>none, the test speed sets them</source>
+        <translation>aucun, la vitesse de test les fixe</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The %1 threshold &quot;%2&quot; is not a time (M:SS)</source>
+        <translation>Le seuil %1 « %2 » n’est pas une durée (M:SS)</translation>
+    </message>
+    <message>
+        <source>%1 has thresholds of its own (%2); only a CUSTOM speech takes others</source>
+        <translation>%1 a ses propres seuils (%2) ; seul un discours CUSTOM en accepte d’autres</translation>
+    </message>
+    <message>
+        <source>A CUSTOM speech needs its green, yellow and red thresholds</source>
+        <translation>Un discours CUSTOM a besoin de ses seuils vert, jaune et rouge</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, yellow and red must rise</source>
+        <translation>Les seuils sont dans le désordre : vert, jaune et rouge doivent croître</translation>
+    </message>
+    <message>
+        <source>A quoted field does not end where it should</source>
+        <translation>Un champ entre guillemets ne se termine pas où il le devrait</translation>
+    </message>
+    <message>
+        <source>Too few columns: a name and a category needed</source>
+        <translation>Trop peu de colonnes : un nom et une catégorie sont nécessaires</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters</source>
+        <translation>Le nom dépasse %1 caractères</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaRejects</name>
+    <message>
+        <source>Lines Not Read</source>
+        <translation>Lignes non lues</translation>
+    </message>
+    <message>
+        <source>No speech could be read. The lines below were left out, with the reason for each.</source>
+        <translation>Aucun discours n’a pu être lu. Les lignes ci-dessous ont été écartées, chacune avec sa raison.</translation>
+    </message>
+    <message>
+        <source>Speeches read: %1. The lines below could not be read; you can add the speeches that were read, or nothing.</source>
+        <translation>Discours lus : %1. Les lignes ci-dessous n’ont pas pu être lues ; vous pouvez ajouter les discours lus, ou rien.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Ones</source>
+        <translation>Ajouter les &amp;bons</translation>
+    </message>
+    <message>
+        <source>Add &amp;Nothing</source>
+        <translation>N’ajouter &amp;rien</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -153,6 +275,80 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Tout &amp;sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingEditor</name>
+    <message>
+        <source>Could not %1: %2</source>
+        <translation>Impossible de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Done: %1. Ctrl+Z undoes it.</source>
+        <translation>Fait : %1. Ctrl+Z l’annule.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annulé : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to the plan.</source>
+        <translation>Rien n’a été ajouté au plan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>add %n speech(es) to the plan</source>
+        <translation>
+            <numerusform>ajouter %n discours au plan</numerusform>
+            <numerusform>ajouter %n discours au plan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add a Speaker to the Plan</source>
+        <translation>Ajouter un orateur au plan</translation>
+    </message>
+    <message>
+        <source>Saved the plan in %1.</source>
+        <translation>Plan enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not save the plan in %1: %2</source>
+        <translation>Impossible d’enregistrer le plan dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>move in the plan</source>
+        <translation>déplacer dans le plan</translation>
+    </message>
+    <message>
+        <source>take %1 off the plan</source>
+        <translation>retirer %1 du plan</translation>
+    </message>
+    <message>
+        <source>delete the speech started at %1</source>
+        <translation>supprimer le discours commencé à %1</translation>
+    </message>
+    <message>
+        <source>Set the Speech Right</source>
+        <translation>Corriger le discours</translation>
+    </message>
+    <message>
+        <source>Change the Planned Speech</source>
+        <translation>Modifier le discours prévu</translation>
+    </message>
+    <message>
+        <source>change the planned speech</source>
+        <translation>modifier le discours prévu</translation>
+    </message>
+    <message>
+        <source>set the speech right</source>
+        <translation>corriger le discours</translation>
+    </message>
+    <message>
+        <source>Add a Speech by Hand</source>
+        <translation>Ajouter un discours à la main</translation>
+    </message>
+    <message>
+        <source>add a speech by hand</source>
+        <translation>ajouter un discours à la main</translation>
     </message>
 </context>
 <context>
@@ -429,6 +625,18 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>Could not save %1: %2</source>
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importer un plan</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Enregistrer le plan</translation>
+    </message>
 </context>
 <context>
     <name>ReportModel</name>
@@ -439,6 +647,34 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>Press Enter or F2 to type the speaker&apos;s name</source>
         <translation>Appuyez sur Entrée ou F2 pour saisir le nom de l’orateur</translation>
+    </message>
+    <message>
+        <source>being timed</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>suivant</translation>
+    </message>
+    <message>
+        <source>%1 (set by hand)</source>
+        <translation>%1 (fixé à la main)</translation>
+    </message>
+    <message>
+        <source>Speaks next: START times this speech</source>
+        <translation>Parle ensuite : START chronomètre ce discours</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Ajouté à la main</translation>
+    </message>
+    <message>
+        <source>Set by hand; timed as %1, %2</source>
+        <translation>Fixé à la main ; chronométré comme %1, %2</translation>
+    </message>
+    <message>
+        <source>rename the planned speaker</source>
+        <translation>renommer l’orateur prévu</translation>
     </message>
 </context>
 <context>
@@ -507,6 +743,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>Everyone qualified.</source>
         <translation>Tout le monde est qualifié.</translation>
     </message>
+    <message>
+        <source>set by hand</source>
+        <translation>fixé à la main</translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>
@@ -545,10 +785,6 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>&amp;Delete Speech</source>
         <translation>&amp;Supprimer le discours</translation>
-    </message>
-    <message>
-        <source>&amp;Undo Delete</source>
-        <translation>&amp;Annuler la suppression</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
@@ -635,20 +871,48 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <translation>Le rapport est dans le presse-papiers, prêt à être lu à voix haute.</translation>
     </message>
     <message>
-        <source>Deleted the speech started at %1; Ctrl+Z brings it back.</source>
-        <translation>Discours commencé à %1 supprimé ; Ctrl+Z le rétablit.</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Could not delete the speech: %1</source>
-        <translation>Impossible de supprimer le discours : %1</translation>
+        <source>Paste &amp;into the Plan</source>
+        <translation>Co&amp;ller dans le plan</translation>
     </message>
     <message>
-        <source>The speech deleted last is back.</source>
-        <translation>Le dernier discours supprimé est rétabli.</translation>
+        <source>Speaks Ne&amp;xt</source>
+        <translation>Parle ensui&amp;te</translation>
     </message>
     <message>
-        <source>Could not bring the speech back: %1</source>
-        <translation>Impossible de rétablir le discours : %1</translation>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Dow&amp;n</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge...</source>
+        <translation>M&amp;odifier...</translation>
+    </message>
+    <message>
+        <source>Add Speech by &amp;Hand...</source>
+        <translation>Ajouter un discours &amp;à la main...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Speaker...</source>
+        <translation>Ajouter un &amp;orateur...</translation>
+    </message>
+    <message>
+        <source>Imp&amp;ort Plan...</source>
+        <translation>Im&amp;porter un plan...</translation>
+    </message>
+    <message>
+        <source>Save Plan to a &amp;File...</source>
+        <translation>Enregistrer le plan dans un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Agenda</source>
+        <translation>Ordre du &amp;jour</translation>
     </message>
 </context>
 <context>
@@ -721,6 +985,53 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>&amp;SLOW: 3 - 6 - 9</source>
         <translation>&amp;LENT : 3 - 6 - 9</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechForm</name>
+    <message>
+        <source>Spea&amp;ker:</source>
+        <translation>&amp;Orateur :</translation>
+    </message>
+    <message>
+        <source>Cate&amp;gory:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>green threshold</source>
+        <translation>seuil vert</translation>
+    </message>
+    <message>
+        <source>yellow threshold</source>
+        <translation>seuil jaune</translation>
+    </message>
+    <message>
+        <source>red threshold</source>
+        <translation>seuil rouge</translation>
+    </message>
+    <message>
+        <source>Green, yellow, red:</source>
+        <translation>Vert, jaune, rouge :</translation>
+    </message>
+    <message>
+        <source>M:SS</source>
+        <translation>M:SS</translation>
+    </message>
+    <message>
+        <source>&amp;Time spoken:</source>
+        <translation>&amp;Temps de parole :</translation>
+    </message>
+    <message>
+        <source>Type the red threshold at least.</source>
+        <translation>Saisissez au moins le seuil rouge.</translation>
+    </message>
+    <message>
+        <source>The thresholds are out of order: green, then yellow, then red.</source>
+        <translation>Les seuils sont dans le désordre : vert, puis jaune, puis rouge.</translation>
+    </message>
+    <message>
+        <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
+        <translation>Saisissez le temps de parole en minutes et secondes, par exemple 5:42.</translation>
     </message>
 </context>
 <context>
