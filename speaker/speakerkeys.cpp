@@ -17,6 +17,8 @@ SpeakerKeys::SpeakerKeys(QWidget *window, SpeakerView *view, SpeakerScreen *scre
     if (!keys.contains(QKeySequence(Qt::Key_F11)))
         keys.prepend(QKeySequence(Qt::Key_F11));
     m_toggle->setShortcuts(keys);
+    // From whichever of the program's windows has the keyboard: the report's, the speaker's.
+    m_toggle->setShortcutContext(Qt::ApplicationShortcut);
     connect(m_toggle, &QAction::triggered, this, &SpeakerKeys::togglePressed);
     window->addAction(m_toggle);
     m_leave = new QAction(tr("Leave the speaker's view"), window);

@@ -55,7 +55,8 @@ void SpeakerWindow::takeKeysOf(QWidget *operatorWindow)
 {
     m_operatorWindow = operatorWindow;
     for (QAction *action : operatorWindow->findChildren<QAction *>()) {
-        if (!action->shortcut().isEmpty() && action->shortcutContext() == Qt::WindowShortcut)
+        if (!action->shortcut().isEmpty() && action->shortcutContext() != Qt::WidgetShortcut &&
+            action->shortcutContext() != Qt::WidgetWithChildrenShortcut)
             addAction(action);
     }
     for (QAbstractButton *button : operatorWindow->findChildren<QAbstractButton *>()) {

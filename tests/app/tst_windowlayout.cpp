@@ -713,6 +713,16 @@ void TestWindowLayout::speakerScreenShowsTheLightBesideTheWindow()
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(!window.speakerScreen()->window());
     QVERIFY(!window.isFullScreen());
+    // F11 from another of the program's windows (the report, say) as well.
+    QWidget report;
+    report.show();
+    QApplication::setActiveWindow(&report);
+    QTest::keyClick(&report, Qt::Key_F11);
+    QVERIFY(window.speakerScreen()->window());
+    QTest::keyClick(&report, Qt::Key_F11);
+    QVERIFY(!window.speakerScreen()->window());
+    report.close();
+    QApplication::setActiveWindow(&window);
     // The operator's own screen chosen for it, it closes.
     QTest::keyClick(&window, Qt::Key_F11);
     window.menuSpeakerScreen_Click(QStringLiteral("full-hd"));
