@@ -29,22 +29,29 @@ results="$repo/bench/results.md"
 source "$repo/tools/packages.sh"
 source "$repo/tools/lib.sh"
 
+# write_section HEADING TEXT: the section under HEADING in bench/results.md, up to the next
+# heading, replaced by TEXT (or TEXT added at the end); the other sections kept as they are.
+write_section() {
+    local kept=""
+    [ -f "$results" ] && kept="$(sed "/^$1\$/,/^## /{/^## /!d}" "$results" | sed "/^$1\$/d")"
+    printf '%s\n\n%s\n\n%s\n' "$kept" "$1" "$2" >"$results"
+}
+
 # ---- The meeting's record: STOP with and without a speech to record, in one process ----------
 record_heading="## Recording a speech"
-# Replaces the record's section at the end of bench/results.md with a fresh measurement.
+# Replaces the record's section of bench/results.md with a fresh measurement.
 measure_record() {
     mkdir -p "$out"
     cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
     cmake --build "$out/app" --target lw-bench-record lw-bench-report -j"$(nproc)" >"$out/build-record.log"
-    local table kept=""
+    local table
     # On the disk the results live on, where the user's data folder would be, not in memory.
     table="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/record/lw-bench-record" 2>/dev/null)"
     # Ctrl+T with the same two sizes of record.
     table+=$'\n\n'"$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/report/lw-bench-report" 2>/dev/null)"
-    [ -f "$results" ] && kept="$(sed "/^$record_heading\$/,\$d" "$results")"
-    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen; the record on %s.\n\n%s\n' \
-        "$kept" "$record_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" \
-        "$(df -T "$out" | awk 'NR == 2 { print $2 }')" "$table" >"$results"
+    write_section "$record_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }').
+
+$table"
     echo
     echo "$table"
 }
@@ -55,15 +62,14 @@ measure_light() {
     mkdir -p "$out"
     cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
     cmake --build "$out/app" --target lw-bench-light -j"$(nproc)" >"$out/build-light.log"
-    local table kept="" home="$out/light-home"
+    local table home="$out/light-home"
     rm -rf "$home"
     # Its settings, paired viewers and record in the run's own folder, never the user's.
     table="$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
         "$out/app/bench/light/lw-bench-light" 2>"$out/light.log")"
-    [ -f "$results" ] && kept="$(sed "/^$light_heading\$/,/^## /{/^## /!d}" "$results" |
-        sed "/^$light_heading\$/d")"
-    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen, on 127.0.0.1: five FAST runs (lamps at 1, 2 and 3 s) with no device, then five with ten paired viewers (QWebSocket, in a process of their own) connected.\n\n%s\n' \
-        "$kept" "$light_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" "$table" >"$results"
+    write_section "$light_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, on 127.0.0.1: five FAST runs (lamps at 1, 2 and 3 s) with no device, then five with ten paired viewers (QWebSocket, in a process of their own) connected.
+
+$table"
     echo
     echo "$table"
 }
@@ -74,7 +80,7 @@ measure_sound() {
     mkdir -p "$out"
     cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
     cmake --build "$out/app" --target lw-bench-sound -j"$(nproc)" >"$out/build-sound.log"
-    local rows kept="" home="$out/sound-home"
+    local rows home="$out/sound-home"
     local device="a sound device, the audio's start not recorded: the cue is timed to its play call"
     rm -rf "$home"
     # Beside the program, where the window finds the sound module; settings of its own.
@@ -83,10 +89,11 @@ measure_sound() {
     if grep -q "no sound device" "$out/sound.log"; then
         device="no sound device: the module plays nothing, so the cue is timed to its play call"
     fi
-    [ -f "$results" ] && kept="$(sed "/^$sound_heading\$/,/^## /{/^## /!d}" "$results" |
-        sed "/^$sound_heading\$/d")"
-    printf '%s\n\n%s\n\nMeasured %s on %s cores, Release, offscreen, with %s. 50 FAST runs, the tick driven by hand; each lamp timed from the moment the light is set.\n\n| measure | median | worst | target | met |\n|---|---|---|---|---|\n%s\n' \
-        "$kept" "$sound_heading" "$(date -u +%Y-%m-%d)" "$(nproc)" "$device" "$rows" >"$results"
+    write_section "$sound_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, with $device. 50 FAST runs, the tick driven by hand; each lamp timed from the moment the light is set.
+
+| measure | median | worst | target | met |
+|---|---|---|---|---|
+$rows"
     echo
     echo "$rows"
 }
@@ -258,10 +265,7 @@ Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Xvfb without a window manager: 
 $rows
 EOF
     )"
-    kept=""
-    [ -f "$results" ] && kept="$(sed "/^$startup_heading\$/,/^## /{/^## /!d}" "$results" |
-        sed "/^$startup_heading\$/d")"
-    printf '%s\n\n%s\n\n%s\n' "$kept" "$startup_heading" "$table" >"$results"
+    write_section "$startup_heading" "$table"
     echo
     echo "$table"
     exit 0
