@@ -12,6 +12,13 @@
 #include <QResource>
 #include <QtEndian>
 
+#include <cstring>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace {
 const QString LayoutPath = QStringLiteral(":/layouts/horizontaltimer.json");
 const QString PanelBitmap = QStringLiteral(":/timerpanel.bmp");
@@ -40,6 +47,22 @@ const LampWords Lamps[] = {
      QT_TRANSLATE_NOOP("HorizontalTimer", "Red lamp"), QT_TRANSLATE_NOOP("HorizontalTimer", "R")},
 };
 
+// The bitmap is stored uncompressed in the program file and read once: its pages are handed back
+// rather than kept resident for the program's life.
+void releasePages(const uchar *data, qsizetype size)
+{
+#ifdef Q_OS_LINUX
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(data) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(data) + quintptr(size)) & ~(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
+}
+
 // The panel as stored: a bitmap file of 24-bit pixels, uncompressed, its rows from the bottom up.
 // Its few flat colours are kept as a table and an index per pixel, a quarter of the memory of the
 // 32-bit pixels that Qt's reader makes one at a time (it takes any other bitmap), which was the
@@ -49,7 +72,8 @@ QImage panelPicture()
     constexpr qsizetype HeaderSize = 54; // the file header and a BITMAPINFOHEADER
     constexpr int BitsPerPixel = 24;
     constexpr qsizetype MaxColours = 256;
-    const QByteArray file = QResource(PanelBitmap).uncompressedData();
+    const QResource resource(PanelBitmap);
+    const QByteArray file = resource.uncompressedData();
     const auto *bytes = reinterpret_cast<const uchar *>(file.constData());
     const auto word = [bytes](int at) { return qFromLittleEndian<quint16>(bytes + at); };
     const auto dword = [bytes](int at) { return qFromLittleEndian<qint32>(bytes + at); };
@@ -67,6 +91,11 @@ QImage panelPicture()
     for (int y = 0; y < height; ++y) {
         const uchar *pixel = bytes + offset + stride * (height - 1 - y);
         uchar *line = image.scanLine(y);
+        // Most of the panel's rows repeat the one above.
+        if (y > 0 && std::memcmp(pixel, pixel + stride, size_t(width) * 3) == 0) {
+            std::memcpy(line, image.constScanLine(y - 1), size_t(width));
+            continue;
+        }
         qsizetype index = -1;
         for (int x = 0; x < width; ++x, pixel += 3) {
             const QRgb colour = qRgb(pixel[2], pixel[1], pixel[0]);
@@ -83,6 +112,8 @@ QImage panelPicture()
         }
     }
     image.setColorTable(colours);
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        releasePages(bytes, file.size());
     return image;
 }
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "components/colorword.h"
+#include "components/fonts.h"
 #include "components/framedpanel.h"
 #include "components/storedlayout.h"
 #include "components/twips.h"
@@ -25,6 +26,8 @@ private slots:
     void brokenLayoutIsReportedNotApplied_data();
     void brokenLayoutIsReportedNotApplied();
     void hidingAPanelHidesItsChildren();
+    void missingFamiliesAreLeftOut_data();
+    void missingFamiliesAreLeftOut();
 
 private:
     static QString writeLayout(QTemporaryFile &file, const QByteArray &json)
@@ -108,7 +111,7 @@ void TestStoredLayout::layoutPlacesStacksAndOrdersControls()
     QVERIFY(back->isHidden());
     QCOMPARE(back->palette().color(back->backgroundRole()), QColor(0, 255, 0));
     QCOMPARE(edit->font().weight(), QFont::Bold);
-    QCOMPARE(edit->font().families().value(1), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(edit->font().families().constLast(), QStringLiteral("DejaVu Sans"));
     // Listed front to back: the first entry ends up on top of the stack.
     const QObjectList stack = root.children();
     QVERIFY(stack.indexOf(front) > stack.indexOf(back));
@@ -167,6 +170,22 @@ void TestStoredLayout::hidingAPanelHidesItsChildren()
     QVERIFY(!child->isVisible());
     panel->setVisible(true);
     QVERIFY(child->isVisible());
+}
+
+void TestStoredLayout::missingFamiliesAreLeftOut_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QStringList>("families");
+    QTest::newRow("installed: first")
+        << "Liberation Sans" << QStringList{"Liberation Sans", "DejaVu Sans"};
+    QTest::newRow("missing: the stand-in alone") << "No Such Family" << QStringList{"DejaVu Sans"};
+}
+
+void TestStoredLayout::missingFamiliesAreLeftOut()
+{
+    QFETCH(QString, family);
+    QFETCH(QStringList, families);
+    QCOMPARE(Fonts::familiesFor(family), families);
 }
 
 QTEST_MAIN(TestStoredLayout)

@@ -40,6 +40,19 @@ lw_key F11
 speaker() { xdotool search --onlyvisible --name "^Speaker's view\$" 2>/dev/null | head -n 1; }
 speaker_active() { lw_active_is "$(speaker)"; }
 lw_wait_until 5000 speaker_active || lw_log "the keyboard stayed with $(xdotool getactivewindow)"
+# The speaker's window hands the keyboard back as it comes up, and weston may leave it to no
+# window in between: keys go once it has stayed with one of the program's windows a moment.
+keyboard_settled() {
+    local focus
+    focus=$(xdotool getwindowfocus 2>/dev/null)
+    if [ "$focus" != "${settled_on:-}" ]; then
+        settled_on=$focus settled_since=$(lw_now_ms)
+        return 1
+    fi
+    { [ "$focus" = "$LW_WIN" ] || [ "$focus" = "$(speaker)" ]; } &&
+        [ $(($(lw_now_ms) - settled_since)) -ge 300 ]
+}
+lw_wait_until 5000 keyboard_settled || lw_fail "the keyboard is with no window of the program: $settled_on"
 lw_key alt+s
 lw_wait_until 3000 lw_height_is $((h0 - RUN_TO_STOP_PX)) || lw_fail "Alt+S after F11: height $(lw_window_height)"
 light_lit() { [[ "$(lw_lamps)" =~ ^(G--|-Y-|--R)$ ]]; }
