@@ -73,7 +73,12 @@ QImage panelPicture()
     constexpr int BitsPerPixel = 24;
     constexpr qsizetype MaxColours = 256;
     const QResource resource(PanelBitmap);
-    const QByteArray file = resource.uncompressedData();
+    // Stored uncompressed, it is read where it lies in the program file, not from a copy.
+    const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
+    const QByteArray file =
+        inPlace ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                          qsizetype(resource.size()))
+                : resource.uncompressedData();
     const auto *bytes = reinterpret_cast<const uchar *>(file.constData());
     const auto word = [bytes](int at) { return qFromLittleEndian<quint16>(bytes + at); };
     const auto dword = [bytes](int at) { return qFromLittleEndian<qint32>(bytes + at); };
@@ -112,7 +117,7 @@ QImage panelPicture()
         }
     }
     image.setColorTable(colours);
-    if (resource.compressionAlgorithm() == QResource::NoCompression)
+    if (inPlace)
         releasePages(bytes, file.size());
     return image;
 }
