@@ -114,6 +114,32 @@ void TestReportWindow::writeFile()
         for (const QByteArray &page : std::as_const(pages))
             QVERIFY2(page.contains("Elapsed"), page.constData());
         QVERIFY(pages.size() >= (speeches > 1 ? 2 : 1));
+        // The line above each page's footer stays blank, as drawn: from the bottom, the footer's
+        // ink comes first, then more blank rows than that ink's height, a line being taller.
+        QProcess drawn;
+        drawn.start(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"),
+                                                 QStringLiteral("72"), path, folder.filePath("p")});
+        QVERIFY(drawn.waitForFinished() && drawn.exitCode() == 0);
+        for (const QString &name : QDir(folder.path()).entryList({QStringLiteral("p-*.pgm")})) {
+            const QImage shot(folder.filePath(name));
+            const auto inked = [&shot](int y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    if (qGray(shot.pixel(x, y)) <= 250)
+                        return true;
+                }
+                return false;
+            };
+            int y = shot.height() - 1;
+            while (y > 0 && !inked(y))
+                --y;
+            const int footerBottom = y;
+            while (y > 0 && inked(y))
+                --y;
+            const int blankAbove = y;
+            while (y > 0 && !inked(y))
+                --y;
+            QVERIFY2(blankAbove - y > footerBottom - blankAbove, qPrintable(name));
+        }
     } else {
         QCOMPARE(bytes, ReportText::csv(store.meetings().constLast(),
                                         store.speeches(store.currentMeetingId())));
