@@ -22,7 +22,7 @@
 
 namespace {
 
-const QString SuggestedName = QStringLiteral("meeting-%1.%2");
+const QString SuggestedName = QStringLiteral("%1-%2.%3");
 constexpr int PdfResolution = 300;
 // Many printers clip near the paper's edge.
 constexpr qreal PageMarginMm = 15;
@@ -49,7 +49,8 @@ QString documentName(const Meeting &meeting)
 
 namespace ReportExport {
 
-QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix)
+QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix,
+                      const QString &stem)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString folder = QDir::homePath();
@@ -57,13 +58,13 @@ QString suggestedFile(const QString &lastFolder, const QDate &day, const QString
         folder = lastFolder;
     else if (!documents.isEmpty() && QFileInfo(documents).isDir())
         folder = documents;
-    return QDir(folder).filePath(fileName(day, suffix));
+    return QDir(folder).filePath(fileName(day, suffix, stem));
 }
 
-QString fileName(const QDate &day, const QString &suffix)
+QString fileName(const QDate &day, const QString &suffix, const QString &stem)
 {
     const QDate named = day.isValid() ? day : QDate::currentDate();
-    return SuggestedName.arg(named.toString(Qt::ISODate), suffix);
+    return SuggestedName.arg(stem, named.toString(Qt::ISODate), suffix);
 }
 
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why)
@@ -207,14 +208,17 @@ void ReportFiles::askToImportPlan(const std::function<void(const QString &)> &re
 
 void ReportFiles::askToSavePlan(const std::function<bool(const QString &)> &write)
 {
-    askForFile(tr("Save Plan"), tr("CSV files (*.csv)"), QStringLiteral("csv"), write);
+    // Named apart from the meeting's export, which it would otherwise replace in the same folder.
+    askForFile(tr("Save Plan"), tr("CSV files (*.csv)"), QStringLiteral("csv"), write, true,
+               QStringLiteral("plan"));
 }
 
 void ReportFiles::askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                             const std::function<bool(const QString &)> &write, bool toSave)
+                             const std::function<bool(const QString &)> &write, bool toSave,
+                             const QString &stem)
 {
     const QFileInfo suggested(
-        ReportExport::suggestedFile(m_lastFolder, m_meeting.startedAt.date(), suffix));
+        ReportExport::suggestedFile(m_lastFolder, m_meeting.startedAt.date(), suffix, stem));
     auto *dialog = new QFileDialog(m_window, caption, suggested.absolutePath(), filter);
     if (toSave)
         dialog->selectFile(suggested.fileName());

@@ -24,9 +24,11 @@ namespace ReportExport {
 
 // The meeting's day (today's when there is none) names the file; it goes to lastFolder if that
 // is still there, else to the documents folder, else home.
-QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix);
+QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix,
+                      const QString &stem = QStringLiteral("meeting"));
 // "meeting-2026-12-07.pdf": no colons or other characters a FAT or exFAT stick refuses.
-QString fileName(const QDate &day, const QString &suffix);
+QString fileName(const QDate &day, const QString &suffix,
+                 const QString &stem = QStringLiteral("meeting"));
 // Every speech of the meeting, a column saying which were rehearsals.
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 // The agenda, in the form the import reads back.
@@ -71,7 +73,8 @@ signals:
 
 private:
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
-                    const std::function<bool(const QString &)> &write, bool toSave = true);
+                    const std::function<bool(const QString &)> &write, bool toSave = true,
+                    const QString &stem = QStringLiteral("meeting"));
     bool saved(const QString &path, bool written, const QString &why);
     QPrinter *printer();
 

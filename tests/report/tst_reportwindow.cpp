@@ -404,10 +404,13 @@ void TestReportWindow::suggestedFile_data()
     QTest::addColumn<QString>("usedLast");
     QTest::addColumn<bool>("documents");
     QTest::addColumn<QString>("suggested");
-    QTest::newRow("the folder used last") << "kept" << true << "kept/meeting-2026-12-07.csv";
+    QTest::addColumn<bool>("plan");
+    QTest::newRow("the folder used last")
+        << "kept" << true << "kept/meeting-2026-12-07.csv" << false;
     QTest::newRow("the folder used last gone, Documents there")
-        << "gone" << true << "home/Documents/meeting-2026-12-07.csv";
-    QTest::newRow("no Documents folder") << "" << false << "home/meeting-2026-12-07.csv";
+        << "gone" << true << "home/Documents/meeting-2026-12-07.csv" << false;
+    QTest::newRow("no Documents folder") << "" << false << "home/meeting-2026-12-07.csv" << false;
+    QTest::newRow("a plan, named apart") << "kept" << true << "kept/plan-2026-12-07.csv" << true;
 }
 
 // The save dialog suggests a file named after the meeting's day, in a folder that is there.
@@ -416,6 +419,7 @@ void TestReportWindow::suggestedFile()
     QFETCH(QString, usedLast);
     QFETCH(bool, documents);
     QFETCH(QString, suggested);
+    QFETCH(bool, plan);
     QTemporaryDir folder;
     const QByteArray home = qgetenv("HOME");
     const auto restoreHome = qScopeGuard([&home] { qputenv("HOME", home); });
@@ -436,7 +440,10 @@ void TestReportWindow::suggestedFile()
             QVERIFY(QDir(folder.filePath(usedLast)).removeRecursively());
     }
 
-    window.commandExportCsv_Click();
+    if (plan)
+        window.savePlanAction()->trigger();
+    else
+        window.commandExportCsv_Click();
     QVERIFY(dialog());
     QCOMPARE(dialog()->selectedFiles().value(0), folder.filePath(suggested));
 }
