@@ -1,59 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
 
+#include "record/meetingstore_p.h"
 #include "record/recordlog.h"
 #include "timing/clocktext.h"
-#include "timing/speechcategories.h"
 
 #include <QFile>
-#include <QHash>
-#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <type_traits>
 
-namespace {
-
-// How long the write at STOP, or an edit from the report, may wait for another copy's lock: that
-// copy's one-speech transaction takes a few milliseconds, one flush of the log included, so this
-// covers it many times over, while the time STOP shows is late by a quarter of a second at most.
-constexpr int StopBusyTimeoutMs = 250;
-// Everything else, the retries above all, runs while a speech is timed and never waits for a
-// lock: a speech the file cannot take at once stays in memory until the next retry.
-constexpr int NeverWaitMs = 0;
-constexpr int RetryIntervalMs = 3000;
-// After a write, once the window has had time to draw what STOP or the edit changed.
-constexpr int CheckpointDelayMs = 500;
-
-// The time as ISO 8601 with its offset, for whoever reads the file with other tools.
-QString readableTime(const QDateTime &at)
-{
-    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
-}
-
-QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
-{
-    return QDateTime::fromMSecsSinceEpoch(utcMs.toLongLong(), Qt::OffsetFromUTC, offset.toInt());
-}
+namespace StoreInternals {
 
 QString describe(const QSqlError &error)
 {
     return error.text().trimmed();
 }
 
-// Runs a statement to its very end and returns its error. A statement that hands back rows
-// (RETURNING, a checkpoint's) may fail only as its last row is read, and a COMMIT's failure
-// (a full disk) must never pass for success: every write of the store goes through here.
 QSqlError runToEnd(QSqlQuery &q)
 {
     if (!q.exec())
@@ -70,10 +41,30 @@ QSqlError runToEnd(QSqlQuery &q, const QString &statement)
     return runToEnd(q);
 }
 
-// A null text would be stored as NULL; the record's texts are empty at worst.
 QVariant storedText(const QString &text)
 {
     return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace StoreInternals
+
+using namespace StoreInternals;
+
+namespace {
+
+constexpr int RetryIntervalMs = 3000;
+// After a write, once the window has had time to draw what STOP or the edit changed.
+constexpr int CheckpointDelayMs = 500;
+
+// The time as ISO 8601 with its offset, for whoever reads the file with other tools.
+QString readableTime(const QDateTime &at)
+{
+    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QDateTime fromStored(const QVariant &utcMs, const QVariant &offset)
+{
+    return QDateTime::fromMSecsSinceEpoch(utcMs.toLongLong(), Qt::OffsetFromUTC, offset.toInt());
 }
 
 // A column of the speech table and the field of the record it holds.
@@ -272,163 +263,6 @@ SpeechRecord speechFrom(const QSqlQuery &q)
             column.restore(s, q.value(QLatin1String(column.name)));
     }
     return s;
-}
-
-// ---- The plan's rows ----
-
-// Far below the largest integer a spreadsheet or a JSON reader keeps exact.
-constexpr qint64 PlannedIdLimit = qint64(1) << 53;
-
-// A planned row is not spoken while it has no speech, or only one deleted since.
-const QString Unspoken =
-    QStringLiteral("(speech_id IS NULL OR speech_id IN (SELECT id FROM speech WHERE deleted = 1))");
-const QString PlanColumns =
-    QStringLiteral("id, speaker_name, row_index, green_text, yellow_text, red_text,"
-                   " green_seconds, yellow_seconds, red_seconds, speech_id");
-const QString InsertPlanned = QStringLiteral(
-    "INSERT INTO planned_speech (id, position, speaker_name, row_index, description, green_text,"
-    " yellow_text, red_text, green_seconds, yellow_seconds, red_seconds)"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-
-PlanEntry planFrom(const QSqlQuery &q)
-{
-    PlanEntry e;
-    e.id = q.value(0).toLongLong();
-    e.speakerName = q.value(1).toString();
-    e.rowIndex = q.value(2).toInt();
-    for (int i = 0; i < 3; ++i) {
-        e.thresholdTexts[size_t(i)] = q.value(3 + i).toString();
-        e.thresholdSeconds[size_t(i)] = q.value(6 + i).toInt();
-    }
-    e.speechId = q.value(9).toLongLong();
-    return e;
-}
-
-QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
-{
-    q.prepare(InsertPlanned + onConflict);
-    for (const QVariant &v : {QVariant(e.id), QVariant(position), storedText(e.speakerName),
-                              QVariant(e.rowIndex), storedText(e.description())})
-        q.addBindValue(v);
-    for (const QString &text : e.thresholdTexts)
-        q.addBindValue(storedText(text));
-    for (const int seconds : e.thresholdSeconds)
-        q.addBindValue(seconds);
-    return runToEnd(q);
-}
-
-qsizetype indexOf(const QList<PlanEntry> &plan, qint64 id)
-{
-    for (qsizetype i = 0; i < plan.size(); ++i) {
-        if (plan.at(i).id == id)
-            return i;
-    }
-    return -1;
-}
-
-void insertBefore(QList<PlanEntry> &plan, const QList<PlanEntry> &rows, qint64 beforeId)
-{
-    qsizetype at = beforeId == 0 ? -1 : indexOf(plan, beforeId);
-    if (at < 0)
-        at = plan.size();
-    for (const PlanEntry &row : rows)
-        plan.insert(at++, row);
-}
-
-// One edit of the plan, the same on the file's rows as on those shown while it waits.
-void applyPlanEdit(QList<PlanEntry> &plan, const SpeechEdit &e)
-{
-    QList<PlanEntry> rows;
-    switch (e.kind) {
-    case SpeechEdit::Kind::PlanAdd:
-        for (const PlanEntry &row : e.planned) {
-            if (indexOf(plan, row.id) < 0)
-                rows << row;
-        }
-        insertBefore(plan, rows, e.beforeId);
-        break;
-    case SpeechEdit::Kind::PlanRemove:
-    case SpeechEdit::Kind::PlanMove:
-        for (const PlanEntry &row : e.planned) {
-            const qsizetype i = indexOf(plan, row.id);
-            if (i >= 0)
-                rows << plan.takeAt(i);
-        }
-        if (e.kind == SpeechEdit::Kind::PlanMove)
-            insertBefore(plan, rows, e.beforeId);
-        break;
-    case SpeechEdit::Kind::PlanChange:
-        if (const qsizetype i = e.planned.isEmpty() ? -1 : indexOf(plan, e.planned.first().id);
-            i >= 0)
-            plan[i] = e.planned.first();
-        break;
-    default:
-        break;
-    }
-}
-
-// ---- Changes by hand ----
-
-void keepAsTimed(SpeechRecord &s)
-{
-    if (s.byHand != SpeechRecord::ByHand::No)
-        return;
-    s.asTimed =
-        SpeechRecord::AsTimed{s.rowIndex,       s.description, s.thresholdTexts, s.thresholdSeconds,
-                              s.elapsedSeconds, s.lampReached, s.mistakenStart,  s.rehearsal};
-    s.byHand = SpeechRecord::ByHand::Changed;
-}
-
-// The lamp and a mistaken start as the new values give them; the verdict follows from them.
-void rejudge(SpeechRecord &s)
-{
-    s.lampReached = SpeechRecord::lampFor(s.thresholdSeconds, s.elapsedSeconds);
-    s.mistakenStart = s.elapsedSeconds < SpeechRecord::MistakenStartSeconds &&
-                      s.lampReached == SpeechRecord::Lamp::None;
-}
-
-void applyCorrection(SpeechRecord &s, const SpeechEdit &e)
-{
-    switch (e.kind) {
-    case SpeechEdit::Kind::Category:
-        keepAsTimed(s);
-        s.rowIndex = e.rowIndex;
-        s.description = SpeechRecord::rowDescription(e.rowIndex);
-        s.thresholdSeconds = e.thresholdSeconds;
-        for (size_t i = 0; i < s.thresholdTexts.size(); ++i)
-            s.thresholdTexts[i] = PlanEntry::thresholdText(e.thresholdSeconds[i]);
-        s.rehearsal = e.rowIndex == SpeechCategories::TestRow;
-        rejudge(s);
-        break;
-    case SpeechEdit::Kind::Elapsed:
-        keepAsTimed(s);
-        s.elapsedSeconds = e.elapsedSeconds;
-        rejudge(s);
-        break;
-    case SpeechEdit::Kind::AsTimed:
-        if (s.byHand == SpeechRecord::ByHand::Changed && s.asTimed) {
-            const SpeechRecord::AsTimed &t = *s.asTimed;
-            s.rowIndex = t.rowIndex;
-            s.description = t.description;
-            s.thresholdTexts = t.thresholdTexts;
-            s.thresholdSeconds = t.thresholdSeconds;
-            s.elapsedSeconds = t.elapsedSeconds;
-            s.lampReached = t.lampReached;
-            s.mistakenStart = t.mistakenStart;
-            s.rehearsal = t.rehearsal;
-            s.asTimed.reset();
-            s.byHand = SpeechRecord::ByHand::No;
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-bool isCategoryRow(int rowIndex)
-{
-    return rowIndex >= SpeechCategories::FirstRow &&
-           rowIndex < SpeechCategories::FirstRow + SpeechCategories::RowCount;
 }
 
 QString whatChanged(const SpeechEdit &e)
@@ -668,21 +502,6 @@ qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
     return runToEnd(q).isValid() ? 0 : q.lastInsertId().toLongLong();
 }
 
-// The planned row the speech was timed for, and the link to it; a row another copy removed
-// meanwhile is put back, spoken.
-QSqlError MeetingStore::linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId)
-{
-    if (const QSqlError error =
-            writePlanned(q, planned, 0, QStringLiteral(" ON CONFLICT (id) DO NOTHING"));
-        error.isValid())
-        return error;
-    q.prepare(QStringLiteral("UPDATE planned_speech SET speech_id = ? WHERE id = ? AND ") +
-              Unspoken);
-    q.addBindValue(speechId);
-    q.addBindValue(planned.id);
-    return runToEnd(q);
-}
-
 // ---- Reading and editing ------------------------------------------------------------------
 
 qint64 MeetingStore::currentMeetingId()
@@ -920,299 +739,6 @@ QSqlError MeetingStore::writeCorrection(QSqlQuery &q, const SpeechEdit &change)
     }
     q.addBindValue(change.speechId);
     return runToEnd(q);
-}
-
-// The plan as the file has it now, another copy's edits included, changed as the edit says.
-QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
-{
-    QList<PlanEntry> before;
-    if (const QSqlError error = readPlan(q, &before); error.isValid())
-        return error;
-    QList<PlanEntry> after = before;
-    applyPlanEdit(after, change);
-    for (const PlanEntry &row : qAsConst(before)) {
-        if (indexOf(after, row.id) >= 0)
-            continue;
-        q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
-        q.addBindValue(row.id);
-        if (const QSqlError error = runToEnd(q); error.isValid())
-            return error;
-    }
-    static const QString update = [] {
-        QStringList sets;
-        for (const char *column :
-             {"position", "speaker_name", "row_index", "description", "green_text", "yellow_text",
-              "red_text", "green_seconds", "yellow_seconds", "red_seconds"})
-            sets << QStringLiteral("%1 = excluded.%1").arg(QLatin1String(column));
-        return QStringLiteral(" ON CONFLICT (id) DO UPDATE SET %1 WHERE ").arg(sets.join(u',')) +
-               Unspoken;
-    }();
-    for (qsizetype i = 0; i < after.size(); ++i) {
-        if (const QSqlError error = writePlanned(q, after.at(i), int(i + 1), update);
-            error.isValid())
-            return error;
-    }
-    return QSqlError();
-}
-
-QSqlError MeetingStore::readPlan(QSqlQuery &q, QList<PlanEntry> *plan)
-{
-    q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE %2 ORDER BY position, id")
-                  .arg(PlanColumns, Unspoken));
-    if (!q.exec())
-        return q.lastError();
-    while (q.next()) {
-        PlanEntry row = planFrom(q);
-        row.speechId = 0;
-        plan->append(row);
-    }
-    return q.lastError();
-}
-
-// ---- The plan ---------------------------------------------------------------------------
-
-QList<PlanEntry> MeetingStore::plan()
-{
-    QList<PlanEntry> list;
-    if (m_file.open()) {
-        QSqlQuery q(m_file.database());
-        if (const QSqlError error = readPlan(q, &list); error.isValid()) {
-            m_file.fail(tr("cannot read"), describe(error));
-            list.clear();
-        }
-    }
-    for (const SpeechEdit &e : qAsConst(m_pendingEdits))
-        applyPlanEdit(list, e);
-    // A row whose speech waits in memory is spoken already.
-    for (const Pending &p : qAsConst(m_pending)) {
-        if (const qsizetype i = p.planned.id == 0 ? -1 : indexOf(list, p.planned.id); i >= 0)
-            list.removeAt(i);
-    }
-    return list;
-}
-
-PlanEntry MeetingStore::plannedRow(qint64 plannedId)
-{
-    if (plannedId != 0) {
-        for (const PlanEntry &row : plan()) {
-            if (row.id == plannedId)
-                return row;
-        }
-    }
-    return PlanEntry();
-}
-
-QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
-{
-    QHash<qint64, PlanEntry> plannedFor; // by speech
-    if (m_file.open()) {
-        QSqlQuery q(m_file.database());
-        q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE speech_id IN"
-                                 " (SELECT id FROM speech WHERE meeting_id = ?)")
-                      .arg(PlanColumns));
-        q.addBindValue(meetingId);
-        if (q.exec()) {
-            while (q.next()) {
-                const PlanEntry row = planFrom(q);
-                plannedFor.insert(row.speechId, row);
-            }
-        }
-    }
-    QList<AgendaItem> items;
-    for (const SpeechRecord &s : speeches(meetingId))
-        items.append({plannedFor.value(s.id), s, false});
-    if (meetingId != currentMeetingId())
-        return items;
-    for (const Pending &p : qAsConst(m_pending)) {
-        if (p.planned.id != 0 && (p.intoMeeting == 0 || p.intoMeeting == meetingId))
-            items.append({p.planned, p.speech, true});
-    }
-    for (const PlanEntry &row : plan())
-        items.append({row, std::nullopt, false});
-    return items;
-}
-
-QList<PlanEntry> MeetingStore::addPlanned(const QList<PlanEntry> &rows, qint64 beforeId)
-{
-    SpeechEdit add;
-    add.kind = SpeechEdit::Kind::PlanAdd;
-    add.beforeId = beforeId;
-    for (PlanEntry row : rows) {
-        row.id = QRandomGenerator::global()->bounded(qint64(1), PlannedIdLimit);
-        row.speakerName = cleanSpeakerName(row.speakerName);
-        row.speechId = 0;
-        add.planned << row;
-    }
-    if (add.planned.isEmpty())
-        return {};
-    SpeechEdit remove;
-    remove.kind = SpeechEdit::Kind::PlanRemove;
-    remove.planned = add.planned;
-    editPlan(add, {remove});
-    return add.planned;
-}
-
-// Each row goes back before the row that followed it, the last first, so that the row it
-// goes before is in its place already.
-QList<SpeechEdit> MeetingStore::putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
-                                        const QList<PlanEntry> &before)
-{
-    QList<SpeechEdit> back;
-    for (qsizetype i = before.size() - 1; i >= 0; --i) {
-        if (!plannedIds.contains(before.at(i).id))
-            continue;
-        SpeechEdit e;
-        e.kind = kind;
-        e.planned = {before.at(i)};
-        e.beforeId = i + 1 < before.size() ? before.at(i + 1).id : 0;
-        back << e;
-    }
-    return back;
-}
-
-bool MeetingStore::removePlanned(const QList<qint64> &plannedIds)
-{
-    const QList<PlanEntry> now = plan();
-    SpeechEdit remove;
-    remove.kind = SpeechEdit::Kind::PlanRemove;
-    for (const PlanEntry &row : now) {
-        if (plannedIds.contains(row.id))
-            remove.planned << row;
-    }
-    if (remove.planned.isEmpty())
-        return false;
-    editPlan(remove, putBack(SpeechEdit::Kind::PlanAdd, plannedIds, now));
-    return true;
-}
-
-bool MeetingStore::movePlanned(const QList<qint64> &plannedIds, qint64 beforeId)
-{
-    const QList<PlanEntry> now = plan();
-    SpeechEdit move;
-    move.kind = SpeechEdit::Kind::PlanMove;
-    move.beforeId = beforeId;
-    for (const qint64 id : plannedIds) {
-        if (const qsizetype i = indexOf(now, id); i >= 0)
-            move.planned << now.at(i);
-    }
-    if (move.planned.isEmpty())
-        return false;
-    editPlan(move, putBack(SpeechEdit::Kind::PlanMove, plannedIds, now));
-    return true;
-}
-
-bool MeetingStore::changePlanned(const PlanEntry &row)
-{
-    const qsizetype i = isCategoryRow(row.rowIndex) ? indexOf(plan(), row.id) : -1;
-    if (i < 0)
-        return false;
-    SpeechEdit change, back;
-    change.kind = back.kind = SpeechEdit::Kind::PlanChange;
-    change.planned = {row};
-    change.planned.first().speakerName = cleanSpeakerName(row.speakerName);
-    change.planned.first().speechId = 0;
-    back.planned = {plan().at(i)};
-    editPlan(change, {back});
-    return true;
-}
-
-void MeetingStore::editPlan(const SpeechEdit &change, const QList<SpeechEdit> &undoing)
-{
-    m_undo.append({undoing, 0});
-    queue({change}, currentMeetingId());
-}
-
-// ---- Setting the record right by hand ---------------------------------------------------
-
-bool MeetingStore::changeCategory(qint64 speechId, int rowIndex,
-                                  const std::array<int, 3> &thresholdSeconds)
-{
-    SpeechEdit change;
-    change.kind = SpeechEdit::Kind::Category;
-    change.speechId = speechId;
-    change.rowIndex = rowIndex;
-    change.thresholdSeconds = thresholdSeconds;
-    return isCategoryRow(rowIndex) && correct(change);
-}
-
-bool MeetingStore::changeElapsed(qint64 speechId, int elapsedSeconds)
-{
-    SpeechEdit change;
-    change.kind = SpeechEdit::Kind::Elapsed;
-    change.speechId = speechId;
-    change.elapsedSeconds = elapsedSeconds;
-    return elapsedSeconds >= 0 && correct(change);
-}
-
-// The change, and the step that undoes it: back to what was timed the first time, else back
-// to the values before it.
-bool MeetingStore::correct(const SpeechEdit &change)
-{
-    const qint64 meetingId = meetingOf(change.speechId);
-    std::optional<SpeechRecord> now;
-    for (const SpeechRecord &s : meetingId > 0 ? speeches(meetingId) : QList<SpeechRecord>()) {
-        if (s.id == change.speechId)
-            now = s;
-    }
-    if (!now)
-        return false;
-    SpeechEdit back = change;
-    if (now->byHand == SpeechRecord::ByHand::No) {
-        back.kind = SpeechEdit::Kind::AsTimed;
-    } else {
-        back.rowIndex = now->rowIndex;
-        back.thresholdSeconds = now->thresholdSeconds;
-        back.elapsedSeconds = now->elapsedSeconds;
-    }
-    m_undo.append({{back}, 0});
-    queue({change}, meetingId);
-    return true;
-}
-
-bool MeetingStore::addSpeechByHand(qint64 meetingId, const QDateTime &startedAt,
-                                   const QString &name, int rowIndex,
-                                   const std::array<int, 3> &thresholdSeconds, int elapsedSeconds,
-                                   int graceSeconds, qint64 plannedId)
-{
-    if (!isCategoryRow(rowIndex) || elapsedSeconds < 0 || !startedAt.isValid())
-        return false;
-    Pending pending{SpeechRecord::addedByHand(startedAt, rowIndex, thresholdSeconds, elapsedSeconds,
-                                              graceSeconds),
-                    meetingId <= 0 && m_newMeetingAsked, plannedRow(plannedId), meetingId,
-                    m_nextSerial++};
-    pending.speech.speakerName = cleanSpeakerName(name);
-    if (pending.speech.speakerName.isEmpty())
-        pending.speech.speakerName = pending.planned.speakerName;
-    if (meetingId <= 0)
-        m_newMeetingAsked = false;
-    m_pending.append(pending);
-    m_undo.append({{}, pending.serial});
-    if (!flushPending(StopBusyTimeoutMs))
-        emit changed(meetingId > 0 ? meetingId : currentMeetingId());
-    return true;
-}
-
-bool MeetingStore::undo()
-{
-    if (m_undo.isEmpty())
-        return false;
-    const UndoStep step = m_undo.takeLast();
-    if (step.addedSerial == 0) {
-        if (const auto first = step.edits.cbegin(); first != step.edits.cend())
-            queue(step.edits,
-                  first->isPlanEdit() ? currentMeetingId() : meetingOf(first->speechId));
-        return true;
-    }
-    // A speech added by hand and still waiting: it is simply not written.
-    for (qsizetype i = 0; i < m_pending.size(); ++i) {
-        if (m_pending.at(i).serial == step.addedSerial) {
-            const qint64 meetingId = m_pending.takeAt(i).intoMeeting;
-            flushPending(NeverWaitMs);
-            emit changed(meetingId > 0 ? meetingId : currentMeetingId());
-            break;
-        }
-    }
-    return true;
 }
 
 // ---- What the file has not taken yet -----------------------------------------------------
