@@ -9,7 +9,7 @@ namespace Fonts {
 namespace {
 
 // Asked once a family. The installed families are compared as they stand: resolving the name
-// through fontconfig's aliases as well costs as much as the lookup this saves.
+// through fontconfig's aliases as well would give back almost half of what this saves.
 bool installed(const QString &family)
 {
     static QHash<QString, bool> known;
