@@ -22,13 +22,14 @@ class ReportModel;
 // it replaces stays as it was; false and why when it could not be.
 namespace ReportExport {
 
+// What a file of the meeting is named after; the plan's file has a stem of its own.
+inline const QString MeetingStem = QStringLiteral("meeting");
 // The meeting's day (today's when there is none) names the file; it goes to lastFolder if that
 // is still there, else to the documents folder, else home.
 QString suggestedFile(const QString &lastFolder, const QDate &day, const QString &suffix,
-                      const QString &stem = QStringLiteral("meeting"));
+                      const QString &stem = MeetingStem);
 // "meeting-2026-12-07.pdf": no colons or other characters a FAT or exFAT stick refuses.
-QString fileName(const QDate &day, const QString &suffix,
-                 const QString &stem = QStringLiteral("meeting"));
+QString fileName(const QDate &day, const QString &suffix, const QString &stem = MeetingStem);
 // Every speech of the meeting, a column saying which were rehearsals.
 bool writeCsv(const QString &path, const Meeting &meeting, const ReportModel &model, QString *why);
 // The agenda, in the form the import reads back.
@@ -74,7 +75,7 @@ signals:
 private:
     void askForFile(const QString &caption, const QString &filter, const QString &suffix,
                     const std::function<bool(const QString &)> &write, bool toSave = true,
-                    const QString &stem = QStringLiteral("meeting"));
+                    const QString &stem = ReportExport::MeetingStem);
     bool saved(const QString &path, bool written, const QString &why);
     QPrinter *printer();
 
