@@ -12,6 +12,7 @@ const QString ProgramFile = QStringLiteral("lecternworks-timer");
 const QString ProgramFolder = QStringLiteral(":/translations");
 const QString QtFile = QStringLiteral("qtbase");
 const QString FileSeparator = QStringLiteral("_");
+const QLocale PluralFormsLanguage(QLocale::English);
 
 // The translator installed when the file loads, owned by the application then; else nullptr.
 QTranslator *installFrom(QCoreApplication *application, const QLocale &language,
@@ -31,7 +32,7 @@ QString ProgramLanguage::install(QCoreApplication *application, const QLocale &l
     for (const QString &name : locale.uiLanguages()) {
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
-            return QString();
+            break;
         const QTranslator *program = installFrom(application, language, ProgramFile, ProgramFolder);
         if (!program)
             continue;
@@ -40,5 +41,7 @@ QString ProgramLanguage::install(QCoreApplication *application, const QLocale &l
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         return program->language();
     }
+    // In English the texts that count still need their forms: "1 speech", not "1 speech(es)".
+    installFrom(application, PluralFormsLanguage, ProgramFile, ProgramFolder);
     return QString();
 }
