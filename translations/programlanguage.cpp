@@ -12,7 +12,6 @@ const QString ProgramFile = QStringLiteral("lecternworks-timer");
 const QString ProgramFolder = QStringLiteral(":/translations");
 const QString QtFile = QStringLiteral("qtbase");
 const QString FileSeparator = QStringLiteral("_");
-const QLocale PluralFormsLanguage(QLocale::English);
 
 // The translator installed when the file loads, owned by the application then; else nullptr.
 QTranslator *installFrom(QCoreApplication *application, const QLocale &language,
@@ -42,6 +41,6 @@ QString ProgramLanguage::install(QCoreApplication *application, const QLocale &l
         return program->language();
     }
     // In English the texts that count still need their forms: "1 speech", not "1 speech(es)".
-    installFrom(application, PluralFormsLanguage, ProgramFile, ProgramFolder);
+    installFrom(application, QLocale(QLocale::English), ProgramFile, ProgramFolder);
     return QString();
 }
