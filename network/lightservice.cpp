@@ -30,6 +30,12 @@ LightService::LightService(QObject *parent) : QObject(parent)
                     m_devices = devices;
                     emit devicesChanged(devices);
                 });
+        connect(m_server, &LightServer::attemptFailed, this, [this](const FailedAttempt &attempt) {
+            m_failedAttempts.prepend(attempt);
+            if (m_failedAttempts.size() > FailedAttemptsKept)
+                m_failedAttempts.removeLast();
+            emit failedAttemptsChanged();
+        });
     });
     pushState();
 }
