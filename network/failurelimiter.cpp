@@ -10,10 +10,13 @@ bool FailureLimiter::isRefused(const QHostAddress &address) const
 bool FailureLimiter::fail(const QHostAddress &address)
 {
     const qint64 now = m_clock();
-    forgetOld(now);
-    if (m_records.size() >= MaxAddresses && !m_records.contains(address) && !makeRoom(now))
-        return false;
+    if (m_records.size() >= MaxAddresses && !m_records.contains(address)) {
+        forgetOld(now);
+        if (m_records.size() >= MaxAddresses && !makeRoom(now))
+            return false;
+    }
     Record &record = m_records[address];
+    record.failures.removeIf([&](qint64 at) { return now - at >= m_limits.windowMs; });
     record.failures.append(now);
     if (record.failures.size() < m_limits.allowed)
         return false;
