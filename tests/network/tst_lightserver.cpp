@@ -430,7 +430,7 @@ void TestLightServer::failuresRefuseTheAddress_data()
     QTest::addColumn<QString>("attempt");
     QTest::addColumn<bool>("refused");
     QTest::newRow("wrong keys") << "key" << true;
-    // As six images on any page the device's browser shows.
+    // As images on any page the device's browser shows.
     QTest::newRow("no key") << "none" << false;
     QTest::newRow("wrong pairing codes") << "code" << true;
     QTest::newRow("wrong keys on WebSockets open before") << "webSocket" << true;
@@ -447,6 +447,9 @@ void TestLightServer::failuresRefuseTheAddress()
     const QByteArray withKey = ask + "Authorization: Bearer ";
     const QByteArray wrongCode = "POST /api/pair HTTP/1.1\r\nHost: " + host() +
                                  "\r\nContent-Length: 16\r\n\r\n{\"code\":\"wrong\"}";
+    const QByteArray failing = attempt == "code"  ? wrongCode
+                               : attempt == "key" ? withKey + "wrong\r\n\r\n"
+                                                  : ask + "\r\n";
     std::vector<std::unique_ptr<QWebSocket>> sockets;
     QStringList messages;
     for (int i = 0; attempt == "webSocket" && i < 6; ++i)
@@ -457,11 +460,7 @@ void TestLightServer::failuresRefuseTheAddress()
         if (attempt == "webSocket")
             sockets[i]->sendTextMessage(R"({"key":"wrong"})");
         else
-            QVERIFY(raw(attempt == "code"  ? wrongCode
-                        : attempt == "key" ? withKey + "wrong\r\n\r\n"
-                                           : ask + "\r\n") /
-                        100 ==
-                    4);
+            QVERIFY(raw(failing) / 100 == 4);
     }
     if (attempt == "webSocket") {
         QTRY_COMPARE(m_server->openConnections(), 1);
