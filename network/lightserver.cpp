@@ -129,10 +129,9 @@ bool LightServer::start(const QHostAddress &address, quint16 port)
     stop();
     m_error.clear();
     auto refused = [this](const QHostAddress &peer) { return m_failures.isRefused(peer); };
-    const GuardedTcpServer::Limits limits{m_limits.maxConnections,
-                                          m_limits.maxConnectionsPerAddress,
-                                          qint64(m_limits.maxHeaderBytes) + m_limits.maxBodyBytes,
-                                          m_limits.requestTimeoutMs};
+    const GuardedTcpServer::Limits limits{
+        m_limits.maxConnections, m_limits.maxConnectionsPerAddress,
+        qint64(m_limits.maxHeaderBytes) + m_limits.maxBodyBytes, m_limits.requestTimeoutMs};
     auto *tcp = new GuardedTcpServer(limits, refused, this);
     if (!tcp->listen(address, port)) {
         m_error = tcp->serverError() == QAbstractSocket::AddressInUseError

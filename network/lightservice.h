@@ -60,6 +60,7 @@ private:
     void pushState();
     void sendState();
     void listened(bool listening, const QString &error);
+    void gatherFailure(const FailedAttempt &attempt);
 
     QThread m_thread;
     // Lives on the server's thread, as the server does; the server is only touched there.
@@ -77,4 +78,7 @@ private:
     QUrl m_pairingUrl;
     QList<PairedDevice> m_devices;
     QList<FailedAttempt> m_failedAttempts;
+    // Failures not yet handed to the window, touched only on the server's thread.
+    QList<FailedAttempt> m_newFailures;
+    static constexpr int FailureBatchMs = 200;
 };

@@ -386,11 +386,10 @@ void TestLightServer::connectionCaps()
         }));
     }
     QCOMPARE(m_server->openConnections(), kept);
-    QTRY_COMPARE(std::count_if(sockets.begin(), sockets.end(),
-                               [](const auto &s) {
-                                   return s->state() == QAbstractSocket::ConnectedState;
-                               }),
-                 kept);
+    QTRY_COMPARE(
+        std::count_if(sockets.begin(), sockets.end(),
+                      [](const auto &s) { return s->state() == QAbstractSocket::ConnectedState; }),
+        kept);
 }
 
 // Requests on one connection are each counted alone.
