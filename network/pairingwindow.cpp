@@ -67,6 +67,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     m_failures = new QTreeWidget(this);
     m_failures->setHeaderLabels({tr("Address"), tr("Time"), tr("What failed")});
     m_failures->setRootIsDecorated(false);
+    m_failures->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *form = new QFormLayout;
     form->addRow(m_switch);
