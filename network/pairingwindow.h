@@ -40,6 +40,7 @@ public:
     QPushButton *controllerButton() const { return m_makeController; }
     QPushButton *viewerButton() const { return m_makeViewer; }
     QPushButton *revokeButton() const { return m_revoke; }
+    QTreeWidget *failureList() const { return m_failures; }
 
 signals:
     void choicesChanged(const LightChoices &choices);
@@ -50,6 +51,7 @@ private:
     void showListening();
     void showPairingUrl();
     void showDevices();
+    void showFailures();
     void updateButtons();
     QString selectedDevice() const;
 
@@ -66,5 +68,6 @@ private:
     QPushButton *m_makeController = nullptr;
     QPushButton *m_makeViewer = nullptr;
     QPushButton *m_revoke = nullptr;
+    QTreeWidget *m_failures = nullptr;
     int m_shownDevices = 0;
 };

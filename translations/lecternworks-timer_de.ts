@@ -452,6 +452,34 @@
         <source>viewer</source>
         <translation>Anzeige</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Was fehlschlug</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Fehlgeschlagene Versuche:</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>ein falscher Kopplungscode</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>ein falscher Schlüssel</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>abgewiesen: zu viele Fehlversuche</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>

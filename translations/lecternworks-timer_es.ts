@@ -452,6 +452,34 @@
         <source>viewer</source>
         <translation>visor</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Qué falló</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Intentos fallidos:</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>un código de vinculación erróneo</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>una clave errónea</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>rechazada: demasiados fallos</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>

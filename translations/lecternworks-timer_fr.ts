@@ -452,6 +452,34 @@
         <source>viewer</source>
         <translation>spectateur</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Ce qui a échoué</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Tentatives échouées :</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>un code d’association erroné</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>une clé erronée</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>refusée : trop d’échecs</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>

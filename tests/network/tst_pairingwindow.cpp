@@ -10,6 +10,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -23,6 +24,7 @@ private slots:
     void nothingListensWhileOff();
     void aPortTaken();
     void noAddressNoSwitch();
+    void failuresListed();
 
 private:
     bool answers() const;
@@ -89,6 +91,27 @@ void TestPairingWindow::noAddressNoSwitch()
     m_window->addressBox()->setCurrentIndex(0);
     QVERIFY(!m_window->switchBox()->isEnabled());
     QVERIFY(m_window->choices().address.isEmpty());
+}
+
+void TestPairingWindow::failuresListed()
+{
+    m_window->switchBox()->setChecked(true);
+    QTRY_VERIFY(m_service->isListening());
+    for (int i = 0; i < 5; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_port);
+        socket.write(QStringLiteral("GET /api/state HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n"
+                                    "Authorization: Bearer wrong\r\n\r\n")
+                         .arg(m_port)
+                         .toLatin1());
+        QVERIFY(socket.waitForReadyRead(2000));
+    }
+    // The newest first: the refusal the fifth wrong key started.
+    const QTreeWidget *list = m_window->failureList();
+    QTRY_COMPARE(list->topLevelItemCount(), 6);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("refused: too many failures"));
+    QCOMPARE(list->topLevelItem(5)->text(2), QStringLiteral("a wrong key"));
 }
 
 QTEST_MAIN(TestPairingWindow)
