@@ -24,7 +24,7 @@ public:
     SpeechForm(const QString &title, bool withName, bool withTime, QWidget *parent = nullptr);
 
     void setName(const QString &name);
-    void setCategory(int rowIndex, const std::array<int, 3> &thresholdSeconds);
+    void setCategory(int rowIndex, std::array<int, 3> thresholdSeconds);
     void setElapsedSeconds(int seconds);
 
     QString name() const;
@@ -51,4 +51,6 @@ private:
     QLineEdit *m_time = nullptr;
     QLabel *m_problem = nullptr;
     QPushButton *m_ok = nullptr;
+    std::array<int, 3> m_custom{}; // the thresholds typed for CUSTOM last
+
 };

@@ -12,6 +12,8 @@ class TestAgendaRejects : public QObject
 private slots:
     void choices_data();
     void choices();
+    void reasonInView_data();
+    void reasonInView();
 };
 
 void TestAgendaRejects::choices_data()
@@ -23,13 +25,15 @@ void TestAgendaRejects::choices_data()
     QTest::newRow("good ones added")
         << QByteArray("name,category\nAnn,1\nBo,9\n") << true
         << QStringList{"3", "Bo,9",
-                       "Unknown category \"9\": give a row's number, 1 to 7, or the "
-                       "start of its description"}
+                       "Unknown category \"9\": give a row's number or the start of its name: 1 "
+                       "Ice Breaker Speech (4 to 6 Minutes); 2 Standard Speech (5 to 7 Minutes); 3 "
+                       "Advanced Seech (8 to 10 Minutes); 4 Speech Evaluation (2 to 3 Minutes); 5 "
+                       "Table Topics (1 to 2 Minutes); 6 CUSTOM Events; 7 Timer TEST"}
         << int(QDialog::Accepted);
     QTest::newRow("nothing added") << QByteArray("name,category\nAnn,1\nBo,9\n") << false
                                    << QStringList{"3", "Bo,9"} << int(QDialog::Rejected);
     QTest::newRow("nothing good: only a close")
-        << QByteArray("\xFF") << false << QStringList{"", "", "Not UTF-8 text"}
+        << QByteArray("\x81") << false << QStringList{"", "", "Not UTF-8 text"}
         << int(QDialog::Rejected);
 }
 
@@ -47,6 +51,35 @@ void TestAgendaRejects::choices()
     QCOMPARE(dialog.addGoodButton() != nullptr, !reading.speeches.isEmpty());
     QTest::mouseClick(addGood ? dialog.addGoodButton() : dialog.addNothingButton(), Qt::LeftButton);
     QCOMPARE(dialog.result(), result);
+}
+
+void TestAgendaRejects::reasonInView_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("a quoted field of 1,000 line breaks")
+        << "\"" + QByteArray(1000, '\n') + "Ann\",9";
+    QTest::newRow("a name of 10,000 characters") << QByteArray(10000, 'x') + ",1";
+    QTest::newRow("a short line") << QByteArray("Ann");
+}
+
+// One line high, the whole text in a tooltip, and the reason in view, whole under the table.
+void TestAgendaRejects::reasonInView()
+{
+    QFETCH(QByteArray, line);
+    const AgendaReading reading = AgendaReader::readCsv("name,category,green\n" + line);
+    AgendaRejects dialog(reading);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QTableWidget *table = dialog.table();
+    QVERIFY(table->rowHeight(0) < 2 * table->fontMetrics().height());
+    QCOMPARE(table->item(0, 1)->toolTip(), reading.rejected[0].text);
+    const QRect reason = table->visualRect(table->model()->index(0, 2));
+    QVERIFY(reason.left() + table->fontMetrics().averageCharWidth() * 20 <
+            table->viewport()->width());
+    QCOMPARE(dialog.shownReason(), reading.rejected[0].reason);
+    // A short reason is whole in the table too.
+    QVERIFY(line.size() > 10 ||
+            table->fontMetrics().horizontalAdvance(reading.rejected[0].reason) < reason.width());
 }
 
 QTEST_MAIN(TestAgendaRejects)
