@@ -9,7 +9,10 @@
 #include "report/speechlabels.h"
 #include "timing/graceperiod.h"
 
+#include <QAbstractButton>
 #include <QAbstractProxyModel>
+#include <QDir>
+#include <QMessageBox>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -132,9 +135,29 @@ void MeetingEditor::paste(const QString &text)
     offer(AgendaReader::readPasted(text));
 }
 
+// A file that is not UTF-8 but reads as Windows-1252 is read so only when the operator says so.
 void MeetingEditor::importFile(const QString &path)
 {
-    offer(AgendaReader::readCsvFile(path));
+    const AgendaReading reading = AgendaReader::readCsvFile(path);
+    if (reading.rejected.size() != 1 ||
+        reading.rejected[0].problem != RejectedLine::Problem::Windows1252) {
+        offer(reading);
+        return;
+    }
+    auto *ask = new QMessageBox(
+        QMessageBox::Question, tr("Import Plan"),
+        tr("%1 is not UTF-8 text. Read it as Western European (Windows-1252)?")
+            .arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, m_table->window());
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    ask->setWindowModality(Qt::WindowModal);
+    connect(ask, &QMessageBox::buttonClicked, this, [this, ask, path](QAbstractButton *button) {
+        if (ask->standardButton(button) == QMessageBox::Yes)
+            offer(AgendaReader::readCsvFile(path, AgendaReader::Encoding::Windows1252));
+        else
+            emit said(tr("Nothing was added to the plan."));
+    });
+    m_openDialog(ask);
 }
 
 bool MeetingEditor::saveFile(const QString &path)
@@ -171,11 +194,14 @@ void MeetingEditor::moveCurrent(int by)
         return;
     // Down one is before the row after the next.
     const qsizetype before = by < 0 ? to : to + 1;
+    // The move resets the table, its current row with it: the row moved stays current, so the
+    // key held moves it on.
+    const int column = std::max(0, m_table->currentIndex().column());
     if (!move({id}, before < plan.size() ? plan.at(before).id : 0))
         return;
     const int row = m_model->rowOfPlanned(id);
     const auto *sorted = qobject_cast<const QAbstractProxyModel *>(m_table->model());
-    const QModelIndex source = m_model->index(row, m_table->currentIndex().column());
+    const QModelIndex source = m_model->index(row, column);
     m_table->setCurrentIndex(sorted ? sorted->mapFromSource(source) : source);
 }
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -529,6 +530,9 @@ void TestReportWindow::planSteps_data()
     QTest::newRow("pasted") << QStringList{} << "Ann Bo Cy";
     QTest::newRow("Alt+Up") << QStringList{"up 2"} << "Ann Cy Bo";
     QTest::newRow("Alt+Down, twice") << QStringList{"down 0", "down 1"} << "Bo Cy Ann";
+    QTest::newRow("Alt+Up, held") << QStringList{"up 2", "up"} << "Cy Ann Bo";
+    QTest::newRow("a Windows-1252 file, read so when asked")
+        << QStringList{"import 0"} << "Ann Bo Cy Ren\u00E9";
     QTest::newRow("Alt+Up on the first: nothing") << QStringList{"up 0", "undo 0"} << "";
     QTest::newRow("taken off") << QStringList{"delete 1"} << "Ann Cy";
     QTest::newRow("taken off, moved, both undone")
@@ -549,7 +553,8 @@ void TestReportWindow::planSteps()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     table->setFocus();
     for (const QString &step : steps) {
-        table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
+        if (step.back().isDigit())
+            table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
         if (step.startsWith("up"))
             QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
         else if (step.startsWith("down"))
@@ -559,6 +564,15 @@ void TestReportWindow::planSteps()
                 table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
+        else if (step.startsWith("import")) {
+            QFile file(folder.filePath(QStringLiteral("plan.csv")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("name,category\nRen\xE9,1\n"));
+            file.close();
+            window.editor()->importFile(file.fileName());
+            auto *ask = window.findChild<QMessageBox *>();
+            QVERIFY(ask);
+            ask->button(QMessageBox::Yes)->click();
+        }
         else
             window.undoAction()->trigger();
     }
