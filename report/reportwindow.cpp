@@ -50,6 +50,8 @@ constexpr int OpeningMs = 100;
 // The meeting picker's PgUp and PgDn move this many meetings.
 constexpr int PickerPage = 10;
 constexpr int PickerLetters = 22;
+// Letters are measured as an 'x': digits and capitals take more.
+constexpr int PickerSpareLetters = 6;
 
 // An empty speaker's cell says what typing in it does.
 class NameHint : public QStyledItemDelegate
@@ -377,7 +379,7 @@ void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *c
         open();
 }
 
-// The timer's START and STOP keys work here too; the report's own access keys use none of the
+// The timer's START and STOP keys and Quit work here too; the report's own access keys use none of the
 // timer's letters, so neither window's keys shadow the other's.
 void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
 {
@@ -391,6 +393,15 @@ void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
         });
         addAction(action);
     }
+    // Quit too: closing the timer quits, asking first what Quit asks.
+    auto *quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, [this] {
+        if (m_timerLight)
+            m_timerLight->window()->close();
+    });
+    addAction(quit);
 }
 
 void ReportWindow::showAndRaise()
@@ -446,16 +457,18 @@ void ReportWindow::refreshMeetings()
     int chosen = int(m_meetingList.size()) - 1;
     QStringList items;
     items.reserve(m_meetingList.size());
+    // Wide enough for each meeting's time and counts; a long title after them may be cut.
+    qsizetype letters = PickerLetters;
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        const QString when =
-            meeting.title.isEmpty()
-                ? ReportText::meetingWhen(meeting)
-                : tr("%1, %2").arg(ReportText::meetingWhen(meeting), meeting.title);
-        items << tr("%1 (%2)").arg(when, meetingCounts(meeting));
+        const QString counted =
+            tr("%1 (%2)").arg(ReportText::meetingWhen(meeting), meetingCounts(meeting));
+        letters = std::max(letters, counted.size() + PickerSpareLetters);
+        items << (meeting.title.isEmpty() ? counted : tr("%1, %2").arg(counted, meeting.title));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
+    m_meetings->setMinimumContentsLength(int(letters));
     m_meetings->addItems(items);
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);

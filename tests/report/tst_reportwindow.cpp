@@ -215,7 +215,8 @@ void TestReportWindow::timerKeys_data()
     QTest::newRow("Alt+P, STOP hidden") << int(Qt::Key_P) << false << 0 << 0;
 }
 
-// The timer's START and STOP keys work with the report in front, and click only a button shown.
+// The timer's START, STOP and Quit keys work with the report in front; START and STOP click only
+// a button shown.
 void TestReportWindow::timerKeys()
 {
     QFETCH(int, key);
@@ -242,6 +243,9 @@ void TestReportWindow::timerKeys()
     QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
     QCOMPARE(started, starts);
     QCOMPARE(stopped, stops);
+    // Quit, as on the timer: the timer's window closes.
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!timer.isVisible());
 }
 
 void TestReportWindow::firstShowing_data()
@@ -326,6 +330,10 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+    // Never cut, however narrow the window.
+    window.resize(window.minimumSizeHint());
+    QTRY_VERIFY(picker->width() >
+                picker->fontMetrics().horizontalAdvance(picker->currentText()) + picker->height());
     // A speech timed with the report open counts at once.
     QVERIFY(store.record(iceBreaker(30, 300)));
     QVERIFY2(picker->currentText().endsWith(oneMore), qPrintable(picker->currentText()));
