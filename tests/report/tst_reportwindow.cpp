@@ -88,6 +88,7 @@ void TestReportWindow::writeFile()
         QVERIFY(store.record(iceBreaker(i, 342, QStringLiteral("Ann Lee"))));
     // Hidden in the table, yet in the CSV.
     QVERIFY(store.record(rehearsal(5)));
+    QVERIFY(store.addSpeechByHand(0, MeetingStart.addSecs(3600), "Di", 1, {240, 300, 360}, 300, 30));
     ReportWindow window(&store);
     window.showAndRaise();
     const QString path = folder.filePath(name);
@@ -114,7 +115,16 @@ void TestReportWindow::writeFile()
             pages.removeFirst();
         for (const QByteArray &page : std::as_const(pages))
             QVERIFY2(page.contains("Elapsed"), page.constData());
+        QVERIFY(pages.join().contains("Qualified (set by hand)"));
         QVERIFY(pages.size() >= (speeches > 1 ? 2 : 1));
+        // Its title names the report and the meeting's day, not the whole heading.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.waitForFinished() && info.exitCode() == 0);
+        const QByteArray title = info.readAllStandardOutput().split('\n').value(0);
+        QVERIFY2(title.startsWith("Title:") && title.contains("Timer's Report, ") &&
+                     title.contains(" 2026, ") && !title.contains("speech"),
+                 title.constData());
         // The line above each page's footer stays blank, as drawn: from the bottom, the footer's
         // ink comes first, then more blank rows than that ink's height, a line being taller.
         QProcess drawn;
