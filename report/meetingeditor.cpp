@@ -281,13 +281,18 @@ void MeetingEditor::addByHand()
         form->setName(s.speakerName);
         form->setCategory(s.rowIndex, s.thresholdSeconds);
     }
-    connect(form, &QDialog::accepted, this, [this, form, planned] {
-        // In the meeting shown: now for the meeting going on, else after its last speech.
+    // In the meeting shown: now for the meeting going on, else after its last speech; on that
+    // day, at the time typed.
+    const QList<SpeechRecord> &spoken = m_model->allSpeeches();
+    const bool current = m_model->meetingId() == m_store->currentMeetingId();
+    const QDateTime suggested = current || spoken.isEmpty()
+                                    ? QDateTime::currentDateTime()
+                                    : spoken.last().startedAt.addSecs(spoken.last().elapsedSeconds);
+    form->askStartTime(suggested.time());
+    connect(form, &QDialog::accepted, this, [this, form, planned, suggested] {
         const QList<SpeechRecord> &spoken = m_model->allSpeeches();
-        const bool current = m_model->meetingId() == m_store->currentMeetingId();
-        const QDateTime at = current || spoken.isEmpty()
-                                 ? QDateTime::currentDateTime()
-                                 : spoken.last().startedAt.addSecs(spoken.last().elapsedSeconds);
+        QDateTime at = suggested;
+        at.setTime(form->startTime());
         const int grace =
             spoken.isEmpty() ? GracePeriod::DefaultSeconds : spoken.last().graceSeconds;
         const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, form->name(),

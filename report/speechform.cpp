@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimeEdit>
 
 namespace {
 
@@ -30,7 +31,7 @@ SpeechForm::SpeechForm(const QString &title, bool withName, bool withTime, QWidg
 {
     setObjectName(QStringLiteral("SpeechForm"));
     setWindowTitle(title);
-    auto *form = new QFormLayout;
+    auto *form = m_form = new QFormLayout;
     if (withName) {
         m_name = new QLineEdit(this);
         m_name->setObjectName(QStringLiteral("editSpeaker"));
@@ -103,6 +104,22 @@ void SpeechForm::setElapsedSeconds(int seconds)
     if (m_time)
         m_time->setText(
             QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+}
+
+void SpeechForm::askStartTime(const QTime &suggested)
+{
+    if (!m_started) {
+        m_started = new QTimeEdit(this);
+        m_started->setObjectName(QStringLiteral("editStarted"));
+        m_started->setDisplayFormat(QStringLiteral("HH:mm"));
+        m_form->addRow(tr("Starte&d at:"), m_started);
+    }
+    m_started->setTime(suggested);
+}
+
+QTime SpeechForm::startTime() const
+{
+    return m_started ? m_started->time() : QTime();
 }
 
 QString SpeechForm::name() const

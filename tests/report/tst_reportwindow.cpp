@@ -3,6 +3,7 @@
 #include "report/meetingeditor.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
+#include "report/speechform.h"
 #include "report/speechlabels.h"
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -22,6 +24,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimeEdit>
 #include <QTest>
 
 #include <csignal>
@@ -58,6 +61,7 @@ private slots:
     void newMeeting();
     void planSteps_data();
     void planSteps();
+    void addByHand();
 };
 
 void TestReportWindow::writeFile_data()
@@ -598,6 +602,28 @@ void TestReportWindow::planSteps()
     for (int row = 0; row < table->model()->rowCount(); ++row)
         names << table->model()->index(row, SpeechLabels::Speaker).data().toString();
     QCOMPARE(names.join(u' '), speakers);
+}
+
+// A speech added by hand starts at the time typed, not when it was typed.
+void TestReportWindow::addByHand()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    ReportWindow window(&store);
+    window.showAndRaise();
+    window.addByHandAction()->trigger();
+    auto *form = window.findChild<SpeechForm *>();
+    QVERIFY(form);
+    form->findChild<QLineEdit *>("editSpeaker")->setText("Di");
+    form->timeBox()->setText("5:00");
+    auto *started = form->findChild<QTimeEdit *>();
+    QVERIFY(started);
+    started->setTime(QTime::currentTime().addSecs(-3600));
+    const QString typed = started->text();
+    form->accept();
+    const QAbstractItemModel *table = window.findChild<QTableView *>()->model();
+    QCOMPARE(table->index(0, SpeechLabels::Speaker).data().toString(), "Di");
+    QCOMPARE(table->index(0, SpeechLabels::Time).data().toString(), typed);
 }
 
 QTEST_MAIN(TestReportWindow)
