@@ -73,7 +73,7 @@ qint64 MeetingEditor::currentPlanned() const
 void MeetingEditor::done(bool ok, const QString &text, const std::function<void()> &undo)
 {
     if (!ok) {
-        emit said(tr("Could not %1: %2").arg(text, m_store->lastError()), true);
+        emit said(tr("Could not change the record: %1").arg(m_store->lastError()), true);
         return;
     }
     m_undo->push(new StoreStep(text, undo));
@@ -99,7 +99,7 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
     for (const PlannedSpeech &s : speeches)
         rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);
     const bool ok = m_store->addPlanned(rows).size() == rows.size();
-    done(ok, tr("add %n speech(es) to the plan", nullptr, int(rows.size())),
+    done(ok, tr("%n speech(es) added to the plan", nullptr, int(rows.size())),
          [this] { m_store->undo(); });
 }
 
@@ -178,7 +178,7 @@ bool MeetingEditor::move(const QList<qint64> &plannedIds, qint64 beforeId)
     if (plannedIds.isEmpty())
         return false;
     const bool ok = m_store->movePlanned(plannedIds, beforeId);
-    done(ok, tr("move in the plan"), [this] { m_store->undo(); });
+    done(ok, tr("moved in the plan"), [this] { m_store->undo(); });
     return ok;
 }
 
@@ -213,13 +213,13 @@ void MeetingEditor::removeCurrent()
     const AgendaItem item = m_model->shownItems().at(row);
     if (!item.isSpoken()) {
         done(m_store->removePlanned({item.planned.id}),
-             tr("take %1 off the plan").arg(item.planned.speakerName), [this] { m_store->undo(); });
+             tr("%1 taken off the plan").arg(item.planned.speakerName), [this] { m_store->undo(); });
         return;
     }
     if (item.speech->id == 0)
         return;
     const QString when = m_model->index(row, SpeechLabels::Time).data().toString();
-    done(m_store->deleteSpeech(item.speech->id), tr("delete the speech started at %1").arg(when),
+    done(m_store->deleteSpeech(item.speech->id), tr("the speech started at %1 deleted").arg(when),
          [this] { m_store->restoreLastDeleted(); });
 }
 
@@ -246,7 +246,7 @@ void MeetingEditor::changeCurrent()
             PlanEntry changed =
                 PlanEntry::make(form->name(), form->rowIndex(), form->thresholdSeconds());
             changed.id = item.planned.id;
-            done(m_store->changePlanned(changed), tr("change the planned speech"),
+            done(m_store->changePlanned(changed), tr("the planned speech changed"),
                  [this] { m_store->undo(); });
             return;
         }
@@ -262,7 +262,7 @@ void MeetingEditor::changeCurrent()
         }
         if (steps == 0 && ok)
             return;
-        done(ok, tr("set the speech right"), [this, steps] {
+        done(ok, tr("the speech set right"), [this, steps] {
             for (int i = 0; i < steps; ++i)
                 m_store->undo();
         });
@@ -298,7 +298,7 @@ void MeetingEditor::addByHand()
         const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, form->name(),
                                                  form->rowIndex(), form->thresholdSeconds(),
                                                  form->elapsedSeconds(), grace, planned);
-        done(ok, tr("add a speech by hand"), [this] { m_store->undo(); });
+        done(ok, tr("a speech added by hand"), [this] { m_store->undo(); });
     });
     m_openDialog(form);
 }
