@@ -344,7 +344,8 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
                                   "AgendaReader",
                                   "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
                                   "others")
-                                  .arg(speech.description(), ownThresholds(speech))};
+                                  .arg(SpeechCategories::shownName(speech.rowIndex),
+                                       ownThresholds(speech))};
         }
         return std::nullopt;
     }
