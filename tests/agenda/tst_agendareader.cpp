@@ -21,7 +21,6 @@ private slots:
     void badLine();
     void roundTrip();
     void largeFile();
-    void windows1252();
     void inProgramLanguage();
 };
 
@@ -173,15 +172,6 @@ void TestAgendaReader::largeFile()
                  .rejected.value(0)
                  .problem,
              Problem::TooLarge);
-}
-
-// Asked for, the bytes are read as Windows-1252; never without.
-void TestAgendaReader::windows1252()
-{
-    const QByteArray csv = Header + "Ren\xE9 \x80,1\n";
-    QCOMPARE(AgendaReader::readCsv(csv).rejected.value(0).problem, Problem::Windows1252);
-    QCOMPARE(AgendaReader::readCsv(csv, AgendaReader::Encoding::Windows1252).speeches,
-             QList<PlannedSpeech>{PlannedSpeech::inRow(QStringLiteral("Ren\u00E9 \u20AC"), 1)});
 }
 
 // The headings and the rows' names in the program's language are taken as the English ones are.
