@@ -4,7 +4,6 @@
 #include "report/speechlabels.h"
 #include "tests/report/speeches.h"
 
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -29,7 +28,6 @@ private slots:
     void speechRecordedWhileOpen();
     void agenda_data();
     void agenda();
-    void dropOnItself();
 
 private:
     QString storePath() const { return m_folder->filePath(QStringLiteral("meetings.sqlite")); }
@@ -250,18 +248,6 @@ void TestReportModel::agenda()
         rows << cells.join(u'|');
     }
     QCOMPARE(rows, expected);
-}
-
-// A planned row dropped on itself asks no move: it stays where it is.
-void TestReportModel::dropOnItself()
-{
-    m_store->addPlanned({PlanEntry::make("Ann", 1, {240, 300, 360}),
-                         PlanEntry::make("Bo", 5, {60, 90, 120})});
-    m_model->setMeeting(m_store->currentMeetingId());
-    QSignalSpy moves(m_model.get(), &ReportModel::moveAsked);
-    const std::unique_ptr<QMimeData> ann(m_model->mimeData({m_model->index(0, 0)}));
-    m_model->dropMimeData(ann.get(), Qt::MoveAction, -1, 0, m_model->index(0, 0));
-    QCOMPARE(moves.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestReportModel)

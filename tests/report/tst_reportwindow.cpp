@@ -552,6 +552,7 @@ void TestReportWindow::planSteps_data()
     QTest::newRow("Alt+Up") << QStringList{"up 2"} << "Ann Cy Bo";
     QTest::newRow("Alt+Down, twice") << QStringList{"down 0", "down 1"} << "Bo Cy Ann";
     QTest::newRow("Alt+Up, held") << QStringList{"up 2", "up"} << "Cy Ann Bo";
+    QTest::newRow("dropped on itself: stays") << QStringList{"drop 0"} << "Ann Bo Cy";
     QTest::newRow("a Windows-1252 file, read so when asked")
         << QStringList{"import 0"} << "Ann Bo Cy Ren\u00E9\u20AC";
     QTest::newRow("Alt+Up on the first: nothing") << QStringList{"up 0", "undo 0"} << "";
@@ -585,6 +586,9 @@ void TestReportWindow::planSteps()
                 table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
+        else if (step.startsWith("drop"))
+            table->model()->dropMimeData(table->model()->mimeData({table->currentIndex()}),
+                                         Qt::MoveAction, -1, -1, table->currentIndex());
         else if (step.startsWith("import")) {
             QFile file(folder.filePath(QStringLiteral("plan.csv")));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("name,category\nRen\xE9\x80,1\n"));
