@@ -236,7 +236,7 @@ std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
     // The rows' names as the program writes them, in English, and as its language shows them.
     const auto named = [&category](int row) {
         return PlannedSpeech::inRow({}, row).description().startsWith(category,
-                                                                        Qt::CaseInsensitive) ||
+                                                                      Qt::CaseInsensitive) ||
                SpeechCategories::shownName(row).startsWith(category, Qt::CaseInsensitive);
     };
     QList<int> rows;
@@ -256,8 +256,7 @@ std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
                QCoreApplication::translate("AgendaReader",
                                            "Unknown category \"%1\": give a row's number or the "
                                            "start of its name: %2")
-                   .arg(category,
-                        choices.join(QCoreApplication::translate("AgendaReader", "; ")))};
+                   .arg(category, choices.join(QCoreApplication::translate("AgendaReader", "; ")))};
     } else {
         QStringList descriptions;
         for (const int row : rows)
@@ -339,13 +338,13 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
     if (!speech.isCustom()) {
         for (std::size_t i = 0; i < typed.size(); ++i) {
             if (typed[i] != 0 && typed[i] != speech.thresholdSeconds[i])
-                return Reason{Problem::NotTheRowsThresholds,
-                              QCoreApplication::translate(
-                                  "AgendaReader",
-                                  "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
-                                  "others")
-                                  .arg(SpeechCategories::shownName(speech.rowIndex),
-                                       ownThresholds(speech))};
+                return Reason{
+                    Problem::NotTheRowsThresholds,
+                    QCoreApplication::translate(
+                        "AgendaReader",
+                        "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
+                        "others")
+                        .arg(SpeechCategories::shownName(speech.rowIndex), ownThresholds(speech))};
         }
         return std::nullopt;
     }
@@ -451,10 +450,10 @@ AgendaReading readCsv(const QByteArray &bytes, Encoding encoding)
     if (!decoder.hasError())
         return readText(text, QChar(), true);
     if (fromWindows1252(bytes))
-        return refused(Problem::Windows1252,
-                       QCoreApplication::translate(
-                           "AgendaReader",
-                           "Not UTF-8 text; it reads as Western European (Windows-1252)"));
+        return refused(
+            Problem::Windows1252,
+            QCoreApplication::translate(
+                "AgendaReader", "Not UTF-8 text; it reads as Western European (Windows-1252)"));
     return notUtf8();
 }
 

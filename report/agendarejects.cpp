@@ -108,8 +108,8 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
     layout->addWidget(buttons);
 
     // Wide enough for every column, tall enough for a few lines, within the screen.
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())
-                             ->availableGeometry();
+    const QRect screen =
+        (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     const int frame = 2 * m_table->frameWidth();
     const int width = m_table->columnWidth(LineColumn) + m_table->columnWidth(TextColumn) +
                       reasonWidth + m_table->verticalScrollBar()->sizeHint().width() + frame +

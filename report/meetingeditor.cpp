@@ -144,11 +144,11 @@ void MeetingEditor::importFile(const QString &path)
         offer(reading);
         return;
     }
-    auto *ask = new QMessageBox(
-        QMessageBox::Question, tr("Import Plan"),
-        tr("%1 is not UTF-8 text. Read it as Western European (Windows-1252)?")
-            .arg(QDir::toNativeSeparators(path)),
-        QMessageBox::Yes | QMessageBox::No, m_table->window());
+    auto *ask =
+        new QMessageBox(QMessageBox::Question, tr("Import Plan"),
+                        tr("%1 is not UTF-8 text. Read it as Western European (Windows-1252)?")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Yes | QMessageBox::No, m_table->window());
     ask->setAttribute(Qt::WA_DeleteOnClose);
     ask->setWindowModality(Qt::WindowModal);
     connect(ask, &QMessageBox::buttonClicked, this, [this, ask, path](QAbstractButton *button) {
@@ -213,7 +213,8 @@ void MeetingEditor::removeCurrent()
     const AgendaItem item = m_model->shownItems().at(row);
     if (!item.isSpoken()) {
         done(m_store->removePlanned({item.planned.id}),
-             tr("%1 taken off the plan").arg(item.planned.speakerName), [this] { m_store->undo(); });
+             tr("%1 taken off the plan").arg(item.planned.speakerName),
+             [this] { m_store->undo(); });
         return;
     }
     if (item.speech->id == 0)

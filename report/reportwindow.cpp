@@ -379,8 +379,8 @@ void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *c
         open();
 }
 
-// The timer's START and STOP keys and Quit work here too; the report's own access keys use none of the
-// timer's letters, so neither window's keys shadow the other's.
+// The timer's START and STOP keys and Quit work here too; the report's own access keys use none of
+// the timer's letters, so neither window's keys shadow the other's.
 void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
 {
     for (QAbstractButton *button : buttons) {

@@ -61,5 +61,4 @@ private:
     QLabel *m_problem = nullptr;
     QPushButton *m_ok = nullptr;
     std::array<int, 3> m_custom{}; // the thresholds typed for CUSTOM last
-
 };

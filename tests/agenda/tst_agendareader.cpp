@@ -105,7 +105,8 @@ void TestAgendaReader::badLine_data()
     QTest::newRow("not a time") << Header + "Ann,6,5:30,six,7:00" << 2 << Problem::NotATime;
     QTest::newRow("seconds over 59") << Header + "Ann,6,5:75,6:00,7:00" << 2 << Problem::NotATime;
     QTest::newRow("1:60") << Header + "Ann,6,1:60,2:30,3:00" << 2 << Problem::NotATime;
-    QTest::newRow("hours in a time") << Header + "Ann,6,1:05:00,6:00,7:00" << 2 << Problem::NotATime;
+    QTest::newRow("hours in a time")
+        << Header + "Ann,6,1:05:00,6:00,7:00" << 2 << Problem::NotATime;
     QTest::newRow("no colon") << Header + "Ann,6,5,6,7" << 2 << Problem::NotATime;
     QTest::newRow("digits the box drops")
         << Header + "Ann,6,5:30:00,6:00,7:00" << 2 << Problem::NotATime;
@@ -180,9 +181,9 @@ void TestAgendaReader::inProgramLanguage()
     QCOMPARE(ProgramLanguage::install(qApp, QLocale(QLocale::German)), QStringLiteral("de"));
     const AgendaReading reading = AgendaReader::readCsv(
         "Name;Kategorie;Gr\xC3\xBCn;Gelb;Rot\nAnn;Eisbrecher\nBo;stegreif\nCy;Ice\nDi;9\n");
-    QCOMPARE(reading.speeches, (QList<PlannedSpeech>{PlannedSpeech::inRow("Ann", 1),
-                                                     PlannedSpeech::inRow("Bo", 5),
-                                                     PlannedSpeech::inRow("Cy", 1)}));
+    QCOMPARE(reading.speeches,
+             (QList<PlannedSpeech>{PlannedSpeech::inRow("Ann", 1), PlannedSpeech::inRow("Bo", 5),
+                                   PlannedSpeech::inRow("Cy", 1)}));
     // Refused with the names and numbers it takes, in the program's language.
     QVERIFY2(reading.rejected.value(0).reason.contains(QStringLiteral("5 Stegreifreden")),
              qPrintable(reading.rejected.value(0).reason));

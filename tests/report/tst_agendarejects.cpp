@@ -36,8 +36,9 @@ void TestAgendaRejects::choices_data()
     QTest::newRow("a quoted field of 1,000 line breaks")
         << "name,category\n\"" + QByteArray(1000, '\n') + "Ann\",9" << false << QStringList{"2"}
         << int(QDialog::Rejected);
-    QTest::newRow("a name of 10,000 characters") << "name,category\n" + QByteArray(10000, 'x') + ",1"
-                                                 << false << QStringList{"2"} << int(QDialog::Rejected);
+    QTest::newRow("a name of 10,000 characters")
+        << "name,category\n" + QByteArray(10000, 'x') + ",1" << false << QStringList{"2"}
+        << int(QDialog::Rejected);
 }
 
 void TestAgendaRejects::choices()

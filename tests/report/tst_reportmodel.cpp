@@ -203,8 +203,9 @@ void TestReportModel::agenda_data()
                        "|Cy|1:00||"};
     QTest::newRow("a speech added by hand says so")
         << 1 << "added"
-        << QStringList{"19:30|Ann|4:00|5:00|Qualified", "19:50|Di|4:00|5:00|Qualified (set by hand)",
-                       "next|Bo|0:30||", "|Cy|1:00||"};
+        << QStringList{"19:30|Ann|4:00|5:00|Qualified",
+                       "19:50|Di|4:00|5:00|Qualified (set by hand)", "next|Bo|0:30||",
+                       "|Cy|1:00||"};
 }
 
 void TestReportModel::agenda()

@@ -24,8 +24,8 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QTest>
+#include <QTimeEdit>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -94,7 +94,8 @@ void TestReportWindow::writeFile()
         QVERIFY(store.record(iceBreaker(i, 342, QStringLiteral("Ann Lee"))));
     // Hidden in the table, yet in the CSV.
     QVERIFY(store.record(rehearsal(5)));
-    QVERIFY(store.addSpeechByHand(0, MeetingStart.addSecs(3600), "Di", 1, {240, 300, 360}, 300, 30));
+    QVERIFY(
+        store.addSpeechByHand(0, MeetingStart.addSecs(3600), "Di", 1, {240, 300, 360}, 300, 30));
     ReportWindow window(&store);
     window.showAndRaise();
     const QString path = folder.filePath(name);
@@ -591,14 +592,14 @@ void TestReportWindow::planSteps()
                                          Qt::MoveAction, -1, -1, table->currentIndex());
         else if (step.startsWith("import")) {
             QFile file(folder.filePath(QStringLiteral("plan.csv")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("name,category\nRen\xE9\x80,1\n"));
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write("name,category\nRen\xE9\x80,1\n"));
             file.close();
             window.editor()->importFile(file.fileName());
             auto *ask = window.findChild<QMessageBox *>();
             QVERIFY(ask);
             ask->button(QMessageBox::Yes)->click();
-        }
-        else
+        } else
             window.undoAction()->trigger();
     }
     QStringList names;
