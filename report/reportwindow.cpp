@@ -50,8 +50,6 @@ constexpr int OpeningMs = 100;
 // The meeting picker's PgUp and PgDn move this many meetings.
 constexpr int PickerPage = 10;
 constexpr int PickerLetters = 22;
-// Letters are measured as an 'x': digits and capitals take more.
-constexpr int PickerSpareLetters = 6;
 
 // An empty speaker's cell says what typing in it does.
 class NameHint : public QStyledItemDelegate
@@ -95,11 +93,10 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     meetingLabel->setBuddy(m_meetings);
     m_showRehearsals = new QCheckBox(tr("Show &rehearsals"), this);
     m_showRehearsals->setObjectName(QStringLiteral("checkShowRehearsals"));
+    // The picker has its row to itself, so a narrow window still shows each meeting's counts.
     auto *top = new QHBoxLayout;
     top->addWidget(meetingLabel);
     top->addWidget(m_meetings, 1);
-    top->addSpacing(fontMetrics().height());
-    top->addWidget(m_showRehearsals);
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("editTitle"));
@@ -119,6 +116,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     details->addSpacing(fontMetrics().height());
     details->addWidget(timerLabel);
     details->addWidget(m_timerName, 2);
+    details->addSpacing(fontMetrics().height());
+    details->addWidget(m_showRehearsals);
 
     m_chart = new TimingChart(this);
     m_chartScroll = new QScrollArea(this);
@@ -457,18 +456,15 @@ void ReportWindow::refreshMeetings()
     int chosen = int(m_meetingList.size()) - 1;
     QStringList items;
     items.reserve(m_meetingList.size());
-    // Wide enough for each meeting's time and counts; a long title after them may be cut.
-    qsizetype letters = PickerLetters;
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
+        // The title last: where the picker is narrow, it is cut rather than the counts.
         const QString counted =
             tr("%1 (%2)").arg(ReportText::meetingWhen(meeting), meetingCounts(meeting));
-        letters = std::max(letters, counted.size() + PickerSpareLetters);
         items << (meeting.title.isEmpty() ? counted : tr("%1, %2").arg(counted, meeting.title));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
-    m_meetings->setMinimumContentsLength(int(letters));
     m_meetings->addItems(items);
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);
