@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringConverter>
 #include <QStringList>
 
@@ -18,11 +19,6 @@
 namespace {
 
 using Problem = RejectedLine::Problem;
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("AgendaReader", text);
-}
 
 constexpr QChar Quote = u'"';
 constexpr QChar LineEnd = u'\n';
@@ -69,6 +65,28 @@ AgendaReading binary()
 AgendaReading notUtf8()
 {
     return refused(Problem::NotUtf8, QCoreApplication::translate("AgendaReader", "Not UTF-8 text"));
+}
+
+// Windows-1252 is Latin-1 but for 0x80 to 0x9F; five of those bytes stand for nothing.
+constexpr char16_t Windows1252High[] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr uchar FirstHigh = 0x80;
+
+// The bytes as Windows-1252; nullopt when one of them stands for nothing there.
+std::optional<QString> fromWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = uchar(bytes[i]);
+        const bool high = byte >= FirstHigh && byte - FirstHigh < int(std::size(Windows1252High));
+        const char16_t c = high ? Windows1252High[byte - FirstHigh] : char16_t(byte);
+        if (c == 0 && byte != 0)
+            return std::nullopt;
+        text[i] = QChar(c);
+    }
+    return text;
 }
 
 AgendaReading tooLarge()
@@ -161,12 +179,18 @@ Layout orderedLayout()
     return layout;
 }
 
+QString columnName(int column)
+{
+    return QCoreApplication::translate(AgendaColumns::TextContext, AgendaColumns::Names[column]);
+}
+
 int columnNamed(const QString &text)
 {
     for (int c = 0; c < AgendaColumns::Count; ++c) {
-        if (text.trimmed().compare(QLatin1String(AgendaColumns::Names[c]), Qt::CaseInsensitive) ==
-            0)
-            return c;
+        for (const QString &name : {QString::fromLatin1(AgendaColumns::Names[c]), columnName(c)}) {
+            if (text.trimmed().compare(name, Qt::CaseInsensitive) == 0)
+                return c;
+        }
     }
     return -1;
 }
@@ -195,8 +219,11 @@ std::optional<Reason> readHeader(const Record &header, Layout &layout)
     if (layout.field[AgendaColumns::Name] < 0 || layout.field[AgendaColumns::Category] < 0)
         return Reason{Problem::Header,
                       QCoreApplication::translate("AgendaReader",
-                                                  "The first line does not name the columns: name, "
-                                                  "category, and green, yellow, red for CUSTOM")};
+                                                  "The first line does not name the columns: %1, "
+                                                  "%2, and %3, %4, %5 for CUSTOM")
+                          .arg(columnName(AgendaColumns::Name), columnName(AgendaColumns::Category),
+                               columnName(AgendaColumns::Green), columnName(AgendaColumns::Yellow),
+                               columnName(AgendaColumns::Red))};
     return std::nullopt;
 }
 
@@ -206,26 +233,34 @@ std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
     const bool number =
         !category.isEmpty() && std::all_of(category.begin(), category.end(),
                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+    // The rows' names as the program writes them, in English, and as its language shows them.
+    const auto named = [&category](int row) {
+        return PlannedSpeech::inRow({}, row).description().startsWith(category,
+                                                                      Qt::CaseInsensitive) ||
+               SpeechCategories::shownName(row).startsWith(category, Qt::CaseInsensitive);
+    };
     QList<int> rows;
     for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row) {
-        const QString description = PlannedSpeech::inRow({}, row).description();
-        if (number ? category == QString::number(row)
-                   : !category.isEmpty() && description.startsWith(category, Qt::CaseInsensitive))
+        if (number ? category == QString::number(row) : !category.isEmpty() && named(row))
             rows << row;
     }
     if (rows.size() == 1)
         return rows.front();
     if (rows.isEmpty()) {
+        QStringList choices;
+        for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row)
+            choices << QCoreApplication::translate("AgendaReader", "%1 %2")
+                           .arg(row)
+                           .arg(SpeechCategories::shownName(row));
         why = {Problem::UnknownCategory,
                QCoreApplication::translate("AgendaReader",
-                                           "Unknown category \"%1\": give a row's number, 1 to "
-                                           "%2, or the start of its description")
-                   .arg(category)
-                   .arg(SpeechCategories::RowCount)};
+                                           "Unknown category \"%1\": give a row's number or the "
+                                           "start of its name: %2")
+                   .arg(category, choices.join(QCoreApplication::translate("AgendaReader", "; ")))};
     } else {
         QStringList descriptions;
         for (const int row : rows)
-            descriptions << PlannedSpeech::inRow({}, row).description();
+            descriptions << SpeechCategories::shownName(row);
         why = {Problem::AmbiguousCategory,
                QCoreApplication::translate("AgendaReader", "\"%1\" could be %2")
                    .arg(category,
@@ -238,7 +273,9 @@ std::optional<int> rowOf(const QString &typed, std::optional<Reason> &why)
 // box would drop or read otherwise is not a time, so nothing is silently changed.
 std::optional<int> typedSeconds(const QString &field)
 {
-    const QString text = field.trimmed();
+    // Spreadsheets write a duration as a time of day: "0:05:00" is five minutes.
+    static const QRegularExpression zeroHours(QStringLiteral("^0{1,2}:(?=\\d+:\\d+$)"));
+    const QString text = field.trimmed().remove(zeroHours);
     if (text.isEmpty())
         return 0;
     qsizetype colon = -1;
@@ -266,10 +303,7 @@ std::optional<int> typedSeconds(const QString &field)
 
 QString thresholdName(int index)
 {
-    static const char *const names[] = {QT_TRANSLATE_NOOP("AgendaReader", "green"),
-                                        QT_TRANSLATE_NOOP("AgendaReader", "yellow"),
-                                        QT_TRANSLATE_NOOP("AgendaReader", "red")};
-    return translated(names[index]);
+    return columnName(AgendaColumns::FirstThreshold + index);
 }
 
 QString ownThresholds(const PlannedSpeech &speech)
@@ -304,12 +338,13 @@ std::optional<Reason> readThresholds(const Record &record, const Layout &layout,
     if (!speech.isCustom()) {
         for (std::size_t i = 0; i < typed.size(); ++i) {
             if (typed[i] != 0 && typed[i] != speech.thresholdSeconds[i])
-                return Reason{Problem::NotTheRowsThresholds,
-                              QCoreApplication::translate(
-                                  "AgendaReader",
-                                  "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
-                                  "others")
-                                  .arg(speech.description(), ownThresholds(speech))};
+                return Reason{
+                    Problem::NotTheRowsThresholds,
+                    QCoreApplication::translate(
+                        "AgendaReader",
+                        "%1 has thresholds of its own (%2); only a CUSTOM speech takes "
+                        "others")
+                        .arg(SpeechCategories::shownName(speech.rowIndex), ownThresholds(speech))};
         }
         return std::nullopt;
     }
@@ -395,7 +430,7 @@ AgendaReading readPasted(const QString &text)
     return readText(text, Tab, false);
 }
 
-AgendaReading readCsv(const QByteArray &bytes)
+AgendaReading readCsv(const QByteArray &bytes, Encoding encoding)
 {
     if (bytes.size() > MaxFileBytes)
         return tooLarge();
@@ -406,14 +441,23 @@ AgendaReading readCsv(const QByteArray &bytes)
         return notUtf8();
     if (bytes.contains('\0'))
         return binary();
+    if (encoding == Encoding::Windows1252) {
+        const std::optional<QString> text = fromWindows1252(bytes);
+        return text ? readText(*text, QChar(), true) : notUtf8();
+    }
     QStringDecoder decoder(QStringConverter::Utf8);
     const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return notUtf8();
-    return readText(text, QChar(), true);
+    if (!decoder.hasError())
+        return readText(text, QChar(), true);
+    if (fromWindows1252(bytes))
+        return refused(
+            Problem::Windows1252,
+            QCoreApplication::translate(
+                "AgendaReader", "Not UTF-8 text; it reads as Western European (Windows-1252)"));
+    return notUtf8();
 }
 
-AgendaReading readCsvFile(const QString &path)
+AgendaReading readCsvFile(const QString &path, Encoding encoding)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -423,7 +467,7 @@ AgendaReading readCsvFile(const QString &path)
     // A size the file system does not know (a pipe) is found out by reading one byte too many.
     if (file.size() > MaxFileBytes)
         return tooLarge();
-    return readCsv(file.read(MaxFileBytes + 1));
+    return readCsv(file.read(MaxFileBytes + 1), encoding);
 }
 
 } // namespace AgendaReader

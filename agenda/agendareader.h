@@ -15,6 +15,7 @@ struct RejectedLine
         Unreadable,
         Binary,
         NotUtf8,
+        Windows1252, // not UTF-8, but it reads as Windows-1252: to be asked, never assumed
         Header,
         TooFewColumns,
         BrokenQuotes,
@@ -62,10 +63,15 @@ inline constexpr qint64 MaxFileBytes = 1024 * 1024;
 // Rows copied from a spreadsheet: tab-separated, one speech a line; a first line that names the
 // columns is taken as the header, otherwise the columns are in the order above.
 AgendaReading readPasted(const QString &text);
-// A CSV file's bytes: UTF-8 (a byte order mark allowed), a header row, comma or semicolon as the
-// header uses, RFC 4180 quoting, CRLF or LF.
-AgendaReading readCsv(const QByteArray &bytes);
+// How a CSV file's bytes are read: UTF-8, or Windows-1252 (what spreadsheets in Western Europe
+// save as "CSV") once the operator said so.
+enum class Encoding { Utf8, Windows1252 };
+
+// A CSV file's bytes: UTF-8 (a byte order mark allowed) or as asked, a header row, comma or
+// semicolon as the header uses, RFC 4180 quoting, CRLF or LF. Bytes that are not UTF-8 but read
+// as Windows-1252 are refused whole as Problem::Windows1252.
+AgendaReading readCsv(const QByteArray &bytes, Encoding encoding = Encoding::Utf8);
 // The CSV file at path; a file over MaxFileBytes, or one that cannot be opened, is refused whole.
-AgendaReading readCsvFile(const QString &path);
+AgendaReading readCsvFile(const QString &path, Encoding encoding = Encoding::Utf8);
 
 } // namespace AgendaReader

@@ -50,7 +50,7 @@ QString SpeechRecord::rowDescription(int rowIndex)
     if (rowIndex < SpeechCategories::FirstRow ||
         rowIndex >= SpeechCategories::FirstRow + SpeechCategories::RowCount)
         return QString();
-    return QString::fromUtf8(SpeechCategories::row(rowIndex).EventName).simplified();
+    return SpeechCategories::shownName(rowIndex);
 }
 
 SpeechRecord::Lamp SpeechRecord::lampFor(const std::array<int, 3> &thresholdSeconds,

@@ -62,7 +62,8 @@ struct SpeechRecord
     static SpeechRecord addedByHand(const QDateTime &startedAt, int rowIndex,
                                     const std::array<int, 3> &thresholdSeconds, int elapsedSeconds,
                                     int graceSeconds);
-    // A category row's description, padding blanks trimmed; empty for no such row.
+    // A category row's description as the timer's row shows it, in the program's language, padding
+    // blanks trimmed; empty for no such row.
     static QString rowDescription(int rowIndex);
     // The lamp a run of this length reaches under these thresholds.
     static Lamp lampFor(const std::array<int, 3> &thresholdSeconds, int elapsedSeconds);

@@ -2,20 +2,35 @@
 #include "report/agendarejects.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 enum Column { LineColumn, TextColumn, ReasonColumn, ColumnCount };
 
+// The line's text never takes more than this many characters' width, so the reason stays in view.
+constexpr int TextLetters = 40;
+// Reasons wider than this many characters are shown whole, wrapped, under the table.
+constexpr int ReasonLetters = 100;
+constexpr int RowsShown = 8;
+constexpr double ScreenShare = 0.9;
+constexpr QChar LineBreakMark = QChar(0x23CE);
+
+// One line in the table, the whole text in its tooltip.
 QTableWidgetItem *cell(const QString &text)
 {
-    auto *item = new QTableWidgetItem(text);
+    auto *item = new QTableWidgetItem(QString(text).replace(u'\n', LineBreakMark));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setToolTip(text);
     return item;
 }
 
@@ -37,7 +52,9 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
     m_table = new QTableWidget(int(reading.rejected.size()), ColumnCount, this);
     m_table->setHorizontalHeaderLabels({tr("Line"), tr("Text"), tr("Reason")});
     m_table->verticalHeader()->hide();
-    m_table->setWordWrap(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->setWordWrap(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const RejectedLine &line = reading.rejected.at(row);
@@ -47,8 +64,31 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
         m_table->setItem(row, TextColumn, cell(line.text));
         m_table->setItem(row, ReasonColumn, cell(line.reason));
     }
-    m_table->resizeColumnsToContents();
-    m_table->resizeRowsToContents();
+    // Measured on the cells' texts, not by the view: a line may hold a megabyte.
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int letter = metrics.averageCharWidth();
+    const int margin = 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + letter;
+    int textWidth = 0, reasonWidth = 0;
+    for (const RejectedLine &line : reading.rejected) {
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line.text.left(TextLetters)));
+        reasonWidth = std::max(reasonWidth, metrics.horizontalAdvance(line.reason));
+    }
+    m_table->verticalHeader()->setDefaultSectionSize(metrics.lineSpacing() + margin / 2);
+    m_table->resizeColumnToContents(LineColumn);
+    m_table->setColumnWidth(TextColumn, std::min(textWidth, TextLetters * letter) + margin);
+    reasonWidth = std::min(reasonWidth, ReasonLetters * letter) + margin;
+    m_table->setColumnWidth(ReasonColumn, reasonWidth);
+
+    // The current line's reason whole, wrapped: a long one is cut in the table.
+    m_reason = new QLabel(this);
+    m_reason->setObjectName(QStringLiteral("labelReason"));
+    m_reason->setWordWrap(true);
+    m_reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
+        const QTableWidgetItem *reason = m_table->item(row, ReasonColumn);
+        m_reason->setText(reason ? reason->toolTip() : QString());
+    });
+    m_table->setCurrentCell(0, ReasonColumn);
 
     auto *buttons = new QDialogButtonBox(this);
     if (good > 0) {
@@ -64,5 +104,25 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(m_table);
+    layout->addWidget(m_reason);
     layout->addWidget(buttons);
+
+    // Wide enough for every column, tall enough for a few lines, within the screen.
+    const QRect screen =
+        (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int frame = 2 * m_table->frameWidth();
+    const int width = m_table->columnWidth(LineColumn) + m_table->columnWidth(TextColumn) +
+                      reasonWidth + m_table->verticalScrollBar()->sizeHint().width() + frame +
+                      layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int rows = std::min(m_table->rowCount(), RowsShown);
+    const int height = sizeHint().height() - m_table->sizeHint().height() +
+                       m_table->horizontalHeader()->sizeHint().height() +
+                       (rows + 1) * m_table->verticalHeader()->defaultSectionSize() + frame;
+    resize(std::min(width, int(screen.width() * ScreenShare)),
+           std::min(height, int(screen.height() * ScreenShare)));
+}
+
+QString AgendaRejects::shownReason() const
+{
+    return m_reason->text();
 }

@@ -5,11 +5,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
 // The lines of a pasted or imported agenda that could not be read, each with its line number
-// and why, and the choice: add the speeches that were read, or nothing. When nothing was read,
+// and why, one line high (the whole text in a tooltip, the current line's reason whole under the
+// table), and the choice: add the speeches that were read, or nothing. When nothing was read,
 // only a button to close. Accepted means "add the good ones".
 class AgendaRejects : public QDialog
 {
@@ -24,9 +26,12 @@ public:
     QPushButton *addGoodButton() const { return m_addGood; }
     // "Add nothing", or "Close" when nothing was read.
     QPushButton *addNothingButton() const { return m_addNothing; }
+    // The current line's reason, whole, under the table.
+    QString shownReason() const;
 
 private:
     QTableWidget *m_table = nullptr;
+    QLabel *m_reason = nullptr;
     QPushButton *m_addGood = nullptr;
     QPushButton *m_addNothing = nullptr;
 };

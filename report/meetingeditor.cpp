@@ -9,7 +9,10 @@
 #include "report/speechlabels.h"
 #include "timing/graceperiod.h"
 
+#include <QAbstractButton>
 #include <QAbstractProxyModel>
+#include <QDir>
+#include <QMessageBox>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -70,7 +73,7 @@ qint64 MeetingEditor::currentPlanned() const
 void MeetingEditor::done(bool ok, const QString &text, const std::function<void()> &undo)
 {
     if (!ok) {
-        emit said(tr("Could not %1: %2").arg(text, m_store->lastError()), true);
+        emit said(tr("Could not change the record: %1").arg(m_store->lastError()), true);
         return;
     }
     m_undo->push(new StoreStep(text, undo));
@@ -96,7 +99,7 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
     for (const PlannedSpeech &s : speeches)
         rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);
     const bool ok = m_store->addPlanned(rows).size() == rows.size();
-    done(ok, tr("add %n speech(es) to the plan", nullptr, int(rows.size())),
+    done(ok, tr("%n speech(es) added to the plan", nullptr, int(rows.size())),
          [this] { m_store->undo(); });
 }
 
@@ -132,9 +135,29 @@ void MeetingEditor::paste(const QString &text)
     offer(AgendaReader::readPasted(text));
 }
 
+// A file that is not UTF-8 but reads as Windows-1252 is read so only when the operator says so.
 void MeetingEditor::importFile(const QString &path)
 {
-    offer(AgendaReader::readCsvFile(path));
+    const AgendaReading reading = AgendaReader::readCsvFile(path);
+    if (reading.rejected.size() != 1 ||
+        reading.rejected[0].problem != RejectedLine::Problem::Windows1252) {
+        offer(reading);
+        return;
+    }
+    auto *ask =
+        new QMessageBox(QMessageBox::Question, tr("Import Plan"),
+                        tr("%1 is not UTF-8 text. Read it as Western European (Windows-1252)?")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Yes | QMessageBox::No, m_table->window());
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    ask->setWindowModality(Qt::WindowModal);
+    connect(ask, &QMessageBox::buttonClicked, this, [this, ask, path](QAbstractButton *button) {
+        if (ask->standardButton(button) == QMessageBox::Yes)
+            offer(AgendaReader::readCsvFile(path, AgendaReader::Encoding::Windows1252));
+        else
+            emit said(tr("Nothing was added to the plan."));
+    });
+    m_openDialog(ask);
 }
 
 bool MeetingEditor::saveFile(const QString &path)
@@ -155,7 +178,7 @@ bool MeetingEditor::move(const QList<qint64> &plannedIds, qint64 beforeId)
     if (plannedIds.isEmpty())
         return false;
     const bool ok = m_store->movePlanned(plannedIds, beforeId);
-    done(ok, tr("move in the plan"), [this] { m_store->undo(); });
+    done(ok, tr("moved in the plan"), [this] { m_store->undo(); });
     return ok;
 }
 
@@ -171,11 +194,14 @@ void MeetingEditor::moveCurrent(int by)
         return;
     // Down one is before the row after the next.
     const qsizetype before = by < 0 ? to : to + 1;
+    // The move resets the table, its current row with it: the row moved stays current, so the
+    // key held moves it on.
+    const int column = std::max(0, m_table->currentIndex().column());
     if (!move({id}, before < plan.size() ? plan.at(before).id : 0))
         return;
     const int row = m_model->rowOfPlanned(id);
     const auto *sorted = qobject_cast<const QAbstractProxyModel *>(m_table->model());
-    const QModelIndex source = m_model->index(row, m_table->currentIndex().column());
+    const QModelIndex source = m_model->index(row, column);
     m_table->setCurrentIndex(sorted ? sorted->mapFromSource(source) : source);
 }
 
@@ -187,13 +213,14 @@ void MeetingEditor::removeCurrent()
     const AgendaItem item = m_model->shownItems().at(row);
     if (!item.isSpoken()) {
         done(m_store->removePlanned({item.planned.id}),
-             tr("take %1 off the plan").arg(item.planned.speakerName), [this] { m_store->undo(); });
+             tr("%1 taken off the plan").arg(item.planned.speakerName),
+             [this] { m_store->undo(); });
         return;
     }
     if (item.speech->id == 0)
         return;
     const QString when = m_model->index(row, SpeechLabels::Time).data().toString();
-    done(m_store->deleteSpeech(item.speech->id), tr("delete the speech started at %1").arg(when),
+    done(m_store->deleteSpeech(item.speech->id), tr("the speech started at %1 deleted").arg(when),
          [this] { m_store->restoreLastDeleted(); });
 }
 
@@ -220,7 +247,7 @@ void MeetingEditor::changeCurrent()
             PlanEntry changed =
                 PlanEntry::make(form->name(), form->rowIndex(), form->thresholdSeconds());
             changed.id = item.planned.id;
-            done(m_store->changePlanned(changed), tr("change the planned speech"),
+            done(m_store->changePlanned(changed), tr("the planned speech changed"),
                  [this] { m_store->undo(); });
             return;
         }
@@ -236,7 +263,7 @@ void MeetingEditor::changeCurrent()
         }
         if (steps == 0 && ok)
             return;
-        done(ok, tr("set the speech right"), [this, steps] {
+        done(ok, tr("the speech set right"), [this, steps] {
             for (int i = 0; i < steps; ++i)
                 m_store->undo();
         });
@@ -255,19 +282,24 @@ void MeetingEditor::addByHand()
         form->setName(s.speakerName);
         form->setCategory(s.rowIndex, s.thresholdSeconds);
     }
-    connect(form, &QDialog::accepted, this, [this, form, planned] {
-        // In the meeting shown: now for the meeting going on, else after its last speech.
+    // In the meeting shown: now for the meeting going on, else after its last speech; on that
+    // day, at the time typed.
+    const QList<SpeechRecord> &spoken = m_model->allSpeeches();
+    const bool current = m_model->meetingId() == m_store->currentMeetingId();
+    const QDateTime suggested = current || spoken.isEmpty()
+                                    ? QDateTime::currentDateTime()
+                                    : spoken.last().startedAt.addSecs(spoken.last().elapsedSeconds);
+    form->askStartTime(suggested.time());
+    connect(form, &QDialog::accepted, this, [this, form, planned, suggested] {
         const QList<SpeechRecord> &spoken = m_model->allSpeeches();
-        const bool current = m_model->meetingId() == m_store->currentMeetingId();
-        const QDateTime at = current || spoken.isEmpty()
-                                 ? QDateTime::currentDateTime()
-                                 : spoken.last().startedAt.addSecs(spoken.last().elapsedSeconds);
+        QDateTime at = suggested;
+        at.setTime(form->startTime());
         const int grace =
             spoken.isEmpty() ? GracePeriod::DefaultSeconds : spoken.last().graceSeconds;
         const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, form->name(),
                                                  form->rowIndex(), form->thresholdSeconds(),
                                                  form->elapsedSeconds(), grace, planned);
-        done(ok, tr("add a speech by hand"), [this] { m_store->undo(); });
+        done(ok, tr("a speech added by hand"), [this] { m_store->undo(); });
     });
     m_openDialog(form);
 }

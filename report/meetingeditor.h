@@ -61,6 +61,8 @@ private:
     int currentRow() const;
     void add(const QList<PlannedSpeech> &speeches);
     void offer(const AgendaReading &reading);
+    // A step's text says what was done ("1 speech added to the plan"): "Done: ..." and
+    // "Undone: ..." read it as it stands.
     void done(bool ok, const QString &text, const std::function<void()> &undo);
 
     MeetingStore *m_store = nullptr;

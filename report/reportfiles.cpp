@@ -90,7 +90,7 @@ bool writePdf(const QString &path, const Meeting &meeting, const ReportModel &mo
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setPageMargins(PageMargins, QPageLayout::Millimeter);
             writer.setResolution(PdfResolution);
-            writer.setTitle(ReportText::heading(meeting, model.shownSpeeches()).join(u' '));
+            writer.setTitle(ReportText::documentTitle(meeting));
             writer.setCreator(QGuiApplication::applicationDisplayName());
             ReportPage::render(writer, meeting, model.shownSpeeches());
             return file.error() == QFileDevice::NoError;

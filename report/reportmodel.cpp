@@ -394,7 +394,7 @@ bool ReportModel::setData(const QModelIndex &index, const QVariant &value, int r
         renamed.speakerName = value.toString();
         saved = m_store->changePlanned(renamed);
         if (saved)
-            emit plannedRenamed(tr("rename the planned speaker"));
+            emit plannedRenamed(tr("the planned speaker renamed"));
     }
     if (!saved)
         emit nameNotSaved(m_store->lastError());

@@ -4,10 +4,13 @@
 #include "agenda/csvtext.h"
 #include "report/speechlabels.h"
 #include "timing/clocktext.h"
+#include "timing/speechcategories.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,18 @@ QString sentence(const SpeechRecord &speech)
     if (speech.mistakenStart)
         return QCoreApplication::translate("ReportText", "mistaken start");
     return speech.verdict().sentence();
+}
+
+// A CUSTOM speech's category says its minutes, as the other rows' names do.
+QString spokenCategory(const SpeechRecord &speech)
+{
+    const QString category = SpeechLabels::category(speech);
+    const auto &t = speech.thresholdSeconds;
+    const auto first = std::find_if(t.begin(), t.end(), [](int seconds) { return seconds > 0; });
+    if (speech.rowIndex != SpeechCategories::CustomRow || first == t.end())
+        return category;
+    return QCoreApplication::translate("ReportText", "%1 (%2 to %3)")
+        .arg(category, clockText(*first), clockText(*std::max_element(t.begin(), t.end())));
 }
 
 bool missed(const SpeechRecord &speech)
@@ -105,6 +120,12 @@ QString ReportText::markedVerdict(const SpeechRecord &speech)
            (mark.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(mark));
 }
 
+QString ReportText::documentTitle(const Meeting &meeting)
+{
+    const QString title = meeting.title.isEmpty() ? tr("Timer's Report") : meeting.title;
+    return meeting.startedAt.isValid() ? tr("%1, %2").arg(title, meetingWhen(meeting)) : title;
+}
+
 QStringList ReportText::heading(const Meeting &meeting, const QList<SpeechRecord> &speeches)
 {
     QStringList lines{meeting.title.isEmpty() ? tr("Timer's Report") : meeting.title};
@@ -126,11 +147,12 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
 {
     QStringList lines = heading(meeting, speeches);
     QStringList notQualified;
+    QStringList setByHand;
     bool anyQualified = false;
     const bool graceEach = !commonGrace(speeches) && !speeches.isEmpty();
     int number = 0;
     for (const SpeechRecord &speech : speeches) {
-        const QString category = SpeechLabels::category(speech);
+        const QString category = spokenCategory(speech);
         const QString who = speech.speakerName.isEmpty()
                                 ? category
                                 : speech.speakerName + QStringLiteral(", ") + category;
@@ -139,8 +161,9 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
                            .arg(who, clockText(speech.elapsedSeconds), sentence(speech));
         if (graceEach && SpeechLabels::judged(speech))
             line += tr(" (grace: %1)").arg(SpeechLabels::grace(speech.graceSeconds).toLower());
-        if (const QString mark = handMark(speech); !mark.isEmpty())
-            line += QStringLiteral(" (%1)").arg(mark);
+        // Told once at the end, not in the middle of a line read out.
+        if (!handMark(speech).isEmpty())
+            setByHand << SpeechLabels::who(speech);
         lines << line;
         if (missed(speech))
             notQualified << QStringLiteral("%1 (%2)").arg(SpeechLabels::who(speech),
@@ -152,6 +175,8 @@ QString ReportText::readAloud(const Meeting &meeting, const QList<SpeechRecord> 
         lines << tr("Did not qualify: %1.").arg(notQualified.join(QStringLiteral("; ")));
     else if (anyQualified)
         lines << tr("Everyone qualified.");
+    if (!setByHand.isEmpty())
+        lines << tr("Set by hand after timing: %1.").arg(setByHand.join(QStringLiteral("; ")));
     return lines.join(u'\n') + QStringLiteral("\n");
 }
 

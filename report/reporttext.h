@@ -25,6 +25,10 @@ QString handMark(const SpeechRecord &speech);
 // The verdict as the table words it, the hand's mark after it.
 QString markedVerdict(const SpeechRecord &speech);
 
+// "Club of the Lectern, Mon 7 Dec 2026, 19:30": the meeting's title (or "Timer's Report") and
+// time, as a document's title.
+QString documentTitle(const Meeting &meeting);
+
 // The head of the copied text and of each page: the title (or "Timer's Report"), the meeting's
 // time and its timer, the summary with the grace when it is one for all.
 QStringList heading(const Meeting &meeting, const QList<SpeechRecord> &speeches);

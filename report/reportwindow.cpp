@@ -93,11 +93,10 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     meetingLabel->setBuddy(m_meetings);
     m_showRehearsals = new QCheckBox(tr("Show &rehearsals"), this);
     m_showRehearsals->setObjectName(QStringLiteral("checkShowRehearsals"));
+    // The picker has its row to itself, so a narrow window still shows each meeting's counts.
     auto *top = new QHBoxLayout;
     top->addWidget(meetingLabel);
     top->addWidget(m_meetings, 1);
-    top->addSpacing(fontMetrics().height());
-    top->addWidget(m_showRehearsals);
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("editTitle"));
@@ -117,6 +116,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     details->addSpacing(fontMetrics().height());
     details->addWidget(timerLabel);
     details->addWidget(m_timerName, 2);
+    details->addSpacing(fontMetrics().height());
+    details->addWidget(m_showRehearsals);
 
     m_chart = new TimingChart(this);
     m_chartScroll = new QScrollArea(this);
@@ -377,8 +378,8 @@ void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *c
         open();
 }
 
-// The timer's START and STOP keys work here too; the report's own access keys use none of the
-// timer's letters, so neither window's keys shadow the other's.
+// The timer's START and STOP keys and Quit work here too; the report's own access keys use none of
+// the timer's letters, so neither window's keys shadow the other's.
 void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
 {
     for (QAbstractButton *button : buttons) {
@@ -391,6 +392,15 @@ void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
         });
         addAction(action);
     }
+    // Quit too: closing the timer quits, asking first what Quit asks.
+    auto *quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, [this] {
+        if (m_timerLight)
+            m_timerLight->window()->close();
+    });
+    addAction(quit);
 }
 
 void ReportWindow::showAndRaise()
@@ -448,11 +458,10 @@ void ReportWindow::refreshMeetings()
     items.reserve(m_meetingList.size());
     for (int i = 0; i < m_meetingList.size(); ++i) {
         const Meeting &meeting = m_meetingList.at(i);
-        const QString when =
-            meeting.title.isEmpty()
-                ? ReportText::meetingWhen(meeting)
-                : tr("%1, %2").arg(ReportText::meetingWhen(meeting), meeting.title);
-        items << tr("%1 (%2)").arg(when, meetingCounts(meeting));
+        // The title last: where the picker is narrow, it is cut rather than the counts.
+        const QString counted =
+            tr("%1 (%2)").arg(ReportText::meetingWhen(meeting), meetingCounts(meeting));
+        items << (meeting.title.isEmpty() ? counted : tr("%1, %2").arg(counted, meeting.title));
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimeEdit>
 
 namespace {
 
@@ -30,7 +31,7 @@ SpeechForm::SpeechForm(const QString &title, bool withName, bool withTime, QWidg
 {
     setObjectName(QStringLiteral("SpeechForm"));
     setWindowTitle(title);
-    auto *form = new QFormLayout;
+    auto *form = m_form = new QFormLayout;
     if (withName) {
         m_name = new QLineEdit(this);
         m_name->setObjectName(QStringLiteral("editSpeaker"));
@@ -40,8 +41,7 @@ SpeechForm::SpeechForm(const QString &title, bool withName, bool withTime, QWidg
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("comboCategory"));
     for (int row = SpeechCategories::FirstRow; row <= SpeechCategories::RowCount; ++row)
-        m_category->addItem(QString::fromLatin1(SpeechCategories::row(row).EventName).simplified(),
-                            row);
+        m_category->addItem(SpeechCategories::shownName(row), row);
     form->addRow(tr("Cate&gory:"), m_category);
     auto *times = new QHBoxLayout;
     const QStringList names{tr("green threshold"), tr("yellow threshold"), tr("red threshold")};
@@ -70,11 +70,8 @@ SpeechForm::SpeechForm(const QString &title, bool withName, bool withTime, QWidg
     layout->addLayout(form);
     layout->addWidget(m_problem);
     layout->addWidget(buttons);
-    connect(m_category, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
-        if (rowIndex() != SpeechCategories::CustomRow)
-            setCategory(rowIndex(), {});
-        update();
-    });
+    connect(m_category, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { setCategory(rowIndex(), m_custom); });
     setCategory(SpeechCategories::FirstRow, {});
 }
 
@@ -84,8 +81,9 @@ void SpeechForm::setName(const QString &name)
         m_name->setText(name);
 }
 
-// A row with thresholds of its own shows them, not to be typed over; CUSTOM takes those given.
-void SpeechForm::setCategory(int rowIndex, const std::array<int, 3> &thresholdSeconds)
+// A row with thresholds of its own shows them, not to be typed over; CUSTOM takes those given,
+// to be typed over. Chosen again, CUSTOM shows what was typed for it last.
+void SpeechForm::setCategory(int rowIndex, std::array<int, 3> thresholdSeconds)
 {
     const QSignalBlocker blocker(m_category);
     m_category->setCurrentIndex(m_category->findData(rowIndex));
@@ -106,6 +104,22 @@ void SpeechForm::setElapsedSeconds(int seconds)
     if (m_time)
         m_time->setText(
             QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+}
+
+void SpeechForm::askStartTime(const QTime &suggested)
+{
+    if (!m_started) {
+        m_started = new QTimeEdit(this);
+        m_started->setObjectName(QStringLiteral("editStarted"));
+        m_started->setDisplayFormat(QStringLiteral("HH:mm"));
+        m_form->addRow(tr("Starte&d at:"), m_started);
+    }
+    m_started->setTime(suggested);
+}
+
+QTime SpeechForm::startTime() const
+{
+    return m_started ? m_started->time() : QTime();
 }
 
 QString SpeechForm::name() const
@@ -158,6 +172,8 @@ QString SpeechForm::problem() const
 
 void SpeechForm::update()
 {
+    if (rowIndex() == SpeechCategories::CustomRow)
+        m_custom = thresholdSeconds();
     const QString why = problem();
     m_problem->setText(why);
     m_ok->setEnabled(why.isEmpty());

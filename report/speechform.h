@@ -7,9 +7,12 @@
 
 class MaskedTimeBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimeEdit;
+class QTime;
 
 // A speech as the operator types it: the speaker, the category from the seven rows, the three
 // thresholds as the time boxes take them (typed only for CUSTOM, the row's own otherwise) and,
@@ -24,8 +27,10 @@ public:
     SpeechForm(const QString &title, bool withName, bool withTime, QWidget *parent = nullptr);
 
     void setName(const QString &name);
-    void setCategory(int rowIndex, const std::array<int, 3> &thresholdSeconds);
+    void setCategory(int rowIndex, std::array<int, 3> thresholdSeconds);
     void setElapsedSeconds(int seconds);
+    // Asks the time of day the speech started too, suggested first.
+    void askStartTime(const QTime &suggested);
 
     QString name() const;
     int rowIndex() const;
@@ -33,6 +38,8 @@ public:
     std::array<int, 3> thresholdSeconds() const;
     // -1 while the time typed is not M:SS.
     int elapsedSeconds() const;
+    // As typed; invalid when not asked.
+    QTime startTime() const;
     // Why OK is off; empty when the form reads.
     QString problem() const;
 
@@ -45,10 +52,13 @@ public:
 private:
     void update();
 
+    QFormLayout *m_form = nullptr;
+    QTimeEdit *m_started = nullptr;
     QLineEdit *m_name = nullptr;
     QComboBox *m_category = nullptr;
     std::array<MaskedTimeBox *, 3> m_thresholds{};
     QLineEdit *m_time = nullptr;
     QLabel *m_problem = nullptr;
     QPushButton *m_ok = nullptr;
+    std::array<int, 3> m_custom{}; // the thresholds typed for CUSTOM last
 };

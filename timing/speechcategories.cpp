@@ -3,7 +3,14 @@
 
 #include "timing/checked16.h"
 
+#include <QCoreApplication>
+
 namespace SpeechCategories {
+
+QString shownName(int index)
+{
+    return QCoreApplication::translate(TextContext, row(index).EventName).simplified();
+}
 
 qint16 fieldValue(QStringView field)
 {

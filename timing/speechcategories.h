@@ -56,6 +56,9 @@ inline constexpr const Category &row(int index)
     return Rows[index - FirstRow];
 }
 
+// The row's name in the program's language, its padding blanks trimmed, as lists offer it.
+QString shownName(int index);
+
 struct TestSpeed
 {
     qint16 menuIndex; // the item's index in the menu array

@@ -9,7 +9,15 @@
     </message>
 </context>
 <context>
-    <name>AgendaReader</name>
+    <name>AgendaColumns</name>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>Kategorie</translation>
+    </message>
     <message>
         <source>green</source>
         <translation>grün</translation>
@@ -22,6 +30,9 @@
         <source>red</source>
         <translation>rot</translation>
     </message>
+</context>
+<context>
+    <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
         <translation>Die Datei kann nicht gelesen werden: %1</translation>
@@ -41,14 +52,6 @@
     <message>
         <source>The first line names the column &quot;%1&quot; twice</source>
         <translation>Die erste Zeile nennt die Spalte „%1“ zweimal</translation>
-    </message>
-    <message>
-        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
-        <translation>Die erste Zeile nennt die Spalten nicht: name, category und für CUSTOM green, yellow, red</translation>
-    </message>
-    <message>
-        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
-        <translation>Unbekannte Kategorie „%1“: Geben Sie die Nummer einer Zeile (1 bis %2) oder den Anfang ihrer Beschreibung an</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could be %2</source>
@@ -93,6 +96,26 @@
     <message>
         <source>The name is longer than %1 characters</source>
         <translation>Der Name ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: %1, %2, and %3, %4, %5 for CUSTOM</source>
+        <translation>Die erste Zeile nennt die Spalten nicht: %1, %2 und für CUSTOM %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number or the start of its name: %2</source>
+        <translation>Unbekannte Kategorie „%1“: Geben Sie die Nummer einer Zeile oder den Anfang ihres Namens an: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
+        <translation>Kein UTF-8-Text; er lässt sich als Westeuropäisch (Windows-1252) lesen</translation>
     </message>
 </context>
 <context>
@@ -280,10 +303,6 @@
 <context>
     <name>MeetingEditor</name>
     <message>
-        <source>Could not %1: %2</source>
-        <translation>Konnte nicht %1: %2</translation>
-    </message>
-    <message>
         <source>Done: %1. Ctrl+Z undoes it.</source>
         <translation>Erledigt: %1. Strg+Z macht es rückgängig.</translation>
     </message>
@@ -294,13 +313,6 @@
     <message>
         <source>Nothing was added to the plan.</source>
         <translation>Dem Plan wurde nichts hinzugefügt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>add %n speech(es) to the plan</source>
-        <translation>
-            <numerusform>%n Rede zum Plan hinzufügen</numerusform>
-            <numerusform>%n Reden zum Plan hinzufügen</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a Speaker to the Plan</source>
@@ -315,18 +327,6 @@
         <translation>Der Plan konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>move in the plan</source>
-        <translation>im Plan verschieben</translation>
-    </message>
-    <message>
-        <source>take %1 off the plan</source>
-        <translation>%1 aus dem Plan nehmen</translation>
-    </message>
-    <message>
-        <source>delete the speech started at %1</source>
-        <translation>die um %1 begonnene Rede löschen</translation>
-    </message>
-    <message>
         <source>Set the Speech Right</source>
         <translation>Rede berichtigen</translation>
     </message>
@@ -335,20 +335,51 @@
         <translation>Geplante Rede ändern</translation>
     </message>
     <message>
-        <source>change the planned speech</source>
-        <translation>die geplante Rede ändern</translation>
-    </message>
-    <message>
-        <source>set the speech right</source>
-        <translation>die Rede berichtigen</translation>
-    </message>
-    <message>
         <source>Add a Speech by Hand</source>
         <translation>Rede von Hand hinzufügen</translation>
     </message>
     <message>
-        <source>add a speech by hand</source>
-        <translation>eine Rede von Hand hinzufügen</translation>
+        <source>Could not change the record: %1</source>
+        <translation>Das Protokoll konnte nicht geändert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n speech(es) added to the plan</source>
+        <translation>
+            <numerusform>%n Rede zum Plan hinzugefügt</numerusform>
+            <numerusform>%n Reden zum Plan hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Plan importieren</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text. Read it as Western European (Windows-1252)?</source>
+        <translation>%1 ist kein UTF-8-Text. Als Westeuropäisch (Windows-1252) lesen?</translation>
+    </message>
+    <message>
+        <source>moved in the plan</source>
+        <translation>im Plan verschoben</translation>
+    </message>
+    <message>
+        <source>%1 taken off the plan</source>
+        <translation>%1 aus dem Plan genommen</translation>
+    </message>
+    <message>
+        <source>the speech started at %1 deleted</source>
+        <translation>die um %1 begonnene Rede gelöscht</translation>
+    </message>
+    <message>
+        <source>the planned speech changed</source>
+        <translation>die geplante Rede geändert</translation>
+    </message>
+    <message>
+        <source>the speech set right</source>
+        <translation>die Rede berichtigt</translation>
+    </message>
+    <message>
+        <source>a speech added by hand</source>
+        <translation>eine Rede von Hand hinzugefügt</translation>
     </message>
 </context>
 <context>
@@ -701,8 +732,8 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <translation>Von Hand gesetzt; gemessen als %1, %2</translation>
     </message>
     <message>
-        <source>rename the planned speaker</source>
-        <translation>den geplanten Redner umbenennen</translation>
+        <source>the planned speaker renamed</source>
+        <translation>der geplante Redner umbenannt</translation>
     </message>
 </context>
 <context>
@@ -774,6 +805,18 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>set by hand</source>
         <translation>von Hand gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Set by hand after timing: %1.</source>
+        <translation>Nach der Zeitnahme von Hand gesetzt: %1.</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1103,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
         <translation>Geben Sie die gesprochene Zeit in Minuten und Sekunden ein, etwa 5:42.</translation>
+    </message>
+    <message>
+        <source>Starte&amp;d at:</source>
+        <translation>Begonnen &amp;um:</translation>
     </message>
 </context>
 <context>

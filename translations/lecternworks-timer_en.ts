@@ -4,10 +4,10 @@
 <context>
     <name>MeetingEditor</name>
     <message numerus="yes">
-        <source>add %n speech(es) to the plan</source>
+        <source>%n speech(es) added to the plan</source>
         <translation>
-            <numerusform>add %n speech to the plan</numerusform>
-            <numerusform>add %n speeches to the plan</numerusform>
+            <numerusform>%n speech added to the plan</numerusform>
+            <numerusform>%n speeches added to the plan</numerusform>
         </translation>
     </message>
 </context>

@@ -9,7 +9,15 @@
     </message>
 </context>
 <context>
-    <name>AgendaReader</name>
+    <name>AgendaColumns</name>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categoría</translation>
+    </message>
     <message>
         <source>green</source>
         <translation>verde</translation>
@@ -22,6 +30,9 @@
         <source>red</source>
         <translation>rojo</translation>
     </message>
+</context>
+<context>
+    <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
         <translation>No se puede leer el archivo: %1</translation>
@@ -41,14 +52,6 @@
     <message>
         <source>The first line names the column &quot;%1&quot; twice</source>
         <translation>La primera línea nombra dos veces la columna «%1»</translation>
-    </message>
-    <message>
-        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
-        <translation>La primera línea no nombra las columnas: name, category y, para CUSTOM, green, yellow, red</translation>
-    </message>
-    <message>
-        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
-        <translation>Categoría desconocida «%1»: indique el número de una fila, de 1 a %2, o el comienzo de su descripción</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could be %2</source>
@@ -93,6 +96,26 @@
     <message>
         <source>The name is longer than %1 characters</source>
         <translation>El nombre tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: %1, %2, and %3, %4, %5 for CUSTOM</source>
+        <translation>La primera línea no nombra las columnas: %1, %2 y, para CUSTOM, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number or the start of its name: %2</source>
+        <translation>Categoría desconocida «%1»: indique el número de una fila o el comienzo de su nombre: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
+        <translation>No es texto UTF-8; se lee como europeo occidental (Windows-1252)</translation>
     </message>
 </context>
 <context>
@@ -280,10 +303,6 @@
 <context>
     <name>MeetingEditor</name>
     <message>
-        <source>Could not %1: %2</source>
-        <translation>No se pudo %1: %2</translation>
-    </message>
-    <message>
         <source>Done: %1. Ctrl+Z undoes it.</source>
         <translation>Hecho: %1. Ctrl+Z lo deshace.</translation>
     </message>
@@ -294,13 +313,6 @@
     <message>
         <source>Nothing was added to the plan.</source>
         <translation>No se añadió nada al plan.</translation>
-    </message>
-    <message numerus="yes">
-        <source>add %n speech(es) to the plan</source>
-        <translation>
-            <numerusform>añadir %n discurso al plan</numerusform>
-            <numerusform>añadir %n discursos al plan</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a Speaker to the Plan</source>
@@ -315,18 +327,6 @@
         <translation>No se pudo guardar el plan en %1: %2</translation>
     </message>
     <message>
-        <source>move in the plan</source>
-        <translation>mover en el plan</translation>
-    </message>
-    <message>
-        <source>take %1 off the plan</source>
-        <translation>quitar a %1 del plan</translation>
-    </message>
-    <message>
-        <source>delete the speech started at %1</source>
-        <translation>borrar el discurso empezado a las %1</translation>
-    </message>
-    <message>
         <source>Set the Speech Right</source>
         <translation>Corregir el discurso</translation>
     </message>
@@ -335,20 +335,51 @@
         <translation>Cambiar el discurso previsto</translation>
     </message>
     <message>
-        <source>change the planned speech</source>
-        <translation>cambiar el discurso previsto</translation>
-    </message>
-    <message>
-        <source>set the speech right</source>
-        <translation>corregir el discurso</translation>
-    </message>
-    <message>
         <source>Add a Speech by Hand</source>
         <translation>Añadir un discurso a mano</translation>
     </message>
     <message>
-        <source>add a speech by hand</source>
-        <translation>añadir un discurso a mano</translation>
+        <source>Could not change the record: %1</source>
+        <translation>No se pudo cambiar el registro: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n speech(es) added to the plan</source>
+        <translation>
+            <numerusform>%n discurso añadido al plan</numerusform>
+            <numerusform>%n discursos añadidos al plan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importar plan</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text. Read it as Western European (Windows-1252)?</source>
+        <translation>%1 no es texto UTF-8. ¿Leerlo como europeo occidental (Windows-1252)?</translation>
+    </message>
+    <message>
+        <source>moved in the plan</source>
+        <translation>movido en el plan</translation>
+    </message>
+    <message>
+        <source>%1 taken off the plan</source>
+        <translation>retirada de %1 del plan</translation>
+    </message>
+    <message>
+        <source>the speech started at %1 deleted</source>
+        <translation>borrado el discurso empezado a las %1</translation>
+    </message>
+    <message>
+        <source>the planned speech changed</source>
+        <translation>cambiado el discurso previsto</translation>
+    </message>
+    <message>
+        <source>the speech set right</source>
+        <translation>corregido el discurso</translation>
+    </message>
+    <message>
+        <source>a speech added by hand</source>
+        <translation>añadido un discurso a mano</translation>
     </message>
 </context>
 <context>
@@ -701,8 +732,8 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <translation>Fijado a mano; cronometrado como %1, %2</translation>
     </message>
     <message>
-        <source>rename the planned speaker</source>
-        <translation>renombrar al orador previsto</translation>
+        <source>the planned speaker renamed</source>
+        <translation>renombrado el orador previsto</translation>
     </message>
 </context>
 <context>
@@ -774,6 +805,18 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>set by hand</source>
         <translation>fijado a mano</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 a %3)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Set by hand after timing: %1.</source>
+        <translation>Fijado a mano después del cronometraje: %1.</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1103,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
         <translation>Escriba el tiempo hablado en minutos y segundos, por ejemplo 5:42.</translation>
+    </message>
+    <message>
+        <source>Starte&amp;d at:</source>
+        <translation>&amp;Empezó a las:</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,15 @@
     </message>
 </context>
 <context>
-    <name>AgendaReader</name>
+    <name>AgendaColumns</name>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>catégorie</translation>
+    </message>
     <message>
         <source>green</source>
         <translation>vert</translation>
@@ -22,6 +30,9 @@
         <source>red</source>
         <translation>rouge</translation>
     </message>
+</context>
+<context>
+    <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
         <translation>Impossible de lire le fichier : %1</translation>
@@ -41,14 +52,6 @@
     <message>
         <source>The first line names the column &quot;%1&quot; twice</source>
         <translation>La première ligne nomme deux fois la colonne « %1 »</translation>
-    </message>
-    <message>
-        <source>The first line does not name the columns: name, category, and green, yellow, red for CUSTOM</source>
-        <translation>La première ligne ne nomme pas les colonnes : name, category et, pour CUSTOM, green, yellow, red</translation>
-    </message>
-    <message>
-        <source>Unknown category &quot;%1&quot;: give a row&apos;s number, 1 to %2, or the start of its description</source>
-        <translation>Catégorie inconnue « %1 » : indiquez le numéro d’une ligne, de 1 à %2, ou le début de sa description</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could be %2</source>
@@ -93,6 +96,26 @@
     <message>
         <source>The name is longer than %1 characters</source>
         <translation>Le nom dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns: %1, %2, and %3, %4, %5 for CUSTOM</source>
+        <translation>La première ligne ne nomme pas les colonnes : %1, %2 et, pour CUSTOM, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Unknown category &quot;%1&quot;: give a row&apos;s number or the start of its name: %2</source>
+        <translation>Catégorie inconnue « %1 » : indiquez le numéro d’une ligne ou le début de son nom : %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
+        <translation>Ce n’est pas du texte UTF-8 ; il se lit en Europe occidentale (Windows-1252)</translation>
     </message>
 </context>
 <context>
@@ -280,10 +303,6 @@
 <context>
     <name>MeetingEditor</name>
     <message>
-        <source>Could not %1: %2</source>
-        <translation>Impossible de %1 : %2</translation>
-    </message>
-    <message>
         <source>Done: %1. Ctrl+Z undoes it.</source>
         <translation>Fait : %1. Ctrl+Z l’annule.</translation>
     </message>
@@ -294,13 +313,6 @@
     <message>
         <source>Nothing was added to the plan.</source>
         <translation>Rien n’a été ajouté au plan.</translation>
-    </message>
-    <message numerus="yes">
-        <source>add %n speech(es) to the plan</source>
-        <translation>
-            <numerusform>ajouter %n discours au plan</numerusform>
-            <numerusform>ajouter %n discours au plan</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add a Speaker to the Plan</source>
@@ -315,18 +327,6 @@
         <translation>Impossible d’enregistrer le plan dans %1 : %2</translation>
     </message>
     <message>
-        <source>move in the plan</source>
-        <translation>déplacer dans le plan</translation>
-    </message>
-    <message>
-        <source>take %1 off the plan</source>
-        <translation>retirer %1 du plan</translation>
-    </message>
-    <message>
-        <source>delete the speech started at %1</source>
-        <translation>supprimer le discours commencé à %1</translation>
-    </message>
-    <message>
         <source>Set the Speech Right</source>
         <translation>Corriger le discours</translation>
     </message>
@@ -335,20 +335,51 @@
         <translation>Modifier le discours prévu</translation>
     </message>
     <message>
-        <source>change the planned speech</source>
-        <translation>modifier le discours prévu</translation>
-    </message>
-    <message>
-        <source>set the speech right</source>
-        <translation>corriger le discours</translation>
-    </message>
-    <message>
         <source>Add a Speech by Hand</source>
         <translation>Ajouter un discours à la main</translation>
     </message>
     <message>
-        <source>add a speech by hand</source>
-        <translation>ajouter un discours à la main</translation>
+        <source>Could not change the record: %1</source>
+        <translation>Impossible de modifier le registre : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n speech(es) added to the plan</source>
+        <translation>
+            <numerusform>%n discours ajouté au plan</numerusform>
+            <numerusform>%n discours ajoutés au plan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importer un plan</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text. Read it as Western European (Windows-1252)?</source>
+        <translation>%1 n’est pas du texte UTF-8. Le lire en Europe occidentale (Windows-1252) ?</translation>
+    </message>
+    <message>
+        <source>moved in the plan</source>
+        <translation>déplacé dans le plan</translation>
+    </message>
+    <message>
+        <source>%1 taken off the plan</source>
+        <translation>retrait de %1 du plan</translation>
+    </message>
+    <message>
+        <source>the speech started at %1 deleted</source>
+        <translation>discours commencé à %1 supprimé</translation>
+    </message>
+    <message>
+        <source>the planned speech changed</source>
+        <translation>discours prévu modifié</translation>
+    </message>
+    <message>
+        <source>the speech set right</source>
+        <translation>discours corrigé</translation>
+    </message>
+    <message>
+        <source>a speech added by hand</source>
+        <translation>discours ajouté à la main</translation>
     </message>
 </context>
 <context>
@@ -701,8 +732,8 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <translation>Fixé à la main ; chronométré comme %1, %2</translation>
     </message>
     <message>
-        <source>rename the planned speaker</source>
-        <translation>renommer l’orateur prévu</translation>
+        <source>the planned speaker renamed</source>
+        <translation>orateur prévu renommé</translation>
     </message>
 </context>
 <context>
@@ -774,6 +805,18 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>set by hand</source>
         <translation>fixé à la main</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 à %3)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Set by hand after timing: %1.</source>
+        <translation>Fixé à la main après le chronométrage : %1.</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1103,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
         <translation>Saisissez le temps de parole en minutes et secondes, par exemple 5:42.</translation>
+    </message>
+    <message>
+        <source>Starte&amp;d at:</source>
+        <translation>Heure de &amp;début :</translation>
     </message>
 </context>
 <context>

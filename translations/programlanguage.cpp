@@ -28,7 +28,12 @@ QTranslator *installFrom(QCoreApplication *application, const QLocale &language,
 
 QString ProgramLanguage::install(QCoreApplication *application, const QLocale &locale)
 {
-    for (const QString &name : locale.uiLanguages()) {
+    return install(application, locale.uiLanguages());
+}
+
+QString ProgramLanguage::install(QCoreApplication *application, const QStringList &languages)
+{
+    for (const QString &name : languages) {
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             break;

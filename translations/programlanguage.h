@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -14,5 +15,7 @@ namespace ProgramLanguage {
 
 // The language of the program's translation installed ("de"); empty when none was.
 QString install(QCoreApplication *application, const QLocale &locale = QLocale());
+// The same for the languages preferred, first first ("en-GB", "de-DE").
+QString install(QCoreApplication *application, const QStringList &languages);
 
 } // namespace ProgramLanguage

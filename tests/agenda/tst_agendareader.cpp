@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agenda/agendareader.h"
 #include "agenda/agendawriter.h"
+#include "translations/programlanguage.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void badLine();
     void roundTrip();
     void largeFile();
+    void inProgramLanguage();
 };
 
 const QByteArray Header = "name,category,green,yellow,red\n";
@@ -36,6 +38,9 @@ void TestAgendaReader::goodLine_data()
     QTest::newRow("row's own thresholds") << Header + "Ann Lee,1,4:00,05:00,6:00" << ann;
     QTest::newRow("CUSTOM") << Header + "Bo,custom,5:30,6:00,06:30"
                             << PlannedSpeech::custom(QStringLiteral("Bo"), {330, 360, 390});
+    QTest::newRow("CUSTOM as a spreadsheet's times of day")
+        << Header + "Bo,custom,0:05:30,00:06:00,6:30"
+        << PlannedSpeech::custom(QStringLiteral("Bo"), {330, 360, 390});
     QTest::newRow("TEST row") << Header + "Bo,Timer" << PlannedSpeech::inRow("Bo", 7);
     QTest::newRow("semicolons, columns reordered, BOM, CRLF, blank lines")
         << QByteArray("\xEF\xBB\xBFRED;Category;Name\r\n\r\n;;\r\n;1;Ann Lee\r\n") << ann;
@@ -87,7 +92,8 @@ void TestAgendaReader::badLine_data()
     QTest::addColumn<Problem>("problem");
     QTest::newRow("binary") << QByteArray("name,category\0\1", 15) << 0 << Problem::Binary;
     QTest::newRow("control character") << Header + "Ann\x1b,1" << 0 << Problem::Binary;
-    QTest::newRow("not UTF-8") << Header + "Ren\xE9,1" << 0 << Problem::NotUtf8;
+    QTest::newRow("not UTF-8") << Header + "Ren\x81,1" << 0 << Problem::NotUtf8;
+    QTest::newRow("Windows-1252") << Header + "Ren\xE9,1" << 0 << Problem::Windows1252;
     QTest::newRow("UTF-16") << QByteArray("\xFF\xFEn\0a\0", 6) << 0 << Problem::NotUtf8;
     QTest::newRow("no header") << QByteArray("Ann,1\n") << 1 << Problem::Header;
     QTest::newRow("column named twice")
@@ -98,12 +104,17 @@ void TestAgendaReader::badLine_data()
     QTest::newRow("ambiguous start") << Header + "Ann,s" << 2 << Problem::AmbiguousCategory;
     QTest::newRow("not a time") << Header + "Ann,6,5:30,six,7:00" << 2 << Problem::NotATime;
     QTest::newRow("seconds over 59") << Header + "Ann,6,5:75,6:00,7:00" << 2 << Problem::NotATime;
+    QTest::newRow("1:60") << Header + "Ann,6,1:60,2:30,3:00" << 2 << Problem::NotATime;
+    QTest::newRow("hours in a time")
+        << Header + "Ann,6,1:05:00,6:00,7:00" << 2 << Problem::NotATime;
     QTest::newRow("no colon") << Header + "Ann,6,5,6,7" << 2 << Problem::NotATime;
     QTest::newRow("digits the box drops")
         << Header + "Ann,6,5:30:00,6:00,7:00" << 2 << Problem::NotATime;
     QTest::newRow("out of order") << Header + "Ann,6,5:00,5:00,7:00" << 2 << Problem::OutOfOrder;
     QTest::newRow("CUSTOM without red")
         << Header + "Ann,6,5:00,6:00" << 2 << Problem::CustomWithoutThresholds;
+    QTest::newRow("CUSTOM without green")
+        << Header + "Ann,6,,6:00,7:00" << 2 << Problem::CustomWithoutThresholds;
     QTest::newRow("other thresholds for a fixed row")
         << Header + "Ann,1,4:00,5:00,6:30" << 2 << Problem::NotTheRowsThresholds;
     QTest::newRow("name over 100")
@@ -162,6 +173,20 @@ void TestAgendaReader::largeFile()
                  .rejected.value(0)
                  .problem,
              Problem::TooLarge);
+}
+
+// The headings and the rows' names in the program's language are taken as the English ones are.
+void TestAgendaReader::inProgramLanguage()
+{
+    QCOMPARE(ProgramLanguage::install(qApp, QLocale(QLocale::German)), QStringLiteral("de"));
+    const AgendaReading reading = AgendaReader::readCsv(
+        "Name;Kategorie;Gr\xC3\xBCn;Gelb;Rot\nAnn;Eisbrecher\nBo;stegreif\nCy;Ice\nDi;9\n");
+    QCOMPARE(reading.speeches,
+             (QList<PlannedSpeech>{PlannedSpeech::inRow("Ann", 1), PlannedSpeech::inRow("Bo", 5),
+                                   PlannedSpeech::inRow("Cy", 1)}));
+    // Refused with the names and numbers it takes, in the program's language.
+    QVERIFY2(reading.rejected.value(0).reason.contains(QStringLiteral("5 Stegreifreden")),
+             qPrintable(reading.rejected.value(0).reason));
 }
 
 QTEST_GUILESS_MAIN(TestAgendaReader)

@@ -83,9 +83,9 @@ lw_check_lamp_time R 5
 
 # A second Ctrl+T brings the report to the front, three rows in it.
 lw_open_report
-expected="1. CUSTOM Events: 0:02, under time by 0:01
-2. CUSTOM Events: 0:03, qualified
-3. CUSTOM Events: 0:06, over time by 0:01
+expected="1. CUSTOM Events (0:03 to 0:05): 0:02, under time by 0:01
+2. CUSTOM Events (0:03 to 0:05): 0:03, qualified
+3. CUSTOM Events (0:03 to 0:05): 0:06, over time by 0:01
 Did not qualify: CUSTOM Events (under time by 0:01); CUSTOM Events (over time by 0:01)."
 lw_wait_until 5000 report_has_lines 3 || lw_fail "the report never showed three speeches"
 lw_check "the report read aloud" "$expected" "$(report_speeches)"
@@ -96,7 +96,7 @@ lw_copied_report | grep -qxF "$summary" || lw_fail "no summary line: $(lw_copied
 lw_focus_report
 lw_type "$NAME"
 lw_key Return
-named() { lw_copied_report | grep -qxF "1. $NAME, CUSTOM Events: 0:02, under time by 0:01"; }
+named() { lw_copied_report | grep -qxF "1. $NAME, CUSTOM Events (0:03 to 0:05): 0:02, under time by 0:01"; }
 lw_wait_until 5000 named || lw_fail "the name never reached the report: $(lw_copied_report)"
 # Delete takes the second speech out, Ctrl+Z brings it back.
 lw_focus_report
@@ -125,7 +125,7 @@ lw_focus_report
 lw_key ctrl+Home
 lw_type "Last Speaker"
 lw_key Return
-last_named() { lw_copied_report | grep -qxF "3. Last Speaker, CUSTOM Events: 0:06, over time by 0:01"; }
+last_named() { lw_copied_report | grep -qxF "3. Last Speaker, CUSTOM Events (0:03 to 0:05): 0:06, over time by 0:01"; }
 lw_wait_until 5000 last_named || lw_fail "sorting did not put the last speech first: $(lw_copied_report)"
 xdotool mousemove --sync $((report_x + row_x + 8)) $((report_y + row_y - 8)) click 1
 

@@ -201,6 +201,11 @@ void TestReportModel::agenda_data()
         << 1 << "by hand"
         << QStringList{"19:30|Ann|4:00|6:40|Over time by 0:10 (set by hand)", "next|Bo|0:30||",
                        "|Cy|1:00||"};
+    QTest::newRow("a speech added by hand says so")
+        << 1 << "added"
+        << QStringList{"19:30|Ann|4:00|5:00|Qualified",
+                       "19:50|Di|4:00|5:00|Qualified (set by hand)", "next|Bo|0:30||",
+                       "|Cy|1:00||"};
 }
 
 void TestReportModel::agenda()
@@ -225,13 +230,16 @@ void TestReportModel::agenda()
     } else if (running == "other") {
         m_model->setRunning(run, 0, 0);
     }
-    if (!running.isEmpty() && running != "by hand") {
+    if (running == "planned" || running == "other") {
         QSignalSpy counted(m_model.get(), &QAbstractItemModel::dataChanged);
         m_model->setRunning(run, running == "planned" ? plan.at(1).id : 0, 65);
         QCOMPARE(counted.size(), 1);
     }
     if (running == "by hand")
         QVERIFY(m_store->changeElapsed(m_model->shownItems().at(0).speech->id, 400));
+    if (running == "added")
+        QVERIFY(m_store->addSpeechByHand(m_model->meetingId(), MeetingStart.addSecs(1200), "Di", 1,
+                                         {240, 300, 360}, 300, 30, 0));
     QStringList rows;
     for (int r = 0; r < m_model->rowCount(); ++r) {
         QStringList cells;

@@ -75,12 +75,12 @@ void TestReportText::readAloud_data()
     QTest::newRow("under 2 s with a lamp lit: a speech")
         << QList<SpeechRecord>{lit}
         << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: none\n"
-                  "1. CUSTOM Events: 0:01, qualified\nEveryone qualified.\n";
+                  "1. CUSTOM Events (0:01 to 0:03): 0:01, qualified\nEveryone qualified.\n";
     QTest::newRow("set by hand: marked, verdict as changed")
         << QList<SpeechRecord>{byHand(iceBreaker(0, 342, "Ann Lee"))}
         << head + "1 speech: 1 qualified, 0 under time, 0 over time; grace: 30 s\n"
-                  "1. Ann Lee, Ice Breaker Speech (4 to 6 Minutes): 5:42, qualified (set by hand)\n"
-                  "Everyone qualified.\n";
+                  "1. Ann Lee, Ice Breaker Speech (4 to 6 Minutes): 5:42, qualified\n"
+                  "Everyone qualified.\nSet by hand after timing: Ann Lee.\n";
     QTest::newRow("nothing recorded") << QList<SpeechRecord>{} << head + "No speeches\n";
 }
 

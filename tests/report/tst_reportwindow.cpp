@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "components/maskedtimebox.h"
 #include "record/meetingstore.h"
 #include "report/meetingeditor.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
+#include "report/speechform.h"
 #include "report/speechlabels.h"
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -22,6 +25,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -57,6 +61,9 @@ private slots:
     void newMeeting();
     void planSteps_data();
     void planSteps();
+    void addByHand();
+    void speechForm_data();
+    void speechForm();
 };
 
 void TestReportWindow::writeFile_data()
@@ -87,6 +94,8 @@ void TestReportWindow::writeFile()
         QVERIFY(store.record(iceBreaker(i, 342, QStringLiteral("Ann Lee"))));
     // Hidden in the table, yet in the CSV.
     QVERIFY(store.record(rehearsal(5)));
+    QVERIFY(
+        store.addSpeechByHand(0, MeetingStart.addSecs(3600), "Di", 1, {240, 300, 360}, 300, 30));
     ReportWindow window(&store);
     window.showAndRaise();
     const QString path = folder.filePath(name);
@@ -113,7 +122,13 @@ void TestReportWindow::writeFile()
             pages.removeFirst();
         for (const QByteArray &page : std::as_const(pages))
             QVERIFY2(page.contains("Elapsed"), page.constData());
+        QVERIFY(pages.join().contains("Qualified (set by hand)"));
         QVERIFY(pages.size() >= (speeches > 1 ? 2 : 1));
+        // Its title names the report and the meeting's day, not the whole heading.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains(" Timer's Report, Mon 7 Dec 2026, "));
         // The line above each page's footer stays blank, as drawn: from the bottom, the footer's
         // ink comes first, then more blank rows than that ink's height, a line being taller.
         QProcess drawn;
@@ -214,7 +229,8 @@ void TestReportWindow::timerKeys_data()
     QTest::newRow("Alt+P, STOP hidden") << int(Qt::Key_P) << false << 0 << 0;
 }
 
-// The timer's START and STOP keys work with the report in front, and click only a button shown.
+// The timer's START, STOP and Quit keys work with the report in front; START and STOP click only
+// a button shown.
 void TestReportWindow::timerKeys()
 {
     QFETCH(int, key);
@@ -241,6 +257,9 @@ void TestReportWindow::timerKeys()
     QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
     QCOMPARE(started, starts);
     QCOMPARE(stopped, stops);
+    // Quit, as on the timer: the timer's window closes.
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!timer.isVisible());
 }
 
 void TestReportWindow::firstShowing_data()
@@ -325,6 +344,10 @@ void TestReportWindow::meetingCounts()
 
     const auto *picker = window.findChild<QComboBox *>();
     QVERIFY2(picker->currentText().endsWith(counts), qPrintable(picker->currentText()));
+    // Never cut, however narrow the window.
+    window.resize(window.minimumSizeHint());
+    QTRY_VERIFY(picker->width() >
+                picker->fontMetrics().horizontalAdvance(picker->currentText()) + picker->height());
     // A speech timed with the report open counts at once.
     QVERIFY(store.record(iceBreaker(30, 300)));
     QVERIFY2(picker->currentText().endsWith(oneMore), qPrintable(picker->currentText()));
@@ -529,6 +552,10 @@ void TestReportWindow::planSteps_data()
     QTest::newRow("pasted") << QStringList{} << "Ann Bo Cy";
     QTest::newRow("Alt+Up") << QStringList{"up 2"} << "Ann Cy Bo";
     QTest::newRow("Alt+Down, twice") << QStringList{"down 0", "down 1"} << "Bo Cy Ann";
+    QTest::newRow("Alt+Up, held") << QStringList{"up 2", "up"} << "Cy Ann Bo";
+    QTest::newRow("dropped on itself: stays") << QStringList{"drop 0"} << "Ann Bo Cy";
+    QTest::newRow("a Windows-1252 file, read so when asked")
+        << QStringList{"import 0"} << "Ann Bo Cy Ren\u00E9\u20AC";
     QTest::newRow("Alt+Up on the first: nothing") << QStringList{"up 0", "undo 0"} << "";
     QTest::newRow("taken off") << QStringList{"delete 1"} << "Ann Cy";
     QTest::newRow("taken off, moved, both undone")
@@ -549,7 +576,8 @@ void TestReportWindow::planSteps()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     table->setFocus();
     for (const QString &step : steps) {
-        table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
+        if (step.back().isDigit())
+            table->setCurrentIndex(table->model()->index(step.back().digitValue(), 0));
         if (step.startsWith("up"))
             QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
         else if (step.startsWith("down"))
@@ -559,13 +587,74 @@ void TestReportWindow::planSteps()
                 table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
-        else
+        else if (step.startsWith("drop"))
+            table->model()->dropMimeData(table->model()->mimeData({table->currentIndex()}),
+                                         Qt::MoveAction, -1, -1, table->currentIndex());
+        else if (step.startsWith("import")) {
+            QFile file(folder.filePath(QStringLiteral("plan.csv")));
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write("name,category\nRen\xE9\x80,1\n"));
+            file.close();
+            window.editor()->importFile(file.fileName());
+            auto *ask = window.findChild<QMessageBox *>();
+            QVERIFY(ask);
+            ask->button(QMessageBox::Yes)->click();
+        } else
             window.undoAction()->trigger();
     }
     QStringList names;
     for (int row = 0; row < table->model()->rowCount(); ++row)
         names << table->model()->index(row, SpeechLabels::Speaker).data().toString();
     QCOMPARE(names.join(u' '), speakers);
+}
+
+// A speech added by hand starts at the time typed, not when it was typed.
+void TestReportWindow::addByHand()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    ReportWindow window(&store);
+    window.addByHandAction()->trigger();
+    auto *form = window.findChild<SpeechForm *>();
+    auto *started = form->findChild<QTimeEdit *>();
+    QVERIFY(started);
+    started->setTime(QTime::currentTime().addSecs(-3600));
+    form->timeBox()->setText("5:00");
+    form->accept();
+    QCOMPARE(window.findChild<QTableView *>()->model()->index(0, SpeechLabels::Time).data(),
+             started->text());
+}
+
+// The category chosen, then digits typed into the three boxes: CUSTOM takes them, in order,
+// and another row keeps its own.
+void TestReportWindow::speechForm_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("read"); // the thresholds in seconds; none while OK is off
+    QTest::newRow("CUSTOM") << 6 << QStringList{"0500", "0600", "0700"} << "300 360 420";
+    QTest::newRow("CUSTOM out of order") << 6 << QStringList{"0300", "0200", "0400"} << "";
+    QTest::newRow("a row's own") << 2 << QStringList{"0100", "0100", "0100"} << "300 360 420";
+}
+
+void TestReportWindow::speechForm()
+{
+    QFETCH(int, row);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, read);
+    SpeechForm form(QString(), true, false);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.categoryBox()->setCurrentIndex(form.categoryBox()->findData(row));
+    const QList<MaskedTimeBox *> boxes = form.findChildren<MaskedTimeBox *>();
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        boxes[i]->setFocus();
+        boxes[i]->setCursorPosition(0);
+        QTest::keyClicks(boxes[i], typed[i]);
+    }
+    const std::array<int, 3> t = form.thresholdSeconds();
+    const bool ok = form.findChild<QPushButton *>()->isEnabled();
+    QCOMPARE(ok ? QStringLiteral("%1 %2 %3").arg(t[0]).arg(t[1]).arg(t[2]) : QString(), read);
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "app/lecternworkstimer.h"
+#include "record/meetingstore.h"
+#include "report/agendarejects.h"
+#include "report/reportwindow.h"
+#include "report/speechform.h"
 #include "translations/programlanguage.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -28,11 +35,12 @@ void TestProgramLanguage::everyTextIsTranslated_data()
     QTest::addColumn<QStringList>("sameWords"); // the window's texts that are the same there
     const QString title = QStringLiteral("Brindlewick's Lecternworks Timer - Version 1.1");
     QTest::newRow("es_MX") << QStringList{"R"};
-    QTest::newRow("de_DE") << QStringList{title, "&START", "R"};
-    QTest::newRow("fr_CA") << QStringList{title, "&Options", "R"};
+    QTest::newRow("de_DE") << QStringList{title, "&START", "R", "Text"};
+    QTest::newRow("fr_CA") << QStringList{title, "&Options", "R", "Verdict"};
 }
 
-// Every text the window shows, names and descriptions for a screen reader too; not screens' names.
+// Every text the timer's window shows, names and descriptions for a screen reader too; not
+// screens' names.
 static QStringList shownTexts(const LecternWorksTimer &window)
 {
     QStringList texts{window.windowTitle()};
@@ -42,6 +50,29 @@ static QStringList shownTexts(const LecternWorksTimer &window)
     for (const QAction *item : window.findChildren<QAction *>())
         texts << (window.menuItems().menuSpeakerScreen->actions().contains(item) ? QString()
                                                                                  : item->text());
+    return texts;
+}
+
+// What a person can open in the windows: each combo box's items and each table's headings.
+static QStringList listTexts()
+{
+    QTemporaryDir folder;
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    const ReportWindow report(&store);
+    const SpeechForm form(QString(), true, true);
+    const AgendaRejects rejects(AgendaReader::readCsv("name,category\nAnn,9"));
+    const LecternWorksTimer timer;
+    QStringList texts;
+    for (const QWidget *window : QList<const QWidget *>{&timer, &report, &form, &rejects}) {
+        for (const QComboBox *box : window->findChildren<QComboBox *>()) {
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+        }
+        for (const QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                texts << view->model()->headerData(c, Qt::Horizontal).toString();
+        }
+    }
     return texts;
 }
 
@@ -73,11 +104,11 @@ void TestProgramLanguage::everyTextIsTranslated()
     }
     QVERIFY2(!ts.hasError() && !source.isEmpty(), qPrintable(ts.errorString()));
 
-    const QStringList english = shownTexts(LecternWorksTimer());
+    const QStringList english = shownTexts(LecternWorksTimer()) + listTexts();
     // The program's texts and Qt's.
     QCOMPARE(ProgramLanguage::install(qApp, QLocale(locale)), language);
     QCOMPARE(qApp->findChildren<QTranslator *>().size(), 2);
-    const QStringList translated = shownTexts(LecternWorksTimer());
+    const QStringList translated = shownTexts(LecternWorksTimer()) + listTexts();
     QCOMPARE(translated.size(), english.size());
     QStringList untranslated;
     for (qsizetype i = 0; i < english.size(); ++i)
@@ -89,17 +120,18 @@ void TestProgramLanguage::everyTextIsTranslated()
 
 void TestProgramLanguage::englishCountsInWords_data()
 {
-    QTest::addColumn<QString>("locale");
-    // English, the program's own language, and one it lacks.
+    QTest::addColumn<QStringList>("languages");
+    // English, the program's own language, and one it lacks; English preferred to another.
     for (const char *locale : {"en_GB", "C", "fi_FI"})
-        QTest::newRow(locale) << QString::fromLatin1(locale);
+        QTest::newRow(locale) << QLocale(QString::fromLatin1(locale)).uiLanguages();
+    QTest::newRow("en-GB, de-DE") << QStringList{"en-GB", "de-DE"};
 }
 
 // Every text that counts, as the complete German file lists them, reads "1 speech", "2 speeches".
 void TestProgramLanguage::englishCountsInWords()
 {
-    QFETCH(QString, locale);
-    QVERIFY(ProgramLanguage::install(qApp, QLocale(locale)).isEmpty());
+    QFETCH(QStringList, languages);
+    QVERIFY(ProgramLanguage::install(qApp, languages).isEmpty());
     QCOMPARE(qApp->findChildren<QTranslator *>().size(), 1);
     QFile file(QStringLiteral(LW_TRANSLATIONS_DIR "/lecternworks-timer_de.ts"));
     QVERIFY(file.open(QIODevice::ReadOnly));
