@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "components/besidetimer.h"
 
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 #include <iterator>
 
@@ -53,6 +56,41 @@ QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClie
     return {QPoint(within(timerFrame.left(), chosen.left(), chosen.right() + 1 - placed.width()),
                    within(timerFrame.top(), chosen.top(), chosen.bottom() + 1 - placed.height())),
             placed};
+}
+
+Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
+                    const QSize &wanted, const QSize &least, bool sideBySide)
+{
+    const QRect stays = place(screen, timerFrame, timerClient, wanted, least);
+    const QSize whole = wanted.grownBy(frameMargins(timerFrame, timerClient));
+    if (!sideBySide && stays.size() == whole)
+        return {timerFrame, stays};
+    QRect moved = timerFrame;
+    moved.moveTopLeft({screen.left(),
+                       std::max(screen.top(), std::min(timerFrame.top(),
+                                                       screen.bottom() + 1 - timerFrame.height()))});
+    const QPoint by = moved.topLeft() - timerFrame.topLeft();
+    const QRect beside = place(screen, moved, timerClient.translated(by), wanted, least);
+    const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
+    if (sideBySide || (!beside.isNull() && area(beside) > area(stays)))
+        return {moved, beside};
+    return {timerFrame, stays};
+}
+
+void openBeside(QWidget *timer, QWidget *window, const QSize &least, bool sideBySide)
+{
+    const QRect screen = timer->screen()->availableGeometry();
+    const QMargins frame = frameMargins(timer->frameGeometry(), timer->geometry());
+    const Arrangement placed = arrange(screen, timer->frameGeometry(), timer->geometry(),
+                                       window->size(), least, sideBySide);
+    if (placed.timerFrame != timer->frameGeometry())
+        timer->move(placed.timerFrame.topLeft());
+    if (placed.window.isNull()) {
+        window->resize(window->size().boundedTo(screen.size().shrunkBy(frame)));
+        return;
+    }
+    window->resize(placed.window.size().shrunkBy(frame));
+    window->move(placed.window.topLeft());
 }
 
 } // namespace BesideTimer
