@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # A laptop's 1366 x 768 screen, the timer centred on it: no room beside the timer for the
 # meeting window, so Ctrl+T moves the timer to the screen's left edge and opens the window
-# beside it. The meeting window, its Print Preview and the light's pairing window each open
-# clear of the timer and whole on the screen.
+# beside it. The meeting window, its Print Preview, Back Up Meetings and the light's pairing
+# window each open clear of the timer and whole on the screen.
 source "$(dirname "$0")/lib.sh"
 LW_SCREEN_W=1366
 LW_SCREEN_H=768
@@ -52,12 +52,24 @@ lw_focus "$(window_named "Print Preview")"
 lw_key Escape
 lw_wait_until 5000 gone "Print Preview" || lw_fail "Esc left Print Preview open"
 
-lw_focus_timer
-# Not lw_menu: the window it opens counts as a menu still open.
-windows=$(lw_visible_windows)
-lw_key alt+o
-lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "Alt+O opened no menu"
-lw_key o
+# A menu's item by its letters; not lw_menu: the window it opens counts as a menu still open.
+menu_item()
+{
+    local windows
+    lw_focus_timer
+    windows=$(lw_visible_windows)
+    lw_key "$1"
+    lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "$1 opened no menu"
+    lw_key "$2"
+}
+menu_item alt+f b
+lw_wait_until 10000 shown "Back Up Meetings" || { lw_fail "no Back Up Meetings"; lw_finish; }
+check_clear "$(window_named "Back Up Meetings")" "Back Up Meetings"
+lw_focus "$(window_named "Back Up Meetings")"
+lw_key Escape
+lw_wait_until 5000 gone "Back Up Meetings" || lw_fail "Esc left Back Up Meetings open"
+
+menu_item alt+o o
 lw_wait_until 10000 shown "Light on Other Devices" || { lw_fail "no pairing window"; lw_finish; }
 check_clear "$(window_named "Light on Other Devices")" "the pairing window"
 lw_finish
