@@ -65,10 +65,9 @@ Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &t
     const QSize whole = wanted.grownBy(frameMargins(timerFrame, timerClient));
     if (!sideBySide && stays.size() == whole)
         return {timerFrame, stays};
+    const int lowest = screen.bottom() + 1 - timerFrame.height();
     QRect moved = timerFrame;
-    moved.moveTopLeft({screen.left(),
-                       std::max(screen.top(), std::min(timerFrame.top(),
-                                                       screen.bottom() + 1 - timerFrame.height()))});
+    moved.moveTopLeft({screen.left(), std::max(screen.top(), std::min(timerFrame.top(), lowest))});
     const QPoint by = moved.topLeft() - timerFrame.topLeft();
     const QRect beside = place(screen, moved, timerClient.translated(by), wanted, least);
     const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
