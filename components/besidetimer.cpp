@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "components/besidetimer.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -80,9 +81,17 @@ void openBeside(QWidget *timer, QWidget *window, const QSize &least, bool sideBy
 {
     const QRect screen = timer->screen()->availableGeometry();
     const QMargins frame = frameMargins(timer->frameGeometry(), timer->geometry());
-    const Arrangement placed = arrange(screen, timer->frameGeometry(), timer->geometry(),
-                                       window->size(), least, sideBySide);
-    if (placed.timerFrame != timer->frameGeometry())
+    // A Wayland shell may keep an X11 window where it put it, and Qt would not know: there the
+    // timer stays, lest the window go beside where it is not.
+    const bool throughXWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                                 qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const QRect timerFrame = timer->frameGeometry();
+    Arrangement placed{timerFrame, {}};
+    if (throughXWayland)
+        placed.window = place(screen, timerFrame, timer->geometry(), window->size(), least);
+    else
+        placed = arrange(screen, timerFrame, timer->geometry(), window->size(), least, sideBySide);
+    if (placed.timerFrame != timerFrame)
         timer->move(placed.timerFrame.topLeft());
     if (placed.window.isNull()) {
         window->resize(window->size().boundedTo(screen.size().shrunkBy(frame)));

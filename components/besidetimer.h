@@ -40,9 +40,9 @@ struct Arrangement
 Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
                     const QSize &wanted, const QSize &least, bool sideBySide = false);
 
-// Moves the timer and places the window, at its own size, as arrange() says; where no room
-// holds the window at its least size, it is only kept within the screen and the window manager
-// places it.
+// Moves the timer and places the window, at its own size, as arrange() says (through XWayland
+// the timer stays, as place() has it); where no room holds the window at its least size, it is
+// only kept within the screen and the window manager places it.
 void openBeside(QWidget *timer, QWidget *window, const QSize &least, bool sideBySide = false);
 
 } // namespace BesideTimer
