@@ -37,49 +37,46 @@ write_section() {
     printf '%s\n\n%s\n\n%s\n' "$kept" "$1" "$2" >"$results"
 }
 
-# ---- The meeting's record: STOP with and without a speech to record, in one process ----------
-record_heading="## Recording a speech"
-# Replaces the record's section of bench/results.md with a fresh measurement.
-measure_record() {
+# measure NAME HEADING TARGET...: builds the targets (Release), runs section_NAME, which prints
+# the section's text, and puts that text under HEADING in bench/results.md, the others kept.
+measure() {
+    local name=$1 heading=$2 text
+    shift 2
     mkdir -p "$out"
     cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
-    cmake --build "$out/app" --target lw-bench-record lw-bench-report -j"$(nproc)" >"$out/build-record.log"
+    cmake --build "$out/app" --target "$@" -j"$(nproc)" >"$out/build-$name.log"
+    text="$("section_$name")"
+    write_section "$heading" "$text"
+    echo
+    echo "$text"
+}
+
+# ---- The meeting's record: STOP with and without a speech to record, in one process ----------
+section_record() {
     local table
     # On the disk the results live on, where the user's data folder would be, not in memory.
     table="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/record/lw-bench-record" 2>/dev/null)"
     # Ctrl+T with the same two sizes of record.
     table+=$'\n\n'"$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/report/lw-bench-report" 2>/dev/null)"
-    write_section "$record_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }').
+    echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }').
 
 $table"
-    echo
-    echo "$table"
 }
+measure_record() { measure record "## Recording a speech" lw-bench-record lw-bench-report; }
 # ---- The light on other devices: the window with no device and with ten viewers ------------
-light_heading="## The light on ten devices"
-# Replaces the light's section of bench/results.md with a fresh measurement.
-measure_light() {
-    mkdir -p "$out"
-    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
-    cmake --build "$out/app" --target lw-bench-light -j"$(nproc)" >"$out/build-light.log"
+section_light() {
     local table home="$out/light-home"
     rm -rf "$home"
     # Its settings, paired viewers and record in the run's own folder, never the user's.
     table="$(XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen \
         "$out/app/bench/light/lw-bench-light" 2>"$out/light.log")"
-    write_section "$light_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, on 127.0.0.1: five FAST runs (lamps at 1, 2 and 3 s) with no device, then five with ten paired viewers (QWebSocket, in a process of their own) connected.
+    echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, on 127.0.0.1: five FAST runs (lamps at 1, 2 and 3 s) with no device, then five with ten paired viewers (QWebSocket, in a process of their own) connected.
 
 $table"
-    echo
-    echo "$table"
 }
+measure_light() { measure light "## The light on ten devices" lw-bench-light; }
 # ---- A cue after its lamp: the window with Options ▸ Sounds on -----------------------------
-sound_heading="## A cue after its lamp"
-# Replaces the sounds' section of bench/results.md with a fresh measurement.
-measure_sound() {
-    mkdir -p "$out"
-    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
-    cmake --build "$out/app" --target lw-bench-sound -j"$(nproc)" >"$out/build-sound.log"
+section_sound() {
     local rows home="$out/sound-home"
     local device="a sound device, the audio's start not recorded: the cue is timed to its play call"
     rm -rf "$home"
@@ -89,14 +86,13 @@ measure_sound() {
     if grep -q "no sound device" "$out/sound.log"; then
         device="no sound device: the module plays nothing, so the cue is timed to its play call"
     fi
-    write_section "$sound_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, with $device. 50 FAST runs, the tick driven by hand; each lamp timed from the moment the light is set.
+    echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen, with $device. 50 FAST runs, the tick driven by hand; each lamp timed from the moment the light is set.
 
 | measure | median | worst | target | met |
 |---|---|---|---|---|
 $rows"
-    echo
-    echo "$rows"
 }
+measure_sound() { measure sound "## A cue after its lamp" lw-bench-sound; }
 if [ "${1:-}" = "--sound" ]; then
     lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev \
         qt6-httpserver-dev qt6-websockets-dev libqrencode-dev pkgconf

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "components/besidetimer.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 #include <iterator>
 
@@ -53,6 +57,48 @@ QRect place(const QRect &screen, const QRect &timerFrame, const QRect &timerClie
     return {QPoint(within(timerFrame.left(), chosen.left(), chosen.right() + 1 - placed.width()),
                    within(timerFrame.top(), chosen.top(), chosen.bottom() + 1 - placed.height())),
             placed};
+}
+
+Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
+                    const QSize &wanted, const QSize &least, bool sideBySide)
+{
+    const QRect stays = place(screen, timerFrame, timerClient, wanted, least);
+    const QSize whole = wanted.grownBy(frameMargins(timerFrame, timerClient));
+    if (!sideBySide && stays.size() == whole)
+        return {timerFrame, stays};
+    const int lowest = screen.bottom() + 1 - timerFrame.height();
+    QRect moved = timerFrame;
+    moved.moveTopLeft({screen.left(), std::max(screen.top(), std::min(timerFrame.top(), lowest))});
+    const QPoint by = moved.topLeft() - timerFrame.topLeft();
+    const QRect beside = place(screen, moved, timerClient.translated(by), wanted, least);
+    const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
+    if (sideBySide || (!beside.isNull() && area(beside) > area(stays)))
+        return {moved, beside};
+    return {timerFrame, stays};
+}
+
+void openBeside(QWidget *timer, QWidget *window, const QSize &least, bool sideBySide)
+{
+    const QRect screen = timer->screen()->availableGeometry();
+    const QMargins frame = frameMargins(timer->frameGeometry(), timer->geometry());
+    // A Wayland shell may keep an X11 window where it put it, and Qt would not know: there the
+    // timer stays, lest the window go beside where it is not.
+    const bool throughXWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                                 qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const QRect timerFrame = timer->frameGeometry();
+    Arrangement placed{timerFrame, {}};
+    if (throughXWayland)
+        placed.window = place(screen, timerFrame, timer->geometry(), window->size(), least);
+    else
+        placed = arrange(screen, timerFrame, timer->geometry(), window->size(), least, sideBySide);
+    if (placed.timerFrame != timerFrame)
+        timer->move(placed.timerFrame.topLeft());
+    if (placed.window.isNull()) {
+        window->resize(window->size().boundedTo(screen.size().shrunkBy(frame)));
+        return;
+    }
+    window->resize(placed.window.size().shrunkBy(frame));
+    window->move(placed.window.topLeft());
 }
 
 } // namespace BesideTimer

@@ -22,12 +22,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -231,6 +233,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(windowMenu());
     layout->addLayout(top);
     layout->addLayout(details);
     layout->addWidget(m_splitter, 1);
@@ -407,7 +410,9 @@ void ReportWindow::showAndRaise()
 {
     if (!m_placed) {
         refreshMeetings();
-        placeBesideTimer(this, minimumSizeHint().expandedTo(minimumSize()).expandedTo(UsableSize));
+        ensurePolished();
+        resize(size().expandedTo({widthForColumns(), 0}));
+        placeBesideTimer(this, leastSize());
         m_placed = true;
         // The speeches take the keys first: typing names the speaker of the row.
         m_table->setFocus(Qt::OtherFocusReason);
@@ -419,22 +424,49 @@ void ReportWindow::showAndRaise()
 }
 
 // The report and its dialogs alike; the frame is taken to be as wide as the timer's. Where no
-// room beside the timer holds the window, the window manager places it, whole on the screen.
-void ReportWindow::placeBesideTimer(QWidget *window, const QSize &least) const
+// room beside the timer holds the window whole, the timer moves to the screen's left edge if
+// that shows more of it.
+void ReportWindow::placeBesideTimer(QWidget *window, const QSize &least, bool sideBySide) const
 {
-    const QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr;
-    if (!timer)
-        return;
-    const QRect screen = timer->screen()->availableGeometry();
-    const QMargins frame = BesideTimer::frameMargins(timer->frameGeometry(), timer->geometry());
-    const QRect placed = BesideTimer::place(screen, timer->frameGeometry(), timer->geometry(),
-                                            window->size(), least);
-    if (placed.isNull()) {
-        window->resize(window->size().boundedTo(screen.size().shrunkBy(frame)));
-        return;
-    }
-    window->resize(placed.size().shrunkBy(frame));
-    window->move(placed.topLeft());
+    if (QWidget *timer = m_timerLight ? m_timerLight->window() : nullptr)
+        BesideTimer::openBeside(timer, window, least, sideBySide);
+}
+
+QSize ReportWindow::leastSize() const
+{
+    return minimumSizeHint().expandedTo(minimumSize()).expandedTo(UsableSize);
+}
+
+// Every column at its contents' width, beside the table's scroll bar.
+int ReportWindow::widthForColumns() const
+{
+    const QAbstractItemView *view = m_table;
+    const QHeaderView *header = m_table->horizontalHeader();
+    int width = 2 * m_table->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    if (!m_table->verticalHeader()->isHidden())
+        width += m_table->verticalHeader()->sizeHint().width();
+    for (int c = 0; c < SpeechLabels::ColumnCount; ++c)
+        width += std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c));
+    return width;
+}
+
+// The timer at the screen's left edge and the window beside it, wide enough for its columns
+// where the screen allows.
+void ReportWindow::arrangeSideBySide()
+{
+    resize(size().expandedTo({widthForColumns(), StartSize.height()}));
+    placeBesideTimer(this, leastSize(), true);
+}
+
+QMenuBar *ReportWindow::windowMenu()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *menu = bar->addMenu(tr("&Window"));
+    m_arrangeAction = menu->addAction(tr("&Arrange Side by Side"));
+    m_arrangeAction->setObjectName(QStringLiteral("commandArrangeSideBySide"));
+    connect(m_arrangeAction, &QAction::triggered, this, &ReportWindow::arrangeSideBySide);
+    return bar;
 }
 
 QString ReportWindow::statusText() const
@@ -639,14 +671,13 @@ bool ReportWindow::savePdf(const QString &path)
 }
 
 // A dialog left where Qt puts it, over the report, may cover the timer's light and STOP. It is
-// never shrunk below the size it asks for: where no room holds that, the window manager places
-// it.
+// shrunk, where the room beside the timer is smaller, no further than its least size.
 void ReportWindow::openClearOfLight(QDialog *dialog) const
 {
     dialog->ensurePolished();
     const QSize wanted = dialog->size().expandedTo(dialog->sizeHint()).expandedTo(UsableDialogSize);
     dialog->resize(wanted);
-    placeBesideTimer(dialog, wanted);
+    placeBesideTimer(dialog, dialog->minimumSizeHint().expandedTo(UsableDialogSize));
     // The print dialog would shrink itself, as it shows, to a hint too small for its labels.
     dialog->setMinimumSize(dialog->size());
     dialog->open();

@@ -21,6 +21,7 @@ class QKeySequence;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QMenuBar;
 class QScrollArea;
 class QSortFilterProxyModel;
 class QSplitter;
@@ -87,6 +88,7 @@ public:
     QAction *moveDownAction() const { return m_moveDownAction; }
     QAction *changeSpeechAction() const { return m_changeSpeechAction; }
     QAction *addByHandAction() const { return m_addByHandAction; }
+    QAction *arrangeAction() const { return m_arrangeAction; }
     MeetingEditor *editor() const { return m_editor; }
 
     // Handlers; the commands call them.
@@ -129,7 +131,11 @@ private:
                         void (ReportWindow::*handler)());
     void updateCommands();
     void say(const QString &text, bool problem = false);
-    void placeBesideTimer(QWidget *window, const QSize &least) const;
+    void placeBesideTimer(QWidget *window, const QSize &least, bool sideBySide = false) const;
+    QSize leastSize() const;
+    int widthForColumns() const;
+    void arrangeSideBySide();
+    QMenuBar *windowMenu();
     void openClearOfLight(QDialog *dialog) const;
     void passTimerKeys(const QList<QAbstractButton *> &buttons);
     QLayout *planButtons();
@@ -155,6 +161,7 @@ private:
     QAction *m_moveDownAction = nullptr;
     QAction *m_changeSpeechAction = nullptr;
     QAction *m_addByHandAction = nullptr;
+    QAction *m_arrangeAction = nullptr;
     QComboBox *m_meetings = nullptr;
     QLineEdit *m_title = nullptr;
     QLineEdit *m_timerName = nullptr;

@@ -985,6 +985,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>&amp;Agenda</source>
         <translation>Tages&amp;ordnung</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Side by Side</source>
+        <translation>&amp;Nebeneinander anordnen</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

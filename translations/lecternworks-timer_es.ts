@@ -985,6 +985,14 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>&amp;Agenda</source>
         <translation>&amp;Orden del día</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ventana&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Side by Side</source>
+        <translation>Organizar &amp;lado a lado</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

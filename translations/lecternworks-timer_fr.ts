@@ -985,6 +985,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>&amp;Agenda</source>
         <translation>Ordre du &amp;jour</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fenêtre&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Side by Side</source>
+        <translation>&amp;Disposer côte à côte</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

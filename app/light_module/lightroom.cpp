@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/light_module/lightroom.h"
 
+#include "components/besidetimer.h"
 #include "network/deviceregistry.h"
 #include "network/lightservice.h"
 #include "network/pairingwindow.h"
@@ -59,6 +60,11 @@ void LightRoom::showPairingWindow(const LightChoices &choices, QWidget *parent)
         m_pairingWindow = new PairingWindow(m_service, choices, parent);
         connect(m_pairingWindow, &PairingWindow::choicesChanged, this,
                 [this](const LightChoices &chosen) { m_handlers.choicesChanged(chosen); });
+        if (parent) {
+            m_pairingWindow->adjustSize();
+            BesideTimer::openBeside(parent->window(), m_pairingWindow,
+                                    m_pairingWindow->minimumSizeHint());
+        }
     }
     m_pairingWindow->show();
     m_pairingWindow->raise();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/record_module/recordcommands.h"
 
+#include "components/besidetimer.h"
 #include "components/checkedsave.h"
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
@@ -88,6 +89,10 @@ void backUp(MeetingStore *store, QWidget *window)
             told->setModal(false);
             told->show();
         });
+    // Clear of the light, which it would otherwise cover while a speech is timed.
+    dialog->ensurePolished();
+    dialog->resize(dialog->size().expandedTo(dialog->sizeHint()));
+    BesideTimer::openBeside(window->window(), dialog, dialog->minimumSizeHint());
     dialog->show();
 }
 

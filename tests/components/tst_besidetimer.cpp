@@ -10,6 +10,8 @@ class TestBesideTimer : public QObject
 private slots:
     void place_data();
     void place();
+    void arrange_data();
+    void arrange();
 };
 
 namespace {
@@ -79,6 +81,56 @@ void TestBesideTimer::place()
     // Never over the light or the category rows, never off the screen.
     QVERIFY(!placed.intersects(timer));
     QVERIFY(placed.isNull() || screen.contains(placed));
+}
+
+void TestBesideTimer::arrange_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("timer");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<bool>("sideBySide");
+    QTest::addColumn<QPoint>("timerAt");
+    QTest::addColumn<QRect>("placed");
+    const QRect hd(0, 0, 1920, 1080), laptop(0, 0, 1366, 768), output(0, 0, 1500, 900);
+    const QSize timer(662, 481);
+    QTest::newRow("1366x768, timer centred: to the left edge, the report beside it")
+        << laptop << QRect({352, 143}, timer) << Report << false << QPoint(0, 143)
+        << QRect(670, 127, 696, 641);
+    QTest::newRow("1366x768, timer centred: a window taller than the screen shrunk beside it")
+        << laptop << QRect({352, 143}, timer) << QSize(420, 800) << false << QPoint(0, 143)
+        << QRect(670, 0, 422, 768);
+    QTest::newRow("1920x1080, timer centred: to the left edge, the report whole")
+        << hd << QRect({629, 299}, timer) << Report << false << QPoint(0, 299)
+        << QRect(670, 299, 942, 641);
+    QTest::newRow("1500x900, timer centred: to the left edge, more of the report shown")
+        << output << QRect({419, 209}, timer) << Report << false << QPoint(0, 209)
+        << QRect(670, 209, 830, 641);
+    QTest::newRow("1920x1080, timer top right, the report whole left of it: nothing moves")
+        << hd << QRect({1258, 0}, timer) << Report << false << QPoint(1258, 0)
+        << QRect(308, 0, 942, 641);
+    QTest::newRow("1920x1080, timer top right, side by side: to the left edge")
+        << hd << QRect({1258, 0}, timer) << Report << true << QPoint(0, 0)
+        << QRect(670, 0, 942, 641);
+    QTest::newRow("1366x768, timer along the bottom, no more room at the left edge: stays")
+        << laptop << QRect(100, 400, 1266, 368) << Report << false << QPoint(100, 400)
+        << QRect(100, 0, 942, 392);
+}
+
+// The timer moves only when the window shows more beside it; both then whole on the screen.
+void TestBesideTimer::arrange()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, timer);
+    QFETCH(QSize, wanted);
+    QFETCH(bool, sideBySide);
+    QFETCH(QPoint, timerAt);
+    QFETCH(QRect, placed);
+    const BesideTimer::Arrangement arranged =
+        BesideTimer::arrange(screen, timer, timer.marginsRemoved(Frame), wanted, Least, sideBySide);
+    QCOMPARE(arranged.timerFrame, QRect(timerAt, timer.size()));
+    QCOMPARE(arranged.window, placed);
+    QVERIFY(!placed.intersects(arranged.timerFrame));
+    QVERIFY(screen.contains(placed));
 }
 
 QTEST_APPLESS_MAIN(TestBesideTimer)

@@ -243,12 +243,14 @@ lw_focus()
 lw_focus_timer() { lw_focus "$LW_WIN"; }
 lw_focus_report() { lw_focus "$(lw_report_window)"; }
 
-# Ctrl+T on the timer; waits for the report to show.
+# Ctrl+T on the timer; waits for the report to show, and finds the timer again: it moves aside
+# for the report where no room beside it holds the report whole, before the report shows.
 lw_open_report()
 {
     lw_focus_timer
     lw_key ctrl+t
     lw_wait_until 10000 lw_report_shown || lw_fail "Ctrl+T showed no report"
+    lw_locate_client
 }
 
 # The report as Copy (Ctrl+C) puts it on the clipboard.

@@ -69,6 +69,9 @@ lw_time_speech "" 2400
 # joining it at STOP.
 lw_open_report
 lw_wait_until 5000 report_has_lines 1 || lw_fail "the report never showed the first speech"
+# The centred timer moves aside for it, so that it opens wide enough for every column.
+read -r _ _ report_w _ <<<"$(geometry "$(lw_report_window)")"
+[ "${report_w:-0}" -ge 940 ] || lw_fail "the report opened ${report_w:-0} px wide"
 lw_focus_timer
 # Qualified: stopped as green lights.
 lw_time_speech G 3000

@@ -277,6 +277,8 @@ void TestReportWindow::firstShowing_data()
     QTest::newRow("2 speeches, no room beside the timer: where the window manager puts it")
         << 2 << QRect(screen.left() + 150, screen.top(), screen.width() - 300, screen.height() - 80)
         << false;
+    QTest::newRow("4 speeches, centred timer: moved to the left edge, the report beside it")
+        << 4 << QRect(screen.center().x() - 150, screen.top(), 300, screen.height() - 80) << true;
 }
 
 // At its first showing the report shows every bar of a few speeches, the table the rest, and
@@ -311,6 +313,10 @@ void TestReportWindow::firstShowing()
     QCOMPARE(!window.frameGeometry().intersects(lightPlace), beside);
     QCOMPARE(!window.frameGeometry().intersects(timerWindow.frameGeometry()), beside);
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+
+    window.arrangeAction()->trigger();
+    QCOMPARE(timerWindow.frameGeometry().left(), window.screen()->availableGeometry().left());
+    QCOMPARE(!window.frameGeometry().intersects(timerWindow.frameGeometry()), beside);
 }
 
 void TestReportWindow::meetingCounts_data()
