@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "network/pairingwindow.h"
 
+#include "network/devicename.h"
 #include "network/lightservice.h"
 #include "network/qrimage.h"
 
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHostAddress>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QNetworkInterface>
@@ -111,6 +113,15 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     showDevices();
 }
 
+void PairingWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As a dialog does: Esc closes it; nothing in it is undone, every choice took effect.
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 QStringList PairingWindow::ownAddresses()
 {
     QStringList addresses;
@@ -195,7 +206,8 @@ void PairingWindow::showDevices()
     QTreeWidgetItem *toSelect = nullptr;
     for (const PairedDevice &device : devices) {
         auto *item = new QTreeWidgetItem(m_devices);
-        item->setText(0, device.agent.isEmpty() ? tr("(unnamed device)") : device.agent);
+        item->setText(0, device.agent.isEmpty() ? tr("(unnamed device)")
+                                                : readableDeviceName(device.agent));
         item->setToolTip(0, device.agent);
         item->setText(1, QLocale().toString(device.pairedAt.toLocalTime(), QLocale::ShortFormat));
         item->setText(2, device.role == PairedDevice::Role::Controller ? tr("controller")

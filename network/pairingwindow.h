@@ -8,6 +8,7 @@
 class LightService;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -43,6 +44,9 @@ public:
 
 signals:
     void choicesChanged(const LightChoices &choices);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void switchToggled(bool on);

@@ -452,6 +452,11 @@
         <source>viewer</source>
         <translation>spectateur</translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A paired device: a browser on a system, &quot;Chrome on Android&quot;.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>RecordCommands</name>

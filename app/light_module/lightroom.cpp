@@ -33,6 +33,11 @@ void LightRoom::setRunState(bool running, int row, int elapsedSeconds)
     m_service->setRunState(running, row, elapsedSeconds);
 }
 
+void LightRoom::setNextSpeaker(const QString &text)
+{
+    m_service->setNextSpeaker(text);
+}
+
 void LightRoom::setLamps(bool green, bool yellow, bool red)
 {
     m_service->setLamps(green, yellow, red);

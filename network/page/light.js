@@ -31,23 +31,13 @@ function forget(reason) {
   showState('unpaired');
 }
 
-// The browser and system, as short as the browser tells them; its whole own description else.
-function describeDevice() {
-  const data = navigator.userAgentData;
-  const named = data && data.brands && data.brands.filter((b) => !/not.a.brand/i.test(b.brand));
-  if (!named || !named.length) return navigator.userAgent;
-  const brand = named.find((b) => b.brand !== 'Chromium') || named[0];
-  return brand.brand + ' ' + brand.version + ' on ' + (data.platform || 'an unnamed system') +
-         (data.mobile ? ' (mobile)' : '');
-}
-
 async function pair(code) {
   // The code leaves the address bar at once: it is good for one pairing only.
   history.replaceState(null, '', '/');
   const answer = await fetch('/api/pair', {
     method: 'POST',
     headers: { 'Content-Type': 'application/json' },
-    body: JSON.stringify({ code: code, agent: describeDevice() }),
+    body: JSON.stringify({ code: code, agent: navigator.userAgent }),
   });
   if (!answer.ok) {
     forget('That pairing code was used or has expired; scan the code shown now.');

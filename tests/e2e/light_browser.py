@@ -1,10 +1,13 @@
 # SPDX-License-Identifier: MIT
 # A phone's browser for the end-to-end tests: headless Chromium through chromedriver, a phone's
 # screen, one command a line on stdin, each answered by one line, "ok" or "fail WHAT-IT-SAW":
-#   open URL | state NAME MS | lamps LOOK MS | controls MS | click ID | shot PATH | delay | quit
+#   open URL | state NAME MS | lamps LOOK MS | controls shown|hidden MS | click ID | tick ID |
+#   next MS TEXT | shot PATH | delay | quit
 # "state" waits for the page's state (unpaired, connecting, live); "lamps" for a current light
-# such as "G--"; "controls" for START and STOP; "delay" answers "ok MEDIAN MAX COUNT" of the
-# page's lamp changes, from the window to the screen, in milliseconds.
+# such as "G--"; "controls" for START, STOP and the rows all to be seen or none; "tick" ticks
+# a box of the folded options; "next" waits for the next speaker shown to begin with TEXT;
+# "delay" answers "ok MEDIAN MAX COUNT" of the page's lamp changes, from the window to the
+# screen, in milliseconds.
 import sys
 import time
 
@@ -18,8 +21,14 @@ PROBES = {
                     document.getElementById('light').classList.contains('stale')) return 'stale';
                 return ['green', 'yellow', 'red'].map((c, i) => document.getElementById('lamp-' + c)
                     .classList.contains('lit') ? 'GYR'[i] : '-').join('');""",
-    "controls": "return document.getElementById('controls').hidden ? 'hidden' : 'shown'",
+    # What a person sees, whatever the page's attributes say.
+    "controls": """const seen = ['start', 'stop', 'row'].filter((id) =>
+                      document.getElementById(id).getClientRects().length > 0).length;
+                  return seen === 3 ? 'shown' : seen === 0 ? 'hidden' : 'partly';""",
 }
+NEXT = """const next = document.getElementById('next');
+          return next.getClientRects().length > 0 && next.textContent.startsWith(arguments[0])
+              ? 'ok' : 'saw ' + (next.getClientRects().length > 0 ? next.textContent : 'nothing');"""
 
 
 def browser():
@@ -34,12 +43,12 @@ def browser():
     return driver
 
 
-def wait_for(driver, probe, expected, deadline_ms):
+def wait_for(driver, probe, expected, deadline_ms, *probe_args):
     end = time.monotonic() + int(deadline_ms) / 1000
-    seen = driver.execute_script(probe)
+    seen = driver.execute_script(probe, *probe_args)
     while seen != expected and time.monotonic() < end:
         time.sleep(0.02)
-        seen = driver.execute_script(probe)
+        seen = driver.execute_script(probe, *probe_args)
     return "ok" if seen == expected else "fail " + str(seen)
 
 
@@ -52,11 +61,15 @@ def main():
             if command in ("state", "lamps"):
                 answer = wait_for(driver, PROBES[command], args[0], args[1])
             elif command == "controls":
-                answer = wait_for(driver, PROBES[command], "shown", args[0])
+                answer = wait_for(driver, PROBES[command], args[0], args[1])
+            elif command == "next":
+                answer = wait_for(driver, NEXT, "ok", args[0], "Next: " + " ".join(args[1:]))
             elif command == "open":
                 driver.get(args[0])
             elif command == "click":
                 driver.find_element(By.ID, args[0]).click()
+            elif command == "tick":
+                driver.execute_script("document.getElementById(arguments[0]).click()", args[0])
             elif command == "delay":
                 delays = sorted(driver.execute_script("return window.lampDelaysMs"))
                 answer = ("ok %d %d %d" % (delays[len(delays) // 2], delays[-1], len(delays))

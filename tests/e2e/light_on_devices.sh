@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The light on a phone: the timer switched on at start on 127.0.0.1, its QR code read off the
-# screen and opened in a headless browser the size of a phone, which pairs. Made a controller,
-# the phone shows the green lamp after START, and STOP pressed on the phone stops the window.
-# Revoked, the phone loses the light. LW_KEEP_DIR, when set, receives the screenshots.
+# screen and opened in a headless browser the size of a phone, which pairs. A viewer sees no
+# START, STOP or rows, and the next planned speaker once asked to. Made a controller, the phone
+# shows the green lamp after START, STOP pressed on the phone stops the window and the next
+# speaker moves on. Revoked, the phone loses the light. LW_KEEP_DIR, when set, receives the screenshots.
 source "$(dirname "$0")/lib.sh"
 PY=/usr/bin/python3
 for tool in zbarimg chromedriver chromium "$PY"; do
@@ -46,6 +47,24 @@ browse()
     echo "$answer"
 }
 
+# Two speakers planned, timed by CUSTOM's seconds.
+printf 'Name;Category;Green;Yellow;Red\nAnn Lee;CUSTOM;0:01;0:02;0:03\nBo Chen;CUSTOM;0:01;0:02;0:03\n' \
+    >"$LW_TMP/plan.csv"
+lw_open_report
+lw_focus_report
+menus=$(lw_visible_windows)
+lw_key alt+a
+lw_wait_until 5000 lw_menu_shown "$menus" || lw_fail "Alt+A showed no Agenda menu"
+lw_key o
+import_shown() { [ -n "$(xdotool search --onlyvisible --name '^Import Plan$' 2>/dev/null)" ]; }
+lw_wait_until 10000 import_shown || lw_fail "no Import Plan dialog"
+lw_focus "$(xdotool search --onlyvisible --name '^Import Plan$' | head -n 1)"
+lw_key ctrl+a
+lw_type "$LW_TMP/plan.csv"
+lw_key Return
+lw_focus_timer
+lw_wait_until 5000 lw_selected_rows_are "-----Y-" || lw_fail "the plan chose no CUSTOM row"
+
 # Not lw_menu: the window the item opens counts among the program's windows.
 menus=$(lw_visible_windows)
 lw_key alt+o
@@ -59,10 +78,13 @@ lw_check "open the scanned address" ok "$(browse open "$url")"
 lw_check "paired and shown" ok "$(browse state live 10000)"
 # Dark, as the window's lamps are at start-up (lw_launch waited for them).
 lw_check "the lamps as the window shows them" ok "$(browse lamps --- 5000)"
+lw_check "a viewer sees no START, STOP or rows" ok "$(browse controls hidden 2000)"
+lw_check "ask for the next speaker" ok "$(browse tick show-next)"
+lw_check "the next speaker shown" ok "$(browse next 5000 Ann Lee)"
 
 lw_focus "$(pairing_window)"
 lw_key alt+c
-lw_check "START and STOP on the phone once a controller" ok "$(browse controls 5000)"
+lw_check "START and STOP on the phone once a controller" ok "$(browse controls shown 5000)"
 
 lw_focus_timer
 lw_click "${LW_START_XY[@]}"
@@ -72,6 +94,7 @@ lw_check "then yellow" ok "$(browse lamps -Y- 8000)"
 
 lw_check "STOP pressed on the phone" ok "$(browse click stop)"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP on the phone did not stop the window"
+lw_check "the next speaker moved on at STOP" ok "$(browse next 5000 Bo Chen)"
 
 # The lamps' way from the window to the phone's screen: median within 100 ms.
 read -r verdict median most count <<<"$(browse delay)"
