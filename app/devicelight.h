@@ -39,8 +39,8 @@ public:
     virtual void setRunState(bool running, int row, int elapsedSeconds) = 0;
     // Whose speech comes next by the plan, as devices show it; empty for no one.
     virtual void setNextSpeaker(const QString &text) = 0;
-    // The window's lamps; red as shown, dark in the overtime flash's dark moments.
-    virtual void setLamps(bool green, bool yellow, bool red) = 0;
+    // The window's lamps; red as shown, dark in the overtime flash's dark moments (flashDark).
+    virtual void setLamps(bool green, bool yellow, bool red, bool flashDark) = 0;
     // The paired devices as the settings keep them.
     virtual void setDevices(const QByteArray &devicesJson) = 0;
     virtual void start(const LightChoices &choices) = 0;

@@ -107,5 +107,6 @@ void DeviceLightLink::handOverLamps()
 {
     const SharedLamps &lamps = SharedLamps::instance();
     m_light->setLamps(lamps.isLit(HorizontalTimer::Green), lamps.isLit(HorizontalTimer::Yellow),
-                      lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff());
+                      lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff(),
+                      lamps.isLit(HorizontalTimer::Red) && lamps.redBlinkedOff());
 }

@@ -14,6 +14,7 @@
 #include "app/commandbutton.h"
 #include "app/devicelightlink.h"
 #include "app/recordlink.h"
+#include "app/screencapturelink.h"
 #include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -112,6 +113,7 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_record = new RecordLink(this, m_settings);
     m_sounds = new SoundLink(&m_settings, this);
     m_deviceLight = new DeviceLightLink(this, m_settings, m_record->agenda());
+    m_screenCapture = new ScreenCaptureLink(this, m_settings);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);
@@ -487,6 +489,11 @@ void LecternWorksTimer::menuAbout_Click()
 void LecternWorksTimer::menuLightOnOtherDevices_Click()
 {
     m_deviceLight->showPairingWindow();
+}
+
+void LecternWorksTimer::menuLightForScreenCapture_Click()
+{
+    m_screenCapture->show();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

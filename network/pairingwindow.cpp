@@ -4,6 +4,7 @@
 #include "network/devicename.h"
 #include "network/lightservice.h"
 #include "network/qrimage.h"
+#include "network/videolinkdialog.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -55,6 +56,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     m_url = new QLabel(this);
     m_url->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_copy = new QPushButton(tr("C&opy Address"), this);
+    m_copyVideo = new QPushButton(tr("Copy &Link for Video..."), this);
     m_qr = new QLabel(this);
     m_qr->setMinimumSize(QrSidePixels, QrSidePixels);
     m_qr->setAlignment(Qt::AlignCenter);
@@ -75,6 +77,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     auto *urlRow = new QHBoxLayout;
     urlRow->addWidget(m_url, 1);
     urlRow->addWidget(m_copy);
+    urlRow->addWidget(m_copyVideo);
     auto *deviceButtons = new QHBoxLayout;
     deviceButtons->addWidget(m_makeController);
     deviceButtons->addWidget(m_makeViewer);
@@ -95,6 +98,15 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     connect(m_onAtStart, &QCheckBox::toggled, this, &PairingWindow::choiceEdited);
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(m_service->pairingUrl().toString()); });
+    connect(m_copyVideo, &QPushButton::clicked, this, [this] {
+        auto *dialog = new VideoLinkDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::accepted, this, [this, dialog] {
+            QGuiApplication::clipboard()->setText(
+                VideoLinkDialog::link(m_service->pairingUrl(), dialog->layout()).toString());
+        });
+        dialog->open();
+    });
     connect(m_devices, &QTreeWidget::itemSelectionChanged, this, &PairingWindow::updateButtons);
     connect(m_makeController, &QPushButton::clicked, this,
             [this] { m_service->setRole(selectedDevice(), PairedDevice::Role::Controller); });
@@ -193,6 +205,7 @@ void PairingWindow::showPairingUrl()
     const QUrl url = m_service->isListening() ? m_service->pairingUrl() : QUrl();
     m_url->setText(url.toString());
     m_copy->setEnabled(!url.isEmpty());
+    m_copyVideo->setEnabled(!url.isEmpty());
     m_qr->setPixmap(url.isEmpty()
                         ? QPixmap()
                         : QPixmap::fromImage(QrImage::encode(url.toString(), QrModulePixels)));

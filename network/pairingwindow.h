@@ -41,6 +41,7 @@ public:
     QPushButton *controllerButton() const { return m_makeController; }
     QPushButton *viewerButton() const { return m_makeViewer; }
     QPushButton *revokeButton() const { return m_revoke; }
+    QPushButton *videoLinkButton() const { return m_copyVideo; }
 
 signals:
     void choicesChanged(const LightChoices &choices);
@@ -65,6 +66,7 @@ private:
     QLabel *m_message = nullptr;
     QLabel *m_url = nullptr;
     QPushButton *m_copy = nullptr;
+    QPushButton *m_copyVideo = nullptr;
     QLabel *m_qr = nullptr;
     QTreeWidget *m_devices = nullptr;
     QPushButton *m_makeController = nullptr;

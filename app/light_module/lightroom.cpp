@@ -38,9 +38,9 @@ void LightRoom::setNextSpeaker(const QString &text)
     m_service->setNextSpeaker(text);
 }
 
-void LightRoom::setLamps(bool green, bool yellow, bool red)
+void LightRoom::setLamps(bool green, bool yellow, bool red, bool flashDark)
 {
-    m_service->setLamps(green, yellow, red);
+    m_service->setLamps(green, yellow, red, flashDark);
 }
 
 void LightRoom::setDevices(const QByteArray &devicesJson)

@@ -2,12 +2,17 @@
 # A phone's browser for the end-to-end tests: headless Chromium through chromedriver, a phone's
 # screen, one command a line on stdin, each answered by one line, "ok" or "fail WHAT-IT-SAW":
 #   open URL | state NAME MS | lamps LOOK MS | controls shown|hidden MS | click ID | tick ID |
-#   next MS TEXT | shot PATH | delay | quit
+#   next MS TEXT | shot PATH | delay | size W H | frame LAYOUT COLOUR MS | quit
 # "state" waits for the page's state (unpaired, connecting, live); "lamps" for a current light
 # such as "G--"; "controls" for START, STOP and the rows all to be seen or none; "tick" ticks
 # a box of the folded options; "next" waits for the next speaker shown to begin with TEXT;
 # "delay" answers "ok MEDIAN MAX COUNT" of the page's lamp changes, from the window to the
 # screen, in milliseconds.
+# With --video, a video program's browser source instead: a transparent picture of "size" W x H,
+# whose screenshot "frame" reads: for the background layout every pixel the COLOUR (dark, grey,
+# green, yellow, red, or "lit": whichever the page shows); for badge and border the light's box or frame in it, every pixel outside
+# fully transparent.
+import subprocess
 import sys
 import time
 
@@ -31,16 +36,87 @@ NEXT = """const next = document.getElementById('next');
               ? 'ok' : 'saw ' + (next.getClientRects().length > 0 ? next.textContent : 'nothing');"""
 
 
-def browser():
+COLOURS = {"dark": "2b2b2b", "grey": "555555", "green": "00ff00", "yellow": "ffff00",
+           "red": "ff0000"}
+BOX = """const light = document.getElementById('light'), box = light.getBoundingClientRect();
+         return [document.documentElement.dataset.video || '', light.dataset.lit || 'dark',
+                 light.classList.contains('stale'), Math.floor(box.left), Math.floor(box.top),
+                 Math.ceil(box.right), Math.ceil(box.bottom),
+                 parseFloat(getComputedStyle(light).borderTopWidth)];"""
+
+
+def browser(video):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     # Root in a container has no sandbox to give.
     for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage"):
         options.add_argument(argument)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+    if video:
+        # As --default-background-color=00000000 would, which chromedriver's window does not
+        # survive.
+        driver.execute_cdp_cmd("Emulation.setDefaultBackgroundColorOverride",
+                               {"color": {"r": 0, "g": 0, "b": 0, "a": 0}})
+        resize(driver, 1280, 720, False)
+    else:
+        resize(driver, 390, 844, True)
     return driver
+
+
+def resize(driver, width, height, mobile):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": int(width), "height": int(height), "deviceScaleFactor": 1,
+                            "mobile": mobile})
+
+
+def frame_fault(driver, layout, colour):
+    """What is wrong with the picture now, or None."""
+    shown, lit, stale, left, top, right, bottom, border = driver.execute_script(BOX)
+    expected = "grey" if stale else lit
+    colour = expected if colour == "lit" else colour
+    if shown != layout or expected != colour:
+        return "page shows %s %s" % (shown or "no layout", expected)
+    width, height = driver.execute_script("return [innerWidth, innerHeight]")
+    png = driver.get_screenshot_as_png()
+    rgba = subprocess.run(["convert", "png:-", "rgba:-"], input=png, capture_output=True,
+                          check=True).stdout
+    if len(rgba) != width * height * 4:
+        return "a picture of %d bytes for %dx%d" % (len(rgba), width, height)
+    pixel = bytes.fromhex(COLOURS[colour]) + b"\xff"
+    row = width * 4
+
+    def clear(x0, y0, x1, y1):
+        return all(max(rgba[y * row + x0 * 4 + 3:y * row + x1 * 4:4], default=0) == 0
+                   for y in range(max(0, y0), min(height, y1)))
+
+    def filled(x0, y0, x1, y1):
+        return all(rgba[y * row + x0 * 4:y * row + x1 * 4] == pixel * (x1 - x0)
+                   for y in range(y0, y1))
+
+    if layout == "background":
+        return None if filled(0, 0, width, height) else "not %s edge to edge" % colour
+    if layout == "border":
+        inner, outer = int(border) + 1, int(border) - 1
+        if not clear(inner, inner, width - inner, height - inner):
+            return "drawn inside the border"
+        return None if filled(0, 0, width, outer) and filled(0, height - outer, width, height) \
+            else "the border is not %s" % colour
+    # The badge: nothing around its box, and a lamp of the colour in it when one is lit.
+    if not (clear(0, 0, width, top) and clear(0, bottom, width, height) and
+            clear(0, top, left, bottom) and clear(right, top, width, bottom)):
+        return "drawn outside the badge at %d,%d-%d,%d" % (left, top, right, bottom)
+    if colour != "dark" and pixel not in rgba:
+        return "no %s lamp in the badge" % colour
+    return None
+
+
+def wait_frame(driver, layout, colour, deadline_ms):
+    end = time.monotonic() + int(deadline_ms) / 1000
+    fault = frame_fault(driver, layout, colour)
+    while fault and time.monotonic() < end:
+        time.sleep(0.05)
+        fault = frame_fault(driver, layout, colour)
+    return "fail " + fault if fault else "ok"
 
 
 def wait_for(driver, probe, expected, deadline_ms, *probe_args):
@@ -53,7 +129,8 @@ def wait_for(driver, probe, expected, deadline_ms, *probe_args):
 
 
 def main():
-    driver = browser()
+    video = "--video" in sys.argv
+    driver = browser(video)
     try:
         for line in sys.stdin:
             command, *args = line.split() or [""]
@@ -74,6 +151,10 @@ def main():
                 delays = sorted(driver.execute_script("return window.lampDelaysMs"))
                 answer = ("ok %d %d %d" % (delays[len(delays) // 2], delays[-1], len(delays))
                           if delays else "fail no lamp change timed")
+            elif command == "size":
+                resize(driver, args[0], args[1], False)
+            elif command == "frame":
+                answer = wait_frame(driver, *args)
             elif command == "shot":
                 driver.save_screenshot(args[0])
             elif command == "quit":
