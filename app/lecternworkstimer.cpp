@@ -14,7 +14,6 @@
 #include "app/commandbutton.h"
 #include "app/devicelightlink.h"
 #include "app/recordlink.h"
-#include "app/screencapturelink.h"
 #include "app/soundlink.h"
 #include "app/ticktimer.h"
 #include "app/windowmenus.h"
@@ -489,11 +488,6 @@ void LecternWorksTimer::menuAbout_Click()
 void LecternWorksTimer::menuLightOnOtherDevices_Click()
 {
     m_deviceLight->showPairingWindow();
-}
-
-void LecternWorksTimer::menuLightForScreenCapture_Click()
-{
-    m_screenCapture->show();
 }
 
 // ---- The speaker's view ----------------------------------------------------------------

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/recordlink.h"
+#include "app/screencapturelink.h"
 #include "app/settings.h"
 #include "app/soundlink.h"
 #include "controls/signal_light/overtimeflash.h"
@@ -24,7 +25,6 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class ReportWindow;
-class ScreenCaptureLink;
 class SpeakerKeys;
 class SpeakerScreen;
 class SpeakerView;
@@ -132,7 +132,7 @@ public:
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
     void menuLightOnOtherDevices_Click();
-    void menuLightForScreenCapture_Click();
+    void menuLightForScreenCapture_Click() { m_screenCapture->show(); }
     void keySpeakerView_Triggered();
     // For an end that cannot ask (a logout, SIGTERM): closes as Quit does, but what the record
     // could not save goes to a recovery file instead of a question.

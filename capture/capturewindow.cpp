@@ -211,7 +211,9 @@ void CaptureWindow::paintEvent(QPaintEvent *)
         break;
     }
     case VideoLayout::Kind::Badge: {
-        const int side = qMax(1, frame.height() * m_layout.sizePercent / 100);
+        // As high as chosen while the badge still fits the width, time and all.
+        const int side = qMax(1, qMin(frame.height() * m_layout.sizePercent / 100,
+                                      frame.width() * (m_layout.elapsed ? 18 : 27) / 100));
         const int gap = side / 5;
         font.setPixelSize(qMax(1, side * 3 / 5));
         const int textWidth =

@@ -76,7 +76,8 @@ function applyVideo() {
   const root = document.documentElement;
   if (video.layout) root.dataset.video = video.layout; else delete root.dataset.video;
   root.dataset.corner = video.corner;
-  root.style.setProperty('--badge', video.size + 'vh');
+  // As high as chosen while the badge still fits the picture's width, time and all.
+  root.style.setProperty('--badge', 'min(' + video.size + 'vh, ' + (video.elapsed ? 18 : 27) + 'vw)');
   root.style.setProperty('--border', video.width + 'vmin');
   $('video-layout').value = video.layout;
   $('video-corner').value = video.corner;
@@ -221,9 +222,12 @@ async function begin() {
     if (event.key === 'Escape') choosing(false);
     else if (event.key === 'o' || event.key === 'O') choosing(true);
   });
+  document.addEventListener('click', (event) => {
+    if (video.layout && !$('options').contains(event.target))
+      choosing(!document.body.classList.contains('choosing'));
+  });
   $('light').addEventListener('click', () => {
-    if (video.layout) choosing(!document.body.classList.contains('choosing'));
-    else if (!document.fullscreenElement && document.documentElement.requestFullscreen)
+    if (!video.layout && !document.fullscreenElement && document.documentElement.requestFullscreen)
       document.documentElement.requestFullscreen().catch(() => {});
   });
   $('start').addEventListener('click', () => command({ command: 'start' }));
