@@ -8,10 +8,9 @@
 # a box of the folded options; "next" waits for the next speaker shown to begin with TEXT;
 # "delay" answers "ok MEDIAN MAX COUNT" of the page's lamp changes, from the window to the
 # screen, in milliseconds.
-# With --video, a video program's browser source instead: a transparent picture of "size" W x H,
-# whose screenshot "frame" reads: for the background layout every pixel the COLOUR (dark, grey,
-# green, yellow, red, or "lit": whichever the page shows); for badge and border the light's box or frame in it, every pixel outside
-# fully transparent.
+# With --video, a video program's browser source: a transparent picture of "size" W x H, whose
+# screenshot "frame" reads: the background's every pixel the COLOUR (dark, grey, green, yellow,
+# red, or "lit": as the page says); the badge's or border's colour, every pixel around clear.
 import subprocess
 import sys
 import time
@@ -110,21 +109,14 @@ def frame_fault(driver, layout, colour):
     return None
 
 
-def wait_frame(driver, layout, colour, deadline_ms):
-    end = time.monotonic() + int(deadline_ms) / 1000
-    fault = frame_fault(driver, layout, colour)
-    while fault and time.monotonic() < end:
-        time.sleep(0.05)
-        fault = frame_fault(driver, layout, colour)
-    return "fail " + fault if fault else "ok"
-
-
 def wait_for(driver, probe, expected, deadline_ms, *probe_args):
+    # A probe is the page's script, or what the picture shows.
+    look = probe if callable(probe) else lambda: driver.execute_script(probe, *probe_args)
     end = time.monotonic() + int(deadline_ms) / 1000
-    seen = driver.execute_script(probe, *probe_args)
+    seen = look()
     while seen != expected and time.monotonic() < end:
         time.sleep(0.02)
-        seen = driver.execute_script(probe, *probe_args)
+        seen = look()
     return "ok" if seen == expected else "fail " + str(seen)
 
 
@@ -154,7 +146,7 @@ def main():
             elif command == "size":
                 resize(driver, args[0], args[1], False)
             elif command == "frame":
-                answer = wait_frame(driver, *args)
+                answer = wait_for(driver, lambda: frame_fault(driver, *args[:2]), None, args[2])
             elif command == "shot":
                 driver.save_screenshot(args[0])
             elif command == "quit":
