@@ -39,15 +39,18 @@ const VideoItem = 'lw-video';
 const VideoLinkItem = 'lw-video-link';
 const Layouts = ['background', 'badge', 'border'];
 const Corners = ['top-left', 'top-right', 'bottom-left', 'bottom-right'];
-const clamp = (value, low, high, otherwise) =>
-  (Number.isFinite(value) ? Math.round(Math.min(high, Math.max(low, value))) : otherwise);
+// A number not given at all is not 0: it is the default.
+const clamp = (given, low, high, otherwise) => {
+  const value = given === null || given === undefined || given === '' ? NaN : Number(given);
+  return Number.isFinite(value) ? Math.round(Math.min(high, Math.max(low, value))) : otherwise;
+};
 
 function checkedVideo(c) {
   return {
     layout: Layouts.includes(c.layout) ? c.layout : '',
     corner: Corners.includes(c.corner) ? c.corner : 'top-right',
-    size: clamp(Number(c.size), 5, 50, 25),
-    width: clamp(Number(c.width), 1, 25, 4),
+    size: clamp(c.size, 5, 50, 25),
+    width: clamp(c.width, 1, 25, 4),
     elapsed: c.elapsed === true,
     flash: c.flash !== false,
   };

@@ -2,7 +2,7 @@
 # A phone's browser for the end-to-end tests: headless Chromium through chromedriver, a phone's
 # screen, one command a line on stdin, each answered by one line, "ok" or "fail WHAT-IT-SAW":
 #   open URL | state NAME MS | lamps LOOK MS | controls shown|hidden MS | click ID | tick ID |
-#   next MS TEXT | shot PATH | delay | size W H | frame LAYOUT COLOUR MS | quit
+#   next MS TEXT | shot PATH | delay | size W H | frame LAYOUT COLOUR MS [PERCENT] | quit
 # "state" waits for the page's state (unpaired, connecting, live); "lamps" for a current light
 # such as "G--"; "controls" for START, STOP and the rows all to be seen or none; "tick" ticks
 # a box of the folded options; "next" waits for the next speaker shown to begin with TEXT;
@@ -10,7 +10,8 @@
 # screen, in milliseconds.
 # With --video, a video program's browser source: a transparent picture of "size" W x H, whose
 # screenshot "frame" reads: the background's every pixel the COLOUR (dark, grey, green, yellow,
-# red, or "lit": as the page says); the badge's or border's colour, every pixel around clear.
+# red, or "lit": as the page says); the badge's or border's colour, every pixel around clear;
+# after MS, a border's width in percent of the shorter side.
 import subprocess
 import sys
 import time
@@ -68,7 +69,7 @@ def resize(driver, width, height, mobile):
                             "mobile": mobile})
 
 
-def frame_fault(driver, layout, colour):
+def frame_fault(driver, layout, colour, percent=None):
     """What is wrong with the picture now, or None."""
     shown, lit, stale, left, top, right, bottom, border = driver.execute_script(BOX)
     expected = "grey" if stale else lit
@@ -95,6 +96,9 @@ def frame_fault(driver, layout, colour):
     if layout == "background":
         return None if filled(0, 0, width, height) else "not %s edge to edge" % colour
     if layout == "border":
+        # A browser draws a border in whole pixels.
+        if percent and abs(border - min(width, height) * int(percent) / 100) >= 1:
+            return "a border of %.1f pixels" % border
         inner, outer = int(border) + 1, int(border) - 1
         if not clear(inner, inner, width - inner, height - inner):
             return "drawn inside the border"
@@ -146,7 +150,8 @@ def main():
             elif command == "size":
                 resize(driver, args[0], args[1], False)
             elif command == "frame":
-                answer = wait_for(driver, lambda: frame_fault(driver, *args[:2]), None, args[2])
+                answer = wait_for(driver, lambda: frame_fault(driver, *args[:2], *args[3:]), None,
+                                  args[2])
             elif command == "shot":
                 driver.save_screenshot(args[0])
             elif command == "quit":

@@ -152,7 +152,8 @@ for size in "1280 720" "1920 1080"; do
     for layout in background badge border; do
         lw_check "$layout at ${size/ /x}" ok "$(video open "${link/video=badge/video=$layout}")"
         lw_check "$layout at ${size/ /x}, live" ok "$(video state live 10000)"
-        lw_check "$layout at ${size/ /x}, read" ok "$(video frame $layout red 5000)"
+        # A width the link does not name is the default's.
+        lw_check "$layout at ${size/ /x}, read" ok "$(video frame $layout red 5000 4)"
         [ -z "${LW_KEEP_DIR:-}" ] || video shot "$LW_KEEP_DIR/video-$layout-${size/ /x}.png" >/dev/null
     done
 done
