@@ -79,6 +79,8 @@ function applyVideo() {
   const root = document.documentElement;
   if (video.layout) root.dataset.video = video.layout; else delete root.dataset.video;
   root.dataset.corner = video.corner;
+  // A video shows nothing it was not asked for, not even a tooltip.
+  $('light').title = video.layout ? '' : 'Tap for full screen';
   // As high as chosen while the badge still fits the picture's width, time and all.
   root.style.setProperty('--badge', 'min(' + video.size + 'vh, ' + (video.elapsed ? 18 : 27) + 'vw)');
   root.style.setProperty('--border', video.width + 'vmin');
