@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings.h"
 
+#include "components/privatefile.h"
 #include "sound/soundcues.h"
 #include "timing/graceperiod.h"
 
@@ -11,6 +12,7 @@
 #include <limits>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -138,8 +140,12 @@ void Settings::setValue(Choice choice, const QVariant &value)
 {
     const Entry &e = entry(choice);
     QVariant typed;
-    if (e.read(value, typed))
-        m_store.setValue(QLatin1String(e.key), typed);
+    if (!e.read(value, typed))
+        return;
+    // It holds the paired devices' key hashes; rewriting it keeps its permissions.
+    if (!std::exchange(m_madePrivate, true))
+        PrivateFile::create(m_store.fileName());
+    m_store.setValue(QLatin1String(e.key), typed);
 }
 
 int Settings::graceSeconds() const

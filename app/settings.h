@@ -89,4 +89,5 @@ private:
     void setValue(Choice choice, const QVariant &value);
 
     QSettings m_store;
+    bool m_madePrivate = false;
 };

@@ -20,6 +20,7 @@ public:
     struct Limits
     {
         int maxConnections = 0;
+        int maxPerAddress = 0;
         qint64 maxRequestBytes = 0;
         int requestTimeoutMs = 0;
     };
@@ -44,4 +45,6 @@ private:
     Limits m_limits;
     Refusal m_refused;
     QHash<QTcpSocket *, Guard *> m_guards;
+    // Open connections by the address they came from.
+    QHash<QHostAddress, int> m_perAddress;
 };

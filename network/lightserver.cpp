@@ -129,9 +129,9 @@ bool LightServer::start(const QHostAddress &address, quint16 port)
     stop();
     m_error.clear();
     auto refused = [this](const QHostAddress &peer) { return m_failures.isRefused(peer); };
-    const GuardedTcpServer::Limits limits{m_limits.maxConnections,
-                                          qint64(m_limits.maxHeaderBytes) + m_limits.maxBodyBytes,
-                                          m_limits.requestTimeoutMs};
+    const GuardedTcpServer::Limits limits{
+        m_limits.maxConnections, m_limits.maxConnectionsPerAddress,
+        qint64(m_limits.maxHeaderBytes) + m_limits.maxBodyBytes, m_limits.requestTimeoutMs};
     auto *tcp = new GuardedTcpServer(limits, refused, this);
     if (!tcp->listen(address, port)) {
         m_error = tcp->serverError() == QAbstractSocket::AddressInUseError
@@ -277,9 +277,7 @@ bool LightServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
                           QByteArrayLiteral("nosniff"));
     responder.writeHeader(QByteArrayLiteral("X-Frame-Options"), QByteArrayLiteral("DENY"));
     responder.writeHeader(QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer"));
-    responder.writeHeader(QByteArrayLiteral("Content-Security-Policy"),
-                          QByteArrayLiteral("default-src 'self'; connect-src 'self' ws:; "
-                                            "frame-ancestors 'none'; base-uri 'none'"));
+    responder.writeHeader(QByteArrayLiteral("Content-Security-Policy"), contentSecurityPolicy());
     if (!a.allow.isEmpty())
         responder.writeHeader(QByteArrayLiteral("Allow"), a.allow);
     responder.writeBody(request.method() == Method::Head ? QByteArray() : a.body);
@@ -311,6 +309,15 @@ LightServer::Answer LightServer::webSocketAnswer(const QHttpServerRequest &reque
     if (header(request, "Origin") != origin().toLatin1())
         return {Status::Forbidden, "foreign origin\n"};
     return {Status::SwitchingProtocols, {}};
+}
+
+QByteArray LightServer::contentSecurityPolicy() const
+{
+    // The page's WebSocket goes to this server alone.
+    QUrl webSocket(origin());
+    webSocket.setScheme(QStringLiteral("ws"));
+    return "default-src 'self'; connect-src 'self' " + webSocket.toEncoded() +
+           "; frame-ancestors 'none'; base-uri 'none'";
 }
 
 bool LightServer::hostIsOurs(const QByteArray &host) const
@@ -391,19 +398,31 @@ const PairedDevice *LightServer::deviceOf(const QHttpServerRequest &request)
     const PairedDevice *device = given.startsWith(KeyScheme)
                                      ? m_registry.deviceForKey(given.mid(KeyScheme.size()))
                                      : nullptr;
-    if (!device)
-        m_failures.fail(request.remoteAddress());
+    // Any page a device's browser shows can have it ask with nothing (an image, a link), which
+    // must not lock that device out: only a key offered and wrong counts.
+    if (!device && !given.isEmpty())
+        failed(request.remoteAddress(), FailedAttempt::What::Key);
     return device;
+}
+
+void LightServer::failed(const QHostAddress &address, FailedAttempt::What what)
+{
+    const FailedAttempt attempt{address.toString(), QDateTime::currentDateTimeUtc(), what};
+    const bool refusedNow = m_failures.fail(address);
+    emit attemptFailed(attempt);
+    if (refusedNow)
+        emit attemptFailed({attempt.address, attempt.at, FailedAttempt::What::Refused});
 }
 
 LightServer::Answer LightServer::pairDevice(const QHttpServerRequest &request)
 {
     const QJsonObject body = QJsonDocument::fromJson(request.body()).object();
-    const QByteArray key = m_registry.pair(body.value(QStringLiteral("code")).toString(),
-                                           body.value(QStringLiteral("agent")).toString(),
+    const QString code = body.value(QStringLiteral("code")).toString();
+    const QByteArray key = m_registry.pair(code, body.value(QStringLiteral("agent")).toString(),
                                            QDateTime::currentDateTimeUtc());
     if (key.isEmpty()) {
-        m_failures.fail(request.remoteAddress());
+        if (!code.isEmpty())
+            failed(request.remoteAddress(), FailedAttempt::What::PairingCode);
         return {Status::Forbidden, "the pairing code is not the one on offer\n"};
     }
     emit devicesChanged(m_registry.devices());
@@ -474,11 +493,17 @@ void LightServer::webSocketMessage(QWebSocket *socket, const QString &message)
     // Nothing more is taken from a device over its WebSocket, nor from one being closed.
     if (m_clients.contains(socket) || socket->state() != QAbstractSocket::ConnectedState)
         return;
+    // Sockets opened before the address was refused give it no more tries.
+    if (m_failures.isRefused(socket->peerAddress())) {
+        refuse(socket, Refused, QStringLiteral("too many failed attempts"));
+        return;
+    }
     const QJsonObject hello = QJsonDocument::fromJson(message.toUtf8()).object();
-    const PairedDevice *device =
-        m_registry.deviceForKey(hello.value(KeyField).toString().toLatin1());
+    const QByteArray key = hello.value(KeyField).toString().toLatin1();
+    const PairedDevice *device = m_registry.deviceForKey(key);
     if (!device) {
-        m_failures.fail(socket->peerAddress());
+        if (!key.isEmpty())
+            failed(socket->peerAddress(), FailedAttempt::What::Key);
         refuse(socket, NotPaired, QStringLiteral("not paired"));
         return;
     }

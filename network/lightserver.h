@@ -22,6 +22,8 @@ class QWebSocket;
 struct LightServerLimits
 {
     int maxConnections = 32;
+    // One device cannot take every connection from the others.
+    int maxConnectionsPerAddress = 8;
     int maxHeaderBytes = 8 * 1024;
     int maxBodyBytes = 4 * 1024;
     // A whole request, or a WebSocket's key, arrives within this or the connection goes.
@@ -79,6 +81,8 @@ signals:
     void startRequested();
     void stopRequested();
     void rowRequested(int row);
+    // A wrong pairing code or key, and the refusal it may start.
+    void attemptFailed(const FailedAttempt &attempt);
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
@@ -100,8 +104,10 @@ private:
     Answer pairDevice(const QHttpServerRequest &request);
     Answer command(const QHttpServerRequest &request, const PairedDevice &device);
     const PairedDevice *deviceOf(const QHttpServerRequest &request);
+    void failed(const QHostAddress &address, FailedAttempt::What what);
     bool hostIsOurs(const QByteArray &host) const;
     QByteArray stateMessage(const PairedDevice &device) const;
+    QByteArray contentSecurityPolicy() const;
 
     void acceptWebSockets();
     void webSocketMessage(QWebSocket *socket, const QString &message);

@@ -4,6 +4,7 @@
 #include "network/lightserver.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 #include <utility>
 
@@ -30,6 +31,8 @@ LightService::LightService(QObject *parent) : QObject(parent)
                     m_devices = devices;
                     emit devicesChanged(devices);
                 });
+        connect(m_server, &LightServer::attemptFailed, m_home,
+                [this](const FailedAttempt &attempt) { gatherFailure(attempt); });
     });
     pushState();
 }
@@ -60,6 +63,22 @@ void LightService::stop()
     onServer([this] {
         m_server->stop();
         QMetaObject::invokeMethod(this, [this] { listened(false, QString()); });
+    });
+}
+
+// On the server's thread: a flood of failures from many addresses reaches the window as one
+// change a while, never as one event for each.
+void LightService::gatherFailure(const FailedAttempt &attempt)
+{
+    m_newFailures.prepend(attempt);
+    m_newFailures = m_newFailures.mid(0, FailedAttemptsKept);
+    if (m_newFailures.size() > 1)
+        return;
+    QTimer::singleShot(FailureBatchMs, m_home, [this] {
+        QMetaObject::invokeMethod(this, [this, failures = std::exchange(m_newFailures, {})] {
+            m_failedAttempts = (failures + m_failedAttempts).mid(0, FailedAttemptsKept);
+            emit failedAttemptsChanged();
+        });
     });
 }
 

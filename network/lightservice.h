@@ -2,6 +2,7 @@
 #pragma once
 
 #include "network/deviceregistry.h"
+#include "network/failurelimiter.h"
 #include "network/lightstate.h"
 
 #include <QHostAddress>
@@ -30,6 +31,9 @@ public:
     QUrl pairingUrl() const { return m_pairingUrl; }
 
     const QList<PairedDevice> &devices() const { return m_devices; }
+    // The last failed pairings, keys and refusals, newest first.
+    const QList<FailedAttempt> &failedAttempts() const { return m_failedAttempts; }
+    static constexpr int FailedAttemptsKept = 10;
     void setDevices(const QList<PairedDevice> &devices);
     void setRole(const QString &deviceId, PairedDevice::Role role);
     void revoke(const QString &deviceId);
@@ -45,6 +49,7 @@ signals:
     void listeningChanged(bool listening);
     void pairingUrlChanged(const QUrl &url);
     void devicesChanged(const QList<PairedDevice> &devices);
+    void failedAttemptsChanged();
     void startRequested();
     void stopRequested();
     void rowRequested(int row);
@@ -55,6 +60,7 @@ private:
     void pushState();
     void sendState();
     void listened(bool listening, const QString &error);
+    void gatherFailure(const FailedAttempt &attempt);
 
     QThread m_thread;
     // Lives on the server's thread, as the server does; the server is only touched there.
@@ -72,4 +78,8 @@ private:
     QString m_error;
     QUrl m_pairingUrl;
     QList<PairedDevice> m_devices;
+    QList<FailedAttempt> m_failedAttempts;
+    // Failures not yet handed to the window, touched only on the server's thread.
+    QList<FailedAttempt> m_newFailures;
+    static constexpr int FailureBatchMs = 200;
 };

@@ -68,6 +68,10 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     m_makeController = new QPushButton(tr("Make &Controller"), this);
     m_makeViewer = new QPushButton(tr("Make &Viewer"), this);
     m_revoke = new QPushButton(tr("&Revoke"), this);
+    m_failures = new QTreeWidget(this);
+    m_failures->setHeaderLabels({tr("Address"), tr("Time"), tr("What failed")});
+    m_failures->setRootIsDecorated(false);
+    m_failures->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *form = new QFormLayout;
     form->addRow(m_switch);
@@ -91,6 +95,8 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     column->addWidget(new QLabel(tr("Paired devices:"), this));
     column->addWidget(m_devices, 1);
     column->addLayout(deviceButtons);
+    column->addWidget(new QLabel(tr("Failed attempts:"), this));
+    column->addWidget(m_failures);
 
     connect(m_switch, &QCheckBox::toggled, this, &PairingWindow::switchToggled);
     connect(m_address, &QComboBox::currentIndexChanged, this, &PairingWindow::choiceEdited);
@@ -116,6 +122,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     connect(m_service, &LightService::listeningChanged, this, &PairingWindow::showListening);
     connect(m_service, &LightService::pairingUrlChanged, this, &PairingWindow::showPairingUrl);
     connect(m_service, &LightService::devicesChanged, this, &PairingWindow::showDevices);
+    connect(m_service, &LightService::failedAttemptsChanged, this, &PairingWindow::showFailures);
 
     {
         const QSignalBlocker blocker(m_switch);
@@ -236,6 +243,27 @@ void PairingWindow::showDevices()
     if (toSelect)
         m_devices->setCurrentItem(toSelect);
     updateButtons();
+}
+
+void PairingWindow::showFailures()
+{
+    m_failures->clear();
+    for (const FailedAttempt &attempt : m_service->failedAttempts()) {
+        auto *item = new QTreeWidgetItem(m_failures);
+        item->setText(0, attempt.address);
+        item->setText(1, QLocale().toString(attempt.at.toLocalTime(), QLocale::ShortFormat));
+        switch (attempt.what) {
+        case FailedAttempt::What::PairingCode:
+            item->setText(2, tr("a wrong pairing code"));
+            break;
+        case FailedAttempt::What::Key:
+            item->setText(2, tr("a wrong key"));
+            break;
+        case FailedAttempt::What::Refused:
+            item->setText(2, tr("refused: too many failures"));
+            break;
+        }
+    }
 }
 
 void PairingWindow::updateButtons()

@@ -42,6 +42,7 @@ public:
     QPushButton *viewerButton() const { return m_makeViewer; }
     QPushButton *revokeButton() const { return m_revoke; }
     QPushButton *videoLinkButton() const { return m_copyVideo; }
+    QTreeWidget *failureList() const { return m_failures; }
 
 signals:
     void choicesChanged(const LightChoices &choices);
@@ -55,6 +56,7 @@ private:
     void showListening();
     void showPairingUrl();
     void showDevices();
+    void showFailures();
     void updateButtons();
     QString selectedDevice() const;
 
@@ -72,5 +74,6 @@ private:
     QPushButton *m_makeController = nullptr;
     QPushButton *m_makeViewer = nullptr;
     QPushButton *m_revoke = nullptr;
+    QTreeWidget *m_failures = nullptr;
     int m_shownDevices = 0;
 };

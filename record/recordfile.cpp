@@ -3,6 +3,8 @@
 
 #include "record/recordlog.h"
 
+#include "components/privatefile.h"
+
 #include <QAtomicInteger>
 #include <QDateTime>
 #include <QDir>
@@ -144,7 +146,7 @@ bool RecordFile::open()
     if (m_opened)
         return true;
     const QFileInfo file(m_path);
-    if (!QDir().mkpath(file.absolutePath()))
+    if (!PrivateFile::makeFolder(file.absolutePath()))
         return fail(tr("cannot create the folder"), file.absolutePath());
     for (int attempt = 0; attempt < 2; ++attempt) {
         QString unreadableBecause;
@@ -163,6 +165,8 @@ bool RecordFile::open()
 
 RecordFile::Opening RecordFile::openFile(QString *unreadableBecause)
 {
+    // It holds the members' names; its log files take its permissions.
+    PrivateFile::create(m_path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(m_path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));

@@ -2,6 +2,7 @@
 #include "record/recoveryfile.h"
 
 #include "components/checkedsave.h"
+#include "components/privatefile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -207,7 +208,7 @@ QString write(const Recovery &recovery, QString *error)
     for (const QString &folder : folders()) {
         const QString path = QDir(folder).filePath(name);
         QSaveFile file(path);
-        if (QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
+        if (PrivateFile::makeFolder(folder) && file.open(QIODevice::WriteOnly) &&
             file.write(bytes) == bytes.size() && commitChecked(file))
             return path;
         failures << QStringLiteral("%1: %2").arg(path, file.errorString());

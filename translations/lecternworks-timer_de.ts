@@ -177,12 +177,12 @@
         <translation>&amp;Blinken bei Zeitüberschreitung</translation>
     </message>
     <message>
-        <source>Cl&amp;ose</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
         <source>Chroma &amp;Key Color...</source>
         <translation>&amp;Chroma-Key-Farbe...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Chroma Key Color</source>
@@ -510,6 +510,34 @@
     <message>
         <source>viewer</source>
         <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Was fehlschlug</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Fehlgeschlagene Versuche:</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>ein falscher Kopplungscode</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>ein falscher Schlüssel</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>abgewiesen: zu viele Fehlversuche</translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -1376,8 +1404,16 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <translation>Link für Video</translation>
     </message>
     <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Hintergrund: das ganze Bild in der Farbe der Lampe</translation>
+    </message>
+    <message>
         <source>Badge: three lamps in a corner</source>
         <translation>Plakette: drei Lampen in einer Ecke</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Rahmen: ein farbiger Rand</translation>
     </message>
     <message>
         <source>Top left</source>
@@ -1434,14 +1470,6 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>Border &amp;width:</source>
         <translation>&amp;Breite des Rahmens:</translation>
-    </message>
-    <message>
-        <source>Background: the whole picture in the lamp&apos;s color</source>
-        <translation>Hintergrund: das ganze Bild in der Farbe der Lampe</translation>
-    </message>
-    <message>
-        <source>Border: a colored frame</source>
-        <translation>Rahmen: ein farbiger Rand</translation>
     </message>
 </context>
 </TS>

@@ -177,12 +177,12 @@
         <translation>&amp;Parpadear al pasarse de tiempo</translation>
     </message>
     <message>
-        <source>Cl&amp;ose</source>
-        <translation>Ce&amp;rrar</translation>
-    </message>
-    <message>
         <source>Chroma &amp;Key Color...</source>
         <translation>&amp;Color de croma...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Chroma Key Color</source>
@@ -510,6 +510,34 @@
     <message>
         <source>viewer</source>
         <translation>visor</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Qué falló</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Intentos fallidos:</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>un código de vinculación erróneo</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>una clave errónea</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>rechazada: demasiados fallos</translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -1376,8 +1404,16 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <translation>Enlace para vídeo</translation>
     </message>
     <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Fondo: toda la imagen del color de la luz</translation>
+    </message>
+    <message>
         <source>Badge: three lamps in a corner</source>
         <translation>Insignia: tres luces en una esquina</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Borde: un marco de color</translation>
     </message>
     <message>
         <source>Top left</source>
@@ -1434,14 +1470,6 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>Border &amp;width:</source>
         <translation>&amp;Ancho del borde:</translation>
-    </message>
-    <message>
-        <source>Background: the whole picture in the lamp&apos;s color</source>
-        <translation>Fondo: toda la imagen del color de la luz</translation>
-    </message>
-    <message>
-        <source>Border: a colored frame</source>
-        <translation>Borde: un marco de color</translation>
     </message>
 </context>
 </TS>

@@ -177,12 +177,12 @@
         <translation>C&amp;lignoter en cas de dépassement</translation>
     </message>
     <message>
-        <source>Cl&amp;ose</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
         <source>Chroma &amp;Key Color...</source>
         <translation>Couleur d’&amp;incrustation...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Chroma Key Color</source>
@@ -510,6 +510,34 @@
     <message>
         <source>viewer</source>
         <translation>spectateur</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>What failed</source>
+        <translation>Ce qui a échoué</translation>
+    </message>
+    <message>
+        <source>Failed attempts:</source>
+        <translation>Tentatives échouées :</translation>
+    </message>
+    <message>
+        <source>a wrong pairing code</source>
+        <translation>un code d’association erroné</translation>
+    </message>
+    <message>
+        <source>a wrong key</source>
+        <translation>une clé erronée</translation>
+    </message>
+    <message>
+        <source>refused: too many failures</source>
+        <translation>refusée : trop d’échecs</translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -1376,8 +1404,16 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <translation>Lien pour la vidéo</translation>
     </message>
     <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Arrière-plan : toute l’image de la couleur de la lampe</translation>
+    </message>
+    <message>
         <source>Badge: three lamps in a corner</source>
         <translation>Badge : trois lampes dans un coin</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Bordure : un cadre coloré</translation>
     </message>
     <message>
         <source>Top left</source>
@@ -1434,14 +1470,6 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>Border &amp;width:</source>
         <translation>&amp;Largeur de la bordure :</translation>
-    </message>
-    <message>
-        <source>Background: the whole picture in the lamp&apos;s color</source>
-        <translation>Arrière-plan : toute l’image de la couleur de la lampe</translation>
-    </message>
-    <message>
-        <source>Border: a colored frame</source>
-        <translation>Bordure : un cadre coloré</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@
 #include "app/sessionplatform.h"
 #include "app/settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 // A choice edited by hand into one the program does not offer reads as its default.
@@ -15,6 +17,7 @@ private slots:
     void handEditedValues();
     void lightChoices_data();
     void lightChoices();
+    void onlyItsOwnerReadsIt();
     void platformInAWaylandSession_data();
     void platformInAWaylandSession();
 };
@@ -69,6 +72,19 @@ void TestSettings::lightChoices()
     QCOMPARE(settings.lightChoices().address, address);
     QCOMPARE(int(settings.lightChoices().port), port);
     QVERIFY(!settings.lightChoices().onAtStart);
+}
+
+void TestSettings::onlyItsOwnerReadsIt()
+{
+    const QFileInfo file(
+        QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+            .fileName());
+    QVERIFY(QDir(file.path()).removeRecursively());
+    Settings().setLightDevices("[]");
+    const auto othersMay = QFile::ReadGroup | QFile::ReadOther | QFile::ExeGroup | QFile::ExeOther;
+    QCOMPARE(QFile::permissions(file.filePath()) & othersMay, QFile::Permissions());
+    QCOMPARE(QFile::permissions(file.path()) & othersMay, QFile::Permissions());
+    QVERIFY(Settings().lightDevices() == "[]");
 }
 
 // In a Wayland session with XWayland the timer asks for X11, unless the user chose a platform.

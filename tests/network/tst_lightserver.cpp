@@ -39,7 +39,13 @@ private slots:
     void revokedWhileConnected();
     void heldConnections_data();
     void heldConnections();
+    void connectionCaps_data();
+    void connectionCaps();
+    void keptAliveRequests();
+    void unmaskedFrameCloses();
+    void failuresRefuseTheAddress_data();
     void failuresRefuseTheAddress();
+    void aFullFailureTableKeepsRefusals();
     void controllerCommands_data();
     void controllerCommands();
     void devicesSurviveARestart();
@@ -51,6 +57,7 @@ private:
     static constexpr int LateTickMs = 250;
 
     QByteArray pair(const QString &code);
+    void restart(const LightServer::Limits &limits);
     QString code() { return QUrlQuery(m_server->pairingUrl().fragment()).queryItemValue("pair"); }
     QByteArray host() const { return "127.0.0.1:" + QByteArray::number(m_server->port()); }
     // Sends raw bytes and returns the answer's status, or -1 when the connection closed with none.
@@ -74,11 +81,13 @@ void TestLightServer::init()
         nullptr, [this] { return m_now; }, limits);
     QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
     QCOMPARE(m_server->servers().value(0)->serverAddress(), QHostAddress(QHostAddress::LocalHost));
+    QSignalSpy offered(m_server.get(), &LightServer::pairingUrlChanged);
     m_viewer = pair(code());
     m_controller = pair(code());
     m_revoked = pair(code());
     const QList<PairedDevice> devices = m_server->devices();
     QCOMPARE(devices.size(), 3);
+    QCOMPARE(offered.count(), 3);
     m_server->setRole(devices[1].id, PairedDevice::Role::Controller);
     m_server->revoke(devices[2].id);
     m_latestTick = 0;
@@ -106,6 +115,15 @@ QByteArray TestLightServer::pair(const QString &pairingCode)
     if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 5000))
         return {};
     return QJsonDocument::fromJson(reply->readAll()).object().value("key").toString().toLatin1();
+}
+
+void TestLightServer::restart(const LightServer::Limits &limits)
+{
+    const QList<PairedDevice> devices = m_server->devices();
+    m_server = std::make_unique<LightServer>(
+        nullptr, [this] { return m_now; }, limits);
+    m_server->setDevices(devices);
+    QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
 }
 
 int TestLightServer::raw(const QByteArray &request, QByteArray *answer)
@@ -160,6 +178,8 @@ void TestLightServer::answers_data()
     QTest::newRow("pairing once") << post("/api/pair", {}, R"({"code":"{code}"})") << 200;
     QTest::newRow("a code used twice") << post("/api/pair", {}, R"({"code":"{used}"})") << 403;
     QTest::newRow("an expired code") << post("/api/pair", {}, R"({"code":"{expired}"})") << 403;
+    QTest::newRow("a code but its last character")
+        << post("/api/pair", {}, R"({"code":"{nearly}"})") << 403;
     QTest::newRow("state with a key") << get("/api/state", viewer) << 200;
     QTest::newRow("state with no key") << get("/api/state") << 401;
     QTest::newRow("key in the URL") << get("/api/state?key={viewer}") << 401;
@@ -170,6 +190,8 @@ void TestLightServer::answers_data()
     QTest::newRow("START with no key") << post("/api/command", {}, start) << 401;
     QTest::newRow("a GET with a command") << get("/api/command?command=start", controller) << 405;
     QTest::newRow("a bad Host") << get("/").replace("{host}", "rebound.example") << 421;
+    QTest::newRow("a Host that goes on")
+        << get("/").replace("{host}", "{host}.rebound.example") << 421;
     QTest::newRow("Host given twice") << get("/", "Host: rebound.example\r\n") << 421;
     QTest::newRow("a bad Origin") << post("/api/command", evil + controller, start) << 403;
     QTest::newRow("a preflight") << get("/api/command", evil).replace("GET", "OPTIONS") << 403;
@@ -180,6 +202,8 @@ void TestLightServer::answers_data()
     QTest::newRow("a WebSocket with no Origin") << ws("{host}", {}) << 403;
     QTest::newRow("an oversized header") << get("/", "X: " + QByteArray(9000, 'x') + "\r\n") << 431;
     QTest::newRow("an oversized body") << post("/api/pair", {}, QByteArray(5000, 'x')) << 413;
+    QTest::newRow("a body at the limit") << post("/api/pair", {}, QByteArray(4096, 'x')) << 403;
+    QTest::newRow("a body past it") << post("/api/pair", {}, QByteArray(4097, 'x')) << 413;
     QTest::newRow("a huge body") << post("/api/pair", {}, QByteArray(64 * 1024, 'x')) << -1;
     QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11)
                               << -1;
@@ -189,14 +213,19 @@ void TestLightServer::answers()
 {
     QFETCH(QByteArray, request);
     QFETCH(int, status);
-    const QString used = code();
-    QVERIFY(!pair(used).isEmpty());
-    const QString expired = code();
-    m_now += 120'000;
+    const QByteArray offered = code().toLatin1();
+    QByteArray nearly = offered;
+    nearly.back() = nearly.back() == 'A' ? 'B' : 'A';
+    if (request.contains("{used}"))
+        QVERIFY(!pair(offered).isEmpty());
+    // Past the code's lifetime, and nothing asks for the code on offer again.
+    if (request.contains("{expired}"))
+        m_now += 120'000;
     request.replace("{host}", host())
-        .replace("{code}", code().toLatin1())
-        .replace("{used}", used.toLatin1())
-        .replace("{expired}", expired.toLatin1())
+        .replace("{code}", offered)
+        .replace("{used}", offered)
+        .replace("{expired}", offered)
+        .replace("{nearly}", nearly)
         .replace("{viewer}", m_viewer)
         .replace("{controller}", m_controller)
         .replace("{revoked}", m_revoked);
@@ -208,6 +237,8 @@ void TestLightServer::answers()
     QCOMPARE(started.count(), 0);
     QVERIFY(!answer.toLower().contains("access-control-"));
     QCOMPARE(answer.contains("\"lamps\""), request.contains("/api/state") && status == 200);
+    if (status == 200)
+        QVERIFY(answer.contains("connect-src 'self' ws://" + host() + ";"));
 }
 
 void TestLightServer::videoLink_data()
@@ -330,6 +361,8 @@ void TestLightServer::heldConnections()
     std::vector<std::unique_ptr<QTcpSocket>> sockets;
     for (int i = 0; i < clients; ++i) {
         sockets.push_back(std::make_unique<QTcpSocket>());
+        // From eight addresses, so that all of them together reach the cap.
+        sockets.back()->bind(QHostAddress(quint32(0x7f000002 + i % 8)));
         sockets.back()->connectToHost(QHostAddress::LocalHost, m_server->port());
     }
     const auto connected = [&] {
@@ -359,16 +392,135 @@ void TestLightServer::heldConnections()
     QCOMPARE(raw(request), 200);
 }
 
+void TestLightServer::connectionCaps_data()
+{
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("perAddress"); // from one loopback address after another
+    QTest::addColumn<int>("kept");
+    QTest::newRow("nine from one address") << 9 << 9 << 8;
+    QTest::newRow("33 from five addresses") << 33 << 8 << 32;
+}
+
+// Connections opened one at a time, each taken or closed before the next.
+void TestLightServer::connectionCaps()
+{
+    QFETCH(int, connections);
+    QFETCH(int, perAddress);
+    QFETCH(int, kept);
+    LightServer::Limits limits;
+    limits.requestTimeoutMs = 60'000;
+    restart(limits);
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    for (int i = 0; i < connections; ++i) {
+        auto &socket = sockets.emplace_back(std::make_unique<QTcpSocket>());
+        QVERIFY(socket->bind(QHostAddress(quint32(0x7f000002 + i / perAddress))));
+        socket->connectToHost(QHostAddress::LocalHost, m_server->port());
+        QVERIFY(QTest::qWaitFor([&] {
+            return m_server->openConnections() == i + 1 ||
+                   socket->state() == QAbstractSocket::UnconnectedState;
+        }));
+    }
+    QCOMPARE(m_server->openConnections(), kept);
+    QTRY_COMPARE(
+        std::count_if(sockets.begin(), sockets.end(),
+                      [](const auto &s) { return s->state() == QAbstractSocket::ConnectedState; }),
+        kept);
+}
+
+// Requests on one connection are each counted alone.
+void TestLightServer::keptAliveRequests()
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_server->port());
+    const QByteArray request =
+        "GET / HTTP/1.1\r\nHost: " + host() + "\r\nX: " + QByteArray(3000, 'x') + "\r\n\r\n";
+    QByteArray got;
+    for (int i = 1; i <= 5; ++i) {
+        socket.write(request);
+        QVERIFY(QTest::qWaitFor([&] {
+            got += socket.readAll();
+            return got.count("HTTP/1.1 200") == i;
+        }));
+    }
+}
+
+void TestLightServer::unmaskedFrameCloses()
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_server->port());
+    socket.write("GET /ws HTTP/1.1\r\nHost: " + host() +
+                 "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13"
+                 "\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nOrigin: http://" +
+                 host() + "\r\n\r\n");
+    QVERIFY(QTest::qWaitFor([&] { return socket.readAll().contains("\r\n\r\n"); }));
+    const QByteArray hello = "{\"key\":\"" + m_viewer + "\"}";
+    socket.write("\x81" + QByteArray(1, char(hello.size())) + hello);
+    QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(!socket.readAll().contains("lamps"));
+}
+
+void TestLightServer::failuresRefuseTheAddress_data()
+{
+    QTest::addColumn<QString>("attempt");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("wrong keys") << "key" << true;
+    // As images on any page the device's browser shows.
+    QTest::newRow("no key") << "none" << false;
+    QTest::newRow("wrong pairing codes") << "code" << true;
+    QTest::newRow("wrong keys on WebSockets open before") << "webSocket" << true;
+}
+
 void TestLightServer::failuresRefuseTheAddress()
 {
-    const QByteArray ask =
-        "GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\nAuthorization: Bearer ";
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(raw(ask + "wrong\r\n\r\n"), 401);
+    QFETCH(QString, attempt);
+    QFETCH(bool, refused);
+    LightServer::Limits limits;
+    limits.requestTimeoutMs = 60'000;
+    restart(limits);
+    const QByteArray ask = "GET /api/state HTTP/1.1\r\nHost: " + host() + "\r\n";
+    const QByteArray withKey = ask + "Authorization: Bearer ";
+    const QByteArray wrongCode = "POST /api/pair HTTP/1.1\r\nHost: " + host() +
+                                 "\r\nContent-Length: 16\r\n\r\n{\"code\":\"wrong\"}";
+    const QByteArray failing = attempt == "code"  ? wrongCode
+                               : attempt == "key" ? withKey + "wrong\r\n\r\n"
+                                                  : ask + "\r\n";
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    QStringList messages;
+    for (int i = 0; attempt == "webSocket" && i < 6; ++i)
+        sockets.push_back(openWebSocket("http://" + host(), {}, &messages));
+    for (const auto &socket : sockets)
+        QTRY_COMPARE(socket->state(), QAbstractSocket::ConnectedState);
+    for (int i = 0; i < 5; ++i) {
+        if (attempt == "webSocket")
+            sockets[i]->sendTextMessage(R"({"key":"wrong"})");
+        else
+            QVERIFY(raw(failing) / 100 == 4);
+    }
+    if (attempt == "webSocket") {
+        QTRY_COMPARE(m_server->openConnections(), 1);
+        sockets[5]->sendTextMessage("{\"key\":\"" + m_viewer + "\"}");
+        QTRY_COMPARE(sockets[5]->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(int(sockets[5]->closeCode()), int(LightServer::Refused));
+        QVERIFY(messages.isEmpty());
+    }
     // Refused for a minute, even with the right key.
-    QVERIFY(raw(ask + m_viewer + "\r\n\r\n") != 200);
+    QCOMPARE(raw(withKey + m_viewer + "\r\n\r\n") == 200, !refused);
     m_now += 60'000;
-    QCOMPARE(raw(ask + m_viewer + "\r\n\r\n"), 200);
+    QCOMPARE(raw(withKey + m_viewer + "\r\n\r\n"), 200);
+}
+
+void TestLightServer::aFullFailureTableKeepsRefusals()
+{
+    FailureLimiter limiter([this] { return m_now; }, {});
+    const QHostAddress refused("10.0.0.1"), later("10.0.0.2");
+    for (int i = 0; i < 5; ++i)
+        limiter.fail(refused);
+    for (quint32 i = 0; i < FailureLimiter::MaxAddresses; ++i, ++m_now)
+        limiter.fail(QHostAddress(0x0b000000 + i));
+    QVERIFY(limiter.isRefused(refused));
+    for (int i = 0; i < 5; ++i)
+        limiter.fail(later);
+    QVERIFY(limiter.isRefused(later));
 }
 
 void TestLightServer::controllerCommands_data()
@@ -383,6 +535,7 @@ void TestLightServer::controllerCommands_data()
     QTest::newRow("row") << QByteArray(R"({"command":"row","row":2})") << 204 << 0 << 0 << 2;
     QTest::newRow("no such row") << QByteArray(R"({"command":"row","row":9})") << 400 << 0 << 0
                                  << 0;
+    QTest::newRow("row 0") << QByteArray(R"({"command":"row","row":0})") << 400 << 0 << 0 << 0;
     QTest::newRow("not a command") << QByteArray("start") << 400 << 0 << 0 << 0;
 }
 
@@ -428,14 +581,10 @@ void TestLightServer::devicesSurviveARestart()
 void TestLightServer::randomBytesAndRandomHttp()
 {
     // Every request reaches the server: none is turned away for the failures before it.
-    const QList<PairedDevice> devices = m_server->devices();
     LightServer::Limits limits;
     limits.requestTimeoutMs = TimeoutMs;
     limits.failures.allowed = std::numeric_limits<int>::max();
-    m_server = std::make_unique<LightServer>(
-        nullptr, [this] { return m_now; }, limits);
-    m_server->setDevices(devices);
-    QVERIFY(m_server->start(QHostAddress::LocalHost, 0));
+    restart(limits);
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
     const auto pick = [&](const QList<QByteArray> &from) {
         return from[random.bounded(from.size())];

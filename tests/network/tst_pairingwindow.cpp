@@ -27,6 +27,7 @@ private slots:
     void escapeCloses();
     void deviceNames_data();
     void deviceNames();
+    void failuresListed();
 
 private:
     bool answers() const;
@@ -135,6 +136,27 @@ void TestPairingWindow::deviceNames()
     const PairingWindow window(m_service.get(), m_window->choices());
     QCOMPARE(window.deviceList()->topLevelItem(0)->text(0), listed);
     QCOMPARE(window.deviceList()->topLevelItem(0)->toolTip(0), agent);
+}
+
+void TestPairingWindow::failuresListed()
+{
+    m_window->switchBox()->setChecked(true);
+    QTRY_VERIFY(m_service->isListening());
+    for (int i = 0; i < 5; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_port);
+        socket.write(QStringLiteral("GET /api/state HTTP/1.1\r\nHost: 127.0.0.1:%1\r\n"
+                                    "Authorization: Bearer wrong\r\n\r\n")
+                         .arg(m_port)
+                         .toLatin1());
+        QVERIFY(socket.waitForReadyRead(2000));
+    }
+    // The newest first: the refusal the fifth wrong key started.
+    const QTreeWidget *list = m_window->failureList();
+    QTRY_COMPARE(list->topLevelItemCount(), 6);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("refused: too many failures"));
+    QCOMPARE(list->topLevelItem(5)->text(2), QStringLiteral("a wrong key"));
 }
 
 QTEST_MAIN(TestPairingWindow)

@@ -171,6 +171,9 @@ void TestMeetingStore::aSpeechComesBackAsRecorded()
         QCOMPARE(changed.count(), 1);
         // Once idle, the log is folded into the file: a copy of the file alone holds it.
         QTRY_COMPARE(QFileInfo(path() + QStringLiteral("-wal")).size(), qint64(0));
+        // The members' names, in the file and its log, are for its owner alone.
+        for (const QString &file : {path(), path() + QStringLiteral("-wal")})
+            QVERIFY(!(QFile::permissions(file) & (QFile::ReadGroup | QFile::ReadOther)));
     }
     // Read by another instance, as after a restart.
     MeetingStore store(path());
