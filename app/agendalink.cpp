@@ -54,6 +54,7 @@ void AgendaLink::planChanged(qint64 chosenId)
     const bool moved = chosenId != 0 || !sameTurn(next, m_next);
     m_next = next;
     m_record->showNext(m_next.id);
+    emit nextChanged(m_next);
     if (moved && m_next.id != 0)
         choose(m_next);
 }
@@ -80,6 +81,7 @@ void AgendaLink::runEnding(qint64 plannedId)
         after << m_comingUp.mid(0, at);
         m_next = after.isEmpty() ? MeetingRecord::PlannedTurn() : after.first();
         m_record->showNext(m_next.id);
+        emit nextChanged(m_next);
     }
     if (m_next.id != 0 && (plannedId != 0 || m_chooseAfterRun))
         choose(m_next);

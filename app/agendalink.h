@@ -30,6 +30,10 @@ public:
     // The planned speech marked as the next to speak; 0 for none.
     qint64 next() const { return m_next.id; }
 
+signals:
+    // The planned speech marked next, whenever the mark may have moved; an empty turn for none.
+    void nextChanged(const MeetingRecord::PlannedTurn &next);
+
 private:
     void planChanged(qint64 chosenId);
     void choose(const MeetingRecord::PlannedTurn &turn);

@@ -37,8 +37,10 @@ public:
     // The rows' names, and the run: whether a speech is timed, the row chosen, the seconds so far.
     virtual void setRows(const QStringList &rows) = 0;
     virtual void setRunState(bool running, int row, int elapsedSeconds) = 0;
-    // The window's lamps; red as shown, dark in the overtime flash's dark moments.
-    virtual void setLamps(bool green, bool yellow, bool red) = 0;
+    // Whose speech comes next by the plan, as devices show it; empty for no one.
+    virtual void setNextSpeaker(const QString &text) = 0;
+    // The window's lamps; red as shown, dark in the overtime flash's dark moments (flashDark).
+    virtual void setLamps(bool green, bool yellow, bool red, bool flashDark) = 0;
     // The paired devices as the settings keep them.
     virtual void setDevices(const QByteArray &devicesJson) = 0;
     virtual void start(const LightChoices &choices) = 0;
@@ -57,5 +59,5 @@ public:
     virtual std::unique_ptr<DeviceLight> create(const DeviceLight::Handlers &handlers) = 0;
 };
 
-#define DeviceLightModule_iid "org.lecternworks.timer.DeviceLightModule/1.0"
+#define DeviceLightModule_iid "org.lecternworks.timer.DeviceLightModule/1.1"
 Q_DECLARE_INTERFACE(DeviceLightModule, DeviceLightModule_iid)

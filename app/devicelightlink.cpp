@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/devicelightlink.h"
 
+#include "app/agendalink.h"
 #include "app/devicelight.h"
 #include "app/lecternworkstimer.h"
 #include "app/settings.h"
@@ -10,9 +11,11 @@
 #include "controls/signal_light/sharedlamps.h"
 #include "timing/speechcategories.h"
 
-DeviceLightLink::DeviceLightLink(LecternWorksTimer *window, Settings &settings)
+DeviceLightLink::DeviceLightLink(LecternWorksTimer *window, Settings &settings,
+                                 AgendaLink *agenda)
     : QObject(window), m_window(window), m_settings(settings)
 {
+    connect(agenda, &AgendaLink::nextChanged, this, &DeviceLightLink::nextMarked);
 }
 
 DeviceLightLink::~DeviceLightLink() = default;
@@ -55,6 +58,7 @@ DeviceLight *DeviceLightLink::light()
     m_light->setDevices(m_settings.lightDevices());
     m_light->setRunState(m_window->tickTimer()->isEnabled(), m_window->selectedRow(),
                          m_window->timingState().ElapsedSeconds);
+    m_light->setNextSpeaker(m_nextSpeaker);
     // The lamps are handed over rather than read: the module has a copy of its own of what
     // every light shares.
     connect(&SharedLamps::instance(), &SharedLamps::changed, this, &DeviceLightLink::handOverLamps);
@@ -86,9 +90,23 @@ void DeviceLightLink::announceRunState()
         m_light->setRunState(running, row, elapsed);
 }
 
+void DeviceLightLink::nextMarked(const MeetingRecord::PlannedTurn &next)
+{
+    // The speaker, then the category as the timer's row names it: "Ann Lee — Ice Breaker".
+    QStringList parts;
+    if (!next.speakerName.trimmed().isEmpty())
+        parts << next.speakerName.trimmed();
+    if (const TimerEventDATA *row = m_window->TimerEvent(next.rowIndex); row && next.id != 0)
+        parts << row->EventName();
+    m_nextSpeaker = parts.join(u" \u2014 ");
+    if (m_light)
+        m_light->setNextSpeaker(m_nextSpeaker);
+}
+
 void DeviceLightLink::handOverLamps()
 {
     const SharedLamps &lamps = SharedLamps::instance();
     m_light->setLamps(lamps.isLit(HorizontalTimer::Green), lamps.isLit(HorizontalTimer::Yellow),
-                      lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff());
+                      lamps.isLit(HorizontalTimer::Red) && !lamps.redBlinkedOff(),
+                      lamps.isLit(HorizontalTimer::Red) && lamps.redBlinkedOff());
 }

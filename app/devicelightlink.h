@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/meetingrecord.h"
+
 #include <QObject>
 
 #include <memory>
 
+class AgendaLink;
 class DeviceLight;
 class LecternWorksTimer;
 class Settings;
@@ -16,7 +19,8 @@ class DeviceLightLink : public QObject
     Q_OBJECT
 
 public:
-    DeviceLightLink(LecternWorksTimer *window, Settings &settings);
+    // Devices are told the next speaker as the agenda marks them.
+    DeviceLightLink(LecternWorksTimer *window, Settings &settings, AgendaLink *agenda);
     ~DeviceLightLink() override;
 
     // The light, loaded at the first call; null when its module cannot be loaded.
@@ -34,9 +38,11 @@ signals:
 
 private:
     void handOverLamps();
+    void nextMarked(const MeetingRecord::PlannedTurn &next);
 
     LecternWorksTimer *m_window = nullptr;
     Settings &m_settings;
     std::unique_ptr<DeviceLight> m_light;
     bool m_loadFailed = false;
+    QString m_nextSpeaker;
 };

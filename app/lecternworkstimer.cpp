@@ -111,7 +111,8 @@ LecternWorksTimer::LecternWorksTimer(QWidget *parent, const QString &layoutPath)
     m_speakerScreen->choose(m_settings.speakerScreen());
     m_record = new RecordLink(this, m_settings);
     m_sounds = new SoundLink(&m_settings, this);
-    m_deviceLight = new DeviceLightLink(this, m_settings);
+    m_deviceLight = new DeviceLightLink(this, m_settings, m_record->agenda());
+    m_screenCapture = new ScreenCaptureLink(this, m_settings);
     m_horizontalTimer->setLampsMarked(m_settings.markTheLamps());
 
     const StoredLayout layout = StoredLayout::loadAndApply(layoutPath, this);

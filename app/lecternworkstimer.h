@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/recordlink.h"
+#include "app/screencapturelink.h"
 #include "app/settings.h"
 #include "app/soundlink.h"
 #include "controls/signal_light/overtimeflash.h"
@@ -66,6 +67,7 @@ public:
         QAction *menuResetElapsedTime = nullptr;
         QAction *menuAbout = nullptr;
         QAction *menuLightOnOtherDevices = nullptr;
+        QAction *menuLightForScreenCapture = nullptr;
         // The screens, listed afresh whenever the menu opens.
         QMenu *menuSpeakerScreen = nullptr;
         // The test speeds, each carrying its menu index as data.
@@ -130,6 +132,7 @@ public:
     void menuResetElapsedTime_Click();
     void menuAbout_Click();
     void menuLightOnOtherDevices_Click();
+    void menuLightForScreenCapture_Click() { m_screenCapture->show(); }
     void keySpeakerView_Triggered();
     // For an end that cannot ask (a logout, SIGTERM): closes as Quit does, but what the record
     // could not save goes to a recovery file instead of a question.
@@ -184,4 +187,5 @@ private:
 
     // The light on other devices, loaded once switched on.
     DeviceLightLink *m_deviceLight = nullptr;
+    ScreenCaptureLink *m_screenCapture = nullptr;
 };

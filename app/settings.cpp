@@ -107,6 +107,7 @@ const Entry Entries[] = {
     {Settings::Choice::MeetingTitle, "report/meetingTitle", QString(), readText},
     {Settings::Choice::TimerName, "report/timerName", QString(), readText},
     {Settings::Choice::PlanWaiting, "record/planWaiting", false, readBool},
+    {Settings::Choice::CaptureWindow, "capture/window", QString(), readText},
 };
 
 const Entry &entry(Settings::Choice choice)
@@ -215,6 +216,16 @@ QString Settings::speakerScreen() const
 void Settings::setSpeakerScreen(const QString &name)
 {
     setValue(Choice::SpeakerScreen, name);
+}
+
+QString Settings::captureWindow() const
+{
+    return value(Choice::CaptureWindow).toString();
+}
+
+void Settings::setCaptureWindow(const QString &remembered)
+{
+    setValue(Choice::CaptureWindow, remembered);
 }
 
 QString Settings::lastFolder() const

@@ -57,6 +57,9 @@ public:
     // server writes them.
     QByteArray lightDevices() const;
     void setLightDevices(const QByteArray &devices);
+    // The light for screen capture's layout, key colour and place, as its window writes them.
+    QString captureWindow() const;
+    void setCaptureWindow(const QString &remembered);
 
     // Forgets every choice (a first start, for tests).
     void clear();
@@ -76,7 +79,8 @@ public:
         LightAddress,
         LightPort,
         LightOnAtStart,
-        LightDevices
+        LightDevices,
+        CaptureWindow
     };
 
 private:

@@ -60,6 +60,8 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
     menus.menuAbout = item("menuAbout", &LecternWorksTimer::menuAbout_Click);
     menus.menuLightOnOtherDevices =
         item("menuLightOnOtherDevices", &LecternWorksTimer::menuLightOnOtherDevices_Click);
+    menus.menuLightForScreenCapture =
+        item("menuLightForScreenCapture", &LecternWorksTimer::menuLightForScreenCapture_Click);
 
     menus.menuTimerTestSpeed = new QActionGroup(window);
     for (const SpeechCategories::TestSpeed &speed : SpeechCategories::TestSpeeds) {
@@ -136,6 +138,7 @@ QList<QAction *> create(LecternWorksTimer *window, LecternWorksTimer::MenuItems 
                             menus.menuResetElapsedTime,
                             menus.menuAbout,
                             menus.menuLightOnOtherDevices,
+                            menus.menuLightForScreenCapture,
                             menus.menuSpeakerScreen->menuAction()} +
            menus.menuTimerTestSpeed->actions() + menus.menuGracePeriod->actions() +
            menus.menuOvertimeBell->actions() + menus.menuSoundVolume->actions();

@@ -127,8 +127,9 @@ void LightService::setNextSpeaker(const QString &name)
     pushState();
 }
 
-void LightService::setLamps(bool green, bool yellow, bool red)
+void LightService::setLamps(bool green, bool yellow, bool red, bool flashDark)
 {
+    m_flashDark = flashDark;
     m_green = green;
     m_yellow = yellow;
     m_red = red;
@@ -154,5 +155,6 @@ void LightService::sendState()
     m_state.green = m_green;
     m_state.yellow = m_yellow;
     m_state.red = m_red;
+    m_state.flashDark = m_flashDark;
     onServer([this, state = m_state] { m_server->setState(state); });
 }

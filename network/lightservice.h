@@ -42,8 +42,8 @@ public:
     void setRunState(bool running, int row, int elapsedSeconds);
     void setRows(const QStringList &rows);
     void setNextSpeaker(const QString &name);
-    // The window's lamps; red as shown, dark in the overtime flash's dark moments.
-    void setLamps(bool green, bool yellow, bool red);
+    // The window's lamps; red as shown, dark in the overtime flash's dark moments (flashDark).
+    void setLamps(bool green, bool yellow, bool red, bool flashDark = false);
 
 signals:
     void listeningChanged(bool listening);
@@ -71,6 +71,7 @@ private:
     bool m_green = false;
     bool m_yellow = false;
     bool m_red = false;
+    bool m_flashDark = false;
     bool m_pushPending = false;
     qint64 m_pushRequestedAtMs = 0;
     bool m_listening = false;

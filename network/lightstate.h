@@ -11,6 +11,8 @@ struct LightState
     bool green = false;
     bool yellow = false;
     bool red = false;
+    // Red is lit but dark for a moment of the overtime flash; a video without the flash shows it.
+    bool flashDark = false;
     bool running = false;
     int elapsedSeconds = 0;
     // 1 for the first row, 0 for none.

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "network/pairingwindow.h"
 
+#include "network/devicename.h"
 #include "network/lightservice.h"
 #include "network/qrimage.h"
+#include "network/videolinkdialog.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHostAddress>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QNetworkInterface>
@@ -53,6 +56,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     m_url = new QLabel(this);
     m_url->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_copy = new QPushButton(tr("C&opy Address"), this);
+    m_copyVideo = new QPushButton(tr("Copy &Link for Video..."), this);
     m_qr = new QLabel(this);
     m_qr->setMinimumSize(QrSidePixels, QrSidePixels);
     m_qr->setAlignment(Qt::AlignCenter);
@@ -77,6 +81,7 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     auto *urlRow = new QHBoxLayout;
     urlRow->addWidget(m_url, 1);
     urlRow->addWidget(m_copy);
+    urlRow->addWidget(m_copyVideo);
     auto *deviceButtons = new QHBoxLayout;
     deviceButtons->addWidget(m_makeController);
     deviceButtons->addWidget(m_makeViewer);
@@ -99,6 +104,15 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     connect(m_onAtStart, &QCheckBox::toggled, this, &PairingWindow::choiceEdited);
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(m_service->pairingUrl().toString()); });
+    connect(m_copyVideo, &QPushButton::clicked, this, [this] {
+        auto *dialog = new VideoLinkDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::accepted, this, [this, dialog] {
+            QGuiApplication::clipboard()->setText(
+                VideoLinkDialog::link(m_service->pairingUrl(), dialog->layout()).toString());
+        });
+        dialog->open();
+    });
     connect(m_devices, &QTreeWidget::itemSelectionChanged, this, &PairingWindow::updateButtons);
     connect(m_makeController, &QPushButton::clicked, this,
             [this] { m_service->setRole(selectedDevice(), PairedDevice::Role::Controller); });
@@ -116,6 +130,15 @@ PairingWindow::PairingWindow(LightService *service, const LightChoices &choices,
     }
     showListening();
     showDevices();
+}
+
+void PairingWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As a dialog does: Esc closes it; nothing in it is undone, every choice took effect.
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QStringList PairingWindow::ownAddresses()
@@ -189,6 +212,7 @@ void PairingWindow::showPairingUrl()
     const QUrl url = m_service->isListening() ? m_service->pairingUrl() : QUrl();
     m_url->setText(url.toString());
     m_copy->setEnabled(!url.isEmpty());
+    m_copyVideo->setEnabled(!url.isEmpty());
     m_qr->setPixmap(url.isEmpty()
                         ? QPixmap()
                         : QPixmap::fromImage(QrImage::encode(url.toString(), QrModulePixels)));
@@ -202,7 +226,8 @@ void PairingWindow::showDevices()
     QTreeWidgetItem *toSelect = nullptr;
     for (const PairedDevice &device : devices) {
         auto *item = new QTreeWidgetItem(m_devices);
-        item->setText(0, device.agent.isEmpty() ? tr("(unnamed device)") : device.agent);
+        item->setText(0, device.agent.isEmpty() ? tr("(unnamed device)")
+                                                : readableDeviceName(device.agent));
         item->setToolTip(0, device.agent);
         item->setText(1, QLocale().toString(device.pairedAt.toLocalTime(), QLocale::ShortFormat));
         item->setText(2, device.role == PairedDevice::Role::Controller ? tr("controller")

@@ -8,6 +8,7 @@
 class LightService;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -40,10 +41,14 @@ public:
     QPushButton *controllerButton() const { return m_makeController; }
     QPushButton *viewerButton() const { return m_makeViewer; }
     QPushButton *revokeButton() const { return m_revoke; }
+    QPushButton *videoLinkButton() const { return m_copyVideo; }
     QTreeWidget *failureList() const { return m_failures; }
 
 signals:
     void choicesChanged(const LightChoices &choices);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void switchToggled(bool on);
@@ -63,6 +68,7 @@ private:
     QLabel *m_message = nullptr;
     QLabel *m_url = nullptr;
     QPushButton *m_copy = nullptr;
+    QPushButton *m_copyVideo = nullptr;
     QLabel *m_qr = nullptr;
     QTreeWidget *m_devices = nullptr;
     QPushButton *m_makeController = nullptr;

@@ -154,6 +154,65 @@
     </message>
 </context>
 <context>
+    <name>CaptureWindow</name>
+    <message>
+        <source>Light for Screen Capture</source>
+        <translation>Ampel für Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Hintergrund</translation>
+    </message>
+    <message>
+        <source>B&amp;adge</source>
+        <translation>&amp;Plakette</translation>
+    </message>
+    <message>
+        <source>Bo&amp;rder</source>
+        <translation>&amp;Rahmen</translation>
+    </message>
+    <message>
+        <source>Badge &amp;Corner</source>
+        <translation>&amp;Ecke der Plakette</translation>
+    </message>
+    <message>
+        <source>Top &amp;Left</source>
+        <translation>Oben &amp;links</translation>
+    </message>
+    <message>
+        <source>&amp;Top Right</source>
+        <translation>Oben &amp;rechts</translation>
+    </message>
+    <message>
+        <source>Bottom L&amp;eft</source>
+        <translation>&amp;Unten links</translation>
+    </message>
+    <message>
+        <source>Bottom &amp;Right</source>
+        <translation>U&amp;nten rechts</translation>
+    </message>
+    <message>
+        <source>Show the &amp;Elapsed Time</source>
+        <translation>&amp;Verstrichene Zeit zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Flash When Over Time</source>
+        <translation>&amp;Blinken bei Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Chroma &amp;Key Color...</source>
+        <translation>&amp;Chroma-Key-Farbe...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Chroma Key Color</source>
+        <translation>Chroma-Key-Farbe</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -510,6 +569,15 @@
     <message>
         <source>refused: too many failures</source>
         <translation>abgewiesen: zu viele Fehlversuche</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A paired device: a browser on a system, &quot;Chrome on Android&quot;.</extracomment>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link for Video...</source>
+        <translation>&amp;Link für Video kopieren...</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1370,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>&amp;About Brindlewick Lecternworks Timer</source>
         <translation>Ü&amp;ber Brindlewick Lecternworks Timer</translation>
     </message>
+    <message>
+        <source>Light for Screen &amp;Capture</source>
+        <translation>Ampel für Bild&amp;schirmaufnahme</translation>
+    </message>
 </context>
 <context>
     <name>TimerEventDATA</name>
@@ -1378,6 +1450,81 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>over time by %1</source>
         <translation>um %1 zu lang</translation>
+    </message>
+</context>
+<context>
+    <name>VideoLinkDialog</name>
+    <message>
+        <source>Link for Video</source>
+        <translation>Link für Video</translation>
+    </message>
+    <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Hintergrund: das ganze Bild in der Farbe der Lampe</translation>
+    </message>
+    <message>
+        <source>Badge: three lamps in a corner</source>
+        <translation>Plakette: drei Lampen in einer Ecke</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Rahmen: ein farbiger Rand</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source> % of the height</source>
+        <translation> % der Höhe</translation>
+    </message>
+    <message>
+        <source> % of the shorter side</source>
+        <translation> % der kürzeren Seite</translation>
+    </message>
+    <message>
+        <source>Show the &amp;elapsed time</source>
+        <translation>&amp;Verstrichene Zeit zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Flash when over time</source>
+        <translation>B&amp;linken bei Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Paste the link into a video program&apos;s browser source (in OBS Studio: Sources, +, Browser). It pairs one video source as a viewer and is good for two minutes; the source keeps its pairing afterwards. Its options open with a click on it.</source>
+        <translation>Fügen Sie den Link in die Browserquelle eines Videoprogramms ein (in OBS Studio: Quellen, +, Browser). Er koppelt eine Videoquelle als Anzeige und gilt zwei Minuten; die Quelle bleibt danach gekoppelt. Ihre Optionen öffnen sich mit einem Klick darauf.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>Link &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Darstellung:</translation>
+    </message>
+    <message>
+        <source>C&amp;orner:</source>
+        <translation>&amp;Ecke:</translation>
+    </message>
+    <message>
+        <source>Badge &amp;size:</source>
+        <translation>&amp;Größe der Plakette:</translation>
+    </message>
+    <message>
+        <source>Border &amp;width:</source>
+        <translation>&amp;Breite des Rahmens:</translation>
     </message>
 </context>
 </TS>

@@ -154,6 +154,65 @@
     </message>
 </context>
 <context>
+    <name>CaptureWindow</name>
+    <message>
+        <source>Light for Screen Capture</source>
+        <translation>Semáforo para captura de pantalla</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Fondo</translation>
+    </message>
+    <message>
+        <source>B&amp;adge</source>
+        <translation>&amp;Insignia</translation>
+    </message>
+    <message>
+        <source>Bo&amp;rder</source>
+        <translation>&amp;Borde</translation>
+    </message>
+    <message>
+        <source>Badge &amp;Corner</source>
+        <translation>&amp;Esquina de la insignia</translation>
+    </message>
+    <message>
+        <source>Top &amp;Left</source>
+        <translation>Arriba a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>&amp;Top Right</source>
+        <translation>Arriba a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>Bottom L&amp;eft</source>
+        <translation>Abajo a la i&amp;zquierda</translation>
+    </message>
+    <message>
+        <source>Bottom &amp;Right</source>
+        <translation>Abajo a la d&amp;erecha</translation>
+    </message>
+    <message>
+        <source>Show the &amp;Elapsed Time</source>
+        <translation>Mostrar el &amp;tiempo transcurrido</translation>
+    </message>
+    <message>
+        <source>&amp;Flash When Over Time</source>
+        <translation>&amp;Parpadear al pasarse de tiempo</translation>
+    </message>
+    <message>
+        <source>Chroma &amp;Key Color...</source>
+        <translation>&amp;Color de croma...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Chroma Key Color</source>
+        <translation>Color de croma</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -510,6 +569,15 @@
     <message>
         <source>refused: too many failures</source>
         <translation>rechazada: demasiados fallos</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A paired device: a browser on a system, &quot;Chrome on Android&quot;.</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link for Video...</source>
+        <translation>Copiar &amp;enlace para vídeo...</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1370,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>&amp;About Brindlewick Lecternworks Timer</source>
         <translation>&amp;Acerca de Brindlewick Lecternworks Timer</translation>
     </message>
+    <message>
+        <source>Light for Screen &amp;Capture</source>
+        <translation>Semáforo para capt&amp;ura de pantalla</translation>
+    </message>
 </context>
 <context>
     <name>TimerEventDATA</name>
@@ -1378,6 +1450,81 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>over time by %1</source>
         <translation>largo por %1</translation>
+    </message>
+</context>
+<context>
+    <name>VideoLinkDialog</name>
+    <message>
+        <source>Link for Video</source>
+        <translation>Enlace para vídeo</translation>
+    </message>
+    <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Fondo: toda la imagen del color de la luz</translation>
+    </message>
+    <message>
+        <source>Badge: three lamps in a corner</source>
+        <translation>Insignia: tres luces en una esquina</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Borde: un marco de color</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source> % of the height</source>
+        <translation> % de la altura</translation>
+    </message>
+    <message>
+        <source> % of the shorter side</source>
+        <translation> % del lado más corto</translation>
+    </message>
+    <message>
+        <source>Show the &amp;elapsed time</source>
+        <translation>Mostrar el tiempo t&amp;ranscurrido</translation>
+    </message>
+    <message>
+        <source>&amp;Flash when over time</source>
+        <translation>&amp;Parpadear al pasarse de tiempo</translation>
+    </message>
+    <message>
+        <source>Paste the link into a video program&apos;s browser source (in OBS Studio: Sources, +, Browser). It pairs one video source as a viewer and is good for two minutes; the source keeps its pairing afterwards. Its options open with a click on it.</source>
+        <translation>Pegue el enlace en la fuente de navegador de un programa de vídeo (en OBS Studio: Fuentes, +, Navegador). Empareja una fuente de vídeo como visor y vale dos minutos; después la fuente sigue emparejada. Sus opciones se abren con un clic sobre ella.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;Copiar enlace</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Disposición:</translation>
+    </message>
+    <message>
+        <source>C&amp;orner:</source>
+        <translation>&amp;Esquina:</translation>
+    </message>
+    <message>
+        <source>Badge &amp;size:</source>
+        <translation>&amp;Tamaño de la insignia:</translation>
+    </message>
+    <message>
+        <source>Border &amp;width:</source>
+        <translation>&amp;Ancho del borde:</translation>
     </message>
 </context>
 </TS>

@@ -154,6 +154,65 @@
     </message>
 </context>
 <context>
+    <name>CaptureWindow</name>
+    <message>
+        <source>Light for Screen Capture</source>
+        <translation>Le feu pour la capture d’écran</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Arrière-plan</translation>
+    </message>
+    <message>
+        <source>B&amp;adge</source>
+        <translation>&amp;Badge</translation>
+    </message>
+    <message>
+        <source>Bo&amp;rder</source>
+        <translation>Bo&amp;rdure</translation>
+    </message>
+    <message>
+        <source>Badge &amp;Corner</source>
+        <translation>&amp;Coin du badge</translation>
+    </message>
+    <message>
+        <source>Top &amp;Left</source>
+        <translation>En haut à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Top Right</source>
+        <translation>En haut à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Bottom L&amp;eft</source>
+        <translation>En &amp;bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom &amp;Right</source>
+        <translation>En bas à dr&amp;oite</translation>
+    </message>
+    <message>
+        <source>Show the &amp;Elapsed Time</source>
+        <translation>Afficher le &amp;temps écoulé</translation>
+    </message>
+    <message>
+        <source>&amp;Flash When Over Time</source>
+        <translation>C&amp;lignoter en cas de dépassement</translation>
+    </message>
+    <message>
+        <source>Chroma &amp;Key Color...</source>
+        <translation>Couleur d’&amp;incrustation...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Chroma Key Color</source>
+        <translation>Couleur d’incrustation</translation>
+    </message>
+</context>
+<context>
     <name>GracePeriod</name>
     <message>
         <source>&amp;None</source>
@@ -510,6 +569,15 @@
     <message>
         <source>refused: too many failures</source>
         <translation>refusée : trop d’échecs</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A paired device: a browser on a system, &quot;Chrome on Android&quot;.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link for Video...</source>
+        <translation>Copier le &amp;lien pour la vidéo...</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1370,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>&amp;About Brindlewick Lecternworks Timer</source>
         <translation>À &amp;propos de Brindlewick Lecternworks Timer</translation>
     </message>
+    <message>
+        <source>Light for Screen &amp;Capture</source>
+        <translation>Le feu pour la ca&amp;pture d’écran</translation>
+    </message>
 </context>
 <context>
     <name>TimerEventDATA</name>
@@ -1378,6 +1450,81 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>over time by %1</source>
         <translation>trop long de %1</translation>
+    </message>
+</context>
+<context>
+    <name>VideoLinkDialog</name>
+    <message>
+        <source>Link for Video</source>
+        <translation>Lien pour la vidéo</translation>
+    </message>
+    <message>
+        <source>Background: the whole picture in the lamp&apos;s color</source>
+        <translation>Arrière-plan : toute l’image de la couleur de la lampe</translation>
+    </message>
+    <message>
+        <source>Badge: three lamps in a corner</source>
+        <translation>Badge : trois lampes dans un coin</translation>
+    </message>
+    <message>
+        <source>Border: a colored frame</source>
+        <translation>Bordure : un cadre coloré</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source> % of the height</source>
+        <translation> % de la hauteur</translation>
+    </message>
+    <message>
+        <source> % of the shorter side</source>
+        <translation> % du côté le plus court</translation>
+    </message>
+    <message>
+        <source>Show the &amp;elapsed time</source>
+        <translation>&amp;Afficher le temps écoulé</translation>
+    </message>
+    <message>
+        <source>&amp;Flash when over time</source>
+        <translation>Cli&amp;gnoter en cas de dépassement</translation>
+    </message>
+    <message>
+        <source>Paste the link into a video program&apos;s browser source (in OBS Studio: Sources, +, Browser). It pairs one video source as a viewer and is good for two minutes; the source keeps its pairing afterwards. Its options open with a click on it.</source>
+        <translation>Collez le lien dans la source navigateur d’un logiciel vidéo (dans OBS Studio : Sources, +, Navigateur). Il appaire une source vidéo comme spectateur et reste valable deux minutes ; la source reste appairée ensuite. Ses options s’ouvrent d’un clic sur elle.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>Co&amp;pier le lien</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Disposition :</translation>
+    </message>
+    <message>
+        <source>C&amp;orner:</source>
+        <translation>&amp;Coin :</translation>
+    </message>
+    <message>
+        <source>Badge &amp;size:</source>
+        <translation>&amp;Taille du badge :</translation>
+    </message>
+    <message>
+        <source>Border &amp;width:</source>
+        <translation>&amp;Largeur de la bordure :</translation>
     </message>
 </context>
 </TS>

@@ -34,9 +34,14 @@ void LightRoom::setRunState(bool running, int row, int elapsedSeconds)
     m_service->setRunState(running, row, elapsedSeconds);
 }
 
-void LightRoom::setLamps(bool green, bool yellow, bool red)
+void LightRoom::setNextSpeaker(const QString &text)
 {
-    m_service->setLamps(green, yellow, red);
+    m_service->setNextSpeaker(text);
+}
+
+void LightRoom::setLamps(bool green, bool yellow, bool red, bool flashDark)
+{
+    m_service->setLamps(green, yellow, red, flashDark);
 }
 
 void LightRoom::setDevices(const QByteArray &devicesJson)

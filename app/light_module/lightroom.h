@@ -21,7 +21,8 @@ public:
 
     void setRows(const QStringList &rows) override;
     void setRunState(bool running, int row, int elapsedSeconds) override;
-    void setLamps(bool green, bool yellow, bool red) override;
+    void setNextSpeaker(const QString &text) override;
+    void setLamps(bool green, bool yellow, bool red, bool flashDark) override;
     void setDevices(const QByteArray &devicesJson) override;
     void start(const LightChoices &choices) override;
     void stop() override;

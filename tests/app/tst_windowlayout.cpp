@@ -233,6 +233,7 @@ void TestWindowLayout::menuBarStructure()
         "    square (1280 x 1024)",
         "    wide-and-low (2560 x 600)",
         "  Light on &Other Devices...",
+        "  Light for Screen &Capture",
         "&Help",
         "  &About Brindlewick Lecternworks Timer\tCtrl+A",
     };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "network/lightserver.h"
+#include "network/videolinkdialog.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -31,6 +32,8 @@ private slots:
     void cleanup();
     void answers_data();
     void answers();
+    void videoLink_data();
+    void videoLink();
     void webSocket_data();
     void webSocket();
     void revokedWhileConnected();
@@ -236,6 +239,38 @@ void TestLightServer::answers()
     QCOMPARE(answer.contains("\"lamps\""), request.contains("/api/state") && status == 200);
     if (status == 200)
         QVERIFY(answer.contains("connect-src 'self' ws://" + host() + ";"));
+}
+
+void TestLightServer::videoLink_data()
+{
+    QTest::addColumn<int>("usedBefore");
+    QTest::addColumn<int>("laterMs");
+    QTest::newRow("a fresh link pairs once") << 0 << 0;
+    QTest::newRow("a used link") << 1 << 0;
+    QTest::newRow("an expired link") << 0 << 120'000;
+}
+
+void TestLightServer::videoLink()
+{
+    QFETCH(int, usedBefore);
+    QFETCH(int, laterMs);
+    VideoLayout layout;
+    layout.kind = VideoLayout::Kind::Border;
+    const QUrl link = VideoLinkDialog::link(m_server->pairingUrl(), layout);
+    const QString linkCode = QUrlQuery(link.fragment()).queryItemValue("pair");
+    QCOMPARE(linkCode, code());
+    QCOMPARE(VideoLayout::fromQuery(QUrlQuery(link)).kind, layout.kind);
+    const QByteArray page = link.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority |
+                                           QUrl::RemoveFragment);
+    QCOMPARE(raw("GET " + page + " HTTP/1.1\r\nHost: " + host() + "\r\n\r\n"), 200);
+    for (int i = 0; i < usedBefore; ++i)
+        QVERIFY(!pair(linkCode).isEmpty());
+    m_now += laterMs;
+    const qsizetype known = m_server->devices().size();
+    const bool fresh = usedBefore == 0 && laterMs == 0;
+    QCOMPARE(pair(linkCode).isEmpty(), !fresh);
+    QCOMPARE(m_server->devices().size(), known + (fresh ? 1 : 0));
+    QCOMPARE(pair(linkCode).isEmpty(), true);
 }
 
 std::unique_ptr<QWebSocket>

@@ -24,6 +24,9 @@ private slots:
     void nothingListensWhileOff();
     void aPortTaken();
     void noAddressNoSwitch();
+    void escapeCloses();
+    void deviceNames_data();
+    void deviceNames();
     void failuresListed();
 
 private:
@@ -91,6 +94,48 @@ void TestPairingWindow::noAddressNoSwitch()
     m_window->addressBox()->setCurrentIndex(0);
     QVERIFY(!m_window->switchBox()->isEnabled());
     QVERIFY(m_window->choices().address.isEmpty());
+}
+
+void TestPairingWindow::escapeCloses()
+{
+    m_window->show();
+    QTest::keyClick(m_window->deviceList(), Qt::Key_Escape);
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestPairingWindow::deviceNames_data()
+{
+    QTest::addColumn<QString>("agent");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("Chrome on a phone")
+        << "Mozilla/5.0 (Linux; Android 10; K) AppleWebKit/537.36 (KHTML, like Gecko) "
+           "Chrome/120.0.0.0 Mobile Safari/537.36"
+        << "Chrome on Android";
+    QTest::newRow("Safari on an iPhone")
+        << "Mozilla/5.0 (iPhone; CPU iPhone OS 17_1 like Mac OS X) AppleWebKit/605.1.15 "
+           "(KHTML, like Gecko) Version/17.1 Mobile/15E148 Safari/604.1"
+        << "Safari on iPhone";
+    QTest::newRow("Edge says Chrome too")
+        << "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+           "Chrome/120.0.0.0 Safari/537.36 Edg/120.0.0.0"
+        << "Edge on Windows";
+    QTest::newRow("Firefox on Linux")
+        << "Mozilla/5.0 (X11; Linux x86_64; rv:121.0) Gecko/20100101 Firefox/121.0"
+        << "Firefox on Linux";
+    QTest::newRow("a name of its own") << "video" << "video";
+}
+
+void TestPairingWindow::deviceNames()
+{
+    QFETCH(QString, agent);
+    QFETCH(QString, listed);
+    PairedDevice device;
+    device.id = QStringLiteral("1");
+    device.agent = agent;
+    m_service->setDevices({device});
+    const PairingWindow window(m_service.get(), m_window->choices());
+    QCOMPARE(window.deviceList()->topLevelItem(0)->text(0), listed);
+    QCOMPARE(window.deviceList()->topLevelItem(0)->toolTip(0), agent);
 }
 
 void TestPairingWindow::failuresListed()

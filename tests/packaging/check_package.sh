@@ -20,9 +20,11 @@ docdir=/usr/share/doc/lecternworks-timer
 record_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-record.so
 # The light on other devices, loaded from there when switched on.
 light_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-light.so
+# The light for screen capture, loaded from there when first opened.
+capture_module=/usr/lib/$(gcc -print-multiarch)/lecternworks-timer/liblecternworks-timer-capture.so
 installed_files=("$bin" "$desktop" "$metainfo" "$icon" "$manpage" "$docdir/copyright"
     /usr/lib/lecternworks-timer/sound/lecternworks-timer-sound.so
-    "$docdir/changelog.gz" "$record_module" "$light_module")
+    "$docdir/changelog.gz" "$record_module" "$light_module" "$capture_module")
 
 export DEBIAN_FRONTEND=noninteractive
 
