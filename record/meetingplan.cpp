@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+
 using namespace StoreInternals;
 
 namespace {
@@ -130,13 +132,35 @@ QList<PlanEntry> MeetingStore::plan()
 
 PlanEntry MeetingStore::plannedRow(qint64 plannedId)
 {
-    if (plannedId != 0) {
-        for (const PlanEntry &row : plan()) {
-            if (row.id == plannedId)
-                return row;
-        }
+    if (plannedId == 0)
+        return PlanEntry();
+    for (const PlanEntry &row : plan()) {
+        if (row.id == plannedId)
+            return row;
+    }
+    // Spoken already, in another copy: kept, so that the speech is recorded without it and says so.
+    if (m_file.open()) {
+        QSqlQuery q(m_file.database());
+        q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE id = ?").arg(PlanColumns));
+        q.addBindValue(plannedId);
+        if (q.exec() && q.next())
+            return planFrom(q);
     }
     return PlanEntry();
+}
+
+// Asked inside the speech's own transaction, so that two copies never both link one row.
+bool MeetingStore::plannedSpoken(QSqlQuery &q, qint64 plannedId, QSqlError *error)
+{
+    q.prepare(QStringLiteral("SELECT 1 FROM planned_speech WHERE id = ? AND NOT ") + Unspoken);
+    q.addBindValue(plannedId);
+    if (!q.exec()) {
+        *error = q.lastError();
+        return false;
+    }
+    const bool spoken = q.next();
+    q.finish();
+    return spoken;
 }
 
 QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
@@ -158,12 +182,14 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
     QList<AgendaItem> items;
     for (const SpeechRecord &s : speeches(meetingId))
         items.append({plannedFor.value(s.id), s, false});
-    if (meetingId != currentMeetingId())
-        return items;
+    const bool current = meetingId == currentMeetingId();
+    // A speech waiting for the file is shown where it will go, marked as waiting.
     for (const Pending &p : qAsConst(m_pending)) {
-        if (p.planned.id != 0 && (p.intoMeeting == 0 || p.intoMeeting == meetingId))
+        if (p.intoMeeting == 0 ? current : p.intoMeeting == meetingId)
             items.append({p.planned, p.speech, true});
     }
+    if (!current)
+        return items;
     for (const PlanEntry &row : plan())
         items.append({row, std::nullopt, false});
     return items;
@@ -171,6 +197,11 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
 
 QList<PlanEntry> MeetingStore::addPlanned(const QList<PlanEntry> &rows, qint64 beforeId)
 {
+    if (!std::all_of(
+            rows.cbegin(), rows.cend(),
+            [](const PlanEntry &row) { return SpeechCategories::isPlannable(row.rowIndex); }) ||
+        plan().size() + rows.size() > SpeechCategories::MaxPlannedSpeeches)
+        return {};
     SpeechEdit add;
     add.kind = SpeechEdit::Kind::PlanAdd;
     add.beforeId = beforeId;
@@ -240,7 +271,7 @@ bool MeetingStore::movePlanned(const QList<qint64> &plannedIds, qint64 beforeId)
 
 bool MeetingStore::changePlanned(const PlanEntry &row)
 {
-    const qsizetype i = isCategoryRow(row.rowIndex) ? indexOf(plan(), row.id) : -1;
+    const qsizetype i = SpeechCategories::isPlannable(row.rowIndex) ? indexOf(plan(), row.id) : -1;
     if (i < 0)
         return false;
     SpeechEdit change, back;

@@ -92,6 +92,12 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
         emit said(tr("Nothing was added to the plan."));
         return;
     }
+    if (m_model->plan().size() + speeches.size() > SpeechCategories::MaxPlannedSpeeches) {
+        emit said(tr("Nothing was added: the plan would hold over %1 speeches.")
+                      .arg(SpeechCategories::MaxPlannedSpeeches),
+                  true);
+        return;
+    }
     QList<PlanEntry> rows;
     for (const PlannedSpeech &s : speeches)
         rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);

@@ -101,6 +101,7 @@ ReportModel::ReportModel(MeetingStore *store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
 {
     connect(m_store, &MeetingStore::changed, this, &ReportModel::storeChanged);
+    connect(m_store, &MeetingStore::changedElsewhere, this, &ReportModel::reload);
 }
 
 void ReportModel::setMeeting(qint64 meetingId)

@@ -248,6 +248,13 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
     connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::changedElsewhere, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::plannedSpokenElsewhere, this, [this](const QString &name) {
+        say(tr("Recorded without the plan: another copy of the program recorded %1's planned "
+               "speech first.")
+                .arg(name),
+            true);
+    });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ReportWindow::followTable);
     connect(m_sorted, &QAbstractItemModel::layoutChanged, this, &ReportWindow::speechesChanged);
@@ -471,6 +478,8 @@ QString ReportWindow::meetingCounts(const Meeting &meeting)
         text += tr(", 1 rehearsal");
     else if (rehearsals > 1)
         text += tr(", %1 rehearsals").arg(rehearsals);
+    if (meeting.waitingCount > 0)
+        text += tr(", %1 not saved yet").arg(meeting.waitingCount);
     return text;
 }
 

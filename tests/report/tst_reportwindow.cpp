@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "app/record_module/recordcommands.h"
+#include "components/checkedsave.h"
 #include "record/meetingstore.h"
 #include "report/meetingeditor.h"
 #include "report/reporttext.h"
@@ -8,14 +10,18 @@
 #include "tests/report/speeches.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
@@ -23,7 +29,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +47,9 @@ private slots:
     void writeFile();
     void fullTarget_data();
     void fullTarget();
+    void commitRefused();
+    void quitWithSpeechesWaiting_data();
+    void quitWithSpeechesWaiting();
     void timerKeys_data();
     void timerKeys();
     void firstShowing_data();
@@ -187,8 +198,10 @@ void TestReportWindow::fullTarget()
         if (!mounted &&
             (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit)))
             _exit(2);
+        // The reason the system gave, not the one of the write cancelled after it.
+        const QString why = QString::fromLocal8Bit(std::strerror(mounted ? ENOSPC : EFBIG));
         const bool refused = !(pdf ? window.savePdf(path) : window.exportCsv(path)) &&
-                             window.statusText().startsWith("Could not save " + path + ":");
+                             window.statusText() == "Could not save " + path + ": " + why;
         if (!mounted)
             _exit(refused ? 0 : 1);
         QVERIFY2(refused, qPrintable(window.statusText()));
@@ -200,6 +213,72 @@ void TestReportWindow::fullTarget()
     }
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
+}
+
+// A file that cannot take its final name is not said to be saved.
+void TestReportWindow::commitRefused()
+{
+    QTemporaryDir folder;
+    QSaveFile file(folder.filePath(QStringLiteral("meeting.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x\n") == 2);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("meeting.csv")));
+    QString why;
+    QVERIFY(!commitChecked(file, &why));
+    QVERIFY(!why.isEmpty());
+}
+
+void TestReportWindow::quitWithSpeechesWaiting_data()
+{
+    QTest::addColumn<bool>("recordTakesThem"); // while the box is open; else saved to a file
+    QTest::newRow("saved to a file") << false;
+    QTest::newRow("taken by the record meanwhile") << true;
+}
+
+// Quitting with speeches the record could not take: saved to a CSV file, or the box goes once
+// the record takes them; standard error says which.
+void TestReportWindow::quitWithSpeechesWaiting()
+{
+    QFETCH(bool, recordTakesThem);
+    static QStringList said;
+    said.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { said << text; });
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    QTemporaryDir folder;
+    const QString blocked = folder.filePath(QStringLiteral("data")); // a file, not a folder
+    QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
+    MeetingStore store(blocked + QStringLiteral("/meetings.sqlite"));
+    QVERIFY(!store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    const QByteArray waiting = ReportText::csv(Meeting(), store.unsavedSpeeches());
+    QVERIFY(waiting.contains("Ann Lee"));
+    const QString csv = folder.filePath(QStringLiteral("kept.csv"));
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == QStringLiteral("unsavedRecordBox")) {
+            if (recordTakesThem)
+                QFile::remove(blocked);
+            else
+                modal->findChild<QPushButton *>(QStringLiteral("commandSaveUnsaved"))->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // Typed, as the folder's listing may still choose the suggested name.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(csv);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+        }
+    });
+    answer.start(50);
+    QVERIFY(RecordCommands::settleBeforeClosing(&store, nullptr));
+    QVERIFY(store.isSaved());
+    QCOMPARE(QFile::exists(csv), !recordTakesThem);
+    if (!recordTakesThem) {
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), waiting);
+    }
+    QCOMPARE(store.speeches(store.currentMeetingId()).size(), int(recordTakesThem));
+    const QString told = said.join(u'\n');
+    QCOMPARE(told.contains(QStringLiteral("saved now")), recordTakesThem);
+    QCOMPARE(told.contains(QStringLiteral("saved to %1 instead").arg(csv)), !recordTakesThem);
 }
 
 void TestReportWindow::timerKeys_data()
