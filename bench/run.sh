@@ -12,6 +12,7 @@
 #   bash bench/run.sh --startup [REF]  # only start-up and memory, and the program as it was at
 #                                # the git revision REF measured in the same run
 #   bash bench/run.sh --sound    # only how soon a cue follows its lamp (seconds)
+#   bash bench/run.sh --agenda   # only the meeting window's longest commands (a minute)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
@@ -55,6 +56,28 @@ $table"
     echo
     echo "$table"
 }
+# ---- The meeting window's longest commands while a speech is timed --------------------------
+agenda_heading="## The meeting window's longest commands"
+# Replaces the agenda's section of bench/results.md with a fresh measurement.
+measure_agenda() {
+    mkdir -p "$out"
+    cmake -S "$repo" -B "$out/app" -DCMAKE_BUILD_TYPE=Release >"$out/configure-app.log"
+    cmake --build "$out/app" --target lw-bench-agenda -j"$(nproc)" >"$out/build-agenda.log"
+    local rows
+    rows="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/agenda/lw-bench-agenda" 2>/dev/null)"
+    write_section "$agenda_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }'). A speech timed meanwhile; each command judged by the longest the window's thread went without serving a 5 ms tick, from the command until a second after it, in 11 runs.
+
+| command | median | worst | target | met |
+|---|---|---|---|---|
+$rows"
+    echo
+    echo "$rows"
+}
+if [ "${1:-}" = "--agenda" ]; then
+    lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite
+    measure_agenda
+    exit 0
+fi
 # ---- The light on other devices: the window with no device and with ten viewers ------------
 light_heading="## The light on ten devices"
 # Replaces the light's section of bench/results.md with a fresh measurement.
@@ -375,3 +398,4 @@ echo "$table"
 measure_record
 measure_light
 measure_sound
+measure_agenda

@@ -45,9 +45,9 @@ PlanEntry planFrom(const QSqlQuery &q)
     return e;
 }
 
-QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
+// Runs the statement prepared from InsertPlanned for the row.
+QSqlError writePrepared(QSqlQuery &q, const PlanEntry &e, int position)
 {
-    q.prepare(InsertPlanned + onConflict);
     for (const QVariant &v : {QVariant(e.id), QVariant(position), storedText(e.speakerName),
                               QVariant(e.rowIndex), storedText(e.description())})
         q.addBindValue(v);
@@ -56,6 +56,12 @@ QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QSt
     for (const int seconds : e.thresholdSeconds)
         q.addBindValue(seconds);
     return runToEnd(q);
+}
+
+QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
+{
+    q.prepare(InsertPlanned + onConflict);
+    return writePrepared(q, e, position);
 }
 
 qsizetype indexOf(const QList<PlanEntry> &plan, qint64 id)
@@ -313,10 +319,10 @@ QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
         return error;
     QList<PlanEntry> after = before;
     applyPlanEdit(after, change);
+    q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
     for (const PlanEntry &row : qAsConst(before)) {
         if (indexOf(after, row.id) >= 0)
             continue;
-        q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
         q.addBindValue(row.id);
         if (const QSqlError error = runToEnd(q); error.isValid())
             return error;
@@ -330,9 +336,10 @@ QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
         return QStringLiteral(" ON CONFLICT (id) DO UPDATE SET %1 WHERE ").arg(sets.join(u',')) +
                Unspoken;
     }();
+    // Prepared once: a plan of hundreds of rows is written while a speech may be timed.
+    q.prepare(InsertPlanned + update);
     for (qsizetype i = 0; i < after.size(); ++i) {
-        if (const QSqlError error = writePlanned(q, after.at(i), int(i + 1), update);
-            error.isValid())
+        if (const QSqlError error = writePrepared(q, after.at(i), int(i + 1)); error.isValid())
             return error;
     }
     return QSqlError();

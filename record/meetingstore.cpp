@@ -478,8 +478,9 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
         return error;
     QSqlError asked;
     if (pending.planned.id != 0 && plannedSpoken(q, pending.planned.id, &asked)) {
-        // Recorded without the plan, and without the name it gave at START.
-        if (s.speakerName == pending.planned.speakerName)
+        // Recorded without the plan, and without the name it gave at START; a name typed for a
+        // speech added by hand stays.
+        if (s.byHand == SpeechRecord::ByHand::No && s.speakerName == pending.planned.speakerName)
             s.speakerName.clear();
         m_planLost = pending.planned.speakerName;
         pending.planned = PlanEntry();

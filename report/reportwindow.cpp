@@ -50,6 +50,9 @@ constexpr int OpeningMs = 100;
 // The meeting picker's PgUp and PgDn move this many meetings.
 constexpr int PickerPage = 10;
 constexpr int PickerLetters = 22;
+// The rows a column's width is measured on besides those in view: a meeting's speeches and the
+// next planned ones, not a plan of hundreds measured whole at every change.
+constexpr int FitColumnRows = 40;
 
 // An empty speaker's cell says what typing in it does.
 class NameHint : public QStyledItemDelegate
@@ -142,6 +145,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_table->setItemDelegateForColumn(SpeechLabels::Speaker, new NameHint(m_table));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setResizeContentsPrecision(FitColumnRows);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(SpeechLabels::Time, Qt::AscendingOrder);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -94,6 +94,14 @@
         <source>The name is longer than %1 characters</source>
         <translation>Der Name ist länger als %1 Zeichen</translation>
     </message>
+    <message>
+        <source>Over %1 speeches: too many for an agenda</source>
+        <translation>Über %1 Reden: zu viele für eine Tagesordnung</translation>
+    </message>
+    <message>
+        <source>A rehearsal (the TEST row) is not planned</source>
+        <translation>Eine Probe (die Zeile TEST) wird nicht geplant</translation>
+    </message>
 </context>
 <context>
     <name>AgendaRejects</name>
@@ -350,6 +358,10 @@
         <source>add a speech by hand</source>
         <translation>eine Rede von Hand hinzufügen</translation>
     </message>
+    <message>
+        <source>Nothing was added: the plan would hold over %1 speeches.</source>
+        <translation>Nichts wurde hinzugefügt: Der Plan hätte über %1 Reden.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -551,6 +563,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>%1 was left by an earlier run to hold unsaved speeches, but it cannot be read: %2.</source>
+        <translation>%1 wurde von einem früheren Lauf für nicht gespeicherte Reden hinterlassen, kann aber nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>It is left where it is, so that nothing in it is lost.</source>
+        <translation>Die Datei bleibt, wo sie ist, damit nichts darin verloren geht.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +934,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>&amp;Agenda</source>
         <translation>Tages&amp;ordnung</translation>
     </message>
+    <message>
+        <source>Recorded without the plan: another copy of the program recorded %1&apos;s planned speech first.</source>
+        <translation>Ohne den Plan aufgezeichnet: Eine andere Kopie des Programms hat die geplante Rede von %1 zuerst aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>, %1 not saved yet</source>
+        <translation>, %1 noch nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>
@@ -1032,6 +1060,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
         <translation>Geben Sie die gesprochene Zeit in Minuten und Sekunden ein, etwa 5:42.</translation>
+    </message>
+    <message>
+        <source>A rehearsal is not planned: choose the speech&apos;s category.</source>
+        <translation>Eine Probe wird nicht geplant: Wählen Sie die Kategorie der Rede.</translation>
     </message>
 </context>
 <context>

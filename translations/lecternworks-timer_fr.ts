@@ -94,6 +94,14 @@
         <source>The name is longer than %1 characters</source>
         <translation>Le nom dépasse %1 caractères</translation>
     </message>
+    <message>
+        <source>Over %1 speeches: too many for an agenda</source>
+        <translation>Plus de %1 discours : trop pour un ordre du jour</translation>
+    </message>
+    <message>
+        <source>A rehearsal (the TEST row) is not planned</source>
+        <translation>Une répétition (la ligne TEST) ne se planifie pas</translation>
+    </message>
 </context>
 <context>
     <name>AgendaRejects</name>
@@ -350,6 +358,10 @@
         <source>add a speech by hand</source>
         <translation>ajouter un discours à la main</translation>
     </message>
+    <message>
+        <source>Nothing was added: the plan would hold over %1 speeches.</source>
+        <translation>Rien n’a été ajouté : le plan compterait plus de %1 discours.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -551,6 +563,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>%1 was left by an earlier run to hold unsaved speeches, but it cannot be read: %2.</source>
+        <translation>%1 a été laissé par une exécution précédente pour garder des discours non enregistrés, mais il est illisible : %2.</translation>
+    </message>
+    <message>
+        <source>It is left where it is, so that nothing in it is lost.</source>
+        <translation>Il est laissé à sa place, afin que rien de ce qu’il contient ne soit perdu.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +934,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>&amp;Agenda</source>
         <translation>Ordre du &amp;jour</translation>
     </message>
+    <message>
+        <source>Recorded without the plan: another copy of the program recorded %1&apos;s planned speech first.</source>
+        <translation>Enregistré sans le plan : une autre copie du programme a enregistré d’abord le discours prévu de %1.</translation>
+    </message>
+    <message>
+        <source>, %1 not saved yet</source>
+        <translation>, %1 en attente d’enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>
@@ -1032,6 +1060,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>Type the time spoken as minutes and seconds, 5:42 say.</source>
         <translation>Saisissez le temps de parole en minutes et secondes, par exemple 5:42.</translation>
+    </message>
+    <message>
+        <source>A rehearsal is not planned: choose the speech&apos;s category.</source>
+        <translation>Une répétition ne se planifie pas : choisissez la catégorie du discours.</translation>
     </message>
 </context>
 <context>

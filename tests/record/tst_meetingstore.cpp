@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
+#include "timing/speechcategories.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -320,6 +321,10 @@ void TestMeetingStore::plan_data()
                                                          << "B*";
     QTest::newRow("a speech deleted: its row unspoken") << "add A B; record A; delete"
                                                         << "A B";
+    QTest::newRow("a rehearsal refused") << "add A; refuse TEST"
+                                         << "A";
+    QTest::newRow("one over the most a plan holds, refused") << "add A B; refuse C"
+                                                             << "A B";
 }
 
 void TestMeetingStore::plan()
@@ -359,6 +364,12 @@ void TestMeetingStore::plan()
                 store->record(speech(Evening.addSecs(600 * started++), 300, step), named.first()));
         } else if (verb == "delete") {
             QVERIFY(store->deleteSpeech(store->speeches(store->currentMeetingId()).last().id));
+        } else if (verb == "refuse") {
+            const bool test = w.first() == "TEST";
+            const QList<PlanEntry> rows(
+                test ? 1 : SpeechCategories::MaxPlannedSpeeches + 1 - int(store->plan().size()),
+                PlanEntry::make(w.first(), test ? SpeechCategories::TestRow : 2, {300, 360, 420}));
+            QVERIFY(store->addPlanned(rows).isEmpty());
         } else if (verb == "new") {
             store->startNewMeeting();
         } else {
@@ -655,6 +666,9 @@ void TestMeetingStore::changesWaitForTheFile()
             QVERIFY(store.speeches(meeting).isEmpty());
         } else {
             QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
+            // Shown and counted where it will go, marked as waiting.
+            QVERIFY(store.agenda(meeting).last().speechWaiting);
+            QCOMPARE(store.meetings().last().waitingCount, 1);
         }
         QVERIFY(!store.isSaved());
         if (fullDisk)

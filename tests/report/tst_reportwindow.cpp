@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -50,6 +51,7 @@ private slots:
     void commitRefused();
     void quitWithSpeechesWaiting_data();
     void quitWithSpeechesWaiting();
+    void damagedRecoveryFile();
     void timerKeys_data();
     void timerKeys();
     void firstShowing_data();
@@ -253,10 +255,13 @@ void TestReportWindow::quitWithSpeechesWaiting()
     QVERIFY(waiting.contains("Ann Lee"));
     const QString csv = folder.filePath(QStringLiteral("kept.csv"));
     QTimer answer;
+    const QDeadlineTimer deadline(10000);
     connect(&answer, &QTimer::timeout, this, [&] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal->objectName() == QStringLiteral("unsavedRecordBox")) {
-            if (recordTakesThem)
+            if (deadline.hasExpired()) // the box stayed: the operator stays too
+                modal->findChild<QPushButton *>(QStringLiteral("commandStay"))->click();
+            else if (recordTakesThem)
                 QFile::remove(blocked);
             else
                 modal->findChild<QPushButton *>(QStringLiteral("commandSaveUnsaved"))->click();
@@ -279,6 +284,34 @@ void TestReportWindow::quitWithSpeechesWaiting()
     const QString told = said.join(u'\n');
     QCOMPARE(told.contains(QStringLiteral("saved now")), recordTakesThem);
     QCOMPARE(told.contains(QStringLiteral("saved to %1 instead").arg(csv)), !recordTakesThem);
+}
+
+// A recovery file that cannot be read is said in the window, and kept.
+void TestReportWindow::damagedRecoveryFile()
+{
+    QTemporaryDir folder;
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    const auto restore = qScopeGuard([&state] { qputenv("XDG_STATE_HOME", state); });
+    qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+    QVERIFY(QDir().mkpath(RecoveryFile::folders().first()));
+    QFile damaged(RecoveryFile::folders().first() + "/lecternworks-timer-recovery-1.json");
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{\"format\"") > 0);
+    damaged.close();
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QString told;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&told] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            told = box->objectName() + u' ' + box->text();
+            box->accept();
+        }
+    });
+    answer.start(50);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is left as it is: not a recovery"));
+    RecordCommands::offerRecovery(&store, nullptr);
+    QVERIFY2(told.startsWith("recoveryUnreadableBox ") && told.contains(damaged.fileName()),
+             qPrintable(told));
+    QVERIFY(damaged.exists());
 }
 
 void TestReportWindow::timerKeys_data()
