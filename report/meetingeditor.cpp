@@ -92,7 +92,7 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
         emit said(tr("Nothing was added to the plan."));
         return;
     }
-    if (m_model->plan().size() + speeches.size() > SpeechCategories::MaxPlannedSpeeches) {
+    if (m_store->plan().size() + speeches.size() > SpeechCategories::MaxPlannedSpeeches) {
         emit said(tr("Nothing was added: the plan would hold over %1 speeches.")
                       .arg(SpeechCategories::MaxPlannedSpeeches),
                   true);
