@@ -65,10 +65,10 @@ measure_agenda() {
     cmake --build "$out/app" --target lw-bench-agenda -j"$(nproc)" >"$out/build-agenda.log"
     local rows
     rows="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/agenda/lw-bench-agenda" 2>/dev/null)"
-    write_section "$agenda_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }'). A speech timed meanwhile; each command judged by the longest the window's thread went without serving a 5 ms tick, from the command until a second after it, in 11 runs.
+    write_section "$agenda_heading" "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }'). A speech timed meanwhile; each command judged by the longest the window's thread went without serving a 5 ms tick, from the command until a second after it, in 11 runs; the CPU time is the thread's own in that stall, the rest waiting for the core, which other programs had, or for the disk (load average $(cut -d' ' -f1 /proc/loadavg) as it ended).
 
-| command | median | worst | target | met |
-|---|---|---|---|---|
+| command | median | worst | CPU, median | target | met |
+|---|---|---|---|---|---|
 $rows"
     echo
     echo "$rows"

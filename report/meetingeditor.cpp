@@ -92,17 +92,17 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
         emit said(tr("Nothing was added to the plan."));
         return;
     }
-    if (m_store->plan().size() + speeches.size() > SpeechCategories::MaxPlannedSpeeches) {
+    QList<PlanEntry> rows;
+    for (const PlannedSpeech &s : speeches)
+        rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);
+    // Read and offered rows are plannable: the store refuses only a plan grown too long.
+    if (m_store->addPlanned(rows).isEmpty()) {
         emit said(tr("Nothing was added: the plan would hold over %1 speeches.")
                       .arg(SpeechCategories::MaxPlannedSpeeches),
                   true);
         return;
     }
-    QList<PlanEntry> rows;
-    for (const PlannedSpeech &s : speeches)
-        rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);
-    const bool ok = m_store->addPlanned(rows).size() == rows.size();
-    done(ok, tr("add %n speech(es) to the plan", nullptr, int(rows.size())),
+    done(true, tr("add %n speech(es) to the plan", nullptr, int(rows.size())),
          [this] { m_store->undo(); });
 }
 
