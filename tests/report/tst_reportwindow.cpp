@@ -5,6 +5,7 @@
 #include "report/meetingeditor.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
+#include "report/speechform.h"
 #include "report/speechlabels.h"
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
@@ -52,6 +53,8 @@ private slots:
     void quitWithSpeechesWaiting_data();
     void quitWithSpeechesWaiting();
     void damagedRecoveryFile();
+    void anotherCopyOnThePlan();
+    void planningFormRefusesARehearsal();
     void timerKeys_data();
     void timerKeys();
     void firstShowing_data();
@@ -312,6 +315,39 @@ void TestReportWindow::damagedRecoveryFile()
     QVERIFY2(told.startsWith("recoveryUnreadableBox ") && told.contains(damaged.fileName()),
              qPrintable(told));
     QVERIFY(damaged.exists());
+}
+
+// Another copy's speech for a planned row shows within two seconds; one timed here for that row
+// meanwhile goes in without the plan, and the window says so.
+void TestReportWindow::anotherCopyOnThePlan()
+{
+    QTemporaryDir folder;
+    MeetingStore other(folder.filePath(QStringLiteral("meetings.sqlite")));
+    MeetingStore store(other.filePath());
+    const qint64 planned = store.addPlanned({PlanEntry::make("Ann Lee", 1, {240, 300, 360})})[0].id;
+    ReportWindow window(&store);
+    window.showAndRaise();
+    const QAbstractItemModel *table = window.findChild<QTableView *>()->model();
+    QVERIFY(other.record(iceBreaker(0, 342, QStringLiteral("Ann Lee")), planned));
+    QTRY_COMPARE_WITH_TIMEOUT(table->index(0, SpeechLabels::Elapsed).data().toString(),
+                              QStringLiteral("5:42"), 2500);
+    QVERIFY(store.record(iceBreaker(10, 300, QStringLiteral("Ann Lee")), planned));
+    QVERIFY2(window.statusText().startsWith("Recorded without the plan"),
+             qPrintable(window.statusText()));
+    QCOMPARE(table->index(1, SpeechLabels::Speaker).data().toString(), QString());
+}
+
+// A rehearsal is not planned; a speech set right may be one.
+void TestReportWindow::planningFormRefusesARehearsal()
+{
+    for (const bool planning : {true, false}) {
+        SpeechForm form(QString(), planning, !planning);
+        if (QLineEdit *time = form.timeBox())
+            time->setText(QStringLiteral("0:05"));
+        form.categoryBox()->setCurrentIndex(
+            form.categoryBox()->findData(SpeechCategories::TestRow));
+        QCOMPARE(form.problem().isEmpty(), !planning);
+    }
 }
 
 void TestReportWindow::timerKeys_data()
