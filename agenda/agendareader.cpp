@@ -89,6 +89,14 @@ std::optional<QString> fromWindows1252(const QByteArray &bytes)
     return text;
 }
 
+AgendaReading tooMany()
+{
+    return refused(
+        Problem::TooManySpeeches,
+        QCoreApplication::translate("AgendaReader", "Over %1 speeches: too many for an agenda")
+            .arg(SpeechCategories::MaxPlannedSpeeches));
+}
+
 AgendaReading tooLarge()
 {
     return refused(Problem::TooLarge, QCoreApplication::translate(
@@ -101,8 +109,9 @@ bool isControl(char16_t c)
     return (c < 0x20 && c != Tab && c != LineEnd && c != u'\r') || c == 0x7F;
 }
 
-// RFC 4180 with the given separator, over a text whose line ends are all LF.
-QList<Record> splitRecords(QStringView text, QChar separator)
+// RFC 4180 with the given separator, over a text whose line ends are all LF; blank records left
+// out, and none split after the first over atMost.
+QList<Record> splitRecords(QStringView text, QChar separator, qsizetype atMost)
 {
     QList<Record> records;
     int line = 1;
@@ -145,7 +154,10 @@ QList<Record> splitRecords(QStringView text, QChar separator)
         }
         record.fields << field;
         record.text = text.sliced(start, i - start - (ended ? 1 : 0)).toString();
-        records << record;
+        if (!record.blank())
+            records << record;
+        if (records.size() > atMost)
+            break;
     }
     return records;
 }
@@ -383,6 +395,10 @@ std::optional<Reason> readSpeech(const Record &record, const Layout &layout, Pla
     const std::optional<int> row = rowOf(record.fields[layout.field[AgendaColumns::Category]], why);
     if (!row)
         return why;
+    if (!SpeechCategories::isPlannable(*row))
+        return Reason{Problem::Rehearsal,
+                      QCoreApplication::translate("AgendaReader",
+                                                  "A rehearsal (the TEST row) is not planned")};
     speech = PlannedSpeech::inRow(name, *row);
     return readThresholds(record, layout, speech);
 }
@@ -403,9 +419,14 @@ AgendaReading readText(QString text, QChar separator, bool headerRequired)
     AgendaReading reading;
     Layout layout = orderedLayout();
     bool first = true;
-    for (const Record &record : splitRecords(text, separator)) {
-        if (record.blank())
-            continue;
+    // A header, and one line too many.
+    const QList<Record> records =
+        splitRecords(text, separator, SpeechCategories::MaxPlannedSpeeches + 1);
+    if (records.size() > SpeechCategories::MaxPlannedSpeeches + 1 ||
+        (records.size() > SpeechCategories::MaxPlannedSpeeches && !headerRequired &&
+         !namesColumns(records.first())))
+        return tooMany();
+    for (const Record &record : records) {
         if (std::exchange(first, false) && (headerRequired || namesColumns(record))) {
             if (const std::optional<Reason> why = readHeader(record, layout))
                 return {{}, {{record.lineNumber, record.text, why->text, why->problem}}};

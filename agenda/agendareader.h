@@ -26,6 +26,8 @@ struct RejectedLine
         CustomWithoutThresholds,
         NotTheRowsThresholds,
         NameTooLong,
+        Rehearsal,
+        TooManySpeeches,
     };
 
     int lineNumber = 0; // 1 for the text's first line; 0 when the whole text is refused

@@ -12,6 +12,7 @@
 #   bash bench/run.sh --startup [REF]  # only start-up and memory, and the program as it was at
 #                                # the git revision REF measured in the same run
 #   bash bench/run.sh --sound    # only how soon a cue follows its lamp (seconds)
+#   bash bench/run.sh --agenda   # only the meeting window's longest commands (a minute)
 #
 # Settings through the environment: LW_BENCH_DIR (build and work folder), LW_BENCH_DISPLAY
 # (X display for Xvfb, default :73), LW_BENCH_RUNS (60-second timing runs, default 5),
@@ -63,6 +64,17 @@ section_record() {
 $table"
 }
 measure_record() { measure record "## Recording a speech" lw-bench-record lw-bench-report; }
+# ---- The meeting window's longest commands while a speech is timed --------------------------
+section_agenda() {
+    local rows
+    rows="$(TMPDIR="$out" QT_QPA_PLATFORM=offscreen "$out/app/bench/agenda/lw-bench-agenda" 2>/dev/null)"
+    echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, Release, offscreen; the record on $(df -T "$out" | awk 'NR == 2 { print $2 }'). A speech timed meanwhile; each command judged by the longest the window's thread went without serving a 5 ms tick, from the command until a second after it, in 11 runs; the CPU time is the thread's own in that stall, the rest waiting for the core, which other programs had, or for the disk (load average $(cut -d' ' -f1 /proc/loadavg) as it ended).
+
+| command | median | worst | CPU, median | target | met |
+|---|---|---|---|---|---|
+$rows"
+}
+measure_agenda() { measure agenda "## The meeting window's longest commands" lw-bench-agenda; }
 # ---- The light on other devices: the window with no device and with ten viewers ------------
 section_light() {
     local table home="$out/light-home"
@@ -103,6 +115,11 @@ if [ "${1:-}" = "--light" ]; then
     lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-httpserver-dev \
         qt6-websockets-dev libqrencode-dev pkgconf
     measure_light
+    exit 0
+fi
+if [ "${1:-}" = "--agenda" ]; then
+    lw_install_missing cmake g++ make qt6-base-dev libqt6sql6-sqlite
+    measure_agenda
     exit 0
 fi
 if [ "${1:-}" = "--record" ]; then
@@ -371,3 +388,4 @@ echo "$table"
 measure_record
 measure_light
 measure_sound
+measure_agenda

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+
 using namespace StoreInternals;
 
 namespace {
@@ -43,9 +45,9 @@ PlanEntry planFrom(const QSqlQuery &q)
     return e;
 }
 
-QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
+// Runs the statement prepared from InsertPlanned for the row.
+QSqlError writePrepared(QSqlQuery &q, const PlanEntry &e, int position)
 {
-    q.prepare(InsertPlanned + onConflict);
     for (const QVariant &v : {QVariant(e.id), QVariant(position), storedText(e.speakerName),
                               QVariant(e.rowIndex), storedText(e.description())})
         q.addBindValue(v);
@@ -54,6 +56,12 @@ QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QSt
     for (const int seconds : e.thresholdSeconds)
         q.addBindValue(seconds);
     return runToEnd(q);
+}
+
+QSqlError writePlanned(QSqlQuery &q, const PlanEntry &e, int position, const QString &onConflict)
+{
+    q.prepare(InsertPlanned + onConflict);
+    return writePrepared(q, e, position);
 }
 
 qsizetype indexOf(const QList<PlanEntry> &plan, qint64 id)
@@ -130,13 +138,35 @@ QList<PlanEntry> MeetingStore::plan()
 
 PlanEntry MeetingStore::plannedRow(qint64 plannedId)
 {
-    if (plannedId != 0) {
-        for (const PlanEntry &row : plan()) {
-            if (row.id == plannedId)
-                return row;
-        }
+    if (plannedId == 0)
+        return PlanEntry();
+    for (const PlanEntry &row : plan()) {
+        if (row.id == plannedId)
+            return row;
+    }
+    // Spoken already, in another copy: kept, so that the speech is recorded without it and says so.
+    if (m_file.open()) {
+        QSqlQuery q(m_file.database());
+        q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE id = ?").arg(PlanColumns));
+        q.addBindValue(plannedId);
+        if (q.exec() && q.next())
+            return planFrom(q);
     }
     return PlanEntry();
+}
+
+// Asked inside the speech's own transaction, so that two copies never both link one row.
+bool MeetingStore::plannedSpoken(QSqlQuery &q, qint64 plannedId, QSqlError *error)
+{
+    q.prepare(QStringLiteral("SELECT 1 FROM planned_speech WHERE id = ? AND NOT ") + Unspoken);
+    q.addBindValue(plannedId);
+    if (!q.exec()) {
+        *error = q.lastError();
+        return false;
+    }
+    const bool spoken = q.next();
+    q.finish();
+    return spoken;
 }
 
 QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
@@ -158,12 +188,14 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
     QList<AgendaItem> items;
     for (const SpeechRecord &s : speeches(meetingId))
         items.append({plannedFor.value(s.id), s, false});
-    if (meetingId != currentMeetingId())
-        return items;
+    const bool current = meetingId == currentMeetingId();
+    // A speech waiting for the file is shown where it will go, marked as waiting.
     for (const Pending &p : qAsConst(m_pending)) {
-        if (p.planned.id != 0 && (p.intoMeeting == 0 || p.intoMeeting == meetingId))
+        if (p.intoMeeting == 0 ? current : p.intoMeeting == meetingId)
             items.append({p.planned, p.speech, true});
     }
+    if (!current)
+        return items;
     for (const PlanEntry &row : plan())
         items.append({row, std::nullopt, false});
     return items;
@@ -171,6 +203,11 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
 
 QList<PlanEntry> MeetingStore::addPlanned(const QList<PlanEntry> &rows, qint64 beforeId)
 {
+    if (!std::all_of(
+            rows.cbegin(), rows.cend(),
+            [](const PlanEntry &row) { return SpeechCategories::isPlannable(row.rowIndex); }) ||
+        plan().size() + rows.size() > SpeechCategories::MaxPlannedSpeeches)
+        return {};
     SpeechEdit add;
     add.kind = SpeechEdit::Kind::PlanAdd;
     add.beforeId = beforeId;
@@ -240,7 +277,7 @@ bool MeetingStore::movePlanned(const QList<qint64> &plannedIds, qint64 beforeId)
 
 bool MeetingStore::changePlanned(const PlanEntry &row)
 {
-    const qsizetype i = isCategoryRow(row.rowIndex) ? indexOf(plan(), row.id) : -1;
+    const qsizetype i = SpeechCategories::isPlannable(row.rowIndex) ? indexOf(plan(), row.id) : -1;
     if (i < 0)
         return false;
     SpeechEdit change, back;
@@ -282,10 +319,10 @@ QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
         return error;
     QList<PlanEntry> after = before;
     applyPlanEdit(after, change);
+    q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
     for (const PlanEntry &row : qAsConst(before)) {
         if (indexOf(after, row.id) >= 0)
             continue;
-        q.prepare(QStringLiteral("DELETE FROM planned_speech WHERE id = ? AND ") + Unspoken);
         q.addBindValue(row.id);
         if (const QSqlError error = runToEnd(q); error.isValid())
             return error;
@@ -299,9 +336,10 @@ QSqlError MeetingStore::writePlanEdit(QSqlQuery &q, const SpeechEdit &change)
         return QStringLiteral(" ON CONFLICT (id) DO UPDATE SET %1 WHERE ").arg(sets.join(u',')) +
                Unspoken;
     }();
+    // Prepared once: a plan of hundreds of rows is written while a speech may be timed.
+    q.prepare(InsertPlanned + update);
     for (qsizetype i = 0; i < after.size(); ++i) {
-        if (const QSqlError error = writePlanned(q, after.at(i), int(i + 1), update);
-            error.isValid())
+        if (const QSqlError error = writePrepared(q, after.at(i), int(i + 1)); error.isValid())
             return error;
     }
     return QSqlError();

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 namespace StoreInternals {
 
@@ -53,6 +54,8 @@ using namespace StoreInternals;
 namespace {
 
 constexpr int RetryIntervalMs = 3000;
+// Another copy's change is in every window within two seconds.
+constexpr int WatchIntervalMs = 1000;
 // After a write, once the window has had time to draw what STOP or the edit changed.
 constexpr int CheckpointDelayMs = 500;
 
@@ -316,6 +319,25 @@ MeetingStore::MeetingStore(const QString &filePath, QObject *parent)
     m_checkpoint.setSingleShot(true);
     m_checkpoint.setInterval(CheckpointDelayMs);
     connect(&m_checkpoint, &QTimer::timeout, this, &MeetingStore::checkpoint);
+    m_watch.setInterval(WatchIntervalMs);
+    connect(&m_watch, &QTimer::timeout, this, &MeetingStore::watchOtherCopies);
+    m_watch.start();
+}
+
+// SQLite counts the commits of other connections to the file; asking costs no lock and no read
+// of the file, so this runs whenever the window is idle, a speech timed or not. The first answer
+// after the file opened is taken as a change too: another copy may have written in between.
+void MeetingStore::watchOtherCopies()
+{
+    if (!m_file.isOpen()) {
+        m_dataVersion = -1;
+        return;
+    }
+    QSqlQuery q(m_file.database());
+    const qint64 version =
+        q.exec(QStringLiteral("PRAGMA data_version")) && q.next() ? q.value(0).toLongLong() : -1;
+    if (version >= 0 && std::exchange(m_dataVersion, version) != version)
+        emit changedElsewhere();
 }
 
 MeetingStore::~MeetingStore()
@@ -394,6 +416,13 @@ bool MeetingStore::flushPending(int busyTimeoutMs)
         const qint64 meetingId = written.speech.meetingId;
         m_checkpoint.start();
         emit changed(meetingId);
+        if (const QString lost = std::exchange(m_planLost, QString()); !lost.isEmpty()) {
+            qCInfo(lcRecord,
+                   "a speech planned for %s was recorded without the plan: another "
+                   "copy recorded that planned speech first",
+                   qPrintable(lost));
+            emit plannedSpokenElsewhere(lost);
+        }
     }
     // Edits after the speeches, in the order they were made: a deletion and its undo.
     while (m_pending.isEmpty() && !m_pendingEdits.isEmpty() && m_file.open()) {
@@ -444,8 +473,22 @@ QSqlError MeetingStore::insertSpeech(Pending &pending)
 {
     SpeechRecord &s = pending.speech;
     QSqlQuery q(m_file.database());
+    m_planLost.clear();
     if (const QSqlError error = runToEnd(q, QStringLiteral("BEGIN IMMEDIATE")); error.isValid())
         return error;
+    QSqlError asked;
+    if (pending.planned.id != 0 && plannedSpoken(q, pending.planned.id, &asked)) {
+        // Recorded without the plan, and without the name it gave at START; a name typed for a
+        // speech added by hand stays.
+        if (s.byHand == SpeechRecord::ByHand::No && s.speakerName == pending.planned.speakerName)
+            s.speakerName.clear();
+        m_planLost = pending.planned.speakerName;
+        pending.planned = PlanEntry();
+    }
+    if (asked.isValid()) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return asked;
+    }
     s.meetingId = pending.intoMeeting > 0 ? pending.intoMeeting
                   : pending.beginsMeeting ? beginMeeting(q, s.startedAt)
                                           : meetingFor(q, s);
@@ -549,6 +592,22 @@ QList<Meeting> MeetingStore::meetings()
         m.title = q.value(9).toString();
         m.timerName = q.value(10).toString();
         list.append(m);
+    }
+    // The speeches waiting for the file count where they will go, the latest meeting for a timed
+    // one unless a new one was asked for.
+    for (const Pending &p : qAsConst(m_pending)) {
+        const qint64 into = p.intoMeeting > 0 ? p.intoMeeting
+                            : p.beginsMeeting || m_newMeetingAsked || list.isEmpty()
+                                ? 0
+                                : list.last().id;
+        for (Meeting &m : list) {
+            if (m.id != into)
+                continue;
+            ++m.speechCount;
+            ++m.waitingCount;
+            m.rehearsalCount += p.speech.rehearsal && !p.speech.mistakenStart;
+            m.mistakenStartCount += p.speech.mistakenStart;
+        }
     }
     return list;
 }
@@ -783,7 +842,12 @@ void MeetingStore::forgetUnsaved()
     m_pending.clear();
     m_pendingEdits.clear();
     m_retry.stop();
-    flushPending(NeverWaitMs);
+    // None of it reached the file: whoever dropped it says where it went.
+    if (!m_shownSaved) {
+        m_shownSaved = true;
+        m_file.clearError();
+        emit savedChanged(true);
+    }
 }
 
 bool MeetingStore::takeIn(const Recovery &recovery)

@@ -90,7 +90,8 @@ public:
     // The planned rows not yet spoken, in order.
     QList<PlanEntry> plan();
     // Adds the rows (a pasted or imported list at once) before the row beforeId, at the end
-    // for 0 or a row not in the plan; returns them with the ids they were given.
+    // for 0 or a row not in the plan; returns them with the ids they were given. Nothing is
+    // added when a row is the TEST row or the plan would hold more than MaxPlannedSpeeches.
     QList<PlanEntry> addPlanned(const QList<PlanEntry> &rows, qint64 beforeId = 0);
     // False when none of them is a planned row not yet spoken.
     bool removePlanned(const QList<qint64> &plannedIds);
@@ -147,6 +148,11 @@ signals:
     void changed(qint64 meetingId);
     // Every speech written, or some waiting in memory.
     void savedChanged(bool saved);
+    // Another copy of the program changed the file: whatever shows the record reads it again.
+    void changedElsewhere();
+    // A speech timed for this planned speaker was recorded without the plan: another copy
+    // recorded that planned speech first.
+    void plannedSpokenElsewhere(const QString &plannedName);
 
 private:
     // A speech waiting for the file, and whether "New Meeting" was chosen just before it.
@@ -179,6 +185,8 @@ private:
     static QList<SpeechEdit> putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
                                      const QList<PlanEntry> &before);
     PlanEntry plannedRow(qint64 plannedId);
+    static bool plannedSpoken(QSqlQuery &q, qint64 plannedId, QSqlError *error);
+    void watchOtherCopies();
     QSqlError linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId);
     QSqlError writeCorrection(QSqlQuery &q, const SpeechEdit &change);
     QSqlError writePlanEdit(QSqlQuery &q, const SpeechEdit &change);
@@ -197,4 +205,7 @@ private:
     qint64 m_nextSerial = 1;
     QTimer m_retry;
     QTimer m_checkpoint;
+    QTimer m_watch;
+    qint64 m_dataVersion = -1; // as the file last said, -1 before it was asked
+    QString m_planLost;        // the planned name the speech last written went without
 };

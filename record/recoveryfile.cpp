@@ -207,11 +207,14 @@ QString write(const Recovery &recovery, QString *error)
     QStringList failures;
     for (const QString &folder : folders()) {
         const QString path = QDir(folder).filePath(name);
-        QSaveFile file(path);
-        if (PrivateFile::makeFolder(folder) && file.open(QIODevice::WriteOnly) &&
-            file.write(bytes) == bytes.size() && commitChecked(file))
+        const QString why =
+            PrivateFile::makeFolder(folder)
+                ? saveWhole(path,
+                            [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); })
+                : QStringLiteral("cannot make the folder");
+        if (why.isEmpty())
             return path;
-        failures << QStringLiteral("%1: %2").arg(path, file.errorString());
+        failures << QStringLiteral("%1: %2").arg(path, why);
     }
     if (error)
         *error = failures.join(QStringLiteral("; "));

@@ -98,8 +98,14 @@ void MeetingEditor::add(const QList<PlannedSpeech> &speeches)
     QList<PlanEntry> rows;
     for (const PlannedSpeech &s : speeches)
         rows << PlanEntry::make(s.speakerName, s.rowIndex, s.thresholdSeconds);
-    const bool ok = m_store->addPlanned(rows).size() == rows.size();
-    done(ok, tr("%n speech(es) added to the plan", nullptr, int(rows.size())),
+    // Read and offered rows are plannable: the store refuses only a plan grown too long.
+    if (m_store->addPlanned(rows).isEmpty()) {
+        emit said(tr("Nothing was added: the plan would hold over %1 speeches.")
+                      .arg(SpeechCategories::MaxPlannedSpeeches),
+                  true);
+        return;
+    }
+    done(true, tr("%n speech(es) added to the plan", nullptr, int(rows.size())),
          [this] { m_store->undo(); });
 }
 

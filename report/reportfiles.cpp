@@ -32,12 +32,10 @@ constexpr QSize PreviewSize(900, 760);
 
 bool writeFile(const QString &path, const std::function<bool(QSaveFile &)> &write, QString *why)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && commitChecked(file))
-        return true;
+    const QString failure = saveWhole(path, write);
     if (why)
-        *why = file.errorString();
-    return false;
+        *why = failure;
+    return failure.isEmpty();
 }
 
 QString documentName(const Meeting &meeting)

@@ -13,6 +13,8 @@
 #include <QIODevice>
 #include <QMimeData>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -101,6 +103,7 @@ ReportModel::ReportModel(MeetingStore *store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
 {
     connect(m_store, &MeetingStore::changed, this, &ReportModel::storeChanged);
+    connect(m_store, &MeetingStore::changedElsewhere, this, &ReportModel::reload);
 }
 
 void ReportModel::setMeeting(qint64 meetingId)
@@ -299,7 +302,12 @@ int ReportModel::columnCount(const QModelIndex &parent) const
 
 QVariant ReportModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    // A view asks for every role of every cell it sizes: those not answered cost nothing.
+    static constexpr int Answered[] = {Qt::DisplayRole,      Qt::EditRole,    Qt::ForegroundRole,
+                                       Qt::FontRole,         Qt::ToolTipRole, SortRole,
+                                       Qt::TextAlignmentRole};
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        std::find(std::begin(Answered), std::end(Answered), role) == std::end(Answered))
         return {};
     const AgendaItem &item = m_items.at(index.row());
     const SpeechRecord s = rowSpeech(index.row());

@@ -52,6 +52,9 @@ constexpr int OpeningMs = 100;
 // The meeting picker's PgUp and PgDn move this many meetings.
 constexpr int PickerPage = 10;
 constexpr int PickerLetters = 22;
+// The rows a column's width is measured on besides those in view: a meeting's speeches and the
+// next planned ones, not a plan of hundreds measured whole at every change.
+constexpr int FitColumnRows = 40;
 
 // An empty speaker's cell says what typing in it does.
 class NameHint : public QStyledItemDelegate
@@ -145,6 +148,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_table->setItemDelegateForColumn(SpeechLabels::Speaker, new NameHint(m_table));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setResizeContentsPrecision(FitColumnRows);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(SpeechLabels::Time, Qt::AscendingOrder);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -252,6 +256,13 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     connect(m_model, &ReportModel::nameNotSaved, this,
             [this](const QString &why) { say(tr("Could not save the name: %1").arg(why), true); });
     connect(m_store, &MeetingStore::changed, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::changedElsewhere, this, &ReportWindow::refreshMeetings);
+    connect(m_store, &MeetingStore::plannedSpokenElsewhere, this, [this](const QString &name) {
+        say(tr("Recorded without the plan: another copy of the program recorded %1's planned "
+               "speech first.")
+                .arg(name),
+            true);
+    });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ReportWindow::followTable);
     connect(m_sorted, &QAbstractItemModel::layoutChanged, this, &ReportWindow::speechesChanged);
@@ -512,6 +523,8 @@ QString ReportWindow::meetingCounts(const Meeting &meeting)
         text += tr(", 1 rehearsal");
     else if (rehearsals > 1)
         text += tr(", %1 rehearsals").arg(rehearsals);
+    if (meeting.waitingCount > 0)
+        text += tr(", %1 not saved yet").arg(meeting.waitingCount);
     return text;
 }
 

@@ -158,6 +158,9 @@ int SpeechForm::readTime(const QString &text)
 
 QString SpeechForm::problem() const
 {
+    // Asked with a name and no time spoken: a planned speech.
+    if (m_name && !m_time && !SpeechCategories::isPlannable(rowIndex()))
+        return tr("A rehearsal is not planned: choose the speech's category.");
     if (rowIndex() == SpeechCategories::CustomRow) {
         const std::array<int, 3> t = thresholdSeconds();
         if (t[2] == 0)

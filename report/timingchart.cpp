@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -99,9 +100,11 @@ QSize TimingChart::minimumSizeHint() const
     return {MinimumWidth, heightFor(fontMetrics(), int(m_speeches.size()))};
 }
 
-void TimingChart::paintEvent(QPaintEvent *)
+void TimingChart::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // Only the rows in view are drawn: a plan of hundreds scrolls.
+    painter.setClipRect(event->rect());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(palette().color(QPalette::Text));
     paint(painter, rect(), m_speeches, m_highlighted);
@@ -206,10 +209,13 @@ void TimingChart::paint(QPainter &painter, const QRect &area, const QList<Speech
         painter.drawText(QPointF(tx - w / 2.0, top - pad / 2 - m.descent()), label);
     }
 
+    const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
     for (int i = 0; i < speeches.size(); ++i) {
         const SpeechRecord &s = speeches.at(i);
         const Row &row = shape.rows.at(i);
         const int rowTop = top + i * rowH;
+        if (!clip.isNull() && (rowTop + rowH < clip.top() || rowTop > clip.bottom()))
+            continue;
 
         // Behind the bar: the grace either side, then green to red between the first and last
         // lamps.

@@ -51,6 +51,16 @@ inline constexpr int CustomRow = 6;
 // The row whose thresholds the test speeds write.
 inline constexpr int TestRow = 7;
 
+// A speech can be planned in any row but the TEST row: a rehearsal is not planned.
+inline constexpr bool isPlannable(int index)
+{
+    return index >= FirstRow && index < FirstRow + RowCount && index != TestRow;
+}
+
+// The most speeches a meeting's plan holds: more than a meeting could hear, few enough that a
+// step of the plan stays quick while a speech is timed.
+inline constexpr int MaxPlannedSpeeches = 500;
+
 inline constexpr const Category &row(int index)
 {
     return Rows[index - FirstRow];

@@ -117,6 +117,14 @@
         <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
         <translation>Kein UTF-8-Text; er lässt sich als Westeuropäisch (Windows-1252) lesen</translation>
     </message>
+    <message>
+        <source>Over %1 speeches: too many for an agenda</source>
+        <translation>Über %1 Reden: zu viele für eine Tagesordnung</translation>
+    </message>
+    <message>
+        <source>A rehearsal (the TEST row) is not planned</source>
+        <translation>Eine Probe (die Zeile TEST) wird nicht geplant</translation>
+    </message>
 </context>
 <context>
     <name>AgendaRejects</name>
@@ -440,6 +448,10 @@
         <source>a speech added by hand</source>
         <translation>eine Rede von Hand hinzugefügt</translation>
     </message>
+    <message>
+        <source>Nothing was added: the plan would hold over %1 speeches.</source>
+        <translation>Nichts wurde hinzugefügt: Der Plan hätte über %1 Reden.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -678,6 +690,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>%1 was left by an earlier run to hold unsaved speeches, but it cannot be read: %2.</source>
+        <translation>%1 wurde von einem früheren Lauf für nicht gespeicherte Reden hinterlassen, kann aber nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>It is left where it is, so that nothing in it is lost.</source>
+        <translation>Die Datei bleibt, wo sie ist, damit nichts darin verloren geht.</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1081,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>&amp;Arrange Side by Side</source>
         <translation>&amp;Nebeneinander anordnen</translation>
     </message>
+    <message>
+        <source>Recorded without the plan: another copy of the program recorded %1&apos;s planned speech first.</source>
+        <translation>Ohne den Plan aufgezeichnet: Eine andere Kopie des Programms hat die geplante Rede von %1 zuerst aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>, %1 not saved yet</source>
+        <translation>, %1 noch nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>
@@ -1183,6 +1211,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>Starte&amp;d at:</source>
         <translation>Begonnen &amp;um:</translation>
+    </message>
+    <message>
+        <source>A rehearsal is not planned: choose the speech&apos;s category.</source>
+        <translation>Eine Probe wird nicht geplant: Wählen Sie die Kategorie der Rede.</translation>
     </message>
 </context>
 <context>

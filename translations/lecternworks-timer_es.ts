@@ -117,6 +117,14 @@
         <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
         <translation>No es texto UTF-8; se lee como europeo occidental (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Over %1 speeches: too many for an agenda</source>
+        <translation>Más de %1 discursos: demasiados para un orden del día</translation>
+    </message>
+    <message>
+        <source>A rehearsal (the TEST row) is not planned</source>
+        <translation>Un ensayo (la fila TEST) no se planifica</translation>
+    </message>
 </context>
 <context>
     <name>AgendaRejects</name>
@@ -440,6 +448,10 @@
         <source>a speech added by hand</source>
         <translation>añadido un discurso a mano</translation>
     </message>
+    <message>
+        <source>Nothing was added: the plan would hold over %1 speeches.</source>
+        <translation>No se añadió nada: el plan tendría más de %1 discursos.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -678,6 +690,14 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Más tarde</translation>
+    </message>
+    <message>
+        <source>%1 was left by an earlier run to hold unsaved speeches, but it cannot be read: %2.</source>
+        <translation>Una ejecución anterior dejó %1 con discursos sin guardar, pero no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>It is left where it is, so that nothing in it is lost.</source>
+        <translation>Se deja donde está, para que no se pierda nada de lo que contiene.</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1081,14 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>&amp;Arrange Side by Side</source>
         <translation>Organizar &amp;lado a lado</translation>
     </message>
+    <message>
+        <source>Recorded without the plan: another copy of the program recorded %1&apos;s planned speech first.</source>
+        <translation>Registrado sin el plan: otra copia del programa registró antes el discurso previsto de %1.</translation>
+    </message>
+    <message>
+        <source>, %1 not saved yet</source>
+        <translation>, %1 aún sin guardar</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>
@@ -1183,6 +1211,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>Starte&amp;d at:</source>
         <translation>&amp;Empezó a las:</translation>
+    </message>
+    <message>
+        <source>A rehearsal is not planned: choose the speech&apos;s category.</source>
+        <translation>Un ensayo no se planifica: elija la categoría del discurso.</translation>
     </message>
 </context>
 <context>

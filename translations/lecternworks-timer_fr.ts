@@ -117,6 +117,14 @@
         <source>Not UTF-8 text; it reads as Western European (Windows-1252)</source>
         <translation>Ce n’est pas du texte UTF-8 ; il se lit en Europe occidentale (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Over %1 speeches: too many for an agenda</source>
+        <translation>Plus de %1 discours : trop pour un ordre du jour</translation>
+    </message>
+    <message>
+        <source>A rehearsal (the TEST row) is not planned</source>
+        <translation>Une répétition (la ligne TEST) ne se planifie pas</translation>
+    </message>
 </context>
 <context>
     <name>AgendaRejects</name>
@@ -440,6 +448,10 @@
         <source>a speech added by hand</source>
         <translation>discours ajouté à la main</translation>
     </message>
+    <message>
+        <source>Nothing was added: the plan would hold over %1 speeches.</source>
+        <translation>Rien n’a été ajouté : le plan compterait plus de %1 discours.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -678,6 +690,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>%1 was left by an earlier run to hold unsaved speeches, but it cannot be read: %2.</source>
+        <translation>%1 a été laissé par une exécution précédente pour garder des discours non enregistrés, mais il est illisible : %2.</translation>
+    </message>
+    <message>
+        <source>It is left where it is, so that nothing in it is lost.</source>
+        <translation>Il est laissé à sa place, afin que rien de ce qu’il contient ne soit perdu.</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1081,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>&amp;Arrange Side by Side</source>
         <translation>&amp;Disposer côte à côte</translation>
     </message>
+    <message>
+        <source>Recorded without the plan: another copy of the program recorded %1&apos;s planned speech first.</source>
+        <translation>Enregistré sans le plan : une autre copie du programme a enregistré d’abord le discours prévu de %1.</translation>
+    </message>
+    <message>
+        <source>, %1 not saved yet</source>
+        <translation>, %1 en attente d’enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>
@@ -1183,6 +1211,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>Starte&amp;d at:</source>
         <translation>Heure de &amp;début :</translation>
+    </message>
+    <message>
+        <source>A rehearsal is not planned: choose the speech&apos;s category.</source>
+        <translation>Une répétition ne se planifie pas : choisissez la catégorie du discours.</translation>
     </message>
 </context>
 <context>

@@ -51,10 +51,7 @@ QString suggestedFile()
 QString saveAsCsv(MeetingStore *store, const QString &path)
 {
     const QByteArray bytes = ReportText::csv(Meeting(), store->unsavedSpeeches());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && commitChecked(file))
-        return QString();
-    return file.errorString();
+    return saveWhole(path, [&bytes](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
 }
 
 } // namespace
@@ -99,29 +96,47 @@ void backUp(MeetingStore *store, QWidget *window)
 bool settleBeforeClosing(MeetingStore *store, QWidget *window)
 {
     while (!store->isSaved()) {
-        const Recovery unsaved = store->unsaved();
-        const int count = int(unsaved.speeches.size() + unsaved.edits.size());
-        QMessageBox box(
-            QMessageBox::Warning, tr("Meeting Record Not Saved"),
-            tr("%1 could not be saved in the meeting record.").arg(whatIsUnsaved(unsaved)),
-            QMessageBox::NoButton, window);
+        QMessageBox box(QMessageBox::Warning, tr("Meeting Record Not Saved"), QString(),
+                        QMessageBox::NoButton, window);
         box.setObjectName(QStringLiteral("unsavedRecordBox"));
-        box.setInformativeText(tr("%1\n\nSave them to a CSV file, try the record again, or quit "
-                                  "and lose them.")
-                                   .arg(store->lastError()));
         QPushButton *save = box.addButton(tr("&Save to a File..."), QMessageBox::AcceptRole);
         save->setObjectName(QStringLiteral("commandSaveUnsaved"));
         QPushButton *retry = box.addButton(tr("&Try Again"), QMessageBox::ResetRole);
         retry->setObjectName(QStringLiteral("commandTryAgain"));
-        QPushButton *lose =
-            box.addButton(tr("&Quit and Lose %n", nullptr, count), QMessageBox::DestructiveRole);
+        QPushButton *lose = box.addButton(QString(), QMessageBox::DestructiveRole);
         lose->setObjectName(QStringLiteral("commandQuitAndLose"));
         QPushButton *stay = box.addButton(QMessageBox::Cancel);
         stay->setObjectName(QStringLiteral("commandStay"));
         box.setDefaultButton(save);
         box.setEscapeButton(stay);
+        // The record keeps trying while the box is open: it says what is left, and closes once
+        // the record took everything.
+        const auto tell = [&box, lose, store] {
+            const Recovery unsaved = store->unsaved();
+            box.setText(
+                tr("%1 could not be saved in the meeting record.").arg(whatIsUnsaved(unsaved)));
+            box.setInformativeText(tr("%1\n\nSave them to a CSV file, try the record again, or "
+                                      "quit and lose them.")
+                                       .arg(store->lastError()));
+            lose->setText(tr("&Quit and Lose %n", nullptr,
+                             int(unsaved.speeches.size() + unsaved.edits.size())));
+        };
+        tell();
+        QObject::connect(store, &MeetingStore::changed, &box, tell);
+        QObject::connect(store, &MeetingStore::savedChanged, &box, [&box](bool saved) {
+            if (saved)
+                box.done(QDialog::Accepted);
+        });
         box.exec();
+        if (box.clickedButton() == stay)
+            return false;
+        if (store->isSaved())
+            break;
         if (box.clickedButton() == lose) {
+            const Recovery unsaved = store->unsaved();
+            qWarning("meeting record: %d unsaved speeches and %d changes were discarded, as the "
+                     "operator chose to quit and lose them",
+                     int(unsaved.speeches.size()), int(unsaved.edits.size()));
             store->forgetUnsaved();
             return true;
         }
@@ -173,6 +188,15 @@ void offerRecovery(MeetingStore *store, QWidget *window)
         const std::optional<Recovery> recovery = RecoveryFile::read(path, &why);
         if (!recovery) {
             qWarning("meeting record: %s is left as it is: %s", qPrintable(path), qPrintable(why));
+            QMessageBox unreadable(QMessageBox::Warning, tr("Unsaved Speeches Kept"),
+                                   tr("%1 was left by an earlier run to hold unsaved speeches, but "
+                                      "it cannot be read: %2.")
+                                       .arg(QDir::toNativeSeparators(path), why),
+                                   QMessageBox::Ok, window);
+            unreadable.setObjectName(QStringLiteral("recoveryUnreadableBox"));
+            unreadable.setInformativeText(
+                tr("It is left where it is, so that nothing in it is lost."));
+            unreadable.exec();
             continue;
         }
         QMessageBox box(QMessageBox::Question, tr("Unsaved Speeches Kept"),

@@ -10,6 +10,7 @@
 RecordRoom::RecordRoom(const QString &filePath) : m_store(new MeetingStore(filePath, this))
 {
     connect(m_store, &MeetingStore::changed, this, [this] { emit planChanged(0); });
+    connect(m_store, &MeetingStore::changedElsewhere, this, [this] { emit planChanged(0); });
 }
 
 // The report goes before the store it shows.

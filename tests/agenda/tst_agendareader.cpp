@@ -41,7 +41,6 @@ void TestAgendaReader::goodLine_data()
     QTest::newRow("CUSTOM as a spreadsheet's times of day")
         << Header + "Bo,custom,0:05:30,00:06:00,6:30"
         << PlannedSpeech::custom(QStringLiteral("Bo"), {330, 360, 390});
-    QTest::newRow("TEST row") << Header + "Bo,Timer" << PlannedSpeech::inRow("Bo", 7);
     QTest::newRow("semicolons, columns reordered, BOM, CRLF, blank lines")
         << QByteArray("\xEF\xBB\xBFRED;Category;Name\r\n\r\n;;\r\n;1;Ann Lee\r\n") << ann;
     QTest::newRow("quoted separator, doubled quote, line break")
@@ -119,6 +118,11 @@ void TestAgendaReader::badLine_data()
         << Header + "Ann,1,4:00,5:00,6:30" << 2 << Problem::NotTheRowsThresholds;
     QTest::newRow("name over 100")
         << Header + QByteArray(101, 'x') + ",1" << 2 << Problem::NameTooLong;
+    QTest::newRow("a rehearsal") << Header + "Ann,Timer" << 2 << Problem::Rehearsal;
+    // With the good line after it, one over the most a plan holds.
+    QTest::newRow("too many speeches")
+        << Header + QByteArray("\nAnn,1").repeated(SpeechCategories::MaxPlannedSpeeches) << 0
+        << Problem::TooManySpeeches;
 }
 
 void TestAgendaReader::badLine()
@@ -141,7 +145,7 @@ void TestAgendaReader::roundTrip()
         PlannedSpeech::inRow(QStringLiteral("Ann Lee"), 2),
         PlannedSpeech::custom(QStringLiteral("Lee, \"Bo\""), {61, 599, 5999}),
         PlannedSpeech::inRow(QStringLiteral("=HYPERLINK(\"x\")"), 4),
-        PlannedSpeech::inRow(QStringLiteral("'-1"), 7),
+        PlannedSpeech::inRow(QStringLiteral("'-1"), 1),
         PlannedSpeech::inRow(QString(100, u'é'), 5),
         PlannedSpeech::inRow(QString(), 3),
     };

@@ -134,4 +134,31 @@ marked() { grep -F "$1" "$LW_TMP/meeting.csv" | cut -d, -f"${column:-1}"; }
 lw_check "Ann Lee, her category changed" yes "$(marked "Ann Lee")"
 lw_check "Di Evans, added" yes "$(marked "Di Evans")"
 lw_check "Bo Chen, as timed" no "$(marked "Bo Chen")"
+
+# The largest plan the window takes, imported just before START: the timer chooses its first
+# speaker's CUSTOM row, and the lamps of that speech light on time.
+{
+    echo "name,category,green,yellow,red"
+    for i in $(seq 500); do echo "Speaker $i,CUSTOM,0:01,0:02,0:03"; done
+} >"$LW_TMP/largest.csv"
+lw_focus_timer
+lw_click_radio 1
+lw_focus_report
+windows=$(lw_visible_windows)
+lw_key alt+a
+lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
+lw_key o
+await_dialog "Import Plan" || lw_finish
+lw_key ctrl+a
+lw_type "$LW_TMP/largest.csv"
+lw_key Return
+lw_focus_timer
+lw_start_and_watch GYR 6000 || lw_fail "not every lamp lit after the import: ${LW_LOOKS[*]}"
+lw_check_lamp_time G 1
+lw_check_lamp_time Y 2
+lw_check_lamp_time R 3
+lw_click "${LW_STOP_XY[@]}"
+lw_wait_until 5000 lw_start_only_shown || lw_fail "START never came back"
+lw_check "the largest plan, one speech spoken" 499 \
+    "$(sqlite3 "$record" "SELECT COUNT(*) FROM planned_speech WHERE speech_id IS NULL")"
 lw_finish

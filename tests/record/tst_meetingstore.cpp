@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "record/meetingstore.h"
+#include "timing/speechcategories.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,10 +78,16 @@ int storePragma(const QString &pragma)
 int writeSpeeches(const QString &path, int count)
 {
     MeetingStore store(path);
+    // Follows the plan as the window does: its own speeches move the mark along the rows it
+    // read, which are read again when another copy changes the file.
+    QList<PlanEntry> comingUp = store.plan();
+    QObject::connect(&store, &MeetingStore::changedElsewhere, [&] { comingUp = store.plan(); });
     for (int i = 0; i < count; ++i) {
-        const QList<PlanEntry> plan = store.plan();
-        store.record(speech(Evening.addSecs(i), 300, QStringLiteral("writer %1").arg(i)),
-                     plan.isEmpty() ? 0 : plan.first().id);
+        const PlanEntry next = comingUp.isEmpty() ? PlanEntry() : comingUp.takeFirst();
+        SpeechRecord s = speech(Evening.addSecs(i), 300, QStringLiteral("writer %1").arg(i));
+        s.speakerName = next.speakerName;
+        store.record(s, next.id);
+        QCoreApplication::processEvents();
     }
     QDeadlineTimer deadline(30000);
     while (!store.isSaved() && !deadline.hasExpired())
@@ -147,6 +154,8 @@ private slots:
     void lockedFileKeepsTheSpeechUntilReleased();
     void changesWaitForTheFile_data();
     void changesWaitForTheFile();
+    void twoStoresFollowOnePlan();
+    void keptElsewhere();
     void twoCopiesRecordIntoOneFile();
 
 private:
@@ -315,6 +324,10 @@ void TestMeetingStore::plan_data()
                                                          << "B*";
     QTest::newRow("a speech deleted: its row unspoken") << "add A B; record A; delete"
                                                         << "A B";
+    QTest::newRow("a rehearsal refused") << "add A; refuse TEST"
+                                         << "A";
+    QTest::newRow("one over the most a plan holds, refused") << "add A B; refuse C"
+                                                             << "A B";
 }
 
 void TestMeetingStore::plan()
@@ -354,6 +367,12 @@ void TestMeetingStore::plan()
                 store->record(speech(Evening.addSecs(600 * started++), 300, step), named.first()));
         } else if (verb == "delete") {
             QVERIFY(store->deleteSpeech(store->speeches(store->currentMeetingId()).last().id));
+        } else if (verb == "refuse") {
+            const bool test = w.first() == "TEST";
+            const QList<PlanEntry> rows(
+                test ? 1 : SpeechCategories::MaxPlannedSpeeches + 1 - int(store->plan().size()),
+                PlanEntry::make(w.first(), test ? SpeechCategories::TestRow : 2, {300, 360, 420}));
+            QVERIFY(store->addPlanned(rows).isEmpty());
         } else if (verb == "new") {
             store->startNewMeeting();
         } else {
@@ -380,6 +399,7 @@ void TestMeetingStore::setRightByHand_data()
     QTest::newRow("both undone: as timed") << "category time" << 2 << "qualified" << 0;
     QTest::newRow("a speech added") << "add" << 0 << "over time by 1:20" << 2;
     QTest::newRow("a speech added, undone") << "add" << 1 << "qualified" << 0;
+    QTest::newRow("a negative time refused") << "negative" << 0 << "qualified" << 0;
 }
 
 void TestMeetingStore::setRightByHand()
@@ -398,6 +418,8 @@ void TestMeetingStore::setRightByHand()
                 QVERIFY(store.changeCategory(id, 5, {60, 90, 120}));
             else if (change == "time")
                 QVERIFY(store.changeElapsed(id, 200));
+            else if (change == "negative")
+                QVERIFY(!store.changeElapsed(id, -1));
             else
                 QVERIFY(store.addSpeechByHand(meeting, Evening.addSecs(600), "Bo", 2,
                                               {300, 360, 420}, 530, 30));
@@ -445,23 +467,24 @@ void TestMeetingStore::unwritableFolderKeepsSpeechesUntilItCanWrite()
 
 void TestMeetingStore::unreadableFileIsMovedAside_data()
 {
-    QTest::addColumn<bool>("newerSchema");
+    QTest::addColumn<int>("schema"); // 0: not a database
     QTest::addColumn<bool>("inUse"); // open in another copy: its journal files beside it
-    QTest::newRow("not a database") << false << false;
-    QTest::newRow("newer schema") << true << false;
-    QTest::newRow("newer schema, in use") << true << true;
+    QTest::newRow("not a database") << 0 << false;
+    QTest::newRow("newer schema") << 99 << false;
+    QTest::newRow("newer schema, in use") << 99 << true;
+    QTest::newRow("the next schema") << RecordFile::SchemaVersion + 1 << false;
 }
 
 void TestMeetingStore::unreadableFileIsMovedAside()
 {
-    QFETCH(bool, newerSchema);
+    QFETCH(int, schema);
     QFETCH(bool, inUse);
     std::optional<RawFile> other;
-    if (newerSchema) {
+    if (schema > 0) {
         RawFile &raw = other.emplace(path());
         QVERIFY(!inUse || raw.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
         QVERIFY(raw.exec(QStringLiteral("CREATE TABLE future (x)")));
-        QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version = 99")));
+        QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version = %1").arg(schema)));
         if (!inUse) {
             raw.close();
             other.reset();
@@ -646,6 +669,9 @@ void TestMeetingStore::changesWaitForTheFile()
             QVERIFY(store.speeches(meeting).isEmpty());
         } else {
             QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
+            // Shown and counted where it will go, marked as waiting.
+            QVERIFY(store.agenda(meeting).last().speechWaiting);
+            QCOMPARE(store.meetings().last().waitingCount, 1);
         }
         QVERIFY(!store.isSaved());
         if (fullDisk)
@@ -667,13 +693,73 @@ void TestMeetingStore::changesWaitForTheFile()
         QCOMPARE(back.agenda(back.currentMeetingId()).last().planned.speechId, after.last().id);
 }
 
+// The first copy to record a planned speech keeps it; the other follows within two seconds, and
+// a speech it timed for that row meanwhile goes in without the plan's name, and says so.
+void TestMeetingStore::twoStoresFollowOnePlan()
+{
+    MeetingStore first(path()), second(path());
+    const qint64 planned = first
+                               .addPlanned({PlanEntry::make("P1", 1, {240, 300, 360}),
+                                            PlanEntry::make("P2", 1, {240, 300, 360})})[0]
+                               .id;
+    QSignalSpy followed(&second, &MeetingStore::changedElsewhere);
+    QSignalSpy lost(&second, &MeetingStore::plannedSpokenElsewhere);
+    QCOMPARE(second.plan().size(), 2);
+    QTRY_VERIFY(!followed.isEmpty()); // the file opened
+    followed.clear();
+    QVERIFY(first.record(speech(Evening, 300, "first"), planned));
+    QTRY_VERIFY_WITH_TIMEOUT(!followed.isEmpty(), 2000);
+    SpeechRecord late = speech(Evening.addSecs(600), 300, "second");
+    late.speakerName = QStringLiteral("P1"); // as START named it from the plan it showed
+    QVERIFY(second.record(late, planned));
+    QCOMPARE(lost.count(), 1);
+    QStringList shown;
+    for (const AgendaItem &item : second.agenda(second.currentMeetingId()))
+        shown << item.planned.speakerName + u'/' +
+                     (item.speech ? item.speech->description + u'/' + item.speech->speakerName
+                                  : QString());
+    QCOMPARE(shown.join(u' '), QStringLiteral("P1/first/P1 /second/ P2/"));
+}
+
+// A recovery file taken in twice adds each speech once, and keeps a change that waited; a
+// backup that cannot be put in its place says so.
+void TestMeetingStore::keptElsewhere()
+{
+    std::optional<Recovery> back;
+    {
+        MeetingStore store(path());
+        QVERIFY(store.record(speech(Evening, 300, QStringLiteral("first"))));
+        const qint64 id = store.speeches(store.currentMeetingId()).first().id;
+        RawFile other(path());
+        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("database is locked"));
+        QVERIFY(!store.record(speech(Evening.addSecs(600), 300, QStringLiteral("second"))));
+        QVERIFY(store.setSpeakerName(id, QStringLiteral("Ann Lee")));
+        const QString kept = RecoveryFile::write(store.unsaved());
+        back = RecoveryFile::read(kept);
+        QVERIFY(QFile::remove(kept));
+        store.forgetUnsaved();
+        QVERIFY(other.exec(QStringLiteral("COMMIT")));
+    }
+    QVERIFY(back);
+    MeetingStore store(path());
+    QVERIFY(store.takeIn(*back));
+    QVERIFY(store.takeIn(*back));
+    const QList<SpeechRecord> after = store.speeches(store.currentMeetingId());
+    QCOMPARE(after.size(), 2);
+    QCOMPARE(after.first().speakerName, QStringLiteral("Ann Lee"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(!store.backUpTo(m_dir->filePath(QStringLiteral("folder"))).isEmpty());
+}
+
 void TestMeetingStore::twoCopiesRecordIntoOneFile()
 {
     constexpr int Each = 40;
     const QStringList arguments{WriterArgument, path(), QString::number(Each)};
-    // Two rows planned before they start: the first speeches are timed for them.
+    // Four rows planned before they start: both follow the plan from its first row.
     MeetingStore backer(path());
-    backer.addPlanned({PlanEntry::make("A", 1, {1, 2, 3}), PlanEntry::make("B", 1, {1, 2, 3})});
+    backer.addPlanned({PlanEntry::make("P1", 1, {1, 2, 3}), PlanEntry::make("P2", 1, {1, 2, 3}),
+                       PlanEntry::make("P3", 1, {1, 2, 3}), PlanEntry::make("P4", 1, {1, 2, 3})});
     QProcess first, second;
     first.start(QCoreApplication::applicationFilePath(), arguments);
     second.start(QCoreApplication::applicationFilePath(), arguments);
@@ -701,7 +787,12 @@ void TestMeetingStore::twoCopiesRecordIntoOneFile()
     RawFile raw(path());
     QCOMPARE(raw.value(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM speech")).toInt(), 2 * Each);
-    QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM planned_speech")).toInt(), 8);
+    QCOMPARE(raw.value(QStringLiteral("SELECT COUNT(*) FROM planned_speech")).toInt(), 10);
+    // Each planned speaker recorded once, in the plan's order.
+    QCOMPARE(raw.value("SELECT group_concat(speaker_name, ' ') FROM (SELECT speaker_name FROM"
+                       " speech WHERE speaker_name LIKE 'P_' ORDER BY id)")
+                 .toString(),
+             QStringLiteral("P1 P2 P3 P4"));
     // Spoken rows linked to speeches that took their names, the first two at least.
     QCOMPARE(raw.value("SELECT COUNT(*) FROM planned_speech p JOIN speech s ON s.id = p.speech_id"
                        " AND s.speaker_name != p.speaker_name")

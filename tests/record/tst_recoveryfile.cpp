@@ -63,6 +63,8 @@ void TestRecoveryFile::comesBackWhole()
                   moved};
     const QString path = RecoveryFile::write(kept);
     QCOMPARE(QFileInfo(path).absolutePath(), root.filePath(folder));
+    // A file cut short as it was written is not one to offer.
+    QVERIFY(QFile(path + ".tmp").open(QIODevice::WriteOnly));
     QCOMPARE(RecoveryFile::waiting(), QStringList{path});
     const std::optional<Recovery> back = RecoveryFile::read(path);
     QVERIFY(back);
@@ -91,6 +93,12 @@ void TestRecoveryFile::foreignFilesAreRefused_data()
         << QByteArray(R"({"format": "lecternworks-timer recovery", "version": 1, "speeches":)"
                       R"( [{"startedUtcMs": "1", "thresholdTexts": ["", ""],)"
                       R"( "thresholdSeconds": [1, 2], "lamp": 0}]})");
+    QTest::newRow("a speech without a lamp")
+        << QByteArray(R"({"format": "lecternworks-timer recovery", "version": 1, "speeches":)"
+                      R"( [{"startedUtcMs": "1", "thresholdTexts": ["", "", ""],)"
+                      R"( "thresholdSeconds": [1, 2, 3]}]})");
+    QTest::newRow("a newer version's")
+        << QByteArray(R"({"format": "lecternworks-timer recovery", "version": 2})");
 }
 
 void TestRecoveryFile::foreignFilesAreRefused()

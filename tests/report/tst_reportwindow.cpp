@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "app/record_module/recordcommands.h"
+#include "components/checkedsave.h"
 #include "components/maskedtimebox.h"
 #include "record/meetingstore.h"
 #include "report/meetingeditor.h"
@@ -10,15 +12,19 @@
 #include "tests/report/speeches.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
@@ -27,7 +33,9 @@
 #include <QTest>
 #include <QTimeEdit>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +51,12 @@ private slots:
     void writeFile();
     void fullTarget_data();
     void fullTarget();
+    void commitRefused();
+    void quitWithSpeechesWaiting_data();
+    void quitWithSpeechesWaiting();
+    void damagedRecoveryFile();
+    void anotherCopyOnThePlan();
+    void planningFormRefusesARehearsal();
     void timerKeys_data();
     void timerKeys();
     void firstShowing_data();
@@ -202,8 +216,10 @@ void TestReportWindow::fullTarget()
         if (!mounted &&
             (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit)))
             _exit(2);
+        // The reason the system gave, not the one of the write cancelled after it.
+        const QString why = QString::fromLocal8Bit(std::strerror(mounted ? ENOSPC : EFBIG));
         const bool refused = !(pdf ? window.savePdf(path) : window.exportCsv(path)) &&
-                             window.statusText().startsWith("Could not save " + path + ":");
+                             window.statusText() == "Could not save " + path + ": " + why;
         if (!mounted)
             _exit(refused ? 0 : 1);
         QVERIFY2(refused, qPrintable(window.statusText()));
@@ -215,6 +231,136 @@ void TestReportWindow::fullTarget()
     }
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
+}
+
+// A file that cannot take its final name is not said to be saved.
+void TestReportWindow::commitRefused()
+{
+    QTemporaryDir folder;
+    QSaveFile file(folder.filePath(QStringLiteral("meeting.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x\n") == 2);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("meeting.csv")));
+    QString why;
+    QVERIFY(!commitChecked(file, &why));
+    QVERIFY(!why.isEmpty());
+}
+
+void TestReportWindow::quitWithSpeechesWaiting_data()
+{
+    QTest::addColumn<bool>("recordTakesThem"); // while the box is open; else saved to a file
+    QTest::newRow("saved to a file") << false;
+    QTest::newRow("taken by the record meanwhile") << true;
+}
+
+// Quitting with speeches the record could not take: saved to a CSV file, or the box goes once
+// the record takes them; standard error says which.
+void TestReportWindow::quitWithSpeechesWaiting()
+{
+    QFETCH(bool, recordTakesThem);
+    static QStringList said;
+    said.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { said << text; });
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    QTemporaryDir folder;
+    const QString blocked = folder.filePath(QStringLiteral("data")); // a file, not a folder
+    QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
+    MeetingStore store(blocked + QStringLiteral("/meetings.sqlite"));
+    QVERIFY(!store.record(iceBreaker(0, 342, QStringLiteral("Ann Lee"))));
+    const QByteArray waiting = ReportText::csv(Meeting(), store.unsavedSpeeches());
+    QVERIFY(waiting.contains("Ann Lee"));
+    const QString csv = folder.filePath(QStringLiteral("kept.csv"));
+    QTimer answer;
+    const QDeadlineTimer deadline(10000);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == QStringLiteral("unsavedRecordBox")) {
+            if (deadline.hasExpired()) // the box stayed: the operator stays too
+                modal->findChild<QPushButton *>(QStringLiteral("commandStay"))->click();
+            else if (recordTakesThem)
+                QFile::remove(blocked);
+            else
+                modal->findChild<QPushButton *>(QStringLiteral("commandSaveUnsaved"))->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // Typed, as the folder's listing may still choose the suggested name.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(csv);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+        }
+    });
+    answer.start(50);
+    QVERIFY(RecordCommands::settleBeforeClosing(&store, nullptr));
+    QVERIFY(store.isSaved());
+    QCOMPARE(QFile::exists(csv), !recordTakesThem);
+    if (!recordTakesThem) {
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), waiting);
+    }
+    QCOMPARE(store.speeches(store.currentMeetingId()).size(), int(recordTakesThem));
+    const QString told = said.join(u'\n');
+    QCOMPARE(told.contains(QStringLiteral("saved now")), recordTakesThem);
+    QCOMPARE(told.contains(QStringLiteral("saved to %1 instead").arg(csv)), !recordTakesThem);
+}
+
+// A recovery file that cannot be read is said in the window, and kept.
+void TestReportWindow::damagedRecoveryFile()
+{
+    QTemporaryDir folder;
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    const auto restore = qScopeGuard([&state] { qputenv("XDG_STATE_HOME", state); });
+    qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+    QVERIFY(QDir().mkpath(RecoveryFile::folders().first()));
+    QFile damaged(RecoveryFile::folders().first() + "/lecternworks-timer-recovery-1.json");
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{\"format\"") > 0);
+    damaged.close();
+    MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
+    QString told;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&told] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            told = box->objectName() + u' ' + box->text();
+            box->accept();
+        }
+    });
+    answer.start(50);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is left as it is: not a recovery"));
+    RecordCommands::offerRecovery(&store, nullptr);
+    QVERIFY2(told.startsWith("recoveryUnreadableBox ") && told.contains(damaged.fileName()),
+             qPrintable(told));
+    QVERIFY(damaged.exists());
+}
+
+// Another copy's speech for a planned row shows within two seconds; one timed here for that row
+// meanwhile goes in without the plan, and the window says so.
+void TestReportWindow::anotherCopyOnThePlan()
+{
+    QTemporaryDir folder;
+    MeetingStore other(folder.filePath(QStringLiteral("meetings.sqlite")));
+    MeetingStore store(other.filePath());
+    const qint64 planned = store.addPlanned({PlanEntry::make("Ann Lee", 1, {240, 300, 360})})[0].id;
+    ReportWindow window(&store);
+    window.showAndRaise();
+    const QAbstractItemModel *table = window.findChild<QTableView *>()->model();
+    QVERIFY(other.record(iceBreaker(0, 342, QStringLiteral("Ann Lee")), planned));
+    QTRY_COMPARE_WITH_TIMEOUT(table->index(0, SpeechLabels::Elapsed).data().toString(),
+                              QStringLiteral("5:42"), 2500);
+    QVERIFY(store.record(iceBreaker(10, 300, QStringLiteral("Ann Lee")), planned));
+    QVERIFY2(window.statusText().startsWith("Recorded without the plan"),
+             qPrintable(window.statusText()));
+    QCOMPARE(table->index(1, SpeechLabels::Speaker).data().toString(), QString());
+}
+
+// A rehearsal is not planned; a speech set right may be one.
+void TestReportWindow::planningFormRefusesARehearsal()
+{
+    for (const bool planning : {true, false}) {
+        SpeechForm form(QString(), planning, !planning);
+        if (QLineEdit *time = form.timeBox())
+            time->setText(QStringLiteral("0:05"));
+        form.categoryBox()->setCurrentIndex(
+            form.categoryBox()->findData(SpeechCategories::TestRow));
+        QCOMPARE(form.problem().isEmpty(), !planning);
+    }
 }
 
 void TestReportWindow::timerKeys_data()
