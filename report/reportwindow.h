@@ -83,6 +83,7 @@ public:
     QAction *savePlanAction() const { return m_savePlanAction; }
     QAction *pastePlanAction() const { return m_pastePlanAction; }
     QAction *speaksNextAction() const { return m_speaksNextAction; }
+    QAction *notPlannedAction() const { return m_notPlannedAction; }
     QAction *moveUpAction() const { return m_moveUpAction; }
     QAction *moveDownAction() const { return m_moveDownAction; }
     QAction *changeSpeechAction() const { return m_changeSpeechAction; }
@@ -118,6 +119,7 @@ protected:
 private:
     void refreshMeetings();
     static QString meetingCounts(const Meeting &meeting);
+    static QString plannedHeading();
     void meetingChosen(int index);
     void detailsEdited();
     void speechesChanged();
@@ -151,6 +153,7 @@ private:
     QAction *m_savePlanAction = nullptr;
     QAction *m_pastePlanAction = nullptr;
     QAction *m_speaksNextAction = nullptr;
+    QAction *m_notPlannedAction = nullptr;
     QAction *m_moveUpAction = nullptr;
     QAction *m_moveDownAction = nullptr;
     QAction *m_changeSpeechAction = nullptr;

@@ -3,6 +3,7 @@
 #include "report/meetingeditor.h"
 #include "report/reporttext.h"
 #include "report/reportwindow.h"
+#include "report/speechform.h"
 #include "report/speechlabels.h"
 #include "report/timingchart.h"
 #include "tests/report/speeches.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -534,6 +536,16 @@ void TestReportWindow::planSteps_data()
     QTest::newRow("taken off, moved, both undone")
         << QStringList{"delete 1", "up 1", "undo 0", "undo 0"} << "Ann Bo Cy";
     QTest::newRow("renamed in place, undone") << QStringList{"rename 1", "undo 0"} << "Ann Bo Cy";
+    QTest::newRow("a category and a time set right, one undo")
+        << QStringList{"speak 0", "change 0", "undo 0"} << "Ann Bo Cy";
+    QTest::newRow("not the planned speaker") << QStringList{"speak 1", "unplanned 0"}
+                                             << " Ann Bo Cy";
+    QTest::newRow("not the planned speaker, undone")
+        << QStringList{"speak 1", "unplanned 0", "undo 0"} << "Bo Ann Cy";
+    QTest::newRow("not the planned speaker: the name typed, the last timed")
+        << QStringList{"speak 1", "rename 0", "unplanned 2"} << "Zed Ann Bo Cy";
+    QTest::newRow("by hand: the next planned speaker") << QStringList{"byhand 9"} << "Bo* Ann Cy";
+    QTest::newRow("by hand: another speaker") << QStringList{"byhand Sam"} << "Sam* Ann Bo Cy";
 }
 
 void TestReportWindow::planSteps()
@@ -559,12 +571,33 @@ void TestReportWindow::planSteps()
                 table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
-        else
+        else if (step.startsWith("speak"))
+            QVERIFY(store.record(iceBreaker(0, 300), window.editor()->currentPlanned()));
+        else if (step.startsWith("unplanned"))
+            window.notPlannedAction()->trigger();
+        else if (step.startsWith("undo"))
             window.undoAction()->trigger();
+        if (step.startsWith("change") || step.startsWith("byhand")) {
+            // Bo marked as the next to speak.
+            window.showNext(store.plan().value(1).id);
+            (step.startsWith("change") ? window.changeSpeechAction() : window.addByHandAction())
+                ->trigger();
+            auto *form = window.findChildren<SpeechForm *>().last();
+            form->categoryBox()->setCurrentIndex(1);
+            form->timeBox()->setText("6:10");
+            if (step.endsWith("Sam"))
+                form->findChild<QLineEdit *>("editSpeaker")->setText("Sam");
+            QVERIFY2(form->problem().isEmpty(), qPrintable(form->problem()));
+            form->accept();
+        }
     }
     QStringList names;
     for (int row = 0; row < table->model()->rowCount(); ++row)
-        names << table->model()->index(row, SpeechLabels::Speaker).data().toString();
+        names << table->model()->index(row, SpeechLabels::Speaker).data().toString() +
+                     (table->model()->index(row, SpeechLabels::VerdictColumn).data().toString().contains(
+                          "(set by hand)")
+                          ? "*"
+                          : "");
     QCOMPARE(names.join(u' '), speakers);
 }
 
