@@ -312,10 +312,9 @@ void MeetingEditor::addByHand()
         // Another name typed is another speaker: the planned one is still to speak.
         const QString name = MeetingStore::cleanSpeakerName(form->name());
         const bool forPlanned = name.isEmpty() || name == plannedName;
-        const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, name,
-                                                 form->rowIndex(), form->thresholdSeconds(),
-                                                 form->elapsedSeconds(), grace,
-                                                 forPlanned ? planned : 0);
+        const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, name, form->rowIndex(),
+                                                 form->thresholdSeconds(), form->elapsedSeconds(),
+                                                 grace, forPlanned ? planned : 0);
         done(ok, tr("add a speech by hand"), [this] { m_store->undo(); });
     });
     m_openDialog(form);

@@ -503,8 +503,7 @@ void ReportWindow::meetingChosen(int index)
         m_shown.timerName = m_rememberedTimerName;
         const bool newest = index >= 0 && index == m_meetingList.size() - 1;
         // Written once the window is idle: this runs at STOP, when a speech joins the meeting.
-        if (newest && m_shown.id > 0 &&
-            !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
+        if (newest && m_shown.id > 0 && !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
             QTimer::singleShot(0, this, [this, shown = m_shown] {
                 m_store->setMeetingDetails(shown.id, shown.title, shown.timerName);
             });

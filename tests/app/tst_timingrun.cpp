@@ -11,9 +11,9 @@
 #include "controls/signal_light/shapecircle.h"
 #include "controls/signal_light/timergoodies.h"
 #include "network/lightservice.h"
+#include "record/meetingstore.h"
 #include "report/reportwindow.h"
 #include "report/speechlabels.h"
-#include "record/meetingstore.h"
 #include "sound/cuesounds.h"
 #include "speaker/speakerscreen.h"
 #include "tests/support/windowdriver.h"
@@ -466,16 +466,15 @@ void TestTimingRun::theTimerFollowsThePlan_data()
     QTest::newRow("the plan edited during a speech on another row: chosen at STOP")
         << QStringList{"click 1", "start", "edit", "stop"} << QStringList{""}
         << QList<int>{1, 1, 1, 5};
-    QTest::newRow("the plan edited: the mark stays") << QStringList{"next 2", "edit"}
-                                                     << QStringList{} << QList<int>{4, 4};
+    QTest::newRow("the plan edited: the mark stays")
+        << QStringList{"next 2", "edit"} << QStringList{} << QList<int>{4, 4};
     QTest::newRow("a rehearsal, a mistaken start: the planned speaker still to speak")
         << QStringList{"click 7", "time", "mistake", "time"} << QStringList{"", "", "Ann"}
         << QList<int>{7, 5, 5, 6};
-    QTest::newRow("New Meeting: the plan's row") << QStringList{"click 7", "new"} << QStringList{}
-                                                  << QList<int>{7, 5};
+    QTest::newRow("New Meeting: the plan's row")
+        << QStringList{"click 7", "new"} << QStringList{} << QList<int>{7, 5};
     QTest::newRow("the last planned timed, unsaved: the first still to come")
-        << QStringList{"unwritable", "next 2", "time"} << QStringList{"Cy"}
-        << QList<int>{5, 4, 5};
+        << QStringList{"unwritable", "next 2", "time"} << QStringList{"Cy"} << QList<int>{5, 4, 5};
 }
 
 void TestTimingRun::theTimerFollowsThePlan()
