@@ -466,6 +466,9 @@ void TestTimingRun::theTimerFollowsThePlan_data()
     QTest::newRow("the plan edited during a speech on another row: chosen at STOP")
         << QStringList{"click 1", "start", "edit", "stop"} << QStringList{""}
         << QList<int>{1, 1, 1, 5};
+    QTest::newRow("a row clicked before a plan edit and during a speech: the operator's")
+        << QStringList{"click 1", "edit", "start", "click 3", "stop"} << QStringList{""}
+        << QList<int>{1, 1, 1, 3, 3};
     QTest::newRow("the plan edited: the mark stays")
         << QStringList{"next 2", "edit"} << QStringList{} << QList<int>{4, 4};
     QTest::newRow("a rehearsal, a mistaken start: the planned speaker still to speak")
