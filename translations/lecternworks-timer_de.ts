@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>green</source>
@@ -350,6 +357,10 @@
         <source>add a speech by hand</source>
         <translation>eine Rede von Hand hinzufügen</translation>
     </message>
+    <message>
+        <source>mark the speech as not the planned speaker&apos;s</source>
+        <translation>die Rede als nicht die des geplanten Redners markieren</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -593,6 +604,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source> - new meeting started</source>
         <translation> - neues Treffen begonnen</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Als Nächstes: %1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +928,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>&amp;Agenda</source>
         <translation>Tages&amp;ordnung</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>Nicht der geplante Red&amp;ner</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>geplant für das nächste Treffen</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>green</source>
@@ -350,6 +357,10 @@
         <source>add a speech by hand</source>
         <translation>añadir un discurso a mano</translation>
     </message>
+    <message>
+        <source>mark the speech as not the planned speaker&apos;s</source>
+        <translation>marcar el discurso como no del orador previsto</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -593,6 +604,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source> - new meeting started</source>
         <translation> - nueva reunión iniciada</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Siguiente: %1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +928,14 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>&amp;Agenda</source>
         <translation>&amp;Orden del día</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>No es el orador &amp;previsto</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>previsto para la próxima reunión</translation>
     </message>
 </context>
 <context>

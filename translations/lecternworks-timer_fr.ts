@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>green</source>
@@ -350,6 +357,10 @@
         <source>add a speech by hand</source>
         <translation>ajouter un discours à la main</translation>
     </message>
+    <message>
+        <source>mark the speech as not the planned speaker&apos;s</source>
+        <translation>marquer le discours comme n’étant pas celui de l’orateur prévu</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -593,6 +604,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source> - new meeting started</source>
         <translation> - nouvelle réunion commencée</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Suivant : %1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +928,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>&amp;Agenda</source>
         <translation>Ordre du &amp;jour</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>Pas l’orateur pré&amp;vu</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>prévu pour la prochaine réunion</translation>
     </message>
 </context>
 <context>
