@@ -9,6 +9,7 @@
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
 
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,8 +25,9 @@ RecordLink::RecordLink(LecternWorksTimer *window, Settings &settings)
     connect(m_agenda, &AgendaLink::nextChanged, this, &RecordLink::showTitle);
     // After the window's own handler: the count is the one the window shows.
     connect(window->tickTimer(), &TickTimer::timeout, this, &RecordLink::ticked);
-    // A plan made ahead is followed from the first speech, so its record opens with the window.
-    if (settings.planWaiting())
+    // A plan made ahead is followed from the first speech, so its record opens with the window;
+    // so does a record these settings have not seen, which may hold one.
+    if (settings.planWaiting() || (!settings.planWaitingKnown() && QFile::exists(m_filePath)))
         QTimer::singleShot(0, this, [this] { open(); });
 }
 
