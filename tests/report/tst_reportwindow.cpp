@@ -592,15 +592,11 @@ void TestReportWindow::planSteps()
         }
     }
     QStringList names;
-    for (int row = 0; row < table->model()->rowCount(); ++row)
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        const QModelIndex verdict = table->model()->index(row, SpeechLabels::VerdictColumn);
         names << table->model()->index(row, SpeechLabels::Speaker).data().toString() +
-                     (table->model()
-                              ->index(row, SpeechLabels::VerdictColumn)
-                              .data()
-                              .toString()
-                              .contains("(set by hand)")
-                          ? "*"
-                          : "");
+                     (verdict.data().toString().contains("(set by hand)") ? "*" : "");
+    }
     QCOMPARE(names.join(u' '), speakers);
     // Opened afresh, as after a restart: the same rows, a plan not yet begun under its heading.
     ReportWindow again(&store);
