@@ -51,9 +51,9 @@ public:
     void addByHand();
     // The planned speech of the current row; 0 when it is not one still to speak.
     qint64 currentPlanned() const;
-    // The speech of the current row was not its planned speaker's: the planned speaker goes
-    // back to the plan as the next to speak. Without such a current row, the last speech timed
-    // for a planned row in the meeting the next speech joins.
+    // The speech of the row chosen was not its planned speaker's: the planned speaker goes back
+    // to the plan as the next to speak. Without such a row chosen, the last speech timed for a
+    // planned row in the meeting the next speech joins.
     void markNotPlanned();
     // The speech markNotPlanned() would mark; 0 for none.
     qint64 notPlannedSpeech() const;
