@@ -580,8 +580,7 @@ void TestReportWindow::planSteps()
             if (step.contains("keys"))
                 table->selectionModel()->clearSelection();
             window.notPlannedAction()->trigger();
-        }
-        else if (step.startsWith("undo"))
+        } else if (step.startsWith("undo"))
             window.undoAction()->trigger();
         if (step.startsWith("change") || step.startsWith("byhand")) {
             // Bo marked as the next to speak.
