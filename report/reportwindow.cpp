@@ -346,6 +346,13 @@ void ReportWindow::showRunning(const SpeechRecord &run, qint64 plannedId, int el
     m_model->setRunning(run, plannedId, elapsedSeconds);
 }
 
+void ReportWindow::showRecordedForPlan(const QString &speakerName)
+{
+    say(tr("Recorded as %1's speech. Someone else spoke? %2 (%3) sets it right.")
+            .arg(speakerName, m_notPlannedAction->text().remove(u'&'),
+                 m_notPlannedAction->shortcut().toString(QKeySequence::NativeText)));
+}
+
 void ReportWindow::commandSpeaksNext_Click()
 {
     if (const qint64 planned = m_editor->currentPlanned())

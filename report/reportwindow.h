@@ -65,6 +65,8 @@ public:
     void showNext(qint64 plannedId);
     // The speech being timed, counting; an invalid run when none is.
     void showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds);
+    // A speech just recorded for the planned speaker of that name: how to say it was another's.
+    void showRecordedForPlan(const QString &speakerName);
 
     // What the window last said about a file or the clipboard.
     QString statusText() const;

@@ -20,6 +20,7 @@
 #include "timing/graceperiod.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -553,6 +554,9 @@ void TestTimingRun::theTimerFollowsThePlan()
     for (const SpeechRecord &s : store->unsavedSpeeches())
         recorded << s.speakerName;
     QCOMPARE(recorded, names);
+    const auto *status = window.reportWindow()->findChild<QLabel *>("labelStatus");
+    QCOMPARE(status->text().contains("Ctrl+U"),
+             !names.isEmpty() && !names.last().isEmpty());
 }
 
 QTEST_MAIN(TestTimingRun)
