@@ -937,6 +937,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
         <source>planned for the next meeting</source>
         <translation>geplant für das nächste Treffen</translation>
     </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Als Rede von %1 aufgezeichnet. Hat jemand anderes gesprochen? %2 (%3) berichtigt es.</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

@@ -937,6 +937,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
         <source>planned for the next meeting</source>
         <translation>previsto para la próxima reunión</translation>
     </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Registrado como discurso de %1. ¿Habló otra persona? %2 (%3) lo corrige.</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

@@ -937,6 +937,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
         <source>planned for the next meeting</source>
         <translation>prévu pour la prochaine réunion</translation>
     </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Enregistré comme discours de %1. Quelqu’un d’autre a parlé ? %2 (%3) le corrige.</translation>
+    </message>
 </context>
 <context>
     <name>ShapeCircle</name>

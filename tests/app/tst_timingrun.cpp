@@ -555,8 +555,7 @@ void TestTimingRun::theTimerFollowsThePlan()
         recorded << s.speakerName;
     QCOMPARE(recorded, names);
     const auto *status = window.reportWindow()->findChild<QLabel *>("labelStatus");
-    QCOMPARE(status->text().contains("Ctrl+U"),
-             !names.isEmpty() && !names.last().isEmpty());
+    QCOMPARE(status->text().contains("Ctrl+U"), !names.isEmpty() && !names.last().isEmpty());
 }
 
 QTEST_MAIN(TestTimingRun)
