@@ -7,16 +7,9 @@
 #include "controls/event_row/timereventdata.h"
 #include "timing/speechcategories.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
-
-namespace {
-
-bool sameTurn(const MeetingRecord::PlannedTurn &a, const MeetingRecord::PlannedTurn &b)
-{
-    return a.id == b.id && a.rowIndex == b.rowIndex && a.thresholdTexts == b.thresholdTexts;
-}
-
-} // namespace
 
 AgendaLink::AgendaLink(LecternWorksTimer *window, Settings &settings, QObject *parent)
     : QObject(parent), m_window(window), m_settings(settings)
@@ -26,6 +19,9 @@ AgendaLink::AgendaLink(LecternWorksTimer *window, Settings &settings, QObject *p
 void AgendaLink::attach(MeetingRecord *record)
 {
     m_record = record;
+    for (int i = SpeechCategories::FirstRow; i <= SpeechCategories::RowCount; ++i)
+        connect(m_window->TimerEvent(i), &TimerEventDATA::EventWuzClicked, this,
+                &AgendaLink::rowClicked);
     record->watchPlan(this, [this](qint64 chosenId) { planChanged(chosenId); });
     planChanged(0);
 }
@@ -39,8 +35,8 @@ const MeetingRecord::PlannedTurn *AgendaLink::find(qint64 id) const
     return nullptr;
 }
 
-// The speech chosen in the meeting's window is marked; else the marked one stays while it is
-// still to come; else the first to come. The timer's row follows only a change of the mark.
+// The speech chosen in the meeting's window is marked, and wins over a row the operator
+// clicked; else the marked one stays while it is still to come; else the first to come.
 void AgendaLink::planChanged(qint64 chosenId)
 {
     m_comingUp = m_record->comingUp();
@@ -50,17 +46,24 @@ void AgendaLink::planChanged(qint64 chosenId)
         pick = find(m_next.id);
     if (!pick && !m_comingUp.isEmpty())
         pick = &m_comingUp.first();
-    const MeetingRecord::PlannedTurn next = pick ? *pick : MeetingRecord::PlannedTurn();
-    const bool moved = chosenId != 0 || !sameTurn(next, m_next);
-    m_next = next;
+    m_next = pick ? *pick : MeetingRecord::PlannedTurn();
     m_record->showNext(m_next.id);
-    emit nextChanged(m_next);
-    if (moved && m_next.id != 0)
-        choose(m_next);
+    if (chosenId != 0)
+        m_operatorChose = false;
+    follow();
+    emit nextChanged();
+}
+
+void AgendaLink::rowClicked()
+{
+    if (!m_choosing)
+        m_operatorChose = true;
+    emit nextChanged();
 }
 
 qint64 AgendaLink::startRun(SpeechRecord &run)
 {
+    m_operatorChose = false;
     if (m_next.id == 0 || run.rowIndex != m_next.rowIndex)
         return 0;
     run.speakerName = m_next.speakerName;
@@ -81,24 +84,47 @@ void AgendaLink::runEnding(qint64 plannedId)
         after << m_comingUp.mid(0, at);
         m_next = after.isEmpty() ? MeetingRecord::PlannedTurn() : after.first();
         m_record->showNext(m_next.id);
-        emit nextChanged(m_next);
     }
-    if (m_next.id != 0 && (plannedId != 0 || m_chooseAfterRun))
+    follow();
+    emit nextChanged();
+}
+
+void AgendaLink::meetingBegun()
+{
+    if (!m_record)
+        return;
+    m_operatorChose = false;
+    planChanged(0);
+}
+
+void AgendaLink::follow()
+{
+    if (m_next.id != 0 && !m_operatorChose)
         choose(m_next);
 }
 
 // As a click on the row chooses it; a CUSTOM speech's thresholds are in its row first. Never
-// during a run: the light keeps the thresholds it started with.
+// during a run: the light keeps the thresholds it started with, and the run's end follows.
 void AgendaLink::choose(const MeetingRecord::PlannedTurn &turn)
 {
     TimerEventDATA *row = m_window->TimerEvent(qint16(turn.rowIndex));
-    m_chooseAfterRun = m_window->tickTimer()->isEnabled();
-    if (!row || m_chooseAfterRun)
+    if (!row || m_window->tickTimer()->isEnabled())
         return;
     if (turn.rowIndex == SpeechCategories::CustomRow) {
         row->setTimeChangeGreen(turn.thresholdTexts[0]);
         row->setTimeChangeYellow(turn.thresholdTexts[1]);
         row->setTimeChangeRed(turn.thresholdTexts[2]);
     }
+    const QScopedValueRollback<bool> choosing(m_choosing, true);
     row->SelectThisEvent();
+}
+
+QString AgendaLink::nextText() const
+{
+    const TimerEventDATA *row = m_window->TimerEvent(qint16(m_next.rowIndex));
+    if (m_next.id == 0 || !row || m_window->selectedRow() != m_next.rowIndex)
+        return QString();
+    const QString category = row->EventName().simplified();
+    return m_next.speakerName.isEmpty() ? category
+                                        : tr("%1 — %2").arg(m_next.speakerName, category);
 }

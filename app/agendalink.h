@@ -10,8 +10,9 @@ class Settings;
 
 // The timer following the meeting's plan: the next planned speech's category chosen in the
 // timer as a click on its row chooses it, the speech timed by that row recorded under the
-// planned name, and the mark moved on at STOP. It never chooses a row while a speech is timed,
-// and a row the operator clicks always wins; without a plan it does nothing.
+// planned name, and the mark moved on at STOP. Whenever the timer is stopped and the plan or the
+// meeting changes, the next speech's row is chosen again, unless the operator chose a row since
+// the last START; it never chooses a row while a speech is timed. Without a plan it does nothing.
 class AgendaLink : public QObject
 {
     Q_OBJECT
@@ -25,17 +26,25 @@ public:
     // chosen is not the marked speech's category, or nothing is planned.
     qint64 startRun(SpeechRecord &run);
     // As the run ends, before it is recorded: the mark moves to the planned speech after the
-    // one timed, whose category is chosen unless a speech is still timed.
+    // one timed, and the marked speech's category is chosen unless a speech is still timed or
+    // the operator chose a row during the run.
     void runEnding(qint64 plannedId);
+    // File ▸ New Meeting: the marked speech's category is chosen, whatever row was chosen before.
+    void meetingBegun();
     // The planned speech marked as the next to speak; 0 for none.
     qint64 next() const { return m_next.id; }
+    // Whose speech START records: "Ann Lee — Ice Breaker Speech (4 to 6 Minutes)"; empty when
+    // START records no planned speech.
+    QString nextText() const;
 
 signals:
-    // The planned speech marked next, whenever the mark may have moved; an empty turn for none.
-    void nextChanged(const MeetingRecord::PlannedTurn &next);
+    // What nextText() says changed.
+    void nextChanged();
 
 private:
     void planChanged(qint64 chosenId);
+    void rowClicked();
+    void follow();
     void choose(const MeetingRecord::PlannedTurn &turn);
     const MeetingRecord::PlannedTurn *find(qint64 id) const;
 
@@ -44,6 +53,7 @@ private:
     MeetingRecord *m_record = nullptr;
     QList<MeetingRecord::PlannedTurn> m_comingUp;
     MeetingRecord::PlannedTurn m_next;
-    // The marked speech changed during a run: its category is chosen once the run ends.
-    bool m_chooseAfterRun = false;
+    // A row the operator clicked since the last START, which the plan leaves chosen.
+    bool m_operatorChose = false;
+    bool m_choosing = false; // the plan's own click on a row
 };

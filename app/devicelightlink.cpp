@@ -15,7 +15,7 @@ DeviceLightLink::DeviceLightLink(LecternWorksTimer *window, Settings &settings,
                                  AgendaLink *agenda)
     : QObject(window), m_window(window), m_settings(settings)
 {
-    connect(agenda, &AgendaLink::nextChanged, this, &DeviceLightLink::nextMarked);
+    connect(agenda, &AgendaLink::nextChanged, this, [this, agenda] { nextMarked(agenda); });
 }
 
 DeviceLightLink::~DeviceLightLink() = default;
@@ -90,15 +90,10 @@ void DeviceLightLink::announceRunState()
         m_light->setRunState(running, row, elapsed);
 }
 
-void DeviceLightLink::nextMarked(const MeetingRecord::PlannedTurn &next)
+void DeviceLightLink::nextMarked(const AgendaLink *agenda)
 {
-    // The speaker, then the category as the timer's row names it: "Ann Lee — Ice Breaker".
-    QStringList parts;
-    if (!next.speakerName.trimmed().isEmpty())
-        parts << next.speakerName.trimmed();
-    if (const TimerEventDATA *row = m_window->TimerEvent(next.rowIndex); row && next.id != 0)
-        parts << row->EventName();
-    m_nextSpeaker = parts.join(u" \u2014 ");
+    // What the timer's title says START records: "Ann Lee — Ice Breaker ...".
+    m_nextSpeaker = agenda->nextText();
     if (m_light)
         m_light->setNextSpeaker(m_nextSpeaker);
 }

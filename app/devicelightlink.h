@@ -38,7 +38,7 @@ signals:
 
 private:
     void handOverLamps();
-    void nextMarked(const MeetingRecord::PlannedTurn &next);
+    void nextMarked(const AgendaLink *agenda);
 
     LecternWorksTimer *m_window = nullptr;
     Settings &m_settings;

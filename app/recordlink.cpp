@@ -9,6 +9,7 @@
 #include "record/meetingstore.h"
 #include "record/recoveryfile.h"
 
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,10 +22,12 @@ RecordLink::RecordLink(LecternWorksTimer *window, Settings &settings)
     : QObject(window), m_window(window), m_filePath(MeetingStore::defaultFilePath()),
       m_agenda(new AgendaLink(window, settings, this))
 {
+    connect(m_agenda, &AgendaLink::nextChanged, this, &RecordLink::showTitle);
     // After the window's own handler: the count is the one the window shows.
     connect(window->tickTimer(), &TickTimer::timeout, this, &RecordLink::ticked);
-    // A plan made ahead is followed from the first speech, so its record opens with the window.
-    if (settings.planWaiting())
+    // A plan made ahead is followed from the first speech, so its record opens with the window;
+    // so does a record these settings have not seen, which may hold one.
+    if (settings.planWaiting() || (!settings.planWaitingKnown() && QFile::exists(m_filePath)))
         QTimer::singleShot(0, this, [this] { open(); });
 }
 
@@ -35,9 +38,7 @@ MeetingRecord *RecordLink::open()
     if (!m_record) {
         m_record = MeetingRecord::open(m_filePath);
         if (m_record) {
-            m_record->watchSaved(this, [this](bool saved) {
-                m_window->setWindowTitle(titleShowingSaved(m_window->windowTitle(), saved));
-            });
+            m_record->watchSaved(this, [this](bool) { showTitle(); });
             m_agenda->attach(m_record.get());
         }
     }
@@ -99,15 +100,28 @@ void RecordLink::startNewMeeting()
     if (!record)
         return;
     record->startNewMeeting();
-    // The title says so for a while, before its " (record not saved)" if it has one.
-    const QString note = tr(" - new meeting started");
-    const auto showNote = [this, note, record](bool shown) {
-        const QString plain = titleShowingSaved(m_window->windowTitle(), true).remove(note);
-        m_window->setWindowTitle(
-            titleShowingSaved(shown ? plain + note : plain, record->store()->isSaved()));
-    };
-    showNote(true);
-    QTimer::singleShot(NewMeetingNoteMs, this, [showNote] { showNote(false); });
+    m_agenda->meetingBegun();
+    // The title says so for a while.
+    m_newMeetingNote = true;
+    showTitle();
+    QTimer::singleShot(NewMeetingNoteMs, this, [this] {
+        m_newMeetingNote = false;
+        showTitle();
+    });
+}
+
+// The layout's caption, then whose speech START records, the new meeting's note and, last,
+// " (record not saved)" while something waits in memory.
+void RecordLink::showTitle()
+{
+    if (m_caption.isNull())
+        m_caption = m_window->windowTitle();
+    QString title = m_caption;
+    if (const QString next = m_agenda->nextText(); !next.isEmpty())
+        title += tr(" - Next: %1").arg(next);
+    if (m_newMeetingNote)
+        title += tr(" - new meeting started");
+    m_window->setWindowTitle(titleShowingSaved(title, !m_record || m_record->store()->isSaved()));
 }
 
 void RecordLink::openReport(Settings *settings, QWidget *timerLight,

@@ -56,6 +56,7 @@ public:
 
 private:
     void ticked();
+    void showTitle();
 
     LecternWorksTimer *m_window = nullptr;
     QString m_filePath; // as the user's folders were at start-up
@@ -63,4 +64,6 @@ private:
     SpeechRecord m_run;
     qint64 m_plannedId = 0; // the planned speech the run times
     AgendaLink *m_agenda = nullptr;
+    QString m_caption; // the title as the layout gave it, taken at its first change
+    bool m_newMeetingNote = false;
 };

@@ -289,9 +289,14 @@ bool Settings::planWaiting() const
     return value(Choice::PlanWaiting).toBool();
 }
 
+bool Settings::planWaitingKnown() const
+{
+    return m_store.contains(QLatin1String(entry(Choice::PlanWaiting).key));
+}
+
 void Settings::setPlanWaiting(bool waiting)
 {
-    if (waiting != planWaiting())
+    if (waiting != planWaiting() || !planWaitingKnown())
         setValue(Choice::PlanWaiting, waiting);
 }
 

@@ -47,6 +47,8 @@ public:
     void setTimerName(const QString &name);
     // Whether the record holds planned speeches still to come, so that it opens at start.
     bool planWaiting() const;
+    // False until a record was opened with these settings.
+    bool planWaitingKnown() const;
     void setPlanWaiting(bool waiting);
 
     // The light on other devices: the address and port it is offered on and whether it is

@@ -109,6 +109,14 @@ void applyPlanEdit(QList<PlanEntry> &plan, const SpeechEdit &e)
             i >= 0)
             plan[i] = e.planned.first();
         break;
+    // Its place in the plan is the file's: while it waits, it is the next to come.
+    case SpeechEdit::Kind::PlanLink:
+        if (const qsizetype i = e.planned.isEmpty() ? -1 : indexOf(plan, e.planned.first().id);
+            i >= 0 && e.planned.first().speechId != 0)
+            plan.removeAt(i);
+        else if (i < 0 && !e.planned.isEmpty() && e.planned.first().speechId == 0)
+            plan.prepend(e.planned.first());
+        break;
     default:
         break;
     }
@@ -357,4 +365,59 @@ QSqlError MeetingStore::readPlan(QSqlQuery &q, QList<PlanEntry> *plan)
         plan->append(row);
     }
     return q.lastError();
+}
+
+bool MeetingStore::markNotPlanned(qint64 speechId)
+{
+    const qint64 meetingId = meetingOf(speechId);
+    if (meetingId <= 0)
+        return false;
+    QSqlQuery q(m_file.database());
+    q.prepare(QStringLiteral("SELECT %1 FROM planned_speech WHERE speech_id = ?").arg(PlanColumns));
+    q.addBindValue(speechId);
+    if (!q.exec() || !q.next())
+        return false;
+    PlanEntry row = planFrom(q);
+    q.finish();
+    QString name;
+    for (const SpeechRecord &s : speeches(meetingId)) {
+        if (s.id == speechId)
+            name = s.speakerName;
+    }
+    SpeechEdit unlink, back;
+    unlink.kind = back.kind = SpeechEdit::Kind::PlanLink;
+    unlink.speechId = back.speechId = speechId;
+    back.name = name;
+    back.planned = {row};
+    unlink.name = name == row.speakerName ? QString() : name;
+    row.speechId = 0;
+    unlink.planned = {row};
+    editPlan(unlink, {back});
+    return true;
+}
+
+// The speech's name and its planned row's link, together; a row another speech took meanwhile
+// keeps that one.
+QSqlError MeetingStore::writePlanLink(QSqlQuery &q, const SpeechEdit &change)
+{
+    if (change.planned.isEmpty())
+        return QSqlError();
+    q.prepare(QStringLiteral("UPDATE speech SET speaker_name = ? WHERE id = ?"));
+    q.addBindValue(storedText(change.name));
+    q.addBindValue(change.speechId);
+    if (const QSqlError error = runToEnd(q); error.isValid())
+        return error;
+    const PlanEntry &row = change.planned.first();
+    if (row.speechId == 0) {
+        q.prepare(QStringLiteral("UPDATE planned_speech SET speech_id = NULL"
+                                 " WHERE id = ? AND speech_id = ?"));
+        q.addBindValue(row.id);
+        q.addBindValue(change.speechId);
+    } else {
+        q.prepare(QStringLiteral("UPDATE planned_speech SET speech_id = ? WHERE id = ? AND ") +
+                  Unspoken);
+        q.addBindValue(row.speechId);
+        q.addBindValue(row.id);
+    }
+    return runToEnd(q);
 }

@@ -290,6 +290,11 @@ QString whatChanged(const SpeechEdit &e)
             .arg(clockText(e.elapsedSeconds));
     case SpeechEdit::Kind::AsTimed:
         return QStringLiteral("speech %1 as timed").arg(e.speechId);
+    case SpeechEdit::Kind::PlanLink:
+        return QStringLiteral("speech %1 named \"%2\", %3 the plan's row %4")
+            .arg(e.speechId)
+            .arg(e.name, e.planned.value(0).speechId == 0 ? "out of" : "for")
+            .arg(e.planned.value(0).id);
     case SpeechEdit::Kind::PlanAdd:
     case SpeechEdit::Kind::PlanRemove:
     case SpeechEdit::Kind::PlanMove:
@@ -750,6 +755,9 @@ QSqlError MeetingStore::writeEdit(const SpeechEdit &change, qint64 *meetingId)
     case SpeechEdit::Kind::PlanChange:
         error = writePlanEdit(q, change);
         break;
+    case SpeechEdit::Kind::PlanLink:
+        error = writePlanLink(q, change);
+        break;
     }
     if (!error.isValid()) {
         q.prepare(QStringLiteral("SELECT meeting_id FROM speech WHERE id = ?"));
@@ -770,7 +778,7 @@ void MeetingStore::applyWaitingEdits(SpeechRecord &speech, bool &deleted) const
         if (e.speechId != speech.id)
             continue;
         speech.editWaiting = true;
-        if (e.kind == SpeechEdit::Kind::Name)
+        if (e.kind == SpeechEdit::Kind::Name || e.kind == SpeechEdit::Kind::PlanLink)
             speech.speakerName = e.name;
         else if (e.kind == SpeechEdit::Kind::Delete || e.kind == SpeechEdit::Kind::Restore)
             deleted = e.kind == SpeechEdit::Kind::Delete;

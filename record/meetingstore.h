@@ -102,6 +102,10 @@ public:
     // Records a speech timed for a planned row, as record() does: it takes the row's name
     // unless it has one, and the row is linked to it in the same transaction.
     bool record(const SpeechRecord &speech, qint64 plannedId);
+    // The speech was not the planned speaker's: its planned row goes back to the plan, and the
+    // speech keeps its name only when it is not the planned one. False when it has no planned
+    // row.
+    bool markNotPlanned(qint64 speechId);
 
     // ---- Setting the record right by hand ----
     // Each marks the speech "set by hand" and keeps what was timed; the verdict and the lamp
@@ -190,6 +194,7 @@ private:
     QSqlError linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId);
     QSqlError writeCorrection(QSqlQuery &q, const SpeechEdit &change);
     QSqlError writePlanEdit(QSqlQuery &q, const SpeechEdit &change);
+    QSqlError writePlanLink(QSqlQuery &q, const SpeechEdit &change);
     static QSqlError readPlan(QSqlQuery &q, QList<PlanEntry> *plan);
     QSqlError writeEdit(const SpeechEdit &change, qint64 *meetingId);
     qint64 meetingOf(qint64 speechId);

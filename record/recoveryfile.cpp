@@ -158,7 +158,7 @@ std::optional<SpeechEdit> editFrom(const QJsonObject &o)
     SpeechEdit edit;
     edit.speechId = o.value("speechId").toString().toLongLong(&ok);
     const int kind = o.value("kind").toInt(-1);
-    if (!ok || kind < int(SpeechEdit::Kind::Name) || kind > int(SpeechEdit::Kind::PlanChange))
+    if (!ok || kind < int(SpeechEdit::Kind::Name) || kind > int(SpeechEdit::Kind::PlanLink))
         return std::nullopt;
     edit.kind = SpeechEdit::Kind(kind);
     edit.name = o.value("name").toString();

@@ -28,6 +28,9 @@ struct SpeechEdit
         PlanRemove, // the rows of planned's ids
         PlanMove,   // the rows of planned's ids, in that order, before beforeId
         PlanChange, // planned.first()'s name, category row and thresholds
+        // The speech's link to planned.first(): to its speechId, none for 0; the speech named
+        // name.
+        PlanLink,
     };
 
     Kind kind = Kind::Name;

@@ -277,9 +277,55 @@ void MeetingEditor::changeCurrent()
     m_openDialog(form);
 }
 
+qint64 MeetingEditor::byHandPlanned() const
+{
+    if (const qint64 current = currentPlanned())
+        return current;
+    const int row = m_model->rowOfPlanned(m_model->nextPlanned());
+    return row < 0 || m_model->isRunningRow(row) ? 0 : m_model->nextPlanned();
+}
+
+qint64 MeetingEditor::notPlannedSpeech() const
+{
+    const QList<AgendaItem> &items = m_model->shownItems();
+    const int current = currentRow();
+    const auto timedForPlan = [&items](qsizetype row) {
+        const AgendaItem &item = items.at(row);
+        return item.isPlanned() && item.isSpoken() && item.speech->id != 0 ? item.speech->id : 0;
+    };
+    // A row the operator chose, not the one the table takes when it gets the keys.
+    const bool chosen = m_table->selectionModel()->isSelected(m_table->currentIndex());
+    if (chosen && current >= 0 && current < items.size() && timedForPlan(current) != 0)
+        return timedForPlan(current);
+    if (m_model->meetingId() != m_store->currentMeetingId())
+        return 0;
+    // The rows are in the order the speeches were started.
+    qint64 last = 0;
+    for (qsizetype row = 0; row < items.size(); ++row)
+        last = timedForPlan(row) != 0 ? timedForPlan(row) : last;
+    return last;
+}
+
+void MeetingEditor::markNotPlanned()
+{
+    const qint64 speechId = notPlannedSpeech();
+    if (speechId == 0)
+        return;
+    qint64 planned = 0;
+    for (const AgendaItem &item : m_model->shownItems()) {
+        if (item.speech && item.speech->id == speechId)
+            planned = item.planned.id;
+    }
+    const bool ok = m_store->markNotPlanned(speechId);
+    done(ok, tr("the speech marked as not the planned speaker's"), [this] { m_store->undo(); });
+    if (ok)
+        emit speaksNext(planned);
+}
+
 void MeetingEditor::addByHand()
 {
-    const qint64 planned = currentPlanned();
+    const qint64 planned = byHandPlanned();
+    QString plannedName;
     auto *form = new SpeechForm(tr("Add a Speech by Hand"), true, true, m_table->window());
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setWindowModality(Qt::WindowModal);
@@ -287,6 +333,7 @@ void MeetingEditor::addByHand()
         const SpeechRecord s = m_model->rowSpeech(m_model->rowOfPlanned(planned));
         form->setName(s.speakerName);
         form->setCategory(s.rowIndex, s.thresholdSeconds);
+        plannedName = s.speakerName;
     }
     // In the meeting shown: now for the meeting going on, else after its last speech; on that
     // day, at the time typed.
@@ -296,15 +343,18 @@ void MeetingEditor::addByHand()
                                     ? QDateTime::currentDateTime()
                                     : spoken.last().startedAt.addSecs(spoken.last().elapsedSeconds);
     form->askStartTime(suggested.time());
-    connect(form, &QDialog::accepted, this, [this, form, planned, suggested] {
+    connect(form, &QDialog::accepted, this, [this, form, planned, plannedName, suggested] {
         const QList<SpeechRecord> &spoken = m_model->allSpeeches();
         QDateTime at = suggested;
         at.setTime(form->startTime());
         const int grace =
             spoken.isEmpty() ? GracePeriod::DefaultSeconds : spoken.last().graceSeconds;
-        const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, form->name(),
-                                                 form->rowIndex(), form->thresholdSeconds(),
-                                                 form->elapsedSeconds(), grace, planned);
+        // Another name typed is another speaker: the planned one is still to speak.
+        const QString name = MeetingStore::cleanSpeakerName(form->name());
+        const bool forPlanned = name.isEmpty() || name == plannedName;
+        const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, name, form->rowIndex(),
+                                                 form->thresholdSeconds(), form->elapsedSeconds(),
+                                                 grace, forPlanned ? planned : 0);
         done(ok, tr("a speech added by hand"), [this] { m_store->undo(); });
     });
     m_openDialog(form);

@@ -51,14 +51,24 @@ public:
     void addByHand();
     // The planned speech of the current row; 0 when it is not one still to speak.
     qint64 currentPlanned() const;
+    // The speech of the row chosen was not its planned speaker's: the planned speaker goes back
+    // to the plan as the next to speak. Without such a row chosen, the last speech timed for a
+    // planned row in the meeting the next speech joins.
+    void markNotPlanned();
+    // The speech markNotPlanned() would mark; 0 for none.
+    qint64 notPlannedSpeech() const;
     void undo();
 
 signals:
     // What became of a step, to tell the operator; problem when it failed.
     void said(const QString &text, bool problem = false);
+    // The planned speech that is to speak next after a step.
+    void speaksNext(qint64 plannedId);
 
 private:
     int currentRow() const;
+    // The planned speech Add Speech by Hand starts from: the current row's, else the next's.
+    qint64 byHandPlanned() const;
     void add(const QList<PlannedSpeech> &speeches);
     void offer(const AgendaReading &reading);
     // A step's text says what was done ("1 speech added to the plan"): "Done: ..." and

@@ -183,6 +183,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
                              [this] { m_editor->paste(QGuiApplication::clipboard()->text()); });
     m_speaksNextAction = addCommand(tr("Speaks Ne&xt"), QKeySequence(Qt::CTRL | Qt::Key_Return),
                                     m_table, &ReportWindow::commandSpeaksNext_Click);
+    m_notPlannedAction = plan(tr("Not the Planned Spea&ker"), QKeySequence(Qt::CTRL | Qt::Key_U),
+                              m_table, [this] { m_editor->markNotPlanned(); });
     m_moveUpAction = plan(tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up), m_table,
                           [this] { m_editor->moveCurrent(-1); });
     m_moveDownAction = plan(tr("Move Dow&n"), QKeySequence(Qt::ALT | Qt::Key_Down), m_table,
@@ -277,6 +279,7 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     connect(m_editor, &MeetingEditor::said, this, &ReportWindow::say);
     connect(m_editor->undoStack(), &QUndoStack::indexChanged, this, &ReportWindow::updateCommands);
     connect(m_model, &ReportModel::moveAsked, m_editor, &MeetingEditor::move);
+    connect(m_editor, &MeetingEditor::speaksNext, this, &ReportWindow::plannedChosen);
     meetingChosen(-1);
     passTimerKeys(timerButtons);
     updateCommands();
@@ -315,6 +318,7 @@ void ReportWindow::updateCommands()
     for (QAction *action : {m_speaksNextAction, m_moveUpAction, m_moveDownAction})
         action->setEnabled(planned);
     m_undoAction->setEnabled(m_editor->undoStack()->canUndo());
+    m_notPlannedAction->setEnabled(m_editor->notPlannedSpeech() != 0);
 }
 
 // The plan's commands in the agenda's menu, the changes by hand as buttons, under the table:
@@ -327,7 +331,8 @@ QLayout *ReportWindow::planButtons()
     auto *menu = new QMenu(agenda);
     menu->addActions({m_addSpeakerAction, m_importPlanAction, m_savePlanAction});
     menu->addSeparator();
-    menu->addActions({m_pastePlanAction, m_speaksNextAction, m_moveUpAction, m_moveDownAction});
+    menu->addActions({m_pastePlanAction, m_speaksNextAction, m_notPlannedAction, m_moveUpAction,
+                      m_moveDownAction});
     agenda->setMenu(menu);
     auto *row = new QHBoxLayout;
     row->addWidget(agenda);
@@ -354,6 +359,13 @@ void ReportWindow::showNext(qint64 plannedId)
 void ReportWindow::showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds)
 {
     m_model->setRunning(run, plannedId, elapsedSeconds);
+}
+
+void ReportWindow::showRecordedForPlan(const QString &speakerName)
+{
+    say(tr("Recorded as %1's speech. Someone else spoke? %2 (%3) sets it right.")
+            .arg(speakerName, m_notPlannedAction->text().remove(u'&'),
+                 m_notPlannedAction->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void ReportWindow::commandSpeaksNext_Click()
@@ -508,9 +520,20 @@ void ReportWindow::refreshMeetings()
         if (!followNewest && meeting.id == shown)
             chosen = i;
     }
+    // A plan made before the meeting it is for has begun is shown under its own heading.
+    if (m_store->currentMeetingId() == 0 && !m_store->plan().isEmpty()) {
+        m_meetingList.append(Meeting());
+        items << plannedHeading();
+        chosen = followNewest ? int(items.size()) - 1 : chosen;
+    }
     m_meetings->addItems(items);
     m_meetings->setCurrentIndex(chosen);
     meetingChosen(chosen);
+}
+
+QString ReportWindow::plannedHeading()
+{
+    return tr("planned for the next meeting");
 }
 
 // The speeches counted as the table shows them, rehearsals apart, mistaken starts not at all.
@@ -531,7 +554,8 @@ QString ReportWindow::meetingCounts(const Meeting &meeting)
 void ReportWindow::meetingChosen(int index)
 {
     const qint64 id = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index).id : 0;
-    if (id != m_model->meetingId())
+    // An empty table may be one never read: the plan waiting for a meeting has no id either.
+    if (id != m_model->meetingId() || m_model->rowCount() == 0)
         m_model->setMeeting(id);
     m_shown = index >= 0 && index < m_meetingList.size() ? m_meetingList.at(index) : Meeting();
     // A meeting with no details of its own takes those typed last; the newest keeps them.
@@ -540,7 +564,7 @@ void ReportWindow::meetingChosen(int index)
         m_shown.timerName = m_rememberedTimerName;
         const bool newest = index >= 0 && index == m_meetingList.size() - 1;
         // Written once the window is idle: this runs at STOP, when a speech joins the meeting.
-        if (newest && !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
+        if (newest && m_shown.id > 0 && !(m_shown.title.isEmpty() && m_shown.timerName.isEmpty()))
             QTimer::singleShot(0, this, [this, shown = m_shown] {
                 m_store->setMeetingDetails(shown.id, shown.title, shown.timerName);
             });
@@ -550,8 +574,8 @@ void ReportWindow::meetingChosen(int index)
     if (!m_timerName->hasFocus())
         m_timerName->setText(m_shown.timerName);
     m_files->setMeeting(m_shown);
-    setWindowTitle(index < 0 ? tr("Timer's Report")
-                             : tr("Timer's Report - %1").arg(ReportText::meetingWhen(m_shown)));
+    const QString when = m_shown.id == 0 ? plannedHeading() : ReportText::meetingWhen(m_shown);
+    setWindowTitle(index < 0 ? tr("Timer's Report") : tr("Timer's Report - %1").arg(when));
 }
 
 void ReportWindow::detailsEdited()

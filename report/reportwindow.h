@@ -66,6 +66,8 @@ public:
     void showNext(qint64 plannedId);
     // The speech being timed, counting; an invalid run when none is.
     void showRunning(const SpeechRecord &run, qint64 plannedId, int elapsedSeconds);
+    // A speech just recorded for the planned speaker of that name: how to say it was another's.
+    void showRecordedForPlan(const QString &speakerName);
 
     // What the window last said about a file or the clipboard.
     QString statusText() const;
@@ -84,6 +86,7 @@ public:
     QAction *savePlanAction() const { return m_savePlanAction; }
     QAction *pastePlanAction() const { return m_pastePlanAction; }
     QAction *speaksNextAction() const { return m_speaksNextAction; }
+    QAction *notPlannedAction() const { return m_notPlannedAction; }
     QAction *moveUpAction() const { return m_moveUpAction; }
     QAction *moveDownAction() const { return m_moveDownAction; }
     QAction *changeSpeechAction() const { return m_changeSpeechAction; }
@@ -120,6 +123,7 @@ protected:
 private:
     void refreshMeetings();
     static QString meetingCounts(const Meeting &meeting);
+    static QString plannedHeading();
     void meetingChosen(int index);
     void detailsEdited();
     void speechesChanged();
@@ -157,6 +161,7 @@ private:
     QAction *m_savePlanAction = nullptr;
     QAction *m_pastePlanAction = nullptr;
     QAction *m_speaksNextAction = nullptr;
+    QAction *m_notPlannedAction = nullptr;
     QAction *m_moveUpAction = nullptr;
     QAction *m_moveDownAction = nullptr;
     QAction *m_changeSpeechAction = nullptr;

@@ -226,9 +226,10 @@ lw_window_framed() { xprop -id "$LW_WIN" _NET_FRAME_EXTENTS 2>/dev/null | grep -
 
 # ---- the window ----------------------------------------------------------------------------
 
+# The caption may go on: " - Next: Ann Lee — Ice Breaker", " (record not saved)".
 lw_window_mapped()
 {
-    LW_WIN=$(xdotool search --onlyvisible --name "^${LW_TITLE}\$" 2>/dev/null | head -n 1)
+    LW_WIN=$(xdotool search --onlyvisible --name "^${LW_TITLE}( .*)?\$" 2>/dev/null | head -n 1)
     [ -n "$LW_WIN" ]
 }
 

@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
@@ -452,6 +459,10 @@
         <source>Nothing was added: the plan would hold over %1 speeches.</source>
         <translation>Nichts wurde hinzugefügt: Der Plan hätte über %1 Reden.</translation>
     </message>
+    <message>
+        <source>the speech marked as not the planned speaker&apos;s</source>
+        <translation>die Rede als nicht die des geplanten Redners markiert</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -740,6 +751,10 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source> - new meeting started</source>
         <translation> - neues Treffen begonnen</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Als Nächstes: %1</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1103,18 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>, %1 not saved yet</source>
         <translation>, %1 noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>Nicht der geplante Red&amp;ner</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>geplant für das nächste Treffen</translation>
+    </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Als Rede von %1 aufgezeichnet. Hat jemand anderes gesprochen? %2 (%3) berichtigt es.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
@@ -452,6 +459,10 @@
         <source>Nothing was added: the plan would hold over %1 speeches.</source>
         <translation>No se añadió nada: el plan tendría más de %1 discursos.</translation>
     </message>
+    <message>
+        <source>the speech marked as not the planned speaker&apos;s</source>
+        <translation>discurso marcado como no del orador previsto</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -740,6 +751,10 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source> - new meeting started</source>
         <translation> - nueva reunión iniciada</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Siguiente: %1</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1103,18 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>, %1 not saved yet</source>
         <translation>, %1 aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>No es el orador &amp;previsto</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>previsto para la próxima reunión</translation>
+    </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Registrado como discurso de %1. ¿Habló otra persona? %2 (%3) lo corrige.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>AgendaLink</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>AgendaReader</name>
     <message>
         <source>Cannot read the file: %1</source>
@@ -452,6 +459,10 @@
         <source>Nothing was added: the plan would hold over %1 speeches.</source>
         <translation>Rien n’a été ajouté : le plan compterait plus de %1 discours.</translation>
     </message>
+    <message>
+        <source>the speech marked as not the planned speaker&apos;s</source>
+        <translation>discours marqué comme n’étant pas celui de l’orateur prévu</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>
@@ -740,6 +751,10 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source> - new meeting started</source>
         <translation> - nouvelle réunion commencée</translation>
+    </message>
+    <message>
+        <source> - Next: %1</source>
+        <translation> - Suivant : %1</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1103,18 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>, %1 not saved yet</source>
         <translation>, %1 en attente d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Not the Planned Spea&amp;ker</source>
+        <translation>Pas l’orateur pré&amp;vu</translation>
+    </message>
+    <message>
+        <source>planned for the next meeting</source>
+        <translation>prévu pour la prochaine réunion</translation>
+    </message>
+    <message>
+        <source>Recorded as %1&apos;s speech. Someone else spoke? %2 (%3) sets it right.</source>
+        <translation>Enregistré comme discours de %1. Quelqu’un d’autre a parlé ? %2 (%3) le corrige.</translation>
     </message>
 </context>
 <context>

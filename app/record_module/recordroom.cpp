@@ -29,6 +29,8 @@ void RecordRoom::record(const SpeechRecord &speech, qint64 plannedId)
         m_store->record(speech, plannedId);
     else
         m_store->record(speech);
+    if (m_report && plannedId != 0 && !speech.speakerName.isEmpty())
+        m_report->showRecordedForPlan(speech.speakerName);
 }
 
 QList<MeetingRecord::PlannedTurn> RecordRoom::comingUp()

@@ -12,15 +12,19 @@
 #include "controls/signal_light/timergoodies.h"
 #include "network/lightservice.h"
 #include "record/meetingstore.h"
+#include "report/reportwindow.h"
+#include "report/speechlabels.h"
 #include "sound/cuesounds.h"
 #include "speaker/speakerscreen.h"
 #include "tests/support/windowdriver.h"
 #include "timing/graceperiod.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -444,8 +448,10 @@ void TestTimingRun::aControllersKeysAreTheWindows()
 }
 
 // Ann (Table Topics), Bo (CUSTOM 0:01, 0:02, 0:03) and Cy (Speech Evaluation) planned. Each
-// step: "time" (START, 3 s, STOP), "click N" (a row of the timer), "edit" (Ann renamed and Bo
-// taken off the plan during a speech). The names recorded, and each row chosen when a step ends.
+// step: "time" (START, 3 s, STOP) or its halves "start" and "stop", "mistake" (START, STOP),
+// "click N" (a row of the timer), "next N" (Speaks Next on the Nth planned), "edit" (Ann renamed
+// Zed and Bo taken off the plan), "new" (New Meeting); "unwritable" first: a record that cannot
+// be written. The names recorded, and the row chosen after each step.
 void TestTimingRun::theTimerFollowsThePlan_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -453,11 +459,26 @@ void TestTimingRun::theTimerFollowsThePlan_data()
     QTest::addColumn<QList<int>>("rows");
     QTest::newRow("START and STOP only") << QStringList{"time", "time", "time"}
                                          << QStringList{"Ann", "Bo", "Cy"} << QList<int>{6, 4, 4};
-    QTest::newRow("a row clicked: timed without the plan, which waits")
-        << QStringList{"time", "click 1", "time", "click 6", "time", "time"}
-        << QStringList{"Ann", "", "Bo", "Cy"} << QList<int>{6, 1, 1, 6, 4, 4};
+    QTest::newRow("a row clicked: timed without the plan, whose row comes back")
+        << QStringList{"time", "click 1", "time", "time", "time"}
+        << QStringList{"Ann", "", "Bo", "Cy"} << QList<int>{6, 1, 6, 4, 4};
     QTest::newRow("the plan edited during a speech: the speech as it started")
-        << QStringList{"edit"} << QStringList{"Ann"} << QList<int>{4};
+        << QStringList{"start", "edit", "stop"} << QStringList{"Ann"} << QList<int>{5, 5, 4};
+    QTest::newRow("the plan edited during a speech on another row: chosen at STOP")
+        << QStringList{"click 1", "start", "edit", "stop"} << QStringList{""}
+        << QList<int>{1, 1, 1, 5};
+    QTest::newRow("a row clicked before a plan edit and during a speech: the operator's")
+        << QStringList{"click 1", "edit", "start", "click 3", "stop"} << QStringList{""}
+        << QList<int>{1, 1, 1, 3, 3};
+    QTest::newRow("the plan edited: the mark stays")
+        << QStringList{"next 2", "edit"} << QStringList{} << QList<int>{4, 4};
+    QTest::newRow("a rehearsal, a mistaken start: the planned speaker still to speak")
+        << QStringList{"click 7", "time", "mistake", "time"} << QStringList{"", "", "Ann"}
+        << QList<int>{7, 5, 5, 6};
+    QTest::newRow("New Meeting: the plan's row")
+        << QStringList{"click 7", "new"} << QStringList{} << QList<int>{7, 5};
+    QTest::newRow("the last planned timed, unsaved: the first still to come")
+        << QStringList{"unwritable", "next 2", "time"} << QStringList{"Cy"} << QList<int>{5, 4, 5};
 }
 
 void TestTimingRun::theTimerFollowsThePlan()
@@ -465,7 +486,14 @@ void TestTimingRun::theTimerFollowsThePlan()
     QFETCH(QStringList, steps);
     QFETCH(QStringList, names);
     QFETCH(QList<int>, rows);
+    // A file where the data folder should be: the record cannot be written.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (steps.first() == "unwritable" && blocker.open(QIODevice::WriteOnly))
+        qputenv("XDG_DATA_HOME", blocker.fileName().toLocal8Bit());
     LecternWorksTimer window;
+    qputenv("XDG_DATA_HOME", dataHome);
     window.menuItems().menuNewMeeting->trigger();
     MeetingStore *store = window.meetingStore();
     // The record's file outlives the test: no plan is left for the others.
@@ -481,21 +509,40 @@ void TestTimingRun::theTimerFollowsThePlan()
                                                      PlanEntry::make("Bo", 6, {1, 2, 3}),
                                                      PlanEntry::make("Cy", 4, {120, 150, 180})});
     QCOMPARE(window.selectedRow(), 5);
+    QVERIFY2(window.windowTitle().contains(" - Next: Ann — Table Topics (1 to 2 Minutes)"),
+             qPrintable(window.windowTitle()));
+    if (steps.first() != "unwritable") {
+        // Started with nothing remembered, the plan is followed all the same.
+        Settings().clear();
+        LecternWorksTimer again;
+        QTRY_COMPARE(again.selectedRow(), 5);
+    }
+    window.menuItems().menuTimersReport->trigger();
     for (int i = 0; i < steps.size(); ++i) {
         const QString &step = steps.at(i);
-        if (step.startsWith("click")) {
-            window.TimerEvent(step.back().digitValue())->SelectThisEvent();
-        } else {
+        const int number = step.back().digitValue();
+        if (step.startsWith("click"))
+            window.TimerEvent(number)->SelectThisEvent();
+        if (step == "time" || step == "start" || step == "mistake")
             window.commandStartTimer_Click();
-            if (step == "edit") {
-                PlanEntry renamed = plan.at(0);
-                renamed.speakerName = "Zed";
-                QVERIFY(store->changePlanned(renamed));
-                QVERIFY(store->removePlanned({plan.at(1).id}));
-                QCOMPARE(window.selectedRow(), 5);
-            }
+        if (step == "time" || step == "stop")
             deliverTicks(window, 3);
+        if (step == "time" || step == "stop" || step == "mistake")
             window.commandStopTimer_Click();
+        if (step == "new")
+            window.menuItems().menuNewMeeting->trigger();
+        if (step == "edit") {
+            PlanEntry renamed = plan.at(0);
+            renamed.speakerName = "Zed";
+            QVERIFY(store->changePlanned(renamed));
+            QVERIFY(store->removePlanned({plan.at(1).id}));
+        }
+        if (step.startsWith("next")) {
+            auto *table = window.reportWindow()->findChild<QTableView *>("tableSpeeches");
+            const QModelIndex first = table->model()->index(0, SpeechLabels::Speaker);
+            table->setCurrentIndex(
+                first.model()->match(first, Qt::DisplayRole, plan.at(number).speakerName).value(0));
+            window.reportWindow()->speaksNextAction()->trigger();
         }
         QCOMPARE(window.selectedRow(), rows.at(i));
         if (window.selectedRow() == 6)
@@ -504,7 +551,11 @@ void TestTimingRun::theTimerFollowsThePlan()
     QStringList recorded;
     for (const SpeechRecord &s : store->speeches(store->currentMeetingId()))
         recorded << s.speakerName;
+    for (const SpeechRecord &s : store->unsavedSpeeches())
+        recorded << s.speakerName;
     QCOMPARE(recorded, names);
+    const auto *status = window.reportWindow()->findChild<QLabel *>("labelStatus");
+    QCOMPARE(status->text().contains("Ctrl+U"), !names.isEmpty() && !names.last().isEmpty());
 }
 
 QTEST_MAIN(TestTimingRun)

@@ -60,7 +60,8 @@ void TestRecoveryFile::comesBackWhole()
     kept.edits = {{SpeechEdit::Kind::Name, 42, QStringLiteral("Ann")},
                   {SpeechEdit::Kind::Delete, 9007199254740993LL, QString()},
                   corrected,
-                  moved};
+                  moved,
+                  {SpeechEdit::Kind::PlanLink, 42, QStringLiteral("Sam"), 0, {}, 0, {planned}}};
     const QString path = RecoveryFile::write(kept);
     QCOMPARE(QFileInfo(path).absolutePath(), root.filePath(folder));
     // A file cut short as it was written is not one to offer.
