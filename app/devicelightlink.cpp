@@ -3,6 +3,7 @@
 
 #include "app/devicelight.h"
 #include "app/lecternworkstimer.h"
+#include "app/recordlink.h"
 #include "app/settings.h"
 #include "app/ticktimer.h"
 #include "controls/event_row/timereventdata.h"
@@ -24,13 +25,13 @@ DeviceLight *DeviceLightLink::light()
     // A controller's keys are the window's own, taken only when the window shows them: START
     // while stopped, STOP while timing, a row while stopped.
     DeviceLight::Handlers handlers;
-    handlers.startRequested = [this] {
+    handlers.startRequested = [this](const QString &device) {
         if (!m_window->tickTimer()->isEnabled())
-            m_window->commandStartTimer_Click();
+            fromDevice(device, &LecternWorksTimer::commandStartTimer_Click);
     };
-    handlers.stopRequested = [this] {
+    handlers.stopRequested = [this](const QString &device) {
         if (m_window->tickTimer()->isEnabled())
-            m_window->commandStopTimer_Click();
+            fromDevice(device, &LecternWorksTimer::commandStopTimer_Click);
     };
     handlers.rowRequested = [this](int row) {
         if (TimerEventDATA *chosen = m_window->TimerEvent(row);
@@ -84,6 +85,14 @@ void DeviceLightLink::announceRunState()
     emit runStateChanged(running, row, elapsed);
     if (m_light)
         m_light->setRunState(running, row, elapsed);
+}
+
+void DeviceLightLink::fromDevice(const QString &deviceName, void (LecternWorksTimer::*command)())
+{
+    RecordLink *record = m_window->recordLink();
+    record->setCommandingDevice(deviceName);
+    (m_window->*command)();
+    record->setCommandingDevice(QString());
 }
 
 void DeviceLightLink::handOverLamps()

@@ -34,6 +34,8 @@ signals:
 
 private:
     void handOverLamps();
+    // Runs the window's own handler, the record told which device pressed it.
+    void fromDevice(const QString &deviceName, void (LecternWorksTimer::*command)());
 
     LecternWorksTimer *m_window = nullptr;
     Settings &m_settings;

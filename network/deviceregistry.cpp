@@ -40,6 +40,11 @@ bool sameText(const QByteArray &a, const QByteArray &b)
 
 } // namespace
 
+QString PairedDevice::name() const
+{
+    return agent.isEmpty() ? tr("(unnamed device)") : agent;
+}
+
 bool PairedDevice::operator==(const PairedDevice &other) const
 {
     return id == other.id && keyHash == other.keyHash && agent == other.agent &&

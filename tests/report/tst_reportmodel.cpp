@@ -28,6 +28,8 @@ private slots:
     void speechRecordedWhileOpen();
     void agenda_data();
     void agenda();
+    void devicesInTheTip_data();
+    void devicesInTheTip();
 
 private:
     QString storePath() const { return m_folder->filePath(QStringLiteral("meetings.sqlite")); }
@@ -241,6 +243,34 @@ void TestReportModel::agenda()
         rows << cells.join(u'|');
     }
     QCOMPARE(rows, expected);
+}
+
+// Which paired device pressed START or STOP, under the tip the speech's row has anyway.
+void TestReportModel::devicesInTheTip_data()
+{
+    QTest::addColumn<QString>("startedBy");
+    QTest::addColumn<QString>("stoppedBy");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("the window's own") << "" << "" << "Press Enter or F2 to type the speaker's name";
+    QTest::newRow("started from a device, stopped in the window")
+        << "Chrome on Android" << ""
+        << "<qt>Press Enter or F2 to type the speaker's name<br>Started from the device Chrome "
+           "on Android</qt>";
+    QTest::newRow("a name that is markup, stopped from it")
+        << "" << "<b>x</b> & y" << "<qt>Press Enter or F2 to type the speaker's name<br>"
+           "Stopped from the device &lt;b&gt;x&lt;/b&gt; &amp; y</qt>";
+}
+
+void TestReportModel::devicesInTheTip()
+{
+    QFETCH(QString, startedBy);
+    QFETCH(QString, stoppedBy);
+    QFETCH(QString, tip);
+    SpeechRecord s = iceBreaker(0, 300);
+    s.startedBy = startedBy;
+    s.stoppedBy = stoppedBy;
+    recordAndShow({s});
+    QCOMPARE(m_model->index(0, SpeechLabels::Speaker).data(Qt::ToolTipRole).toString(), tip);
 }
 
 QTEST_GUILESS_MAIN(TestReportModel)
