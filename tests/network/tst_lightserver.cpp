@@ -523,7 +523,6 @@ void TestLightServer::controllerCommands()
              status);
     QCOMPARE(started.count(), starts);
     QCOMPARE(stopped.count(), stops);
-    // The device's name, as it said it when paired, goes with START and STOP.
     const QList<QVariant> sent = started.isEmpty() ? stopped.value(0) : started.first();
     QCOMPARE(sent.value(0).toString(), starts + stops > 0 ? QStringLiteral("test") : QString());
     QCOMPARE(chosen.isEmpty() ? 0 : chosen.first().first().toInt(), row);
