@@ -22,8 +22,9 @@ public:
     // What devices ask of the window and what it keeps; called on the window's thread.
     struct Handlers
     {
-        std::function<void()> startRequested;
-        std::function<void()> stopRequested;
+        // With the commanding device's name, as the pairing window lists it.
+        std::function<void(const QString &deviceName)> startRequested;
+        std::function<void(const QString &deviceName)> stopRequested;
         std::function<void(int row)> rowRequested;
         std::function<void(const LightChoices &choices)> choicesChanged;
         std::function<void(const QByteArray &devicesJson)> devicesChanged;

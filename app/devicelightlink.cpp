@@ -4,6 +4,7 @@
 #include "app/agendalink.h"
 #include "app/devicelight.h"
 #include "app/lecternworkstimer.h"
+#include "app/recordlink.h"
 #include "app/settings.h"
 #include "app/ticktimer.h"
 #include "controls/event_row/timereventdata.h"
@@ -27,13 +28,13 @@ DeviceLight *DeviceLightLink::light()
     // A controller's keys are the window's own, taken only when the window shows them: START
     // while stopped, STOP while timing, a row while stopped.
     DeviceLight::Handlers handlers;
-    handlers.startRequested = [this] {
+    handlers.startRequested = [this](const QString &device) {
         if (!m_window->tickTimer()->isEnabled())
-            m_window->commandStartTimer_Click();
+            fromDevice(device, &LecternWorksTimer::commandStartTimer_Click);
     };
-    handlers.stopRequested = [this] {
+    handlers.stopRequested = [this](const QString &device) {
         if (m_window->tickTimer()->isEnabled())
-            m_window->commandStopTimer_Click();
+            fromDevice(device, &LecternWorksTimer::commandStopTimer_Click);
     };
     handlers.rowRequested = [this](int row) {
         if (TimerEventDATA *chosen = m_window->TimerEvent(row);
@@ -96,6 +97,14 @@ void DeviceLightLink::nextMarked(const AgendaLink *agenda)
     m_nextSpeaker = agenda->nextText();
     if (m_light)
         m_light->setNextSpeaker(m_nextSpeaker);
+}
+
+void DeviceLightLink::fromDevice(const QString &deviceName, void (LecternWorksTimer::*command)())
+{
+    RecordLink *record = m_window->recordLink();
+    record->setCommandingDevice(deviceName);
+    (m_window->*command)();
+    record->setCommandingDevice(QString());
 }
 
 void DeviceLightLink::handOverLamps()

@@ -39,6 +39,8 @@ signals:
 private:
     void handOverLamps();
     void nextMarked(const AgendaLink *agenda);
+    // Runs the window's own handler, the record told which device pressed it.
+    void fromDevice(const QString &deviceName, void (LecternWorksTimer::*command)());
 
     LecternWorksTimer *m_window = nullptr;
     Settings &m_settings;

@@ -105,6 +105,7 @@ public:
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds->player(); }
     DeviceLightLink *deviceLight() const { return m_deviceLight; }
+    RecordLink *recordLink() const { return m_record; }
     // What the stored layout named that the window lacks, or lacks that the window needs.
     QStringList layoutFaults() const { return m_layoutFaults; }
 

@@ -48,6 +48,7 @@ MeetingRecord *RecordLink::open()
 void RecordLink::startRun(const SpeechRecord &run)
 {
     m_run = run;
+    m_run.startedBy = m_commandingDevice;
     m_plannedId = m_agenda->startRun(m_run);
     QTimer::singleShot(0, this, [this] {
         if (MeetingRecord *record = open()) {
@@ -65,6 +66,7 @@ void RecordLink::finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool sto
         return;
     SpeechRecord speech =
         SpeechRecord::finished(m_run, elapsedSeconds, lamp, stopped, graceSeconds);
+    speech.stoppedBy = m_commandingDevice;
     // A START pressed by mistake leaves the planned speaker still to speak.
     const qint64 planned = speech.mistakenStart ? 0 : m_plannedId;
     if (planned == 0)

@@ -36,6 +36,8 @@ public:
     // the speaker talks.
     void startRun(const SpeechRecord &run);
     const SpeechRecord &run() const { return m_run; }
+    // The paired device whose START or STOP the window carries out now; empty for its own.
+    void setCommandingDevice(const QString &deviceName) { m_commandingDevice = deviceName; }
     // STOP or the end of the program, whichever comes first, records the run once.
     void finishRun(int elapsedSeconds, SpeechRecord::Lamp lamp, bool stopped, int graceSeconds);
     AgendaLink *agenda() const { return m_agenda; }
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<MeetingRecord> m_record;
     SpeechRecord m_run;
     qint64 m_plannedId = 0; // the planned speech the run times
+    QString m_commandingDevice;
     AgendaLink *m_agenda = nullptr;
     QString m_caption; // the title as the layout gave it, taken at its first change
     bool m_newMeetingNote = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "network/deviceregistry.h"
 
+#include "network/devicename.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,6 +41,11 @@ bool sameText(const QByteArray &a, const QByteArray &b)
 }
 
 } // namespace
+
+QString PairedDevice::name() const
+{
+    return agent.isEmpty() ? tr("(unnamed device)") : readableDeviceName(agent);
+}
 
 bool PairedDevice::operator==(const PairedDevice &other) const
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -12,6 +13,9 @@
 // gives no one a key.
 struct PairedDevice
 {
+    Q_DECLARE_TR_FUNCTIONS(PairedDevice)
+
+public:
     enum class Role { Viewer, Controller };
 
     QString id;
@@ -21,6 +25,8 @@ struct PairedDevice
     QDateTime pairedAt;
     Role role = Role::Viewer;
 
+    // The device as the operator sees it listed, and its commands recorded.
+    QString name() const;
     bool operator==(const PairedDevice &other) const;
 };
 

@@ -441,9 +441,9 @@ LightServer::Answer LightServer::command(const QHttpServerRequest &request,
     const QJsonObject body = QJsonDocument::fromJson(request.body()).object();
     const QString name = body.value(CommandField).toString();
     if (name == QLatin1String("start")) {
-        emit startRequested();
+        emit startRequested(device.name());
     } else if (name == QLatin1String("stop")) {
-        emit stopRequested();
+        emit stopRequested(device.name());
     } else if (name == QLatin1String("row")) {
         const int row = body.value(RowField).toInt();
         if (row < 1 || row > m_state.rows.size())

@@ -78,8 +78,9 @@ public:
 signals:
     void devicesChanged(const QList<PairedDevice> &devices);
     void pairingUrlChanged(const QUrl &url);
-    void startRequested();
-    void stopRequested();
+    // A controller's START or STOP, with the device's name.
+    void startRequested(const QString &deviceName);
+    void stopRequested(const QString &deviceName);
     void rowRequested(int row);
     // A wrong pairing code or key, and the refusal it may start.
     void attemptFailed(const FailedAttempt &attempt);

@@ -50,8 +50,8 @@ signals:
     void pairingUrlChanged(const QUrl &url);
     void devicesChanged(const QList<PairedDevice> &devices);
     void failedAttemptsChanged();
-    void startRequested();
-    void stopRequested();
+    void startRequested(const QString &deviceName);
+    void stopRequested(const QString &deviceName);
     void rowRequested(int row);
 
 private:

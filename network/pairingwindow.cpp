@@ -226,8 +226,7 @@ void PairingWindow::showDevices()
     QTreeWidgetItem *toSelect = nullptr;
     for (const PairedDevice &device : devices) {
         auto *item = new QTreeWidgetItem(m_devices);
-        item->setText(0, device.agent.isEmpty() ? tr("(unnamed device)")
-                                                : readableDeviceName(device.agent));
+        item->setText(0, device.name());
         item->setToolTip(0, device.agent);
         item->setText(1, QLocale().toString(device.pairedAt.toLocalTime(), QLocale::ShortFormat));
         item->setText(2, device.role == PairedDevice::Role::Controller ? tr("controller")

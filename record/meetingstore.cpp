@@ -211,6 +211,8 @@ const SpeechColumn SpeechColumns[] = {
      }},
     timedField<&SpeechRecord::AsTimed::mistakenStart>("timed_mistaken_start"),
     timedField<&SpeechRecord::AsTimed::rehearsal>("timed_rehearsal"),
+    field<&SpeechRecord::startedBy>("started_by"),
+    field<&SpeechRecord::stoppedBy>("stopped_by"),
 };
 
 // "INSERT INTO speech (a, b) VALUES (?, ?)" of every column written, in the list's order.

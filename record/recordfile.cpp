@@ -89,6 +89,12 @@ const char *const Version3[] = {
     " speech_id INTEGER UNIQUE REFERENCES speech(id))",
 };
 
+// Version 4: the paired device whose START or STOP a speech took; empty for the window's own.
+const char *const Version4[] = {
+    "ALTER TABLE speech ADD COLUMN started_by TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE speech ADD COLUMN stopped_by TEXT NOT NULL DEFAULT ''",
+};
+
 bool runAll(QSqlQuery &q, const char *const *first, const char *const *last)
 {
     for (; first != last; ++first) {
@@ -210,6 +216,8 @@ bool RecordFile::migrate(int version)
         return false;
     if (version < 3 && !migrateStep(3, what, &RecordFile::migrateTo3))
         return false;
+    if (version < 4 && !migrateStep(4, what, &RecordFile::migrateTo4))
+        return false;
     return true;
 }
 
@@ -248,6 +256,11 @@ bool RecordFile::migrateTo2(QSqlQuery &q)
 bool RecordFile::migrateTo3(QSqlQuery &q)
 {
     return runAll(q, std::begin(Version3), std::end(Version3));
+}
+
+bool RecordFile::migrateTo4(QSqlQuery &q)
+{
+    return runAll(q, std::begin(Version4), std::end(Version4));
 }
 
 // The file is kept for whoever can read it; the record starts afresh beside it.

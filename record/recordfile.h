@@ -17,7 +17,7 @@ class RecordFile
 
 public:
     // The newest version of the tables; an older file is brought up to it as it is opened.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
 
     explicit RecordFile(const QString &path);
     ~RecordFile();
@@ -50,6 +50,7 @@ private:
     bool migrateTo1(QSqlQuery &q);
     bool migrateTo2(QSqlQuery &q);
     bool migrateTo3(QSqlQuery &q);
+    bool migrateTo4(QSqlQuery &q);
     void moveAside(const QString &why);
 
     QString m_path;

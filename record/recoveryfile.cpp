@@ -91,6 +91,8 @@ QJsonObject toJson(const Recovery::Speech &pending)
         {"rehearsal", s.rehearsal},
         {"graceSeconds", s.graceSeconds},
         {"speakerName", s.speakerName},
+        {"startedBy", s.startedBy},
+        {"stoppedBy", s.stoppedBy},
         {"beginsMeeting", pending.beginsMeeting},
         {"byHand", int(s.byHand)},
         {"planned", pending.planned.id != 0 ? QJsonValue(toJson(pending.planned)) : QJsonValue()},
@@ -124,6 +126,9 @@ std::optional<Recovery::Speech> speechFrom(const QJsonObject &o)
     s.rehearsal = o.value("rehearsal").toBool();
     s.graceSeconds = o.value("graceSeconds").toInt();
     s.speakerName = o.value("speakerName").toString();
+    // Absent from the files of older versions: the window's own.
+    s.startedBy = o.value("startedBy").toString();
+    s.stoppedBy = o.value("stoppedBy").toString();
     pending.beginsMeeting = o.value("beginsMeeting").toBool();
     s.byHand = SpeechRecord::ByHand(
         qBound(0, o.value("byHand").toInt(), int(SpeechRecord::ByHand::Added)));

@@ -45,6 +45,8 @@ struct SpeechRecord
     bool rehearsal = false;         // the TEST row
     int graceSeconds = 0;           // the grace period the verdict was judged with
     QString speakerName;            // empty until someone types it
+    QString startedBy;              // the paired device whose START began it; empty: the window
+    QString stoppedBy;              // the paired device whose STOP ended it; empty: the window
     bool editWaiting = false;       // a change to it is held in memory until the file takes it
     ByHand byHand = ByHand::No;     // "set by hand": changed after the timer recorded it, or added
     std::optional<AsTimed> asTimed; // for ByHand::Changed: the values it was timed with

@@ -97,6 +97,23 @@ QVariant sortKey(const SpeechRecord &s, int row, int column)
     return SpeechLabels::cell(s, column);
 }
 
+// The tip with a line for each paired device that started or stopped the speech. A device's name
+// is what it said of itself: with one in it, the tip is rich text and every line escaped.
+QString withDevices(const QString &tip, const SpeechRecord &s)
+{
+    QStringList lines;
+    if (!s.startedBy.isEmpty())
+        lines << ReportModel::tr("Started from the device %1").arg(s.startedBy);
+    if (!s.stoppedBy.isEmpty())
+        lines << ReportModel::tr("Stopped from the device %1").arg(s.stoppedBy);
+    if (lines.isEmpty())
+        return tip;
+    if (!tip.isEmpty())
+        lines.prepend(tip);
+    return QStringLiteral("<qt>%1</qt>")
+        .arg(lines.join(u'\n').toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+}
+
 } // namespace
 
 ReportModel::ReportModel(MeetingStore *store, QObject *parent)
@@ -349,11 +366,14 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         if (s.byHand == SpeechRecord::ByHand::Added)
             return tr("Added by hand");
         if (s.byHand == SpeechRecord::ByHand::Changed && s.asTimed)
-            return tr("Set by hand; timed as %1, %2")
-                .arg(QString(s.asTimed->description).simplified(),
-                     clockText(s.asTimed->elapsedSeconds));
+            return withDevices(tr("Set by hand; timed as %1, %2")
+                                   .arg(QString(s.asTimed->description).simplified(),
+                                        clockText(s.asTimed->elapsedSeconds)),
+                               s);
         if (column == SpeechLabels::Speaker && s.speakerName.isEmpty())
-            return tr("Press Enter or F2 to type the speaker's name");
+            return withDevices(tr("Press Enter or F2 to type the speaker's name"), s);
+        if (const QString fromDevices = withDevices(QString(), s); !fromDevices.isEmpty())
+            return fromDevices;
         break;
     case SortRole:
         return sortKey(s, index.row(), column);

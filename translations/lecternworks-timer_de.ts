@@ -484,6 +484,13 @@
     </message>
 </context>
 <context>
+    <name>PairedDevice</name>
+    <message>
+        <source>(unnamed device)</source>
+        <translation>(unbenanntes Gerät)</translation>
+    </message>
+</context>
+<context>
     <name>PairingWindow</name>
     <message>
         <source>Light on Other Devices</source>
@@ -552,10 +559,6 @@
     <message>
         <source>On: scan the code with a phone or tablet to pair it. A code pairs one device and is good for two minutes.</source>
         <translation>Ein: Scannen Sie den Code mit einem Telefon oder Tablet, um es zu koppeln. Ein Code koppelt ein Gerät und gilt zwei Minuten.</translation>
-    </message>
-    <message>
-        <source>(unnamed device)</source>
-        <translation>(unbenanntes Gerät)</translation>
     </message>
     <message>
         <source>controller</source>
@@ -837,6 +840,14 @@ In einer CSV-Datei speichern, das Protokoll erneut versuchen oder beenden und si
     <message>
         <source>the planned speaker renamed</source>
         <translation>der geplante Redner umbenannt</translation>
+    </message>
+    <message>
+        <source>Started from the device %1</source>
+        <translation>Vom Gerät %1 gestartet</translation>
+    </message>
+    <message>
+        <source>Stopped from the device %1</source>
+        <translation>Vom Gerät %1 gestoppt</translation>
     </message>
 </context>
 <context>

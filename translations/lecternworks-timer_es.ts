@@ -484,6 +484,13 @@
     </message>
 </context>
 <context>
+    <name>PairedDevice</name>
+    <message>
+        <source>(unnamed device)</source>
+        <translation>(dispositivo sin nombre)</translation>
+    </message>
+</context>
+<context>
     <name>PairingWindow</name>
     <message>
         <source>Light on Other Devices</source>
@@ -552,10 +559,6 @@
     <message>
         <source>On: scan the code with a phone or tablet to pair it. A code pairs one device and is good for two minutes.</source>
         <translation>Activado: escanee el código con un teléfono o una tableta para vincularlo. Cada código vincula un dispositivo y vale dos minutos.</translation>
-    </message>
-    <message>
-        <source>(unnamed device)</source>
-        <translation>(dispositivo sin nombre)</translation>
     </message>
     <message>
         <source>controller</source>
@@ -837,6 +840,14 @@ Guárdelos en un archivo CSV, vuelva a intentar el registro o salga y piérdalos
     <message>
         <source>the planned speaker renamed</source>
         <translation>renombrado el orador previsto</translation>
+    </message>
+    <message>
+        <source>Started from the device %1</source>
+        <translation>Iniciado desde el dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Stopped from the device %1</source>
+        <translation>Detenido desde el dispositivo %1</translation>
     </message>
 </context>
 <context>

@@ -484,6 +484,13 @@
     </message>
 </context>
 <context>
+    <name>PairedDevice</name>
+    <message>
+        <source>(unnamed device)</source>
+        <translation>(appareil sans nom)</translation>
+    </message>
+</context>
+<context>
     <name>PairingWindow</name>
     <message>
         <source>Light on Other Devices</source>
@@ -552,10 +559,6 @@
     <message>
         <source>On: scan the code with a phone or tablet to pair it. A code pairs one device and is good for two minutes.</source>
         <translation>Activé : scannez le code avec un téléphone ou une tablette pour l’associer. Un code associe un appareil et reste valable deux minutes.</translation>
-    </message>
-    <message>
-        <source>(unnamed device)</source>
-        <translation>(appareil sans nom)</translation>
     </message>
     <message>
         <source>controller</source>
@@ -837,6 +840,14 @@ Enregistrez-les dans un fichier CSV, réessayez le registre, ou quittez en les p
     <message>
         <source>the planned speaker renamed</source>
         <translation>orateur prévu renommé</translation>
+    </message>
+    <message>
+        <source>Started from the device %1</source>
+        <translation>Démarré depuis l’appareil %1</translation>
+    </message>
+    <message>
+        <source>Stopped from the device %1</source>
+        <translation>Arrêté depuis l’appareil %1</translation>
     </message>
 </context>
 <context>

@@ -12,8 +12,9 @@ LightRoom::LightRoom(const Handlers &handlers)
     : m_handlers(handlers), m_service(new LightService(this))
 {
     connect(m_service, &LightService::startRequested, this,
-            [this] { m_handlers.startRequested(); });
-    connect(m_service, &LightService::stopRequested, this, [this] { m_handlers.stopRequested(); });
+            [this](const QString &device) { m_handlers.startRequested(device); });
+    connect(m_service, &LightService::stopRequested, this,
+            [this](const QString &device) { m_handlers.stopRequested(device); });
     connect(m_service, &LightService::rowRequested, this,
             [this](int row) { m_handlers.rowRequested(row); });
     connect(m_service, &LightService::devicesChanged, this,

@@ -436,15 +436,22 @@ void TestTimingRun::aControllersKeysAreTheWindows()
     DeviceLight *module = window.deviceLight()->light();
     QVERIFY(module);
     LightService *light = module->service();
+    const QString device = QStringLiteral("Chrome on Android");
     if (command == "start")
-        emit light->startRequested();
+        emit light->startRequested(device);
     else if (command == "stop")
-        emit light->stopRequested();
+        emit light->stopRequested(device);
     else
         emit light->rowRequested(3);
     QCOMPARE(window.tickTimer()->isEnabled(), runningAfter);
     QVERIFY(window.TimerEvent(row)->isSelected());
     QCOMPARE(announced.isEmpty(), runningBefore == runningAfter && row == 7);
+    // The record keeps which device pressed START or STOP, and the window's own as its own.
+    const QString by = runningBefore != runningAfter ? device : QString();
+    if (runningAfter)
+        QCOMPARE(window.recordLink()->run().startedBy, by);
+    else if (MeetingStore *store = window.meetingStore(); store && runningBefore)
+        QCOMPARE(store->speeches(store->currentMeetingId()).last().stoppedBy, by);
 }
 
 // Ann (Table Topics), Bo (CUSTOM 0:01, 0:02, 0:03) and Cy (Speech Evaluation) planned. Each

@@ -558,6 +558,8 @@ void TestLightServer::controllerCommands()
              status);
     QCOMPARE(started.count(), starts);
     QCOMPARE(stopped.count(), stops);
+    const QList<QVariant> sent = started.isEmpty() ? stopped.value(0) : started.first();
+    QCOMPARE(sent.value(0).toString(), starts + stops > 0 ? QStringLiteral("test") : QString());
     QCOMPARE(chosen.isEmpty() ? 0 : chosen.first().first().toInt(), row);
 }
 

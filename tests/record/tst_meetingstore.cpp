@@ -528,6 +528,8 @@ void TestMeetingStore::olderFileIsBroughtUpToDate_data()
                                << QStringLiteral("Ann Lee");
     QTest::newRow("version 2") << QStringLiteral(":/meetings-v2.sqlite") << 3 << Evening << 395
                                << QStringLiteral("Ann Lee");
+    QTest::newRow("version 3") << QStringLiteral(":/meetings-v3.sqlite") << 4 << Evening << 395
+                               << QStringLiteral("Ann Lee");
 }
 
 void TestMeetingStore::olderFileIsBroughtUpToDate()
@@ -545,10 +547,13 @@ void TestMeetingStore::olderFileIsBroughtUpToDate()
                 file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
     file.close();
     MeetingStore store(path());
-    QVERIFY(store.record(speech(Evening.addSecs(3600), 300, QStringLiteral("after"))));
+    SpeechRecord after = speech(Evening.addSecs(3600), 300, QStringLiteral("after"));
+    after.stoppedBy = QStringLiteral("Chrome on Android");
+    QVERIFY(store.record(after));
     const QList<SpeechRecord> back = store.speeches(store.currentMeetingId());
     QCOMPARE(back.size(), speeches);
     QCOMPARE(back.last().description, QStringLiteral("after"));
+    QCOMPARE(back.last().stoppedBy, after.stoppedBy);
     QCOMPARE(back.first().startedAt, firstStarted);
     QCOMPARE(back.first().startedAt.offsetFromUtc(), 3600);
     QCOMPARE(back.first().elapsedSeconds, firstElapsed);

@@ -48,6 +48,7 @@ void TestRecoveryFile::comesBackWhole()
             "Timer TEST", {"00:01", "00:02", "00:03"}, {1, 2, 3}, true),
         4, SpeechRecord::Lamp::Red, false, 15);
     s.speakerName = QStringLiteral("Zoë \"Z\", Ng");
+    s.stoppedBy = QStringLiteral("Chrome on Android");
     PlanEntry planned = PlanEntry::make(QStringLiteral("Bo"), 6, {61, 122, 183});
     planned.id = 9007199254740993LL;
     kept.speeches = {{s, true, planned, 7}};
@@ -80,9 +81,9 @@ void TestRecoveryFile::comesBackWhole()
     QCOMPARE(b.thresholdTexts, s.thresholdTexts);
     QCOMPARE(b.verdict().sentence(), s.verdict().sentence());
     QCOMPARE(std::tie(b.rowIndex, b.description, b.elapsedSeconds, b.lampReached, b.stopped,
-                      b.rehearsal, b.graceSeconds, b.speakerName),
+                      b.rehearsal, b.graceSeconds, b.speakerName, b.startedBy, b.stoppedBy),
              std::tie(s.rowIndex, s.description, s.elapsedSeconds, s.lampReached, s.stopped,
-                      s.rehearsal, s.graceSeconds, s.speakerName));
+                      s.rehearsal, s.graceSeconds, s.speakerName, s.startedBy, s.stoppedBy));
 }
 
 void TestRecoveryFile::foreignFilesAreRefused_data()

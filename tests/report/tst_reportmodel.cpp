@@ -28,6 +28,7 @@ private slots:
     void speechRecordedWhileOpen();
     void agenda_data();
     void agenda();
+    void devicesInTheTip();
 
 private:
     QString storePath() const { return m_folder->filePath(QStringLiteral("meetings.sqlite")); }
@@ -249,6 +250,18 @@ void TestReportModel::agenda()
         rows << cells.join(u'|');
     }
     QCOMPARE(rows, expected);
+}
+
+// Which paired device pressed START or STOP, after the row's own tip; a device's name is text.
+void TestReportModel::devicesInTheTip()
+{
+    SpeechRecord s = iceBreaker(0, 300);
+    s.startedBy = "Chrome on Android";
+    s.stoppedBy = "<b>x</b> & y";
+    recordAndShow({s});
+    QCOMPARE(m_model->index(0, SpeechLabels::Speaker).data(Qt::ToolTipRole).toString(),
+             "<qt>Press Enter or F2 to type the speaker's name<br>Started from the device Chrome "
+             "on Android<br>Stopped from the device &lt;b&gt;x&lt;/b&gt; &amp; y</qt>");
 }
 
 QTEST_GUILESS_MAIN(TestReportModel)
