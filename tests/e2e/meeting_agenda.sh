@@ -141,8 +141,6 @@ lw_check "Bo Chen, as timed" no "$(marked "Bo Chen")"
     echo "name,category,green,yellow,red"
     for i in $(seq 500); do echo "Speaker $i,CUSTOM,0:01,0:02,0:03"; done
 } >"$LW_TMP/largest.csv"
-lw_focus_timer
-lw_click_radio 1
 lw_focus_report
 windows=$(lw_visible_windows)
 lw_key alt+a
