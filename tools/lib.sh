@@ -117,8 +117,8 @@ lw_begin()
     # The timer's settings and meeting record stay in here, never the user's own.
     export XDG_CONFIG_HOME="$LW_TMP/config" XDG_DATA_HOME="$LW_TMP/data" XDG_STATE_HOME="$LW_TMP/state"
     # The texts the scripts look for and the keys they press are English, whatever the machine's
-    # language.
-    export LANGUAGE=en
+    # language, unless a script asks for another (LW_LANGUAGE=de_DE, say).
+    export LANGUAGE=${LW_LANGUAGE:-en}
     trap lw_cleanup EXIT
     trap 'exit 130' INT TERM
 }

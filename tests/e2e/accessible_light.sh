@@ -4,31 +4,13 @@
 # are lit, and the name changes once a lamp, not with each second of the overtime flash. On a
 # D-Bus session of its own, where the accessibility bus starts on demand, in a runtime folder of
 # its own.
-if [ -z "${LW_OWN_SESSION_BUS:-}" ]; then
-    export LW_OWN_SESSION_BUS=1 XDG_RUNTIME_DIR
-    XDG_RUNTIME_DIR=$(mktemp -d)
-    status=0
-    dbus-run-session -- bash "$0" "$@" || status=$?
-    rm -rf "$XDG_RUNTIME_DIR"
-    exit "$status"
-fi
 source "$(dirname "$0")/lib.sh"
+lw_accessible_session
 
-# Debian's own Python, which has the AT-SPI bindings.
 LW_READ_LIGHT=(/usr/bin/python3 "$(dirname "$0")/read_light.py")
-"${LW_READ_LIGHT[0]}" -c 'import pyatspi' 2>/dev/null ||
-    { lw_log "missing python3-pyatspi (bash tools/setup.sh --tests installs it)"; exit 1; }
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-
-lw_a11y_bus_up()
-{
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress >/dev/null 2>&1
-}
 lw_light_names() { "${LW_READ_LIGHT[@]}" 2>/dev/null || true; }
 lw_file_has() { [ -s "$1" ]; }
 
-lw_wait_until 10000 lw_a11y_bus_up || { lw_log "the accessibility bus never came up"; exit 1; }
 lw_start "$1"
 grep -qi multimedia "/proc/$LW_APP_PID/maps" && lw_fail "the sounds' module loaded at start-up"
 LW_SOON_MS=15000

@@ -8,19 +8,11 @@ LW_SCREEN_W=1366
 LW_SCREEN_H=768
 LW_WM=openbox lw_start "$1"
 
-# "left top right bottom" of a window with its frame, right and bottom just outside it.
-framed()
-{
-    local x y w h l r t b
-    read -r x y w h < <(lw_window_geometry "$1")
-    IFS=', ' read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')"
-    echo $((x - ${l:-0})) $((y - ${t:-0})) $((x + w + ${r:-0})) $((y + h + ${b:-0}))
-}
 clear_and_whole()
 {
     local l t r b tl tt tr tb
-    read -r l t r b <<<"$(framed "$1")"
-    read -r tl tt tr tb <<<"$(framed "$LW_WIN")"
+    read -r l t r b <<<"$(lw_framed "$1")"
+    read -r tl tt tr tb <<<"$(lw_framed "$LW_WIN")"
     [ "$l" -ge 0 ] && [ "$t" -ge 0 ] && [ "$r" -le "$LW_SCREEN_W" ] && [ "$b" -le "$LW_SCREEN_H" ] &&
         { [ "$l" -ge "$tr" ] || [ "$r" -le "$tl" ] || [ "$t" -ge "$tb" ] || [ "$b" -le "$tt" ]; }
 }
@@ -30,28 +22,20 @@ shown() { [ -n "$(named "$1")" ]; }
 check_clear()
 {
     lw_wait_until 10000 shown "$1" || { lw_fail "no window '$1'"; lw_finish; }
-    lw_wait_until 5000 clear_and_whole "$(named "$1")" || lw_fail "$1 at $(framed "$(named "$1")"), the timer at $(framed "$LW_WIN")"
-}
-# Opens a menu by key "$1" and picks its item "$2" (lw_menu would count the window as a menu).
-menu_item()
-{
-    local windows
-    lw_focus_timer
-    windows=$(lw_visible_windows)
-    lw_key "$1"
-    lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "$1 opened no menu"
-    lw_key "$2"
+    lw_wait_until 5000 clear_and_whole "$(named "$1")" || lw_fail "$1 at $(lw_framed "$(named "$1")"), the timer at $(lw_framed "$LW_WIN")"
 }
 
 lw_open_report
-[ "$(framed "$LW_WIN" | cut -d' ' -f1)" = 0 ] || lw_fail "Ctrl+T left the timer at $(framed "$LW_WIN")"
+[ "$(lw_framed "$LW_WIN" | cut -d' ' -f1)" = 0 ] || lw_fail "Ctrl+T left the timer at $(lw_framed "$LW_WIN")"
 check_clear "Timer's Report"
 lw_check_soon "lamps beside the meeting window" "---" lw_lamps
 lw_focus_report
 lw_key alt+v
 check_clear "Print Preview"
-menu_item alt+f b
+lw_focus_timer
+lw_menu_item alt+f b
 check_clear "Back Up Meetings"
-menu_item alt+o o
+lw_focus_timer
+lw_menu_item alt+o o
 check_clear "Light on Other Devices"
 lw_finish

@@ -58,6 +58,32 @@ lw_check_soon()
     lw_log "ok: $what = $actual"
 }
 
+# Runs the script again on a D-Bus session of its own, where the accessibility bus starts on
+# demand, in a runtime folder of its own, and returns there once the bus is up, with the
+# program's accessibility on. Call it before lw_start.
+lw_accessible_session()
+{
+    if [ -z "${LW_OWN_SESSION_BUS:-}" ]; then
+        export LW_OWN_SESSION_BUS=1 XDG_RUNTIME_DIR
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        local status=0
+        dbus-run-session -- bash "$0" "${LW_SCRIPT_ARGS[@]}" || status=$?
+        rm -rf "$XDG_RUNTIME_DIR"
+        exit "$status"
+    fi
+    # Debian's own Python, which has the AT-SPI bindings.
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+        { lw_log "missing python3-pyatspi (bash tools/setup.sh --tests installs it)"; exit 1; }
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    lw_wait_until 10000 lw_a11y_bus_up || { lw_log "the accessibility bus never came up"; exit 1; }
+}
+
+lw_a11y_bus_up()
+{
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+
 # ---- eyes ----------------------------------------------------------------------------------
 
 # Whether START or STOP shows: a button's face is not the light's grey panel behind it.
@@ -110,11 +136,17 @@ lw_clipboard_changed() { [ "$(lw_clipboard)" != "$LW_SENTINEL" ]; }
 # it, select from the start to the end of the line and copy.
 lw_read_text_at()
 {
-    printf '%s' "$LW_SENTINEL" | xclip -selection clipboard -i
     lw_click "$1" "$2"
+    lw_read_focused_text
+}
+
+# The same for the edit box that has the keyboard.
+lw_read_focused_text()
+{
+    printf '%s' "$LW_SENTINEL" | xclip -selection clipboard -i
     lw_key Home shift+End ctrl+c
     if ! lw_wait_until 5000 lw_clipboard_changed; then
-        lw_log "nothing was copied from the box at $1,$2"
+        lw_log "nothing was copied from the box with the keyboard"
         echo "<nothing copied>"
         return 0
     fi
@@ -225,7 +257,9 @@ lw_choose_custom()
 
 # ---- the timer's report --------------------------------------------------------------------
 
-lw_report_window() { xdotool search --onlyvisible --name "^Timer's Report" 2>/dev/null | head -n 1; }
+# The report's title in the program's language.
+LW_REPORT_TITLE="Timer's Report"
+lw_report_window() { xdotool search --onlyvisible --name "^$LW_REPORT_TITLE" 2>/dev/null | head -n 1; }
 lw_report_shown() { [ -n "$(lw_report_window)" ]; }
 lw_active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # Gives a window the keyboard. Under a window manager it goes through the manager, which would
@@ -251,6 +285,62 @@ lw_open_report()
     lw_key ctrl+t
     lw_wait_until 10000 lw_report_shown || lw_fail "Ctrl+T showed no report"
     lw_locate_client
+}
+
+# "left top right bottom" of a window with the frame the window manager draws, right and bottom
+# just outside it.
+lw_framed()
+{
+    local x y w h left right top bottom
+    read -r x y w h < <(lw_window_geometry "$1")
+    IFS=', ' read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p')"
+    echo $((x - ${left:-0})) $((y - ${top:-0})) $((x + w + ${right:-0})) $((y + h + ${bottom:-0}))
+}
+
+# Opens a menu by key "$1" and picks its item "$2" that opens a window (lw_menu would count the
+# window as a menu left open).
+lw_menu_item()
+{
+    local windows
+    windows=$(lw_visible_windows)
+    lw_key "$1"
+    lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "$1 opened no menu"
+    lw_key "$2"
+}
+
+lw_dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+lw_dialog_shown() { [ -n "$(lw_dialog_window "$1")" ]; }
+# Gives the keyboard to the dialog titled "$1" once it shows.
+lw_await_dialog()
+{
+    lw_wait_until 10000 lw_dialog_shown "$1" || { lw_fail "no dialog '$1'"; return 1; }
+    lw_focus "$(lw_dialog_window "$1")"
+}
+# Opens a dialog of the report's window by its access key.
+lw_open_dialog()
+{
+    lw_focus_report
+    lw_key "$1"
+    lw_await_dialog "$2"
+}
+
+# The verdict on a speech of "$1" seconds with its first and last lamp at "$2" and "$3" and a
+# grace of "$4" seconds (none when not given): under its first lamp less the grace by how far,
+# qualified, or over its last plus the grace by how far. "$5", "$6" and "$7" word the three, as
+# the record keeps them in English.
+lw_verdict_for()
+{
+    local elapsed=$1 first=$(($2 - ${4:-0})) last=$(($3 + ${4:-0}))
+    local under=${5:-under time by %s} qualified=${6:-qualified} over=${7:-over time by %s}
+    if [ "$elapsed" -lt "$first" ]; then
+        # shellcheck disable=SC2059 # the wording is the format
+        printf "$under\n" "$(printf '%d:%02d' $(((first - elapsed) / 60)) $(((first - elapsed) % 60)))"
+    elif [ "$elapsed" -le "$last" ]; then
+        echo "$qualified"
+    else
+        # shellcheck disable=SC2059
+        printf "$over\n" "$(printf '%d:%02d' $(((elapsed - last) / 60)) $(((elapsed - last) % 60)))"
+    fi
 }
 
 # The report as Copy (Ctrl+C) puts it on the clipboard.

@@ -15,34 +15,6 @@ LW_WM=openbox lw_start "$1"
 record="$XDG_DATA_HOME/lecternworks-timer/meetings.sqlite"
 
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
-dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
-# Gives the keyboard to the dialog titled "$1" once it shows.
-await_dialog()
-{
-    lw_wait_until 10000 dialog_shown "$1" || { lw_fail "no dialog '$1'"; return 1; }
-    lw_focus "$(dialog_window "$1")"
-}
-# Opens a dialog of the meeting's window by its access key.
-open_dialog()
-{
-    lw_focus_report
-    lw_key "$1"
-    await_dialog "$2"
-}
-# Under its first lamp by how far short, qualified, or over its last by how far, no grace.
-verdict_for()
-{
-    local elapsed=$1 first=$2 last=$3
-    if [ "$elapsed" -lt "$first" ]; then
-        printf 'under time by %d:%02d\n' $(((first - elapsed) / 60)) $(((first - elapsed) % 60))
-    elif [ "$elapsed" -le "$last" ]; then
-        echo "qualified"
-    else
-        printf 'over time by %d:%02d\n' $(((elapsed - last) / 60)) $(((elapsed - last) % 60))
-    fi
-}
-
 lw_menu alt+o g n
 cat >"$LW_TMP/plan.csv" <<'CSV'
 Name;Category;Green;Yellow;Red
@@ -53,11 +25,8 @@ CSV
 
 lw_open_report
 lw_focus_report
-windows=$(lw_visible_windows)
-lw_key alt+a
-lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
-lw_key o
-await_dialog "Import Plan" || lw_finish
+lw_menu_item alt+a o
+lw_await_dialog "Import Plan" || lw_finish
 lw_key ctrl+a
 lw_type "$LW_TMP/plan.csv"
 lw_key Return
@@ -94,7 +63,7 @@ rows=(5 6 4)
 i=0
 while IFS='|' read -r name row elapsed verdict; do
     lw_check "speech $((i + 1)): name and row" "${names[$i]} ${rows[$i]}" "$name $row"
-    lw_check "speech $((i + 1)): verdict" "$(verdict_for "$elapsed" "${firsts[$i]}" "${lasts[$i]}")" "$verdict"
+    lw_check "speech $((i + 1)): verdict" "$(lw_verdict_for "$elapsed" "${firsts[$i]}" "${lasts[$i]}")" "$verdict"
     i=$((i + 1))
 done < <(sqlite3 "$record" "SELECT speaker_name, row_index, elapsed_seconds, verdict FROM speech
                              WHERE deleted = 0 ORDER BY id" 2>&1)
@@ -102,7 +71,7 @@ lw_check "speeches recorded" 3 "$i"
 
 # A forgotten speech, added by hand: its speaker, category and time.
 lw_open_report
-open_dialog alt+h "Add a Speech by Hand" || lw_finish
+lw_open_dialog alt+h "Add a Speech by Hand" || lw_finish
 lw_type "Di Evans"
 lw_key alt+g
 lw_type "Standard"
@@ -114,14 +83,14 @@ lw_wait_until 5000 test "$(sqlite3 "$record" "SELECT COUNT(*) FROM speech WHERE 
 # Ann spoke in another category: her row, the first, set right.
 lw_focus_report
 lw_key ctrl+Home
-open_dialog alt+g "Set the Speech Right" || lw_finish
+lw_open_dialog alt+g "Set the Speech Right" || lw_finish
 # A blank would open the list: the first letters find the category.
 lw_type "Spe"
 lw_key Return
 changed() { [ "$(sqlite3 "$record" "SELECT row_index FROM speech WHERE speaker_name = 'Ann Lee'")" = 4 ]; }
 lw_wait_until 5000 changed || lw_fail "Ann's category was not changed"
 
-open_dialog alt+e "Export CSV" || lw_finish
+lw_open_dialog alt+e "Export CSV" || lw_finish
 lw_key ctrl+a
 lw_type "$LW_TMP/meeting.csv"
 lw_key Return
@@ -142,11 +111,8 @@ lw_check "Bo Chen, as timed" no "$(marked "Bo Chen")"
     for i in $(seq 500); do echo "Speaker $i,CUSTOM,0:01,0:02,0:03"; done
 } >"$LW_TMP/largest.csv"
 lw_focus_report
-windows=$(lw_visible_windows)
-lw_key alt+a
-lw_wait_until 5000 lw_menu_shown "$windows" || lw_fail "Alt+A showed no Agenda menu"
-lw_key o
-await_dialog "Import Plan" || lw_finish
+lw_menu_item alt+a o
+lw_await_dialog "Import Plan" || lw_finish
 lw_key ctrl+a
 lw_type "$LW_TMP/largest.csv"
 lw_key Return

@@ -41,24 +41,14 @@ stop
 lw_end_app KILL
 
 rows() { sqlite3 "$record" "$1" 2>&1 | tr '\n' ' ' | sed 's/ $//'; }
-# The verdict with no grace for lamps at 4, 5 and 6 s, whatever second STOP came in.
-verdict_for()
-{
-    if [ "$1" -lt 4 ]; then
-        echo "under time by 0:0$((4 - $1))"
-    elif [ "$1" -le 6 ]; then
-        echo "qualified"
-    else
-        echo "over time by 0:0$(($1 - 6))"
-    fi
-}
 expected=("under" "qualified" "over" "")
 i=0
 while IFS='|' read -r row elapsed verdict rehearsal; do
     lw_log "speech $((i + 1)): row $row, $elapsed s, '$verdict', rehearsal $rehearsal"
     if [ "$i" -lt 3 ]; then
         lw_check "speech $((i + 1)) row and rehearsal" "6 0" "$row $rehearsal"
-        lw_check "speech $((i + 1)) verdict by the table" "$(verdict_for "$elapsed")" "$verdict"
+        # No grace, lamps at 4, 5 and 6 s, whatever second STOP came in.
+        lw_check "speech $((i + 1)) verdict by the table" "$(lw_verdict_for "$elapsed" 4 6)" "$verdict"
         [[ "$verdict" == "${expected[$i]}"* ]] || lw_fail "speech $((i + 1)) is not ${expected[$i]}"
     else
         lw_check "the TEST run: row, rehearsal, verdict" "7 1 " "$row $rehearsal $verdict"

@@ -37,8 +37,6 @@ selected_row_found()
     [ -n "$row_y" ]
 }
 keep() { [ -z "${LW_KEEP_DIR:-}" ] || cp "$@" "$LW_KEEP_DIR"/; }
-dialog_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-dialog_shown() { [ -n "$(dialog_window "$1")" ]; }
 # "x y width height" of a window's client area, on the screen (xdotool's counts the frame twice).
 geometry()
 {
@@ -52,8 +50,8 @@ save_as()
     local key=$1 title=$2 path=$3
     lw_focus_report
     lw_key "$key"
-    lw_wait_until 10000 dialog_shown "$title" || { lw_fail "no dialog '$title'"; return; }
-    lw_focus "$(dialog_window "$title")"
+    lw_wait_until 10000 lw_dialog_shown "$title" || { lw_fail "no dialog '$title'"; return; }
+    lw_focus "$(lw_dialog_window "$title")"
     lw_key ctrl+a
     lw_type "$path"
     lw_key Return
@@ -150,12 +148,12 @@ keep "$LW_TMP/report.png"
 # The print dialog opens whole, at no less than the size it asks for.
 lw_focus_report
 lw_key alt+i
-lw_wait_until 10000 dialog_shown "Print" || lw_fail "no dialog 'Print'"
-read -r _ _ print_w print_h <<<"$(geometry "$(dialog_window "Print")")"
+lw_wait_until 10000 lw_dialog_shown "Print" || lw_fail "no dialog 'Print'"
+read -r _ _ print_w print_h <<<"$(geometry "$(lw_dialog_window "Print")")"
 [ "${print_w:-0}" -ge 480 ] && [ "${print_h:-0}" -ge 300 ] || lw_fail "the print dialog is ${print_w}x${print_h}"
-lw_focus "$(dialog_window "Print")"
+lw_focus "$(lw_dialog_window "Print")"
 lw_key Escape
-print_gone() { ! dialog_shown "Print"; }
+print_gone() { ! lw_dialog_shown "Print"; }
 lw_wait_until 5000 print_gone || lw_fail "Esc left the print dialog open"
 
 save_as alt+e "Export CSV" "$LW_TMP/meeting.csv"
@@ -187,18 +185,18 @@ lw_wait_until 5000 titled || lw_fail "the title was lost across the restart: $(l
 # still time a speech.
 lw_focus_report
 lw_key alt+e
-lw_wait_until 10000 dialog_shown "Export CSV" || lw_fail "no dialog 'Export CSV'"
+lw_wait_until 10000 lw_dialog_shown "Export CSV" || lw_fail "no dialog 'Export CSV'"
 # The window manager gives the new dialog the focus; the timer takes it back only after that.
-lw_wait_until 5000 lw_active_is "$(dialog_window "Export CSV")" ||
+lw_wait_until 5000 lw_active_is "$(lw_dialog_window "Export CSV")" ||
     lw_fail "the dialog never became active"
 lw_focus_timer
 lw_key alt+s
 lw_wait_until 5000 lw_stop_only_shown || lw_fail "Alt+S did not start with the report's dialog open"
 lw_click "${LW_STOP_XY[@]}"
 lw_wait_until 5000 lw_start_only_shown || lw_fail "STOP did not stop with the report's dialog open"
-lw_focus "$(dialog_window "Export CSV")"
+lw_focus "$(lw_dialog_window "Export CSV")"
 lw_key Escape
-dialog_gone() { ! dialog_shown "Export CSV"; }
+dialog_gone() { ! lw_dialog_shown "Export CSV"; }
 lw_wait_until 5000 dialog_gone || lw_fail "Esc left the dialog open"
 # With the report in front, Alt+S and Alt+P are the timer's START and STOP.
 lw_focus_report
