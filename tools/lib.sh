@@ -274,7 +274,10 @@ lw_locate_client()
     local x y w h
     read -r x y w h < <(lw_window_geometry)
     LW_ORIGIN_X=$x
-    LW_ORIGIN_Y=$((y + h - LW_CLIENT_H))
+    # The menu bar's height as the window first shows: STOP grows the window below the rows, so
+    # its bottom is no guide once a speech was timed.
+    LW_MENU_BAR_H=${LW_MENU_BAR_H:-$((h - LW_CLIENT_H))}
+    LW_ORIGIN_Y=$((y + LW_MENU_BAR_H))
     LW_SCALE_NUM=1
     LW_SCALE_DEN=1
     lw_log "window $LW_WIN at $x,$y size ${w}x$h, client area from y=$LW_ORIGIN_Y"
