@@ -719,6 +719,8 @@ void TestReportWindow::planSteps_data()
         << QStringList{"speak 1", "unplanned 0"} << " Ann Bo Cy";
     QTest::newRow("not the planned speaker, undone")
         << QStringList{"speak 1", "unplanned 0", "undo 0"} << "Bo Ann Cy";
+    QTest::newRow("not the planned speaker, undone after the planned one spoke")
+        << QStringList{"speak 1", "unplanned 0", "speak 2", "undo 0"} << " Bo Ann Cy";
     QTest::newRow("not the planned speaker: the name typed, the last timed")
         << QStringList{"speak 1", "rename 0", "unplanned 2"} << "Zed Ann Bo Cy";
     QTest::newRow("not the planned speaker: the last timed, no row chosen")
