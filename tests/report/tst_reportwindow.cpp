@@ -727,6 +727,8 @@ void TestReportWindow::planSteps_data()
         << QStringList{"speak 0", "speak 1", "unplanned keys 0"} << "Ann  Bo Cy";
     QTest::newRow("by hand: the next planned speaker") << QStringList{"byhand 9"} << "Bo* Ann Cy";
     QTest::newRow("by hand: another speaker") << QStringList{"byhand Sam"} << "Sam* Ann Bo Cy";
+    QTest::newRow("by hand: a name for a planned speech without one")
+        << QStringList{"rename blank 1", "byhand Sam"} << "Sam* Ann Cy";
 }
 
 void TestReportWindow::planSteps()
@@ -750,7 +752,8 @@ void TestReportWindow::planSteps()
             QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier);
         else if (step.startsWith("rename"))
             QVERIFY(table->model()->setData(
-                table->currentIndex().siblingAtColumn(SpeechLabels::Speaker), "Zed"));
+                table->currentIndex().siblingAtColumn(SpeechLabels::Speaker),
+                step.contains("blank") ? "" : "Zed"));
         else if (step.startsWith("delete"))
             window.deleteAction()->trigger();
         else if (step.startsWith("drop"))
