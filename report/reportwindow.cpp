@@ -236,6 +236,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("labelStatus"));
     m_status->setWordWrap(true);
+    // It shows speakers' names and file names, which a plan file or a hand may give any text.
+    m_status->setTextFormat(Qt::PlainText);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(this);
