@@ -104,6 +104,8 @@ void RecordRoom::openReport(QWidget *timerLight, const QList<QAbstractButton *> 
             connect(m_report.get(), &ReportWindow::folderUsed, this, choices.folderUsed);
             connect(m_report.get(), &ReportWindow::detailsUsed, this, choices.detailsUsed);
             connect(m_report.get(), &ReportWindow::plannedChosen, this, &RecordRoom::planChanged);
+            if (choices.quit)
+                m_report->addAction(choices.quit);
             m_report->showNext(m_next);
             if (m_run.startedAt.isValid())
                 m_report->showRunning(m_run, m_runPlanned, m_run.elapsedSeconds);
