@@ -197,9 +197,11 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
     for (const SpeechRecord &s : speeches(meetingId))
         items.append({plannedFor.value(s.id), s, false});
     const bool current = meetingId == currentMeetingId();
-    // A speech waiting for the file is shown where it will go, marked as waiting.
+    const bool latest = meetingId == latestMeetingId();
+    // A speech waiting for the file is shown where it will go, marked as waiting: a New Meeting
+    // asked for after it begins after it.
     for (const Pending &p : qAsConst(m_pending)) {
-        if (p.intoMeeting == 0 ? current : p.intoMeeting == meetingId)
+        if (p.intoMeeting > 0 ? p.intoMeeting == meetingId : p.beginsMeeting ? current : latest)
             items.append({p.planned, p.speech, true});
     }
     if (!current)
