@@ -14,6 +14,7 @@
 
 class MeetingStore;
 class QAbstractButton;
+class QAction;
 class QWidget;
 class ReportWindow;
 
@@ -62,6 +63,7 @@ public:
         QString timerName;
         std::function<void(const QString &)> folderUsed;
         std::function<void(const QString &title, const QString &timerName)> detailsUsed;
+        QAction *quit = nullptr; // the timer's Quit, whose keys work in the report too
     };
     // Opens the report beside the window of timerLight, or brings it to the front; while the
     // timer ticks, clear of its next tick. The access keys of timerButtons (START and STOP) work

@@ -137,6 +137,7 @@ void RecordLink::openReport(Settings *settings, QWidget *timerLight,
     choices.lastFolder = settings->lastFolder();
     choices.meetingTitle = settings->meetingTitle();
     choices.timerName = settings->timerName();
+    choices.quit = m_window->menuItems().menuQuit;
     choices.folderUsed = [settings](const QString &folder) { settings->setLastFolder(folder); };
     choices.detailsUsed = [settings](const QString &title, const QString &timerName) {
         settings->setMeetingTitle(title);

@@ -197,9 +197,11 @@ QList<AgendaItem> MeetingStore::agenda(qint64 meetingId)
     for (const SpeechRecord &s : speeches(meetingId))
         items.append({plannedFor.value(s.id), s, false});
     const bool current = meetingId == currentMeetingId();
-    // A speech waiting for the file is shown where it will go, marked as waiting.
+    const bool latest = meetingId == latestMeetingId();
+    // A speech waiting for the file is shown where it will go, marked as waiting: a New Meeting
+    // asked for after it begins after it.
     for (const Pending &p : qAsConst(m_pending)) {
-        if (p.intoMeeting == 0 ? current : p.intoMeeting == meetingId)
+        if (p.intoMeeting > 0 ? p.intoMeeting == meetingId : p.beginsMeeting ? current : latest)
             items.append({p.planned, p.speech, true});
     }
     if (!current)
@@ -397,16 +399,11 @@ bool MeetingStore::markNotPlanned(qint64 speechId)
 }
 
 // The speech's name and its planned row's link, together; a row another speech took meanwhile
-// keeps that one.
+// keeps that one, and the speech then keeps its name: the planned name would be untrue.
 QSqlError MeetingStore::writePlanLink(QSqlQuery &q, const SpeechEdit &change)
 {
     if (change.planned.isEmpty())
         return QSqlError();
-    q.prepare(QStringLiteral("UPDATE speech SET speaker_name = ? WHERE id = ?"));
-    q.addBindValue(storedText(change.name));
-    q.addBindValue(change.speechId);
-    if (const QSqlError error = runToEnd(q); error.isValid())
-        return error;
     const PlanEntry &row = change.planned.first();
     if (row.speechId == 0) {
         q.prepare(QStringLiteral("UPDATE planned_speech SET speech_id = NULL"
@@ -419,5 +416,11 @@ QSqlError MeetingStore::writePlanLink(QSqlQuery &q, const SpeechEdit &change)
         q.addBindValue(row.speechId);
         q.addBindValue(row.id);
     }
+    if (const QSqlError error = runToEnd(q);
+        error.isValid() || (row.speechId != 0 && q.numRowsAffected() == 0))
+        return error;
+    q.prepare(QStringLiteral("UPDATE speech SET speaker_name = ? WHERE id = ?"));
+    q.addBindValue(storedText(change.name));
+    q.addBindValue(change.speechId);
     return runToEnd(q);
 }

@@ -556,7 +556,12 @@ qint64 MeetingStore::beginMeeting(QSqlQuery &q, const QDateTime &at)
 
 qint64 MeetingStore::currentMeetingId()
 {
-    if (m_newMeetingAsked || !m_file.open())
+    return m_newMeetingAsked ? 0 : latestMeetingId();
+}
+
+qint64 MeetingStore::latestMeetingId()
+{
+    if (!m_file.open())
         return 0;
     QSqlQuery q(m_file.database());
     q.prepare(QStringLiteral("SELECT MAX(id) FROM meeting"));
@@ -601,12 +606,11 @@ QList<Meeting> MeetingStore::meetings()
         list.append(m);
     }
     // The speeches waiting for the file count where they will go, the latest meeting for a timed
-    // one unless a new one was asked for.
+    // one unless a new one was asked for before it: one asked for after it begins after it.
     for (const Pending &p : qAsConst(m_pending)) {
-        const qint64 into = p.intoMeeting > 0 ? p.intoMeeting
-                            : p.beginsMeeting || m_newMeetingAsked || list.isEmpty()
-                                ? 0
-                                : list.last().id;
+        const qint64 into = p.intoMeeting > 0                   ? p.intoMeeting
+                            : p.beginsMeeting || list.isEmpty() ? 0
+                                                                : list.last().id;
         for (Meeting &m : list) {
             if (m.id != into)
                 continue;

@@ -189,6 +189,8 @@ private:
     static QList<SpeechEdit> putBack(SpeechEdit::Kind kind, const QList<qint64> &plannedIds,
                                      const QList<PlanEntry> &before);
     PlanEntry plannedRow(qint64 plannedId);
+    // The meeting begun last, New Meeting asked for or not; 0 for none.
+    qint64 latestMeetingId();
     static bool plannedSpoken(QSqlQuery &q, qint64 plannedId, QSqlError *error);
     void watchOtherCopies();
     QSqlError linkPlanned(QSqlQuery &q, const PlanEntry &planned, qint64 speechId);

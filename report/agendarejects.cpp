@@ -83,6 +83,8 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
     m_reason = new QLabel(this);
     m_reason->setObjectName(QStringLiteral("labelReason"));
     m_reason->setWordWrap(true);
+    // A reason quotes the file, which may hold anything: shown as it stands, never as markup.
+    m_reason->setTextFormat(Qt::PlainText);
     m_reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
         const QTableWidgetItem *reason = m_table->item(row, ReasonColumn);

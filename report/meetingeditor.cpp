@@ -349,9 +349,10 @@ void MeetingEditor::addByHand()
         at.setTime(form->startTime());
         const int grace =
             spoken.isEmpty() ? GracePeriod::DefaultSeconds : spoken.last().graceSeconds;
-        // Another name typed is another speaker: the planned one is still to speak.
+        // Another name typed is another speaker: the planned one is still to speak. A planned
+        // speech with no name is anyone's.
         const QString name = MeetingStore::cleanSpeakerName(form->name());
-        const bool forPlanned = name.isEmpty() || name == plannedName;
+        const bool forPlanned = name.isEmpty() || plannedName.isEmpty() || name == plannedName;
         const bool ok = m_store->addSpeechByHand(m_model->meetingId(), at, name, form->rowIndex(),
                                                  form->thresholdSeconds(), form->elapsedSeconds(),
                                                  grace, forPlanned ? planned : 0);

@@ -236,6 +236,8 @@ ReportWindow::ReportWindow(MeetingStore *store, QWidget *timerLight,
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("labelStatus"));
     m_status->setWordWrap(true);
+    // It shows speakers' names and file names, which a plan file or a hand may give any text.
+    m_status->setTextFormat(Qt::PlainText);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(this);
@@ -404,8 +406,8 @@ void ReportWindow::openClearOfTick(bool ticking, qint64 toNextTickMs, QObject *c
         open();
 }
 
-// The timer's START and STOP keys and Quit work here too; the report's own access keys use none of
-// the timer's letters, so neither window's keys shadow the other's.
+// The timer's START and STOP keys work here too; the report's own access keys use none of the
+// timer's letters, so neither window's keys shadow the other's.
 void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
 {
     for (QAbstractButton *button : buttons) {
@@ -418,15 +420,6 @@ void ReportWindow::passTimerKeys(const QList<QAbstractButton *> &buttons)
         });
         addAction(action);
     }
-    // Quit too: closing the timer quits, asking first what Quit asks.
-    auto *quit = new QAction(this);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quit->setShortcutContext(Qt::WindowShortcut);
-    connect(quit, &QAction::triggered, this, [this] {
-        if (m_timerLight)
-            m_timerLight->window()->close();
-    });
-    addAction(quit);
 }
 
 void ReportWindow::showAndRaise()

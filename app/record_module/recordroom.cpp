@@ -25,12 +25,13 @@ void RecordRoom::record(const SpeechRecord &speech, qint64 plannedId)
 {
     // The running row goes before the speech's own comes.
     showRunning(SpeechRecord(), 0, 0);
+    // Said first: the store's word that another copy took the planned speech goes over it.
+    if (m_report && plannedId != 0 && !speech.speakerName.isEmpty())
+        m_report->showRecordedForPlan(speech.speakerName);
     if (plannedId != 0)
         m_store->record(speech, plannedId);
     else
         m_store->record(speech);
-    if (m_report && plannedId != 0 && !speech.speakerName.isEmpty())
-        m_report->showRecordedForPlan(speech.speakerName);
 }
 
 QList<MeetingRecord::PlannedTurn> RecordRoom::comingUp()
@@ -103,6 +104,8 @@ void RecordRoom::openReport(QWidget *timerLight, const QList<QAbstractButton *> 
             connect(m_report.get(), &ReportWindow::folderUsed, this, choices.folderUsed);
             connect(m_report.get(), &ReportWindow::detailsUsed, this, choices.detailsUsed);
             connect(m_report.get(), &ReportWindow::plannedChosen, this, &RecordRoom::planChanged);
+            if (choices.quit)
+                m_report->addAction(choices.quit);
             m_report->showNext(m_next);
             if (m_run.startedAt.isValid())
                 m_report->showRunning(m_run, m_runPlanned, m_run.elapsedSeconds);

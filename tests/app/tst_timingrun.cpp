@@ -457,8 +457,9 @@ void TestTimingRun::aControllersKeysAreTheWindows()
 // Ann (Table Topics), Bo (CUSTOM 0:01, 0:02, 0:03) and Cy (Speech Evaluation) planned. Each
 // step: "time" (START, 3 s, STOP) or its halves "start" and "stop", "mistake" (START, STOP),
 // "click N" (a row of the timer), "next N" (Speaks Next on the Nth planned), "edit" (Ann renamed
-// Zed and Bo taken off the plan), "new" (New Meeting); "unwritable" first: a record that cannot
-// be written. The names recorded, and the row chosen after each step.
+// Zed and Bo taken off the plan), "new" (New Meeting), "elsewhere" (another copy records Ann's
+// speech); "unwritable" first: a record that cannot be written. The names recorded, and the row
+// chosen after each step.
 void TestTimingRun::theTimerFollowsThePlan_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -484,6 +485,9 @@ void TestTimingRun::theTimerFollowsThePlan_data()
         << QList<int>{7, 5, 5, 6};
     QTest::newRow("New Meeting: the plan's row")
         << QStringList{"click 7", "new"} << QStringList{} << QList<int>{7, 5};
+    QTest::newRow("Ann recorded by another copy during her speech: said, not Ctrl+U")
+        << QStringList{"start", "elsewhere", "stop"} << QStringList{"Ann", ""}
+        << QList<int>{5, 5, 6};
     QTest::newRow("the last planned timed, unsaved: the first still to come")
         << QStringList{"unwritable", "next 2", "time"} << QStringList{"Cy"} << QList<int>{5, 4, 5};
 }
@@ -538,6 +542,10 @@ void TestTimingRun::theTimerFollowsThePlan()
             window.commandStopTimer_Click();
         if (step == "new")
             window.menuItems().menuNewMeeting->trigger();
+        if (step == "elsewhere")
+            QVERIFY(MeetingStore(store->filePath())
+                        .addSpeechByHand(0, QDateTime::currentDateTime().addSecs(-60), QString(), 5,
+                                         {60, 90, 120}, 100, 15, plan.at(0).id));
         if (step == "edit") {
             PlanEntry renamed = plan.at(0);
             renamed.speakerName = "Zed";

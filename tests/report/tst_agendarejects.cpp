@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/agendarejects.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -36,6 +37,9 @@ void TestAgendaRejects::choices_data()
     QTest::newRow("a quoted field of 1,000 line breaks")
         << "name,category\n\"" + QByteArray(1000, '\n') + "Ann\",9" << false << QStringList{"2"}
         << int(QDialog::Rejected);
+    QTest::newRow("a category that reads as markup")
+        << QByteArray("name,category\nBo,<h1>Bo\n") << false << QStringList{"2"}
+        << int(QDialog::Rejected);
     QTest::newRow("a name of 10,000 characters")
         << "name,category\n" + QByteArray(10000, 'x') + ",1" << false << QStringList{"2"}
         << int(QDialog::Rejected);
@@ -60,6 +64,9 @@ void TestAgendaRejects::choices()
                 10 * table->fontMetrics().averageCharWidth() <
             table->viewport()->width());
     QCOMPARE(dialog.shownReason(), reading.rejected[0].reason);
+    auto *reason = dialog.findChild<QLabel *>(QStringLiteral("labelReason"));
+    reason->setSelection(0, int(reason->text().size()));
+    QCOMPARE(reason->selectedText(), reason->text());
     for (int column = 0; column < firstRow.size(); ++column)
         QCOMPARE(dialog.table()->item(0, column)->text(), firstRow[column]);
     QCOMPARE(dialog.addGoodButton() != nullptr, !reading.speeches.isEmpty());
