@@ -400,6 +400,8 @@ void TestMeetingStore::setRightByHand_data()
     QTest::newRow("a speech added") << "add" << 0 << "over time by 1:20" << 2;
     QTest::newRow("a speech added, undone") << "add" << 1 << "qualified" << 0;
     QTest::newRow("a negative time refused") << "negative" << 0 << "qualified" << 0;
+    QTest::newRow("a speech added with a negative time refused")
+        << "negative-add" << 0 << "qualified" << 0;
 }
 
 void TestMeetingStore::setRightByHand()
@@ -420,6 +422,9 @@ void TestMeetingStore::setRightByHand()
                 QVERIFY(store.changeElapsed(id, 200));
             else if (change == "negative")
                 QVERIFY(!store.changeElapsed(id, -1));
+            else if (change == "negative-add")
+                QVERIFY(!store.addSpeechByHand(meeting, Evening.addSecs(600), "Bo", 2,
+                                               {300, 360, 420}, -1, 30));
             else
                 QVERIFY(store.addSpeechByHand(meeting, Evening.addSecs(600), "Bo", 2,
                                               {300, 360, 420}, 530, 30));
