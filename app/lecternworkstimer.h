@@ -24,7 +24,6 @@ class MeetingStore;
 class QAction;
 class QActionGroup;
 class QMenu;
-class ReportWindow;
 class SpeakerKeys;
 class SpeakerScreen;
 class SpeakerView;
@@ -96,11 +95,6 @@ public:
     MeetingStore *meetingStore() const
     {
         return m_record->opened() ? m_record->opened()->store() : nullptr;
-    }
-    // The report's window once opened; null before.
-    ReportWindow *reportWindow() const
-    {
-        return m_record->opened() ? m_record->opened()->report() : nullptr;
     }
     SpeakerScreen *speakerScreen() const { return m_speakerScreen; }
     CueSounds *cueSounds() const { return m_sounds->player(); }
