@@ -293,12 +293,13 @@ qint64 MeetingEditor::notPlannedSpeech() const
         const AgendaItem &item = items.at(row);
         return item.isPlanned() && item.isSpoken() && item.speech->id != 0 ? item.speech->id : 0;
     };
+    // Only the meeting going on: an earlier one's planned speaker is not today's to put back.
+    if (m_model->meetingId() != m_store->currentMeetingId())
+        return 0;
     // A row the operator chose, not the one the table takes when it gets the keys.
     const bool chosen = m_table->selectionModel()->isSelected(m_table->currentIndex());
     if (chosen && current >= 0 && current < items.size() && timedForPlan(current) != 0)
         return timedForPlan(current);
-    if (m_model->meetingId() != m_store->currentMeetingId())
-        return 0;
     // The rows are in the order the speeches were started.
     qint64 last = 0;
     for (qsizetype row = 0; row < items.size(); ++row)
