@@ -348,6 +348,9 @@ void MeetingEditor::addByHand()
         const QList<SpeechRecord> &spoken = m_model->allSpeeches();
         QDateTime at = suggested;
         at.setTime(form->startTime());
+        // Never in the future: a time past now was before midnight, in a meeting that ran on.
+        if (at > QDateTime::currentDateTime())
+            at = at.addDays(-1);
         const int grace =
             spoken.isEmpty() ? GracePeriod::DefaultSeconds : spoken.last().graceSeconds;
         // Another name typed is another speaker: the planned one is still to speak. A planned

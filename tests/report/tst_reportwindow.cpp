@@ -840,15 +840,21 @@ void TestReportWindow::addByHand()
     QTemporaryDir folder;
     MeetingStore store(folder.filePath(QStringLiteral("meetings.sqlite")));
     ReportWindow window(&store);
-    window.addByHandAction()->trigger();
-    auto *form = window.findChild<SpeechForm *>();
-    auto *started = form->findChild<QTimeEdit *>();
-    QVERIFY(started);
-    started->setTime(QTime::currentTime().addSecs(-3600));
-    form->timeBox()->setText("5:00");
-    form->accept();
-    QCOMPARE(window.findChild<QTableView *>()->model()->index(0, SpeechLabels::Time).data(),
-             started->text());
+    // An hour ago, and a time past now: before midnight, as a meeting runs past it.
+    for (const int secs : {-3600, 3600}) {
+        window.addByHandAction()->trigger();
+        auto *form = window.findChildren<SpeechForm *>().last();
+        auto *started = form->findChild<QTimeEdit *>();
+        QVERIFY(started);
+        started->setTime(QTime::currentTime().addSecs(secs));
+        form->timeBox()->setText("5:00");
+        form->accept();
+        const QList<SpeechRecord> spoken = store.speeches(store.currentMeetingId());
+        QCOMPARE(spoken.size(), secs < 0 ? 1 : 2);
+        QVERIFY(spoken.last().startedAt <= QDateTime::currentDateTime());
+        QCOMPARE(window.findChild<QTableView *>()->model()->index(0, SpeechLabels::Time).data(),
+                 started->text());
+    }
 }
 
 // The category chosen, then digits typed into the three boxes: CUSTOM takes them, in order,
