@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "network/pairingwindow.h"
 
+#include "components/plaintooltip.h"
 #include "network/devicename.h"
 #include "network/lightservice.h"
 #include "network/qrimage.h"
@@ -227,7 +228,7 @@ void PairingWindow::showDevices()
     for (const PairedDevice &device : devices) {
         auto *item = new QTreeWidgetItem(m_devices);
         item->setText(0, device.name());
-        item->setToolTip(0, device.agent);
+        item->setToolTip(0, plainToolTip(device.agent));
         item->setText(1, QLocale().toString(device.pairedAt.toLocalTime(), QLocale::ShortFormat));
         item->setText(2, device.role == PairedDevice::Role::Controller ? tr("controller")
                                                                        : tr("viewer"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "report/agendarejects.h"
 
+#include "components/plaintooltip.h"
+
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -30,7 +32,8 @@ QTableWidgetItem *cell(const QString &text)
 {
     auto *item = new QTableWidgetItem(QString(text).replace(u'\n', LineBreakMark));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setToolTip(text);
+    item->setToolTip(plainToolTip(text));
+    item->setData(Qt::UserRole, text);
     return item;
 }
 
@@ -88,7 +91,7 @@ AgendaRejects::AgendaRejects(const AgendaReading &reading, QWidget *parent) : QD
     m_reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
         const QTableWidgetItem *reason = m_table->item(row, ReasonColumn);
-        m_reason->setText(reason ? reason->toolTip() : QString());
+        m_reason->setText(reason ? reason->data(Qt::UserRole).toString() : QString());
     });
     m_table->setCurrentCell(0, ReasonColumn);
 
