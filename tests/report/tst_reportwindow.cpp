@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -36,6 +37,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <memory>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -781,9 +783,12 @@ void TestReportWindow::planSteps()
             QVERIFY(store.record(iceBreaker(60, 300)));
             QTest::keyClick(window.findChild<QComboBox *>(), Qt::Key_Home);
         }
-        else if (step.startsWith("drop"))
-            table->model()->dropMimeData(table->model()->mimeData({table->currentIndex()}),
-                                         Qt::MoveAction, -1, -1, table->currentIndex());
+        else if (step.startsWith("drop")) {
+            const std::unique_ptr<QMimeData> dragged(
+                table->model()->mimeData({table->currentIndex()}));
+            table->model()->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1,
+                                         table->currentIndex());
+        }
         else if (step.startsWith("import")) {
             QFile file(folder.filePath(QStringLiteral("plan.csv")));
             QVERIFY(file.open(QIODevice::WriteOnly) &&
