@@ -158,18 +158,21 @@ void CaptureWindow::restore(const QString &text)
         m_key = key;
     const QStringList place = stored.queryItemValue(PlaceItem).split(QLatin1Char(','));
     QList<int> numbers;
+    bool whole = place.size() == 4;
     for (const QString &part : place) {
         bool ok = false;
         numbers << part.toInt(&ok);
-        if (!ok)
-            numbers.clear();
+        whole = whole && ok;
     }
-    const QRect rect = numbers.size() == 4
-                           ? QRect(numbers[0], numbers[1], numbers[2], numbers[3])
-                           : QRect();
-    // A place on a screen no longer there is not taken: the window would be out of sight.
-    if (rect.width() >= LeastSize.width() && rect.height() >= LeastSize.height() &&
-        QGuiApplication::screenAt(rect.center())) {
+    QRect rect = whole ? QRect(numbers[0], numbers[1], numbers[2], numbers[3]) : QRect();
+    // A place on a screen no longer there is not taken: the window would be out of sight. On
+    // a smaller screen than before it is kept whole on the screen.
+    const QScreen *screen = QGuiApplication::screenAt(rect.center());
+    if (rect.width() >= LeastSize.width() && rect.height() >= LeastSize.height() && screen) {
+        const QRect room = screen->availableGeometry();
+        rect.setSize(rect.size().boundedTo(room.size()));
+        rect.moveTo(qBound(room.left(), rect.left(), room.right() + 1 - rect.width()),
+                    qBound(room.top(), rect.top(), room.bottom() + 1 - rect.height()));
         resize(rect.size());
         move(rect.topLeft());
     }

@@ -57,6 +57,11 @@ void TestCaptureWindow::remembersAndChecks()
     again.restore("video=nonsense&key=bad&place=1,2");
     QCOMPARE(again.layout().kind, VideoLayout::Kind::Badge);
     QCOMPARE(again.keyColour(), QColor(Qt::magenta));
+    again.restore("place=x,10,20,400,300");
+    QCOMPARE(again.size(), QSize(300, 200));
+    // Larger than the screen: as large as the screen allows, whole on it.
+    again.restore("place=10,20,100000,100000");
+    QVERIFY(again.screen()->availableGeometry().contains(again.geometry()));
 }
 
 QTEST_MAIN(TestCaptureWindow)
