@@ -72,7 +72,8 @@ Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &t
     const QPoint by = moved.topLeft() - timerFrame.topLeft();
     const QRect beside = place(screen, moved, timerClient.translated(by), wanted, least);
     const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
-    if (sideBySide || (!beside.isNull() && area(beside) > area(stays)))
+    // Moved only where the window then has room: else the move would gain nothing.
+    if (!beside.isNull() && (sideBySide || area(beside) > area(stays)))
         return {moved, beside};
     return {timerFrame, stays};
 }

@@ -36,7 +36,7 @@ struct Arrangement
 
 // The window placed as place() does; where it would not show whole there, the timer moved to
 // the screen's left edge when the window then shows more of itself beside it. With sideBySide
-// the timer goes to the left edge in any case.
+// the timer goes to the left edge whenever the window has room there.
 Arrangement arrange(const QRect &screen, const QRect &timerFrame, const QRect &timerClient,
                     const QSize &wanted, const QSize &least, bool sideBySide = false);
 

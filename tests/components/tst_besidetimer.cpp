@@ -114,6 +114,9 @@ void TestBesideTimer::arrange_data()
     QTest::newRow("1366x768, timer along the bottom, no more room at the left edge: stays")
         << laptop << QRect(100, 400, 1266, 368) << Report << false << QPoint(100, 400)
         << QRect(100, 0, 942, 392);
+    QTest::newRow("800x600, side by side, no room for the report anywhere: the timer stays")
+        << QRect(0, 0, 800, 600) << QRect({69, 60}, timer) << Report << true << QPoint(69, 60)
+        << QRect();
 }
 
 // The timer moves only when the window shows more beside it; both then whole on the screen.
@@ -130,7 +133,7 @@ void TestBesideTimer::arrange()
     QCOMPARE(arranged.timerFrame, QRect(timerAt, timer.size()));
     QCOMPARE(arranged.window, placed);
     QVERIFY(!placed.intersects(arranged.timerFrame));
-    QVERIFY(screen.contains(placed));
+    QVERIFY(placed.isNull() || screen.contains(placed));
 }
 
 QTEST_APPLESS_MAIN(TestBesideTimer)

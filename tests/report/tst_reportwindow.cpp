@@ -480,8 +480,10 @@ void TestReportWindow::firstShowing()
     QCOMPARE(!window.frameGeometry().intersects(timerWindow.frameGeometry()), beside);
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
 
+    // Side by side where there is room for both; else nothing moves.
     window.arrangeAction()->trigger();
-    QCOMPARE(timerWindow.frameGeometry().left(), window.screen()->availableGeometry().left());
+    QCOMPARE(timerWindow.frameGeometry().left() == window.screen()->availableGeometry().left(),
+             beside);
     QCOMPARE(!window.frameGeometry().intersects(timerWindow.frameGeometry()), beside);
 }
 
