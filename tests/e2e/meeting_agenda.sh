@@ -117,6 +117,9 @@ lw_key ctrl+a
 lw_type "$LW_TMP/largest.csv"
 lw_key Return
 lw_focus_timer
+# START once the plan has chosen CUSTOM, as the operator sees it chosen.
+lw_wait_until 10000 lw_selected_rows_are "-----Y-" ||
+    lw_fail "the largest plan did not choose CUSTOM: $(lw_selected_rows)"
 lw_start_and_watch GYR 6000 || lw_fail "not every lamp lit after the import: ${LW_LOOKS[*]}"
 lw_check_lamp_time G 1
 lw_check_lamp_time Y 2
