@@ -72,14 +72,14 @@ done
 lw_click "${LW_STOP_XY[@]}"
 
 # Where it was left, it opens again after a restart.
-xdotool windowmove --sync "$capture" 40 500
-lw_wait_until 3000 eval '[ "$(xdotool getwindowgeometry "$capture" | sed -n "s/.*Position: //p")" = "40,500 (screen: 0)" ]' ||
+xdotool windowmove --sync "$capture" 40 480
+lw_wait_until 3000 eval '[ "$(xdotool getwindowgeometry "$capture" | sed -n "s/.*Position: //p")" = "40,480 (screen: 0)" ]' ||
     lw_log "moved to $(xdotool getwindowgeometry "$capture" | sed -n 's/.*Position: //p')"
 lw_focus_timer
 lw_key ctrl+q
 lw_await_app_exit 10000 || lw_fail "the timer did not quit"
 lw_launch "$1"
 open_capture
-lw_check "back where it was left" "40,500 (screen: 0)" \
+lw_check "back where it was left" "40,480 (screen: 0)" \
     "$(xdotool getwindowgeometry "$(capture_window)" | sed -n 's/.*Position: //p')"
 lw_finish
